@@ -1,0 +1,28 @@
+// The quantity dialog: the player types how many units to trade.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/dialog.h"
+#include "app/steuerelemente.h"
+
+class TAnzahlForm : public TDialog {
+public:
+    TAnzahlForm();
+
+    Edit Edit1;
+    Button Button1;  // "OK"
+    Button Button2;  // "Abbruch"
+    int32_t anzahl = 0;
+
+    void FormShow() override;
+    bool FormCloseQuery(bool mitOK) override;
+
+    // The conversion rule: leading blanks, then a sign and decimal digits in
+    // the 32-bit range, or "$" and hexadecimal digits; nothing may follow.
+    static std::optional<int32_t> umwandeln(const std::string& text);
+};
+
+extern TAnzahlForm* AnzahlForm;

@@ -1,0 +1,25 @@
+// The base of the game's modal dialogs (quantity, animal purchase, field
+// work). They are not game windows: they save nothing and are not in the
+// frame's child list. The platform shows them through zeigeModal.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TDialog {
+public:
+    explicit TDialog(std::string cap) : caption(std::move(cap)) {}
+    virtual ~TDialog() = default;
+    TDialog(const TDialog&) = delete;
+    TDialog& operator=(const TDialog&) = delete;
+
+    std::string caption;
+    // Screen position of the dialog's top-left corner.
+    int32_t left = 0;
+    int32_t top = 0;
+
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    // Whether the dialog may close with this result.
+    virtual bool FormCloseQuery(bool /*mitOK*/) { return true; }
+};

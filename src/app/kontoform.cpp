@@ -1,0 +1,44 @@
+#include "app/kontoform.h"
+
+#include "app/geldtext.h"
+
+TKontoForm* KontoForm = nullptr;
+
+TKontoForm::TKontoForm() : TkindForm("KontoForm", "Kontoauszug") {
+    clientWidth = 304;
+    clientHeight = 171;
+}
+
+void TKontoForm::neu() {
+    TkindForm::neu();
+    for (int32_t z = 1; z < StringGrid1.rowCount(); ++z) {
+        StringGrid1.setCell(0, z, "");
+        StringGrid1.setCell(1, z, "");
+    }
+    StringGrid1.setCell(0, 0, "Bemerkung");
+    StringGrid1.setCell(1, 0, "Betrag");
+    letzteZeile = 0;
+    neuZeichnen();
+}
+
+void TKontoForm::platz() {
+    TkindForm::platz();
+    top = 5;
+    left = 350;
+    setzeAussenGroesse(302, 195);
+}
+
+void TKontoForm::eintragen(int32_t betrag, const std::string& bemerkung) {
+    const int32_t letzte = StringGrid1.rowCount() - 1;
+    if (letzteZeile < letzte) {
+        ++letzteZeile;
+    } else {
+        for (int32_t z = 2; z <= letzte; ++z) {
+            StringGrid1.setCell(0, z - 1, StringGrid1.cell(0, z));
+            StringGrid1.setCell(1, z - 1, StringGrid1.cell(1, z));
+        }
+    }
+    StringGrid1.setCell(1, letzteZeile, rechtsbuendig(geldText(betrag), 15));
+    StringGrid1.setCell(0, letzteZeile, bemerkung);
+    neuZeichnen();
+}

@@ -1,0 +1,23 @@
+// The account statement: the nine latest bookings, oldest at the top.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/kindform.h"
+#include "app/steuerelemente.h"
+
+class TKontoForm : public TkindForm {
+public:
+    TKontoForm();
+
+    StringGrid StringGrid1{2, 10};
+    int32_t letzteZeile = 0;
+
+    void neu() override;
+    void platz() override;
+
+    void eintragen(int32_t betrag, const std::string& bemerkung);
+};
+
+extern TKontoForm* KontoForm;

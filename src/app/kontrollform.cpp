@@ -1,0 +1,98 @@
+#include "app/kontrollform.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "app/geldtext.h"
+#include "app/kontoform.h"
+#include "app/mainform.h"
+#include "app/plattform.h"
+#include "app/spielstand.h"
+#include "app/zufall.h"
+
+bool futterMangel = false;
+TKontrollForm* KontrollForm = nullptr;
+
+const std::array<const char*, 13> monatsNamen = {"",     "Januar", "Febuar", "März",      "April",   "Mai",      "Juni",
+                                                 "Juli", "August", "September", "Oktober", "November", "Dezember"};
+const std::array<int32_t, 13> mittelTemperatur = {0, -1, 1, 3, 8, 13, 16, 18, 17, 14, 9, 4, 1};
+
+TKontrollForm::TKontrollForm() : TkindForm("KontrollForm", "Kontrolle") {
+    clientWidth = 280;
+    clientHeight = 103;
+    Button1.caption = "Weiter";
+    Button1.hint = "Hier klicken, wenn alle Arbeiten für den aktuellen Monat abgeschlossen sind.";
+    Button1.showHint = true;
+}
+
+void TKontrollForm::neu() {
+    TkindForm::neu();
+    setzeDatum(3, 2001);
+    geld = 1000000;
+    buchen(0, "");
+}
+
+void TKontrollForm::platz() {
+    TkindForm::platz();
+    left = 5;
+    top = 5;
+}
+
+void TKontrollForm::laden() {
+    TkindForm::laden();
+    iniLesen("Kontrolle", "monat", monat);
+    iniLesen("Kontrolle", "jahr", jahr);
+    // A month no calendar knows starts the saved year in March.
+    if (monat < 1 || monat > 12) monat = 3;
+    setzeDatum(monat, jahr);
+    iniLesen("Kontrolle", "geld", geld);
+    buchen(0, "");
+}
+
+void TKontrollForm::speichern() {
+    TkindForm::speichern();
+    iniSchreiben("Kontrolle", "monat", monat);
+    iniSchreiben("Kontrolle", "jahr", jahr);
+    iniSchreiben("Kontrolle", "geld", geld);
+}
+
+void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung) {
+    const int64_t neu = static_cast<int64_t>(geld) + betrag;
+    geld = static_cast<int32_t>(std::clamp<int64_t>(neu, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+    Label2.caption = "Guthaben: " + geldText(geld);
+    neuZeichnen();
+    if (!bemerkung.empty()) {
+        if (KontoForm) KontoForm->eintragen(betrag, bemerkung);
+        plattform().gebucht(betrag, bemerkung);
+    }
+}
+
+void TKontrollForm::setzeDatum(int32_t m, int32_t j) {
+    monat = m;
+    jahr = j;
+    Label1.caption = std::string(monatsNamen[static_cast<std::size_t>(m)]) + " " + std::to_string(j);
+    neueTemperatur();
+}
+
+void TKontrollForm::neueTemperatur() {
+    temperatur = mittelTemperatur[static_cast<std::size_t>(monat)] - 1 + Random(3);
+    Label3.caption = "Temperatur: " + std::to_string(temperatur) + "°C";
+    neuZeichnen();
+}
+
+void TKontrollForm::Button1Click() {
+    buchen(streuung(-37200, 111), "Sonstige Kosten");
+    futterMangel = false;
+    MainForm->fuerJedesKind([](TkindForm& k) { k.weiter(); });
+    if (futterMangel) {
+        plattform().spieleKlang("BOING");
+        plattform().meldung(MeldungsArt::Warnung, "Wegen Futtermangel sind einige Tiere gestorben!", Knoepfe::OK);
+    }
+    ++monat;
+    if (monat > 12) {
+        monat = 1;
+        if (jahr < std::numeric_limits<int32_t>::max()) ++jahr;
+    }
+    setzeDatum(monat, jahr);
+}

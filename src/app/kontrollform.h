@@ -1,0 +1,44 @@
+// The control panel: calendar, balance and temperature, and the "Weiter"
+// button that ends a month.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/kindform.h"
+#include "app/steuerelemente.h"
+
+extern bool futterMangel;
+
+extern const std::array<const char*, 13> monatsNamen;        // 1..12
+extern const std::array<int32_t, 13> mittelTemperatur;        // 1..12
+
+class TKontrollForm : public TkindForm {
+public:
+    TKontrollForm();
+
+    Label Label1;   // month and year
+    Label Label2;   // balance
+    Button Button1; // "Weiter"
+    Label Label3;   // temperature
+
+    int32_t monat = 3;
+    int32_t jahr = 2001;
+    int32_t geld = 1000000;
+    int32_t temperatur = 0;
+
+    void neu() override;
+    void platz() override;
+    void laden() override;
+    void speichern() override;
+
+    // The only way money moves. The balance is held at the 32-bit limits.
+    void buchen(int32_t betrag, const std::string& bemerkung);
+    void setzeDatum(int32_t m, int32_t j);
+    void neueTemperatur();
+    // "Weiter": the month step.
+    void Button1Click();
+};
+
+extern TKontrollForm* KontrollForm;

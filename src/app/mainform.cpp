@@ -1,0 +1,69 @@
+#include "app/mainform.h"
+
+#include <algorithm>
+
+#include "app/kindform.h"
+#include "app/plattform.h"
+#include "app/spielstand.h"
+
+TmainForm* MainForm = nullptr;
+
+void TmainForm::FormCreate(const std::string& programmVerzeichnis) {
+    spielstandDatei = programmVerzeichnis;
+    if (!spielstandDatei.empty() && spielstandDatei.back() != '/') spielstandDatei += '/';
+    hilfeDatei = spielstandDatei + "trevo.html";
+    musikDatei = spielstandDatei + "trevo.mid";
+    MusikSpieler& m = plattform().musik();
+    if (m.oeffnen(musikDatei) && m.spielen()) musikAn = true;
+    spielstandDatei += "TrevoSpielstand.bin";
+    caption = "Trevo";
+}
+
+void TmainForm::NeuesSpiel1Click() {
+    if (plattform().meldung(MeldungsArt::Bestaetigen, "Wollen Sie wirklich wieder von vorne anfangen?",
+                            Knoepfe::OKAbbrechen) != Antwort::OK)
+        return;
+    fuerJedesKind([](TkindForm& k) { k.neu(); });
+}
+
+void TmainForm::FensterAnordnen1Click() {
+    // Only places and sizes change; platz leaves the window state alone.
+    fuerJedesKind([](TkindForm& k) {
+        k.platz();
+        k.neuZeichnen();
+    });
+}
+
+void TmainForm::MusikAnAusClick() {
+    MusikSpieler& m = plattform().musik();
+    if (!m.geoeffnet()) throw Ausnahme("Kein MCI-Gerät geöffnet.");
+    if (m.spielt()) {
+        m.stoppen();
+        musikAn = false;
+    } else {
+        if (!m.spielen()) throw Ausnahme("Kein MCI-Gerät geöffnet.");
+        musikAn = true;
+    }
+}
+
+void TmainForm::MediaPlayer1Notify() {
+    if (musikAn) plattform().musik().spielen();
+}
+
+void TmainForm::hilfeClick() { plattform().hilfeInhalt(hilfeDatei); }
+
+void TmainForm::kindHinzufuegen(TkindForm* kind) { kinder_.push_back(kind); }
+
+void TmainForm::kindEntfernen(TkindForm* kind) { std::erase(kinder_, kind); }
+
+void TmainForm::aktiviert(TkindForm* kind) {
+    const auto it = std::find(kinder_.begin(), kinder_.end(), kind);
+    if (it == kinder_.end()) return;
+    std::rotate(kinder_.begin(), it, it + 1);
+}
+
+void TmainForm::fuerJedesKind(const std::function<void(TkindForm&)>& f) const {
+    // A copy: a step may activate windows while the walk runs.
+    const std::vector<TkindForm*> liste = kinder_;
+    for (auto it = liste.rbegin(); it != liste.rend(); ++it) f(**it);
+}

@@ -1,0 +1,50 @@
+// The frame's logic: the child windows in order of activation, new game,
+// window arrangement, background music and help.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+class TkindForm;
+
+// An error that abandons a command; the face shows its text in the standard
+// error box and the game goes on.
+class Ausnahme : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TmainForm {
+public:
+    std::string caption;
+    bool musikAn = false;
+    // Help and music beside the program.
+    std::string hilfeDatei;
+    std::string musikDatei;
+
+    // Records the save-file path and the files beside the program, opens
+    // and starts the music (silently absent on failure).
+    void FormCreate(const std::string& programmVerzeichnis);
+
+    void NeuesSpiel1Click();
+    void FensterAnordnen1Click();
+    void MusikAnAusClick();
+    void MediaPlayer1Notify();
+    void hilfeClick();
+
+    // The child list: entry 0 is the most recently activated window.
+    const std::vector<TkindForm*>& kinder() const { return kinder_; }
+    void kindHinzufuegen(TkindForm* kind);
+    void kindEntfernen(TkindForm* kind);
+    // A child received the focus: it moves to the front.
+    void aktiviert(TkindForm* kind);
+    // Walks the children from the last entry to the first.
+    void fuerJedesKind(const std::function<void(TkindForm&)>& f) const;
+
+private:
+    std::vector<TkindForm*> kinder_;
+};
+
+extern TmainForm* MainForm;

@@ -1,0 +1,14 @@
+#include "app/plattform.h"
+
+#include <stdexcept>
+
+namespace {
+Plattform* aktuellePlattform = nullptr;
+}
+
+Plattform& plattform() {
+    if (!aktuellePlattform) throw std::logic_error("keine Plattform gesetzt");
+    return *aktuellePlattform;
+}
+
+void setzePlattform(Plattform* p) { aktuellePlattform = p; }

@@ -1,0 +1,53 @@
+// One run of the program: the frame, every window created in the fixed start
+// order, and the orderly end that writes the save file.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Plattform;
+class TmainForm;
+class TkindForm;
+class TDialog;
+
+class Spiel {
+public:
+    // Starts exactly as the program does: seed 0, the frame, then every
+    // window with neu and laden from the save file in programmVerzeichnis.
+    Spiel(Plattform& plattform, const std::string& programmVerzeichnis);
+    // Without beenden() nothing is saved, as after a crash.
+    ~Spiel();
+    Spiel(const Spiel&) = delete;
+    Spiel& operator=(const Spiel&) = delete;
+
+    // The orderly end: windows destroyed in reverse order, each saving its
+    // state, then the save file replaced in one piece. When it cannot be
+    // written the player is told and false is returned; the old file stays.
+    bool beenden();
+    bool beendet() const { return beendet_; }
+
+    TmainForm& frame() { return *frame_; }
+    // The game windows in creation order.
+    const std::vector<TkindForm*>& fenster() const { return fenster_; }
+    // A game window by its component name ("KontrollForm"), or nullptr.
+    TkindForm* fenster(const std::string& name) const;
+
+private:
+    struct Objekt {
+        std::unique_ptr<TkindForm> kind;
+        std::unique_ptr<TDialog> dialog;
+        std::function<void()> abmelden;  // clears the global instance
+    };
+    template <class T>
+    void erzeugeFenster(T*& global);
+    template <class T>
+    void erzeugeDialog(T*& global);
+    void abbauen(bool sichern);
+
+    std::unique_ptr<TmainForm> frame_;
+    std::vector<Objekt> objekte_;
+    std::vector<TkindForm*> fenster_;
+    bool beendet_ = false;
+};

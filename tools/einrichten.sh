@@ -1,0 +1,34 @@
+# Shared by ./play and ./check: installs the Debian packages the build needs
+# when they are missing, and configures and builds one build directory.
+
+TREVO_PAKETE=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  libfluidsynth-dev timgm6mb-soundfont fonts-liberation2)
+
+trevo_pakete_pruefen() {
+  local fehlt=()
+  local p
+  for p in "${TREVO_PAKETE[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      fehlt+=("$p")
+    fi
+  done
+  [ ${#fehlt[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Es fehlen Pakete. Bitte einmal ausführen:" >&2
+    echo "  sudo apt-get install -y ${fehlt[*]}" >&2
+    return 1
+  fi
+  echo "Installiere: ${fehlt[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${fehlt[@]}"
+}
+
+# trevo_bauen VERZEICHNIS [cmake-Optionen…]
+trevo_bauen() {
+  local verzeichnis=$1
+  shift
+  cmake -S . -B "$verzeichnis" "$@" >/dev/null
+  cmake --build "$verzeichnis" --parallel "$(nproc)"
+}
