@@ -32,6 +32,8 @@ public:
     virtual void laden();
     virtual void speichern();
     virtual void weiter();
+    // The window became the active one.
+    virtual void FormActivate() {}
 
     // Sets the outer size, as the windows' default placements give it.
     void setzeAussenGroesse(int32_t breite, int32_t hoehe);

@@ -58,8 +58,9 @@ void TmainForm::kindEntfernen(TkindForm* kind) { std::erase(kinder_, kind); }
 
 void TmainForm::aktiviert(TkindForm* kind) {
     const auto it = std::find(kinder_.begin(), kinder_.end(), kind);
-    if (it == kinder_.end()) return;
+    if (it == kinder_.end() || it == kinder_.begin()) return;
     std::rotate(kinder_.begin(), it, it + 1);
+    kind->FormActivate();
 }
 
 void TmainForm::fuerJedesKind(const std::function<void(TkindForm&)>& f) const {

@@ -38,7 +38,8 @@ public:
     const std::vector<TkindForm*>& kinder() const { return kinder_; }
     void kindHinzufuegen(TkindForm* kind);
     void kindEntfernen(TkindForm* kind);
-    // A child received the focus: it moves to the front.
+    // A child received the focus: it moves to the front, and its activation
+    // handler runs unless it was the active window already.
     void aktiviert(TkindForm* kind);
     // Walks the children from the last entry to the first.
     void fuerJedesKind(const std::function<void(TkindForm&)>& f) const;

@@ -1,0 +1,33 @@
+// What the game draws, in the terms of the classic window canvas: a pen and a
+// brush colour, lines and filled shapes. The face implements it on QPainter,
+// the tests on a pixel buffer.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/plattform.h"
+
+struct Farbe {
+    uint8_t r = 0;
+    uint8_t g = 0;
+    uint8_t b = 0;
+    friend bool operator==(const Farbe&, const Farbe&) = default;
+};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+    virtual void setzeStift(Farbe f) = 0;   // pen: one pixel wide, solid
+    virtual void setzePinsel(Farbe f) = 0;  // brush: solid
+    // A line from (x1, y1) to (x2, y2); the end point itself is not drawn.
+    virtual void linie(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
+    // Covers the pixels l..r-1 and t..b-1: outlined with the pen, filled with
+    // the brush. An empty rectangle draws nothing.
+    virtual void rechteck(int32_t l, int32_t t, int32_t r, int32_t b) = 0;
+    // A closed polygon, filled with the brush by the even-odd rule and
+    // outlined with the pen.
+    virtual void polygon(const std::vector<Punkt>& ecken) = 0;
+    // The system's button-face colour, the windows' background.
+    virtual Farbe knopfFarbe() const = 0;
+};
