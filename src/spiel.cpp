@@ -8,6 +8,8 @@
 #include "app/plattform.h"
 #include "app/spielstand.h"
 #include "app/zufall.h"
+#include "goods/stores.h"
+#include "market/preiseform.h"
 
 template <class T>
 void Spiel::erzeugeFenster(T*& global) {
@@ -38,9 +40,17 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
 
     // The start order. The price list comes first: its new game hands out the
     // good numbers that every goods and herd window copies.
+    erzeugeFenster(PreiseForm);
     erzeugeFenster(KontrollForm);
     erzeugeFenster(KontoForm);
     erzeugeDialog(AnzahlForm);
+    // Here follow the field map and the field work dialog, then the herds:
+    // pigs, chickens, sheep, cows.
+    erzeugeFenster(FutterForm);
+    erzeugeFenster(DieselForm);
+    erzeugeFenster(GetreideForm);
+    erzeugeFenster(RuebenForm);
+    // Last, the animal purchase dialog.
 }
 
 Spiel::~Spiel() {

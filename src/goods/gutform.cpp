@@ -1,0 +1,125 @@
+#include "goods/gutform.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include "app/anzahlform.h"
+#include "app/geldtext.h"
+#include "app/kontrollform.h"
+#include "app/plattform.h"
+#include "app/spielstand.h"
+#include "market/preiseform.h"
+
+namespace {
+bool passt(int64_t v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
+void zuViel() { plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK); }
+}  // namespace
+
+TgutForm::TgutForm(std::string name, std::string cap) : TkindForm(std::move(name), std::move(cap)) {
+    clientWidth = 315;
+    clientHeight = 108;
+    SizeButton.hint = "Weitere Optionen ein-/ausblenden";
+    SizeButton.showHint = true;
+    KaufenButton.caption = "Kaufen";
+    KaufenButton.hint = "Klick mit Rechts: Kaufe Maximalmenge";
+    KaufenButton.showHint = true;
+    VKaufenButton.caption = "Verkaufen";
+}
+
+void TgutForm::neu() {
+    TkindForm::neu();
+    setzeMaxMenge(10);
+    setzeMenge(6);
+}
+
+void TgutForm::platz() {
+    TkindForm::platz();
+    breiteKlein = 100;
+    breiteGross = 310;
+    setzeErweitert(false);
+}
+
+void TgutForm::laden() {
+    TkindForm::laden();
+    setzeErweitert(false);
+    int32_t v = maxmenge;
+    iniLesen(name(), "maxmenge", v);
+    setzeMaxMenge(v);
+    v = menge;
+    iniLesen(name(), "menge", v);
+    setzeMenge(v);
+}
+
+void TgutForm::speichern() {
+    TkindForm::speichern();
+    iniSchreiben(name(), "maxmenge", maxmenge);
+    iniSchreiben(name(), "menge", menge);
+}
+
+bool TgutForm::setzeMenge(int32_t v) {
+    if (v < 0 || v > maxmenge) return false;
+    menge = v;
+    MengeLabel.caption = std::to_string(v) + " " + PreiseForm->einheit[static_cast<std::size_t>(gutNr)];
+    neuZeichnen();
+    return true;
+}
+
+void TgutForm::setzeMaxMenge(int32_t v) {
+    maxmenge = v;
+    MaxMengeLb.caption = "Maximum:\r" + std::to_string(v) + " " + PreiseForm->einheit[static_cast<std::size_t>(gutNr)];
+    neuZeichnen();
+}
+
+void TgutForm::setzeErweitert(bool b) {
+    erweitert = b;
+    clientWidth = b ? breiteGross : breiteKlein;
+    SizeButton.caption = b ? "<<" : ">>";
+    neuZeichnen();
+}
+
+void TgutForm::SizeButtonClick() { setzeErweitert(!erweitert); }
+
+TgutForm::Handel TgutForm::handeln(int64_t n) {
+    const int64_t ziel = int64_t{menge} - n;
+    if (ziel < 0 || ziel > maxmenge) return Handel::abgelehnt;
+    const int64_t betrag = n > 0 ? int64_t{PreiseForm->verkaufspreis(gutNr)} * n
+                                 : int64_t{PreiseForm->ankaufspreis(gutNr)} * n;
+    if (!passt(betrag)) return Handel::zuViel;
+    if (!setzeMenge(static_cast<int32_t>(ziel))) return Handel::abgelehnt;
+    const std::string art = n > 0 ? "-Verkauf " : "-Kauf ";
+    KontrollForm->buchen(static_cast<int32_t>(betrag), caption + art + std::to_string(std::llabs(n)) + " " +
+                                                           PreiseForm->einheit[static_cast<std::size_t>(gutNr)]);
+    return Handel::gebucht;
+}
+
+void TgutForm::KVButtonClick(const Button& sender) {
+    const int64_t vorzeichen = &sender == &KaufenButton ? -1 : 1;
+    if (plattform().zeigeModal(*AnzahlForm) != ModalErgebnis::OK) return;
+    const int64_t n = int64_t{AnzahlForm->anzahl} * vorzeichen;
+    switch (handeln(n)) {
+        case Handel::gebucht: break;
+        case Handel::zuViel: zuViel(); break;
+        case Handel::abgelehnt:
+            plattform().meldung(MeldungsArt::Schlicht,
+                                n > 0 ? "Das ist zu viel!"
+                                      : "Das ist zu viel!\r\rKlicken Sie auf Maximum, um es zu erhöhen.",
+                                Knoepfe::OK);
+            break;
+    }
+}
+
+void TgutForm::MaxMengeLbClick() {
+    const int32_t h = maxmenge / 2;
+    const int64_t k = int64_t{PreiseForm->ankaufspreis(gutNr)} * h;
+    if (!passt(k) || !passt(int64_t{maxmenge} + h)) {
+        zuViel();
+        return;
+    }
+    const std::string text = "Es ist möglich die Maximalmenge um 50% zu erhöhen.\rDies würde Kosten von " +
+                             geldText(static_cast<int32_t>(k)) + " verursachen.\r\rMöchten Sie dies tun?";
+    if (plattform().meldung(MeldungsArt::Bestaetigen, text, Knoepfe::JaNein) != Antwort::Ja) return;
+    KontrollForm->buchen(static_cast<int32_t>(-k), "Vergrößerung");
+    setzeMaxMenge(maxmenge + h);
+}

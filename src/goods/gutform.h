@@ -1,0 +1,48 @@
+// A window that holds a stock of one good: buying, selling and enlarging the
+// capacity. Base of the stores and the herds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/kindform.h"
+#include "app/steuerelemente.h"
+
+class TgutForm : public TkindForm {
+public:
+    TgutForm(std::string name, std::string caption);
+
+    Label MengeLabel;
+    Button SizeButton;
+    Button KaufenButton;
+    Button VKaufenButton;
+    Label MaxMengeLb;
+    int32_t breiteKlein = 100;
+    int32_t breiteGross = 310;
+    bool erweitert = false;
+    int32_t menge = 0;
+    int32_t maxmenge = 0;
+    int32_t gutNr = 0;
+
+    void neu() override;
+    void platz() override;
+    void laden() override;
+    void speichern() override;
+
+    // Buy (KaufenButton) or sell (VKaufenButton) through the quantity dialog.
+    virtual void KVButtonClick(const Button& sender);
+    // Sets the stock if 0 <= v <= maxmenge; otherwise changes nothing.
+    virtual bool setzeMenge(int32_t v);
+    virtual void setzeMaxMenge(int32_t v);
+    // Offers to enlarge the capacity by half.
+    virtual void MaxMengeLbClick();
+    void SizeButtonClick();
+    void setzeErweitert(bool b);
+
+protected:
+    enum class Handel { gebucht, abgelehnt, zuViel };
+    // Moves n units out of the store (n < 0: into it) and books the trade at
+    // the sell or buy price. Amounts are computed in 64 bits; a trade whose
+    // amount does not fit the account is refused before anything changes.
+    Handel handeln(int64_t n);
+};

@@ -1,0 +1,141 @@
+#include "market/preiseform.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/geldtext.h"
+#include "app/plattform.h"
+#include "app/spielstand.h"
+#include "app/zufall.h"
+
+int32_t nrKuehe, nrSchweine, nrHuener, nrSchafe, nrFutter, nrMilch, nrEier, nrWolle, nrGetreide, nrRueben,
+    nrDiesel;
+
+TPreiseForm* PreiseForm = nullptr;
+
+TPreiseForm::TPreiseForm() : TkindForm("PreiseForm", "Preise") {
+    clientWidth = 335;
+    clientHeight = 204;
+}
+
+void TPreiseForm::gutAnlegen(int32_t& c, int32_t& nr, const char* name, const char* einh, int32_t max,
+                             int32_t min) {
+    const auto i = static_cast<std::size_t>(c);
+    gutName[i] = name;
+    einheit[i] = einh;
+    maxPreis[i] = max;
+    minPreis[i] = min;
+    setzePreis(c, min + Random(max - min));
+    nr = c;
+    ++c;
+}
+
+void TPreiseForm::neu() {
+    TkindForm::neu();
+    StringGrid1.setzeRowCount(12);
+    StringGrid1.setCell(0, 0, "Gut");
+    StringGrid1.setCell(2, 0, "Preis");
+    int32_t c = 0;
+    gutAnlegen(c, nrKuehe, "Kühe", "Stück", 189888, 131100);
+    gutAnlegen(c, nrSchweine, "Schweine", "Stück", 55000, 31100);
+    gutAnlegen(c, nrHuener, "Hüner", "Stück", 531, 489);
+    gutAnlegen(c, nrSchafe, "Schafe", "Stück", 7422, 6311);
+    gutAnlegen(c, nrFutter, "Futter", "kg", 130, 100);
+    gutAnlegen(c, nrMilch, "Milch", "Liter", 31, 16);
+    gutAnlegen(c, nrEier, "Eier", "Stück", 8, 6);
+    gutAnlegen(c, nrWolle, "Wolle", "kg", 100, 69);
+    gutAnlegen(c, nrGetreide, "Getreide", "DZentner", 1020, 860);
+    gutAnlegen(c, nrRueben, "Rüben", "DZentner", 980, 520);
+    gutAnlegen(c, nrDiesel, "Diesel", "Liter", 70, 50);
+    neuZeichnen();
+}
+
+void TPreiseForm::platz() {
+    TkindForm::platz();
+    top = 140;
+    left = 5;
+    setzeAussenGroesse(340, 232);
+}
+
+void TPreiseForm::laden() {
+    TkindForm::laden();
+    for (int32_t i = 0; i < anzahlGueter; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const std::string n = std::to_string(i);
+        int32_t p = preis[k];
+        iniLesen("Preise", n, p);
+        setzePreis(i, p);
+        iniLesen("Preise", n + "min", minPreis[k]);
+        iniLesen("Preise", n + "max", maxPreis[k]);
+    }
+}
+
+void TPreiseForm::speichern() {
+    TkindForm::speichern();
+    for (int32_t i = 0; i < anzahlGueter; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const std::string n = std::to_string(i);
+        iniSchreiben("Preise", n, preis[k]);
+        iniSchreiben("Preise", n + "min", minPreis[k]);
+        iniSchreiben("Preise", n + "max", maxPreis[k]);
+    }
+}
+
+void TPreiseForm::weiter() {
+    TkindForm::weiter();
+    for (int32_t i = 0; i < anzahlGueter; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        // In 64 bits: bounds from an edited file may lie far apart.
+        const int64_t d = int64_t{maxPreis[k]} - minPreis[k];
+        const auto a = static_cast<int32_t>(std::clamp<int64_t>(d / 8, INT32_MIN, INT32_MAX - 3));
+        const int64_t b = d / 16;
+        int64_t n = int64_t{preis[k]} + Random(a + 3) - 1 - b;
+        if (n > maxPreis[k]) n = int64_t{preis[k]} - Random(a);
+        if (n < minPreis[k]) n = int64_t{preis[k]} + Random(a);
+        setzePreis(i, static_cast<int32_t>(std::clamp<int64_t>(n, INT32_MIN, INT32_MAX)));
+    }
+}
+
+void TPreiseForm::setzePreis(int32_t i, int32_t p) {
+    const auto k = static_cast<std::size_t>(i);
+    preis[k] = p;
+    StringGrid1.setCell(0, i + 1, gutName[k]);
+    StringGrid1.setCell(1, i + 1, einheit[k]);
+    StringGrid1.setCell(2, i + 1, rechtsbuendig(geldText(p), 14));
+    neuZeichnen();
+}
+
+int32_t TPreiseForm::ankaufspreis(int32_t gutNr) const {
+    return Round(static_cast<long double>(preis[static_cast<std::size_t>(gutNr)]) * 1.04L);
+}
+
+int32_t TPreiseForm::verkaufspreis(int32_t gutNr) const {
+    return Round(static_cast<long double>(preis[static_cast<std::size_t>(gutNr)]) * 0.96L);
+}
+
+Punkt TPreiseForm::zelleBei(int32_t x, int32_t y) const {
+    if (x < 0 || y < 0) return {-1, -1};
+    int32_t spalte = -1;
+    int32_t rand = 0;
+    for (int32_t s = 0; s < StringGrid1.colCount(); ++s) {
+        rand += spaltenBreiten[static_cast<std::size_t>(s)] + gitterLinie;
+        if (x < rand) {
+            spalte = s;
+            break;
+        }
+    }
+    const int32_t zeile = y / (zeilenHoehe + gitterLinie);
+    // Beyond the last column or row there is no cell at all.
+    if (spalte < 0 || zeile >= StringGrid1.rowCount() || x >= clientWidth || y >= clientHeight) return {-1, -1};
+    return {spalte, zeile};
+}
+
+void TPreiseForm::StringGrid1MouseUp(int32_t x, int32_t y) {
+    const Punkt zelle = zelleBei(x, y);
+    if (zelle.y < 1) return;
+    const int32_t i = zelle.y - 1;
+    plattform().meldung(MeldungsArt::Schlicht,
+                        "Ankaufspreis: " + geldText(ankaufspreis(i)) + ",\rVerkaufspreis: " +
+                            geldText(verkaufspreis(i)),
+                        Knoepfe::OK, StringGrid1.cell(0, zelle.y));
+}

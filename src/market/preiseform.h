@@ -1,0 +1,54 @@
+// The market: eleven goods with their prices, which drift once a month
+// between fixed bounds, and the buy and sell prices every trade uses.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/kindform.h"
+#include "app/plattform.h"
+#include "app/steuerelemente.h"
+
+// The good numbers; only TPreiseForm::neu writes them.
+extern int32_t nrKuehe, nrSchweine, nrHuener, nrSchafe, nrFutter, nrMilch, nrEier, nrWolle, nrGetreide,
+    nrRueben, nrDiesel;
+
+constexpr int32_t anzahlGueter = 11;
+
+class TPreiseForm : public TkindForm {
+public:
+    TPreiseForm();
+
+    StringGrid StringGrid1{3, 12};
+    std::array<int32_t, anzahlGueter> preis{};
+    std::array<int32_t, anzahlGueter> maxPreis{};
+    std::array<int32_t, anzahlGueter> minPreis{};
+    std::array<std::string, anzahlGueter> gutName;
+    std::array<std::string, anzahlGueter> einheit;
+
+    // The grid's geometry in pixels; every cell is followed by a grid line.
+    static constexpr std::array<int32_t, 3> spaltenBreiten{155, 64, 108};
+    static constexpr int32_t zeilenHoehe = 16;
+    static constexpr int32_t gitterLinie = 1;
+
+    void neu() override;
+    void platz() override;
+    void laden() override;
+    void speichern() override;
+    void weiter() override;
+
+    void setzePreis(int32_t i, int32_t p);
+    int32_t ankaufspreis(int32_t gutNr) const;
+    int32_t verkaufspreis(int32_t gutNr) const;
+
+    // A mouse button was released over the grid at (x, y).
+    void StringGrid1MouseUp(int32_t x, int32_t y);
+    // The cell under (x, y), or {-1, -1} when there is none.
+    Punkt zelleBei(int32_t x, int32_t y) const;
+
+private:
+    void gutAnlegen(int32_t& zaehler, int32_t& nr, const char* name, const char* einh, int32_t max, int32_t min);
+};
+
+extern TPreiseForm* PreiseForm;

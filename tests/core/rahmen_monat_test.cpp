@@ -1,0 +1,363 @@
+// Start-up, month step, account statement and the save file of a whole game.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/anzahlform.h"
+#include "app/kontoform.h"
+#include "app/kontrollform.h"
+#include "app/mainform.h"
+#include "app/zufall.h"
+#include "spielumgebung.h"
+
+namespace {
+
+// A game window that notes when its monthly step runs.
+class Zeuge : public TkindForm {
+public:
+    Zeuge(std::string n, std::vector<std::string>& log) : TkindForm(std::move(n), "Zeuge"), log_(log) {}
+    void weiter() override { log_.push_back(name()); }
+    void FormActivate() override { log_.push_back("aktiv " + name()); }
+
+private:
+    std::vector<std::string>& log_;
+};
+
+}  // namespace
+
+TEST(Start, NeuesSpielOhneSpielstand) {
+    Spielumgebung u;
+    u.starten();
+    EXPECT_EQ(KontrollForm->Label1.caption, "März 2001");
+    EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: 10000,00 EUR");
+    EXPECT_GE(KontrollForm->temperatur, 2);
+    EXPECT_LE(KontrollForm->temperatur, 4);
+    EXPECT_EQ(KontrollForm->Label3.caption, "Temperatur: " + std::to_string(KontrollForm->temperatur) + "°C");
+    EXPECT_EQ(KontoForm->letzteZeile, 0);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 0), "Bemerkung");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 0), "Betrag");
+    EXPECT_TRUE(u.plattform.protokoll.empty()) << "the start books nothing with a remark";
+    EXPECT_EQ(MainForm->caption, "Trevo");
+    // Default places.
+    EXPECT_EQ(KontrollForm->left, 5);
+    EXPECT_EQ(KontrollForm->top, 5);
+    EXPECT_EQ(KontoForm->left, 350);
+    EXPECT_EQ(KontoForm->top, 5);
+    EXPECT_EQ(KontoForm->clientWidth, 302 - 8);
+    EXPECT_EQ(KontoForm->clientHeight, 195 - 28);
+    // The child list holds the game windows in creation order.
+    ASSERT_EQ(MainForm->kinder().size(), u.spiel->fenster().size());
+    EXPECT_EQ(MainForm->kinder().front()->name(), "PreiseForm");
+    EXPECT_EQ(MainForm->kinder().back()->name(), "RuebenForm");
+}
+
+TEST(Monat, WeiterBuchtKostenUndDrehtDenKalender) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->Button1Click();
+    ASSERT_EQ(u.plattform.protokoll.size(), 1u);
+    EXPECT_EQ(u.plattform.protokoll[0].rfind("buchung\t-", 0), 0u);
+    EXPECT_NE(u.plattform.protokoll[0].find("\tSonstige Kosten"), std::string::npos);
+    EXPECT_EQ(KontoForm->letzteZeile, 1);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "Sonstige Kosten");
+    const int32_t kosten = 1000000 - KontrollForm->geld;
+    EXPECT_GE(kosten, 35135);
+    EXPECT_LE(kosten, 39265);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 1), rechtsbuendig(geldText(-kosten), 15));
+    EXPECT_EQ(KontrollForm->Label1.caption, "April 2001");
+    EXPECT_GE(KontrollForm->temperatur, 7);
+    EXPECT_LE(KontrollForm->temperatur, 9);
+
+    for (int i = 0; i < 9; ++i) KontrollForm->Button1Click();
+    EXPECT_EQ(KontrollForm->Label1.caption, "Januar 2002");
+    EXPECT_GE(KontrollForm->temperatur, -2);
+    EXPECT_LE(KontrollForm->temperatur, 0);
+    EXPECT_EQ(KontoForm->letzteZeile, 9);
+    for (int z = 1; z <= 9; ++z) EXPECT_EQ(KontoForm->StringGrid1.cell(0, z), "Sonstige Kosten");
+}
+
+TEST(Monat, ReihenfolgeDerMonatsschritteFolgtDerAktivierung) {
+    Spielumgebung u;
+    u.starten();
+    std::vector<std::string> log;
+    Zeuge a("A", log), b("B", log), c("C", log);
+    MainForm->kindHinzufuegen(&a);
+    MainForm->kindHinzufuegen(&b);
+    MainForm->kindHinzufuegen(&c);
+
+    KontrollForm->Button1Click();
+    EXPECT_EQ(log, (std::vector<std::string>{"C", "B", "A"})) << "least recently activated first";
+
+    log.clear();
+    MainForm->aktiviert(&b);
+    MainForm->aktiviert(&b);  // already active: no second activation
+    MainForm->aktiviert(&a);
+    EXPECT_EQ(log, (std::vector<std::string>{"aktiv B", "aktiv A"}));
+    log.clear();
+    KontrollForm->Button1Click();
+    EXPECT_EQ(log, (std::vector<std::string>{"C", "B", "A"}));
+
+    log.clear();
+    MainForm->aktiviert(&c);
+    MainForm->aktiviert(KontrollForm);
+    log.clear();
+    KontrollForm->Button1Click();
+    EXPECT_EQ(log, (std::vector<std::string>{"B", "A", "C"}));
+    EXPECT_EQ(MainForm->kinder().front(), KontrollForm);
+
+    MainForm->kindEntfernen(&a);
+    MainForm->kindEntfernen(&b);
+    MainForm->kindEntfernen(&c);
+}
+
+TEST(Monat, FuttermangelEinmalMitKlangUndWarnung) {
+    Spielumgebung u;
+    u.starten();
+    class Hungrig : public TkindForm {
+    public:
+        Hungrig() : TkindForm("H", "H") {}
+        void weiter() override { futterMangel = true; }
+    } h1, h2;
+    MainForm->kindHinzufuegen(&h1);
+    MainForm->kindHinzufuegen(&h2);
+    KontrollForm->Button1Click();
+    ASSERT_EQ(u.plattform.protokoll.size(), 3u);
+    EXPECT_EQ(u.plattform.protokoll[1], "klang\tBOING");
+    EXPECT_EQ(u.plattform.protokoll[2], "meldung\tWarnung\tWegen Futtermangel sind einige Tiere gestorben!");
+    MainForm->kindEntfernen(&h1);
+    MainForm->kindEntfernen(&h2);
+    u.plattform.leeren();
+    KontrollForm->Button1Click();
+    EXPECT_EQ(u.plattform.protokoll.size(), 1u) << "a month without hunger has no sound and no message";
+}
+
+TEST(Konto, ZehnteBuchungSchiebtDieErsteHinaus) {
+    Spielumgebung u;
+    u.starten();
+    for (int i = 1; i <= 9; ++i) KontrollForm->buchen(-i, "B" + std::to_string(i));
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "B1");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 9), "B9");
+    KontrollForm->buchen(-37200, "B10");
+    EXPECT_EQ(KontoForm->letzteZeile, 9);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "B2");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 8), "B9");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 9), "B10");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 9), "    -372,00 EUR");
+    KontrollForm->buchen(5, "");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 9), "B10") << "an empty remark adds no row";
+}
+
+TEST(Konto, GuthabenBleibtInDenGrenzen) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->buchen(2147483647, "viel");
+    EXPECT_EQ(KontrollForm->geld, 2147483647);
+    KontrollForm->buchen(-2147483647 - 1, "weg");
+    KontrollForm->buchen(-2147483647 - 1, "weg");
+    EXPECT_EQ(KontrollForm->geld, -2147483647 - 1);
+    EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: -21474836,48 EUR");
+}
+
+TEST(Spielstand, DatumUndGuthabenUeberstehenDenNeustart) {
+    Spielumgebung u;
+    u.starten();
+    for (int i = 0; i < 10; ++i) KontrollForm->Button1Click();
+    const int32_t geld = KontrollForm->geld;
+    u.neustart();
+    EXPECT_EQ(KontrollForm->monat, 1);
+    EXPECT_EQ(KontrollForm->jahr, 2002);
+    EXPECT_EQ(KontrollForm->geld, geld);
+    EXPECT_EQ(KontoForm->letzteZeile, 0) << "the statement is not saved";
+    const std::string d = u.datei();
+    EXPECT_NE(d.find("[Kontrolle]\r\nmonat=1\r\njahr=2002\r\ngeld=" + std::to_string(geld) + "\r\n"),
+              std::string::npos);
+    EXPECT_NE(d.find("[KontrollForm]\r\nx=5\r\ny=5\r\nw=280\r\nh=103\r\nwstat=0\r\n"), std::string::npos);
+    EXPECT_EQ(d.find('\n', 0), d.find("\r\n") + 1) << "lines end in CR LF";
+}
+
+TEST(Spielstand, FehlendeSchluesselUndFremdeZeilen) {
+    Spielumgebung u;
+    u.schreibeDatei(
+        "# von Hand\r\n"
+        "[KONTROLLE]\r\n"
+        "MONAT=11\r\n"
+        "Jahr=1999\r\n"
+        "[kontrollform]\r\n"
+        "X=-20\r\n"
+        "wstat=1\r\n");
+    u.starten();
+    EXPECT_EQ(KontrollForm->Label1.caption, "November 1999");
+    EXPECT_EQ(KontrollForm->geld, 1000000) << "a missing geld keeps the new-game balance";
+    EXPECT_EQ(KontrollForm->left, -20) << "loaded as it stands";
+    EXPECT_EQ(KontrollForm->top, 5);
+    EXPECT_EQ(KontrollForm->windowState, FensterZustand::minimiert);
+    ASSERT_TRUE(u.beenden());
+    const std::string d = u.datei();
+    EXPECT_EQ(d.rfind("# von Hand\r\n[KONTROLLE]\r\nMONAT=11\r\nJahr=1999\r\ngeld=1000000\r\n"
+                      "[kontrollform]\r\nX=1\r\nwstat=1\r\ny=5\r\nw=280\r\nh=103\r\n",
+                      0),
+              0u)
+        << d;
+}
+
+TEST(Spielstand, UngueltigerMonatBeginntImMaerz) {
+    Spielumgebung u;
+    u.schreibeDatei("[Kontrolle]\r\nmonat=13\r\njahr=2010\r\n");
+    u.starten();
+    EXPECT_EQ(KontrollForm->Label1.caption, "März 2010");
+    u.spiel.reset();
+    u.schreibeDatei("[Kontrolle]\r\nmonat=-4\r\njahr=2010\r\n");
+    u.starten();
+    EXPECT_EQ(KontrollForm->monat, 3);
+}
+
+TEST(Spielstand, MinimiertesFensterKommtMinimiertZurueck) {
+    Spielumgebung u;
+    u.starten();
+    KontoForm->gezogen(40, 50, 294, 167, FensterZustand::minimiert);
+    KontrollForm->gezogen(-30, -2, 280, 103, FensterZustand::normal);
+    u.neustart();
+    EXPECT_EQ(KontoForm->windowState, FensterZustand::minimiert);
+    EXPECT_EQ(KontoForm->left, 40);
+    EXPECT_EQ(KontoForm->top, 50);
+    EXPECT_EQ(KontrollForm->left, 1) << "a negative edge is saved as 1";
+    EXPECT_EQ(KontrollForm->top, 1);
+}
+
+TEST(Spielstand, UnschreibbarLaesstDieAlteDateiStehen) {
+    Spielumgebung u;
+    u.schreibeDatei("[Kontrolle]\r\nmonat=7\r\n");
+    u.starten();
+    // A directory where the temporary file should go makes the save fail.
+    std::filesystem::create_directory(u.verzeichnis / "TrevoSpielstand.bin.tmp");
+    EXPECT_FALSE(u.beenden());
+    EXPECT_EQ(u.datei(), "[Kontrolle]\r\nmonat=7\r\n");
+    ASSERT_FALSE(u.plattform.protokoll.empty());
+    EXPECT_EQ(u.plattform.protokoll.back().rfind("meldung\tFehler\tDer Spielstand konnte nicht gespeichert werden:\\r" +
+                                                     u.dateiPfad().string(),
+                                                 0),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists(u.verzeichnis / "TrevoSpielstand.bin.tmp" / "x"));
+}
+
+TEST(Spielstand, OhneGeordnetesEndeWirdNichtsGeschrieben) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->Button1Click();
+    u.spiel.reset();  // as after a crash
+    EXPECT_FALSE(std::filesystem::exists(u.dateiPfad()));
+}
+
+TEST(Rahmen, NeuesSpiel) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->Button1Click();
+    KontoForm->gezogen(99, 98, 294, 167, FensterZustand::minimiert);
+    const int32_t geld = KontrollForm->geld;
+
+    MainForm->NeuesSpiel1Click();  // no answer queued: "Abbrechen"
+    EXPECT_EQ(u.plattform.protokoll.back(),
+              "meldung\tBestätigen\tWollen Sie wirklich wieder von vorne anfangen?");
+    EXPECT_EQ(KontrollForm->geld, geld);
+    EXPECT_EQ(KontoForm->letzteZeile, 1);
+    EXPECT_EQ(KontoForm->left, 99);
+
+    u.plattform.antworten.push_back(Antwort::OK);
+    MainForm->NeuesSpiel1Click();
+    EXPECT_EQ(KontrollForm->geld, 1000000);
+    EXPECT_EQ(KontrollForm->Label1.caption, "März 2001");
+    EXPECT_EQ(KontoForm->letzteZeile, 0);
+    EXPECT_EQ(KontoForm->left, 350);
+    EXPECT_EQ(KontoForm->windowState, FensterZustand::normal);
+    EXPECT_FALSE(std::filesystem::exists(u.dateiPfad())) << "a new game does not touch the file";
+    u.neustart();
+    EXPECT_EQ(KontrollForm->geld, 1000000) << "the file holds the new game";
+}
+
+TEST(Rahmen, AnordnenLaesstDenFensterzustand) {
+    Spielumgebung u;
+    u.starten();
+    KontoForm->gezogen(99, 98, 294, 167, FensterZustand::minimiert);
+    KontrollForm->gezogen(70, 80, 280, 103, FensterZustand::maximiert);
+    MainForm->FensterAnordnen1Click();
+    EXPECT_EQ(KontoForm->left, 350);
+    EXPECT_EQ(KontoForm->top, 5);
+    EXPECT_EQ(KontoForm->windowState, FensterZustand::minimiert);
+    EXPECT_EQ(KontrollForm->left, 5);
+    EXPECT_EQ(KontrollForm->windowState, FensterZustand::maximiert);
+}
+
+TEST(Rahmen, MusikUndHilfe) {
+    Spielumgebung u;
+    u.starten();  // no trevo.mid: silent, no message
+    EXPECT_FALSE(MainForm->musikAn);
+    EXPECT_TRUE(u.plattform.protokoll.empty());
+    EXPECT_THROW(
+        {
+            try {
+                MainForm->MusikAnAusClick();
+            } catch (const Ausnahme& e) {
+                EXPECT_STREQ(e.what(), "Kein MCI-Gerät geöffnet.");
+                throw;
+            }
+        },
+        Ausnahme);
+    EXPECT_FALSE(MainForm->musikAn);
+
+    MainForm->hilfeClick();
+    ASSERT_EQ(u.plattform.hilfeAufrufe.size(), 1u);
+    EXPECT_EQ(u.plattform.hilfeAufrufe[0], "inhalt " + (u.verzeichnis / "trevo.html").string());
+
+    u.spiel.reset();
+    std::ofstream(u.verzeichnis / "trevo.mid") << "MThd";
+    u.starten();
+    auto& m = u.plattform.musikSpieler;
+    EXPECT_TRUE(MainForm->musikAn);
+    EXPECT_TRUE(m.spielt());
+    MainForm->MusikAnAusClick();
+    EXPECT_FALSE(MainForm->musikAn);
+    EXPECT_FALSE(m.spielt());
+    MainForm->MediaPlayer1Notify();
+    EXPECT_FALSE(m.spielt()) << "no restart after the player switched it off";
+    MainForm->MusikAnAusClick();
+    EXPECT_TRUE(MainForm->musikAn);
+    m.ende();
+    MainForm->MediaPlayer1Notify();
+    EXPECT_TRUE(m.spielt()) << "the piece starts again while the music is on";
+}
+
+TEST(Anzahl, Umwandlung) {
+    using A = TAnzahlForm;
+    EXPECT_EQ(A::umwandeln("1"), 1);
+    EXPECT_EQ(A::umwandeln("-5"), -5);
+    EXPECT_EQ(A::umwandeln("0"), 0);
+    EXPECT_EQ(A::umwandeln(" 7"), 7);
+    EXPECT_EQ(A::umwandeln("   +7"), 7);
+    EXPECT_EQ(A::umwandeln("$1F"), 31);
+    EXPECT_EQ(A::umwandeln("$1f"), 31);
+    EXPECT_EQ(A::umwandeln("$FFFFFFFF"), -1);
+    EXPECT_EQ(A::umwandeln("2147483647"), 2147483647);
+    EXPECT_EQ(A::umwandeln("-2147483648"), -2147483647 - 1);
+    for (const char* t : {"12a", "12 ", "", " ", "-", "+", "$", "$1G", "2147483648", "-2147483649", "$100000000",
+                          "1.5", "1,5", "0x10", "- 5", "99999999999999999999"})
+        EXPECT_EQ(A::umwandeln(t), std::nullopt) << '"' << t << '"';
+}
+
+TEST(Anzahl, DialogBeginntBei1UnterDerMaus) {
+    Spielumgebung u;
+    u.starten();
+    u.plattform.maus = {300, 250};
+    AnzahlForm->anzahl = 77;
+    u.tippe({"12a", "12 ", ""});
+    EXPECT_EQ(u.plattform.zeigeModal(*AnzahlForm), ModalErgebnis::Abbruch);
+    EXPECT_EQ(AnzahlForm->anzahl, 77) << "cancel keeps the old number";
+    EXPECT_EQ(AnzahlForm->left, 260);
+    EXPECT_EQ(AnzahlForm->top, 210);
+    AnzahlForm->Edit1.text = "55";
+    u.plattform.dialogAntworten.push_back([](TDialog& d) {
+        EXPECT_EQ(dynamic_cast<TAnzahlForm&>(d).Edit1.text, "1") << "every opening starts from 1";
+        return d.FormCloseQuery(true) ? ModalErgebnis::OK : ModalErgebnis::Abbruch;
+    });
+    EXPECT_EQ(u.plattform.zeigeModal(*AnzahlForm), ModalErgebnis::OK);
+    EXPECT_EQ(AnzahlForm->anzahl, 1);
+}
