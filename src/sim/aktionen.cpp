@@ -1,0 +1,217 @@
+#include "sim/aktionen.h"
+
+#include "app/kindform.h"
+#include "app/kontrollform.h"
+#include "app/mainform.h"
+#include "goods/gutform.h"
+#include "goods/siloform.h"
+#include "market/preiseform.h"
+#include "sim/lauf.h"
+#include "sim/zustand.h"
+#include "spiel.h"
+
+namespace {
+
+using A = Argument::Art;
+
+template <class T>
+bool ist(const TkindForm& f) {
+    return dynamic_cast<const T*>(&f) != nullptr;
+}
+bool immer(const TkindForm&) { return true; }
+// Herds and the field map have no windows yet; lines that need them are
+// read and checked, and refused because the window does not exist.
+bool nochNicht(const TkindForm&) { return false; }
+
+const FensterArt spielFenster{"a game window", immer};
+const FensterArt lager{"a store (FutterForm, DieselForm, GetreideForm, RuebenForm)", ist<TSiloForm>};
+const FensterArt gueterFenster{"a goods window (a store or a herd)", ist<TgutForm>};
+const FensterArt preisListe{"the price list", ist<TPreiseForm>};
+const FensterArt kontrolle{"the control panel", ist<TKontrollForm>};
+const FensterArt herde{"a herd window", nochNicht};
+const FensterArt feldKarte{"the field map", nochNicht};
+
+Argument fenster() { return {A::Fenster, "NAME", 0, 0, {}}; }
+Argument zahl(const char* name, int64_t min, int64_t max) { return {A::Zahl, name, min, max, {}}; }
+Argument wahl(const char* name, std::vector<std::string> woerter) { return {A::Wahl, name, 0, 0, std::move(woerter)}; }
+Argument jaNein() { return wahl("ja|nein", {"ja", "nein"}); }
+Argument texte() { return {A::Texte, "TEXT...", 0, 0, {}}; }
+
+constexpr int64_t int32Min = INT32_MIN;
+constexpr int64_t int32Max = INT32_MAX;
+
+template <class T>
+T& als(Lauf& l, const std::string& name) {
+    return dynamic_cast<T&>(l.fenster(name));
+}
+
+// A left click on a trade button of a store, the quantity dialog answered
+// from the line's texts.
+void handeln(Lauf& l, const Befehl& b, bool kaufen) {
+    auto& s = als<TSiloForm>(l, b.fenster);
+    l.aktivieren(s);
+    // Without a text the dialog is cancelled at once.
+    l.tippen(b.texte);
+    s.KVButtonClick(kaufen ? s.KaufenButton : s.VKaufenButton);
+}
+
+std::vector<Aktion> tabelle() {
+    std::vector<Aktion> t;
+    auto neu = [&t](std::string wort, std::vector<Argument> args, std::function<void(Lauf&, const Befehl&)> f,
+                    const FensterArt* art = nullptr) -> Aktion& {
+        Aktion a;
+        a.wort = std::move(wort);
+        a.argumente = std::move(args);
+        a.ausfuehren = std::move(f);
+        a.art = art;
+        t.push_back(std::move(a));
+        return t.back();
+    };
+
+    // The frame and the control panel.
+    {
+        Aktion& a = neu("weiter", {}, [](Lauf& l, const Befehl&) {
+            l.aktivieren(*KontrollForm);
+            KontrollForm->Button1Click();
+        });
+        a.festesFenster = "KontrollForm";
+        a.festeArt = &kontrolle;
+    }
+    neu("neues-spiel", {jaNein()}, [](Lauf& l, const Befehl& b) {
+        l.plattform().antworten.push_back(b.wahl(0) == 0 ? Antwort::OK : Antwort::Abbrechen);
+        MainForm->NeuesSpiel1Click();
+    });
+    neu("anordnen", {}, [](Lauf&, const Befehl&) { MainForm->FensterAnordnen1Click(); });
+    neu("musik", {}, [](Lauf&, const Befehl&) { MainForm->MusikAnAusClick(); });
+    neu("aktiviere", {fenster()}, [](Lauf& l, const Befehl& b) { l.aktivieren(l.fenster(b.fenster)); },
+        &spielFenster);
+    neu("fenster",
+        {fenster(), zahl("X", int32Min, int32Max), zahl("Y", int32Min, int32Max), zahl("W", 0, int32Max),
+         zahl("H", 0, int32Max), zahl("Z", 0, 2)},
+        [](Lauf& l, const Befehl& b) {
+            TkindForm& f = l.fenster(b.fenster);
+            l.aktivieren(f);
+            f.gezogen(b.zahl(0), b.zahl(1), b.zahl(2), b.zahl(3), static_cast<FensterZustand>(b.zahl(4)));
+        },
+        &spielFenster);
+    neu("neustart", {}, [](Lauf& l, const Befehl&) { l.neustart(); });
+    {
+        // Not a player action: it prints what the player would see, and
+        // changes nothing, not even the focus.
+        Aktion& a = neu("zeige", {fenster()}, [](Lauf& l, const Befehl& b) {
+            for (std::string& z : zustand(l.spiel(), b.fenster)) l.protokollieren(std::move(z));
+        });
+        a.art = nullptr;  // any window, the frame and the quantity dialog: checked below
+    }
+
+    // The price list.
+    {
+        Aktion& a = neu("preis", {zahl("ROW", 0, 1000000)}, [](Lauf& l, const Befehl& b) {
+            l.aktivieren(*PreiseForm);
+            // The middle of the row's first cell; each row is followed by a
+            // one-pixel grid line.
+            const int32_t hoehe = TPreiseForm::zeilenHoehe + TPreiseForm::gitterLinie;
+            PreiseForm->StringGrid1MouseUp(5, b.zahl(0) * hoehe + TPreiseForm::zeilenHoehe / 2);
+        });
+        a.festesFenster = "PreiseForm";
+        a.festeArt = &preisListe;
+    }
+
+    // The goods windows and the stores.
+    neu("kaufen", {fenster(), texte()}, [](Lauf& l, const Befehl& b) { handeln(l, b, true); }, &lager);
+    neu("verkaufen", {fenster(), texte()}, [](Lauf& l, const Befehl& b) { handeln(l, b, false); }, &lager);
+    neu("rechtsklick", {fenster(), wahl("kaufen|verkaufen", {"kaufen", "verkaufen"})},
+        [](Lauf& l, const Befehl& b) {
+            auto& s = als<TSiloForm>(l, b.fenster);
+            l.aktivieren(s);
+            s.KVButtonMouseDown(b.wahl(0) == 0 ? s.KaufenButton : s.VKaufenButton, true);
+        },
+        &lager);
+    neu("maximum", {fenster(), jaNein()},
+        [](Lauf& l, const Befehl& b) {
+            auto& g = als<TgutForm>(l, b.fenster);
+            l.aktivieren(g);
+            l.plattform().antworten.push_back(b.wahl(0) == 0 ? Antwort::Ja : Antwort::Nein);
+            g.MaxMengeLbClick();
+        },
+        &gueterFenster);
+    neu("groesse", {fenster()},
+        [](Lauf& l, const Befehl& b) {
+            auto& g = als<TgutForm>(l, b.fenster);
+            l.aktivieren(g);
+            g.SizeButtonClick();
+        },
+        &gueterFenster);
+
+    // The herds: their windows join with their handlers here.
+    neu("tierkauf", {fenster(), zahl("K", 0, 3)}, nullptr, &herde);
+    neu("tierverkauf", {fenster()}, nullptr, &herde);
+    neu("haken", {fenster(), wahl("Mehren|Geben", {"Mehren", "Geben"}), wahl("an|aus", {"an", "aus"})}, nullptr,
+        &herde);
+    neu("pfeil", {fenster(), wahl("hoch|runter", {"hoch", "runter"})}, nullptr, &herde);
+
+    // The fields: the field map joins here.
+    auto feldAktion = [&neu](std::string wort, std::vector<Argument> args) -> Aktion& {
+        Aktion& a = neu(std::move(wort), std::move(args), nullptr);
+        a.festesFenster = "FelderForm";
+        a.festeArt = &feldKarte;
+        return a;
+    };
+    feldAktion("feld", {zahl("N", 1, 5), jaNein()});
+    feldAktion("arbeit", {zahl("N", 1, 5), zahl("W", 0, 4), {A::OptZahl, "S", 0, 3, {}}}).pruefen =
+        [](const Befehl& b) -> std::string {
+        if (b.zahlen.size() == 3 && b.zahl(1) != 3) return "arbeit: a seed S is chosen only for work 3 (Drillen)";
+        return {};
+    };
+    feldAktion("kuendigen", {zahl("N", 1, 5), jaNein()});
+    return t;
+}
+
+}  // namespace
+
+std::string Aktion::gebrauch() const {
+    std::string s = wort;
+    for (const Argument& a : argumente) {
+        s += ' ';
+        switch (a.art) {
+            case A::OptZahl: s += std::string("[") + a.name + "]"; break;
+            case A::Texte: s += "TEXT...|abbruch"; break;
+            default: s += a.name;
+        }
+    }
+    return s;
+}
+
+const std::vector<Aktion>& alleAktionen() {
+    static const std::vector<Aktion> t = tabelle();
+    return t;
+}
+
+const Aktion* aktionFinden(const std::string& wort) {
+    for (const Aktion& a : alleAktionen())
+        if (a.wort == wort) return &a;
+    return nullptr;
+}
+
+std::string fensterPruefen(const Befehl& b, Lauf& lauf) {
+    const Aktion& a = *b.aktion;
+    if (a.festesFenster) {
+        const TkindForm* f = lauf.spiel().fenster(a.festesFenster);
+        if (!f || !a.festeArt->passt(*f))
+            return a.wort + ": the window " + a.festesFenster + " (" + a.festeArt->beschreibung +
+                   ") does not exist yet";
+    }
+    if (b.fenster.empty() && a.argumente.empty()) return {};
+    for (const Argument& arg : a.argumente) {
+        if (arg.art != A::Fenster) continue;
+        if (a.wort == "zeige") {
+            if (!zeigbaresFenster(lauf.spiel(), b.fenster))
+                return "zeige: there is no window \"" + zeigbar(b.fenster) + "\"";
+            return {};
+        }
+        const TkindForm* f = lauf.spiel().fenster(b.fenster);
+        if (!f) return a.wort + ": there is no window \"" + zeigbar(b.fenster) + "\"";
+        if (!a.art->passt(*f)) return a.wort + ": " + b.fenster + " is not " + a.art->beschreibung;
+    }
+    return {};
+}

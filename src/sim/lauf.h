@@ -1,0 +1,61 @@
+// One run of trevo-sim: the game on the scripted platform in a directory,
+// the script's actions carried out in turn, and the transcript written out
+// as it grows.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sim/platform/scriptedplatform.h"
+#include "sim/skript.h"
+
+class Spiel;
+class TkindForm;
+
+class Lauf {
+public:
+    // Starts the game from the save file in verzeichnis, as the program does.
+    Lauf(std::string verzeichnis, std::ostream& aus);
+    // Without beenden() nothing is written.
+    ~Lauf();
+    Lauf(const Lauf&) = delete;
+    Lauf& operator=(const Lauf&) = delete;
+
+    // Carries out one checked line. An error that escapes the game's handler
+    // is shown in the standard error box, as the face does, and the game
+    // goes on.
+    void ausfuehren(const Befehl& b);
+    // The orderly end; false when the save file could not be written (the
+    // game has told the player).
+    bool beenden();
+    // The player quits and starts the program again.
+    void neustart();
+
+    Spiel& spiel() { return *spiel_; }
+    ScriptedPlatform& plattform() { return *plattform_; }
+    // The window by component name; the script has been checked, so it exists.
+    TkindForm& fenster(const std::string& name);
+    // The player's click gives the window the focus first.
+    void aktivieren(TkindForm& f);
+    // Answers the next quantity dialog by typing the texts in turn.
+    void tippen(std::vector<std::string> texte);
+    // A line of the transcript that the game did not write itself.
+    void protokollieren(std::string zeile);
+
+private:
+    void starten();
+    void ausgeben();
+
+    std::string verzeichnis_;
+    std::ostream& aus_;
+    std::unique_ptr<ScriptedPlatform> plattform_;
+    std::unique_ptr<Spiel> spiel_;
+};
+
+// The whole program: "trevo-sim [--dir DIR] [SCRIPT]". Returns the exit
+// status: 0 done, 1 the save file could not be written or the run failed,
+// 2 a bad command line or script (nothing run, nothing written).
+int trevoSim(const std::vector<std::string>& argumente, std::istream& ein, std::ostream& aus,
+             std::ostream& fehler);

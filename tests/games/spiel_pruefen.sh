@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Checks one scripted game byte for byte: the transcript against NAME.protokoll
+# and the save file against NAME.spielstand. Shows the differences on failure.
+#
+#   spiel_pruefen.sh TREVO_SIM SPIELE NAME ARBEIT
+set -uo pipefail
+sim=$1 spiele=$2 name=$3 arbeit=$4
+hier=$(dirname "$0")
+
+"$hier/spielen.sh" "$sim" "$spiele" "$name" "$arbeit" || exit 1
+fehlschlag=0
+status=$(cat "$arbeit/status")
+if [ "$status" != 0 ]; then
+  echo "trevo-sim ended with status $status:"
+  cat "$arbeit/fehler"
+  fehlschlag=1
+elif [ -s "$arbeit/fehler" ]; then
+  echo "trevo-sim wrote to standard error:"
+  cat "$arbeit/fehler"
+  fehlschlag=1
+fi
+if ! cmp -s "$spiele/$name.protokoll" "$arbeit/protokoll"; then
+  echo "transcript differs from $name.protokoll:"
+  diff -u "$spiele/$name.protokoll" "$arbeit/protokoll" | head -200
+  fehlschlag=1
+fi
+if ! cmp -s "$spiele/$name.spielstand" "$arbeit/TrevoSpielstand.bin"; then
+  echo "save file differs from $name.spielstand:"
+  diff -u --strip-trailing-cr "$spiele/$name.spielstand" "$arbeit/TrevoSpielstand.bin" | head -200
+  cmp "$spiele/$name.spielstand" "$arbeit/TrevoSpielstand.bin"
+  fehlschlag=1
+fi
+if [ $fehlschlag = 0 ]; then echo "$name: transcript and save file as expected"; fi
+exit $fehlschlag
