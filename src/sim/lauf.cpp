@@ -105,7 +105,7 @@ bool skriptHolen(const std::string& datei, std::istream& ein, std::string& text,
     std::error_code ec;
     std::ifstream f;
     if (!std::filesystem::is_directory(datei, ec)) f.open(datei, std::ios::binary);
-    if (!f) {
+    if (!f.is_open() || !f) {
         fehler << "trevo-sim: cannot read the script " << datei << '\n';
         return false;
     }
