@@ -14,6 +14,11 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     return static_cast<int32_t>(r);
 }
 
+TSiloForm::TSiloForm(std::string name, std::string cap) : TgutForm(std::move(name), std::move(cap)) {
+    VKaufenButton.hint = "Klick mit Rechts: Verkaufe alles";
+    VKaufenButton.showHint = true;
+}
+
 void TSiloForm::neu() {
     TgutForm::neu();
     farbe = {0, 128, 0};

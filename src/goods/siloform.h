@@ -7,7 +7,7 @@
 
 class TSiloForm : public TgutForm {
 public:
-    using TgutForm::TgutForm;
+    TSiloForm(std::string name, std::string caption);
 
     Farbe farbe{0, 128, 0};
 
