@@ -155,7 +155,7 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
     std::string text;
     if (!skriptHolen(datei, ein, text, fehler)) return 2;
 
-    dezimalTrenner = ",";
+    dezimalTrenner.assign(1, ',');  // money and weights with the German decimal comma
     const Skript skript = skriptLesen(text);
     // The game is started to check the windows the lines name; a rejected
     // script ends it without saving and without a line of transcript.
