@@ -1,0 +1,149 @@
+#include "ui/hauptfenster.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/kindform.h"
+#include "app/mainform.h"
+#include "spiel.h"
+#include "ui/kindview.h"
+#include "ui/qtplattform.h"
+#include "ui/sicher.h"
+#include "ui/viewregister.h"
+
+HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
+    : spiel_(spiel), plattform_(plattform), flaeche_(new QMdiArea(this)) {
+    setWindowTitle(QString::fromStdString(spiel_.frame().caption));
+    flaeche_->setBackground(QColor(0, 128, 0));
+    setCentralWidget(flaeche_);
+    flaeche_->viewport()->installEventFilter(this);
+    menueAnlegen();
+    plattform_.setzeHauptfenster(this);
+
+    for (TkindForm* f : spiel_.fenster()) {
+        KindView* v = ViewRegister::alle().erzeugeView(*f);
+        flaeche_->addSubWindow(v);
+        views_.push_back(v);
+        v->auffrischen();
+        if (!v->isMinimized()) v->show();
+    }
+    connect(flaeche_, &QMdiArea::subWindowActivated, this, &HauptFenster::aktiviert);
+}
+
+HauptFenster::~HauptFenster() {
+    // The subwindows go after this object: what they report on the way must
+    // not reach it any more.
+    beendet_ = true;
+    disconnect(flaeche_, nullptr, this, nullptr);
+    flaeche_->viewport()->removeEventFilter(this);
+    plattform_.setzeHauptfenster(nullptr);
+}
+
+QRect HauptFenster::entwurf() { return {340, 202, 423, 294}; }
+
+void HauptFenster::menueAnlegen() {
+    QMenu* trevo = menuBar()->addMenu(QStringLiteral("&Trevo"));
+    neuesSpiel_ = trevo->addAction(QStringLiteral("&Neues Spiel"));
+    anordnen_ = trevo->addAction(QStringLiteral("Fenster &Anordnen"));
+    musik_ = trevo->addAction(QStringLiteral("Hintergrund &Musik ein-/ausschalten"));
+    trevo->addSeparator();
+    ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
+    // "&Hilfe" is an item of the menu bar itself, without a menu.
+    hilfe_ = menuBar()->addAction(QStringLiteral("&Hilfe"));
+    hilfe_->setShortcut(QKeySequence(Qt::Key_F1));
+
+    connect(neuesSpiel_, &QAction::triggered, this, [] {
+        sicher([] {
+            if (MainForm) MainForm->NeuesSpiel1Click();
+        });
+    });
+    connect(anordnen_, &QAction::triggered, this, [] {
+        sicher([] {
+            if (MainForm) MainForm->FensterAnordnen1Click();
+        });
+    });
+    connect(musik_, &QAction::triggered, this, [] {
+        sicher([] {
+            if (MainForm) MainForm->MusikAnAusClick();
+        });
+    });
+    connect(hilfe_, &QAction::triggered, this, [] {
+        sicher([] {
+            if (MainForm) MainForm->hilfeClick();
+        });
+    });
+    // Closing the frame ends the game, whichever way it is closed.
+    connect(ende_, &QAction::triggered, this, &QWidget::close);
+}
+
+void HauptFenster::starten() {
+    setGeometry(entwurf());
+    showMaximized();
+    QTimer::singleShot(0, this, &HauptFenster::startAbschliessen);
+    QTimer::singleShot(300, this, &HauptFenster::ohneFensterverwaltungMaximieren);
+}
+
+void HauptFenster::startAbschliessen() {
+    // Qt may leave a minimized window active; the last one that is not
+    // minimized takes over, without telling the game.
+    QMdiSubWindow* aktiv = flaeche_->activeSubWindow();
+    if (!aktiv || aktiv->isMinimized()) {
+        const auto liste = flaeche_->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = liste.rbegin(); it != liste.rend(); ++it) {
+            if (!(*it)->isMinimized()) {
+                flaeche_->setActiveSubWindow(*it);
+                break;
+            }
+        }
+    }
+    letzteAktiv_ = flaeche_->activeSubWindow();
+    gestartet_ = true;
+}
+
+void HauptFenster::ohneFensterverwaltungMaximieren() {
+    // Without a window manager (a bare X server) nobody acts on the wish to
+    // be maximized, and the frame would stay at its designed size.
+    if (isMaximized() && geometry() == entwurf())
+        if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+}
+
+void HauptFenster::aktiviert(QMdiSubWindow* fenster) {
+    // Qt's activations while the frame comes up are not the player's; and a
+    // frame that loses and regains the focus activates the same window again.
+    if (!gestartet_ || beendet_ || !fenster || fenster == letzteAktiv_) return;
+    letzteAktiv_ = fenster;
+    auto* v = qobject_cast<KindView*>(fenster);
+    if (!v) return;
+    sicher([v] {
+        if (MainForm) MainForm->aktiviert(&v->fenster());
+    });
+}
+
+KindView* HauptFenster::view(const std::string& name) const {
+    for (KindView* v : views_)
+        if (v->fenster().name() == name) return v;
+    return nullptr;
+}
+
+void HauptFenster::closeEvent(QCloseEvent* e) {
+    // The orderly end follows when the event loop is over; from here on
+    // nothing the subwindows do is the player's.
+    beendet_ = true;
+    e->accept();
+    emit geschlossen();
+}
+
+bool HauptFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (!gemalt_ && objekt == flaeche_->viewport() && ereignis->type() == QEvent::Paint) {
+        gemalt_ = true;
+        // After this paint has reached the screen.
+        QTimer::singleShot(0, this, &HauptFenster::erstesBild);
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}

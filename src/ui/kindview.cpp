@@ -1,0 +1,145 @@
+#include "ui/kindview.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QScopedValueRollback>
+#include <QTimer>
+
+#include "app/kindform.h"
+#include "ui/qtplattform.h"
+#include "ui/sicher.h"
+
+KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inhalt_(inhalt ? inhalt : new QWidget) {
+    // The client gets its size before it goes in, so the subwindow takes its
+    // size from it.
+    inhalt_->setFixedSize(fenster_.clientWidth, fenster_.clientHeight);
+    setWidget(inhalt_);
+    Qt::WindowFlags flaggen = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    if (fenster_.sizeable) flaggen |= Qt::WindowMaximizeButtonHint;
+    setWindowFlags(flaggen);
+    setWindowTitle(QString::fromStdString(fenster_.caption));
+    setObjectName(QString::fromStdString(fenster_.name()));
+    if (QtPlattform* p = QtPlattform::aktuelle()) p->anmelden(fenster_, this);
+}
+
+KindView::~KindView() {
+    if (QtPlattform* p = QtPlattform::aktuelle()) p->abmelden(fenster_);
+}
+
+QSize KindView::rahmen() {
+    static const QSize gemessen = [] {
+        // A client wide enough that the title bar's own minimum plays no part.
+        const QSize client(400, 300);
+        QMdiArea flaeche;
+        auto* probe = new QWidget;
+        probe->setFixedSize(client);
+        return flaeche.addSubWindow(probe)->sizeHint() - client;
+    }();
+    return gemessen;
+}
+
+bool KindView::fensterNormal() const { return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)); }
+
+void KindView::auffrischen() {
+    ++auffrischungen_;
+    setWindowTitle(QString::fromStdString(fenster_.caption));
+    platzUebernehmen();
+    inhaltAuffrischen();
+    inhalt_->update();
+}
+
+void KindView::groesseSetzen() {
+    const QSize client(fenster_.clientWidth, fenster_.clientHeight);
+    const QSize aussen = client + rahmen();
+    if (fenster_.sizeable) {
+        inhalt_->setMinimumSize(0, 0);
+        inhalt_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(aussen);
+    } else {
+        inhalt_->setFixedSize(client);
+        setFixedSize(aussen);
+    }
+}
+
+void KindView::platzUebernehmen() {
+    QScopedValueRollback<bool> wache(uebernehmen_, true);
+    const FensterZustand soll = fenster_.windowState;
+    if (soll == FensterZustand::normal && !fensterNormal()) showNormal();
+    if (fensterNormal()) {
+        groesseSetzen();
+        move(fenster_.left, fenster_.top);
+        platzOffen_ = false;
+    } else {
+        platzOffen_ = true;
+    }
+    if (soll == FensterZustand::minimiert && !isMinimized()) {
+        showMinimized();
+        platzOffen_ = true;
+    } else if (soll == FensterZustand::maximiert && !isMaximized()) {
+        showMaximized();
+        platzOffen_ = true;
+    }
+}
+
+void KindView::melden() {
+    if (uebernehmen_) return;
+    if (isMinimized() || isMaximized()) {
+        // While minimized or maximized the window keeps its normal place.
+        platzOffen_ = true;
+        fenster_.gezogen(fenster_.left, fenster_.top, fenster_.clientWidth, fenster_.clientHeight,
+                         isMinimized() ? FensterZustand::minimiert : FensterZustand::maximiert);
+        return;
+    }
+    if (wiederherstellen_) return;
+    if (platzOffen_) {
+        // Restored: back to the window's own place, which may have changed
+        // while the view was minimized ("Fenster Anordnen", a new game). Qt
+        // restores the place it remembered, maybe after this event, so the
+        // window's place is set once more when Qt is done.
+        platzOffen_ = false;
+        wiederherstellen_ = true;
+        fenster_.gezogen(fenster_.left, fenster_.top, fenster_.clientWidth, fenster_.clientHeight,
+                         FensterZustand::normal);
+        platzUebernehmen();
+        QTimer::singleShot(0, this, [this] {
+            wiederherstellen_ = false;
+            sicher([this] { platzUebernehmen(); });
+        });
+        return;
+    }
+    const QSize client = size() - rahmen();
+    fenster_.gezogen(x(), y(), client.width(), client.height(), FensterZustand::normal);
+}
+
+void KindView::closeEvent(QCloseEvent* e) {
+    // A game window is never closed: its close box minimizes it.
+    e->ignore();
+    if (!isMinimized()) showMinimized();
+    // Qt keeps the minimized window active; the most recent window that is
+    // not minimized takes over, as the player expects.
+    if (QMdiArea* flaeche = mdiArea()) {
+        const auto liste = flaeche->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = liste.rbegin(); it != liste.rend(); ++it) {
+            if (*it != this && !(*it)->isMinimized() && (*it)->isVisible()) {
+                flaeche->setActiveSubWindow(*it);
+                break;
+            }
+        }
+    }
+}
+
+void KindView::moveEvent(QMoveEvent* e) {
+    QMdiSubWindow::moveEvent(e);
+    melden();
+}
+
+void KindView::resizeEvent(QResizeEvent* e) {
+    QMdiSubWindow::resizeEvent(e);
+    melden();
+}
+
+void KindView::changeEvent(QEvent* e) {
+    QMdiSubWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) melden();
+}

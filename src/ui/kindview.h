@@ -1,0 +1,55 @@
+// The view of one game window: a subwindow of the frame that shows what its
+// window holds and passes on what the player does. Place, client size and
+// window state flow both ways: what the player arranges reaches the window
+// (and so the save file), and what the window sets (a new game, "Fenster
+// Anordnen", loading) moves the view.
+#pragma once
+
+#include <QMdiSubWindow>
+
+class TkindForm;
+class QtPlattform;
+
+class KindView : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    // inhalt: the client widget; a plain one when the view draws nothing itself.
+    explicit KindView(TkindForm& fenster, QWidget* inhalt = nullptr);
+    ~KindView() override;
+
+    TkindForm& fenster() const { return fenster_; }
+    QWidget* inhalt() const { return inhalt_; }
+
+    // Re-reads the window: caption, place, size, state and the controls.
+    void auffrischen();
+    // How often auffrischen ran (the redraw is coalesced).
+    int auffrischungen() const { return auffrischungen_; }
+
+    // What the style adds around a client: border and title bar.
+    static QSize rahmen();
+
+protected:
+    // The view's own controls, after place and size are set.
+    virtual void inhaltAuffrischen() {}
+
+    void closeEvent(QCloseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void platzUebernehmen();
+    void groesseSetzen();
+    void melden();
+    bool fensterNormal() const;
+
+    TkindForm& fenster_;
+    QWidget* inhalt_;
+    bool uebernehmen_ = false;     // setting what the window says: nothing to report
+    // The window's place could not be set while the view was minimized or
+    // maximized: it is set when the view is restored.
+    bool platzOffen_ = false;
+    bool wiederherstellen_ = false;  // restoring: Qt's remembered place is not the player's
+    int auffrischungen_ = 0;
+};

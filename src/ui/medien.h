@@ -1,0 +1,20 @@
+// Where the face gets its background music and its help viewer: the one
+// place that names their classes.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/plattform.h"
+
+class QWidget;
+
+// The music player; amEnde runs on the UI thread when the piece has played
+// to its end.
+std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> amEnde);
+
+// Opens the help file at its contents, or at a topic's context number.
+void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext);

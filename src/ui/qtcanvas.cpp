@@ -1,0 +1,87 @@
+#include "ui/qtcanvas.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <QRegion>
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+QColor alsQt(Farbe f) { return {f.r, f.g, f.b}; }
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter, const QPalette& palette)
+    : p_(painter), knopf_(palette.color(QPalette::Button)) {}
+
+void QtCanvas::setzeStift(Farbe f) { stift_ = alsQt(f); }
+
+void QtCanvas::setzePinsel(Farbe f) { pinsel_ = alsQt(f); }
+
+Farbe QtCanvas::knopfFarbe() const {
+    return {static_cast<uint8_t>(knopf_.red()), static_cast<uint8_t>(knopf_.green()),
+            static_cast<uint8_t>(knopf_.blue())};
+}
+
+void QtCanvas::flaeche(int32_t x, int32_t y, int32_t breite, int32_t hoehe, const QColor& farbe) {
+    if (breite > 0 && hoehe > 0) p_.fillRect(QRect(x, y, breite, hoehe), farbe);
+}
+
+void QtCanvas::linie(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    // Bresenham; pixels of one row are filled as one run.
+    const int32_t dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int32_t dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int32_t fehler = dx + dy;
+    int32_t laufAnfang = x1, laufEnde = x1, laufZeile = y1;
+    bool lauf = false;
+    auto ausgeben = [&] {
+        if (lauf) flaeche(std::min(laufAnfang, laufEnde), laufZeile, std::abs(laufEnde - laufAnfang) + 1, 1, stift_);
+    };
+    while (x1 != x2 || y1 != y2) {  // the end point stays undrawn
+        if (lauf && y1 == laufZeile) {
+            laufEnde = x1;
+        } else {
+            ausgeben();
+            lauf = true;
+            laufAnfang = laufEnde = x1;
+            laufZeile = y1;
+        }
+        const int32_t e2 = 2 * fehler;
+        if (e2 >= dy) {
+            fehler += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            fehler += dx;
+            y1 += sy;
+        }
+    }
+    ausgeben();
+}
+
+void QtCanvas::rechteck(int32_t l, int32_t t, int32_t r, int32_t b) {
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    if (r <= l || b <= t) return;
+    flaeche(l + 1, t + 1, r - l - 2, b - t - 2, pinsel_);
+    flaeche(l, t, r - l, 1, stift_);
+    flaeche(l, b - 1, r - l, 1, stift_);
+    flaeche(l, t, 1, b - t, stift_);
+    flaeche(r - 1, t, 1, b - t, stift_);
+}
+
+void QtCanvas::polygon(const std::vector<Punkt>& ecken) {
+    if (ecken.empty()) return;
+    QPolygon umriss;
+    for (const Punkt& e : ecken) umriss << QPoint(e.x, e.y);
+    // The fill covers the pixels whose top-left corner lies inside by the
+    // even-odd rule, the same pixels QPolygon::containsPoint finds, so what
+    // is drawn and what a click hits agree.
+    const QRegion innen(umriss, Qt::OddEvenFill);
+    for (const QRect& r : innen) flaeche(r.x(), r.y(), r.width(), r.height(), pinsel_);
+    for (std::size_t i = 0; i < ecken.size(); ++i) {
+        const Punkt& a = ecken[i];
+        const Punkt& e = ecken[(i + 1) % ecken.size()];
+        linie(a.x, a.y, e.x, e.y);
+    }
+}

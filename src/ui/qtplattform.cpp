@@ -1,0 +1,202 @@
+#include "ui/qtplattform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/dialog.h"
+#include "app/kindform.h"
+#include "app/mainform.h"
+#include "ui/kindview.h"
+#include "ui/medien.h"
+#include "ui/sicher.h"
+#include "ui/viewregister.h"
+
+namespace {
+QtPlattform* dieAktuelle = nullptr;
+bool tonAus = false;
+const QString programmTitel = QStringLiteral("Trevo");
+}  // namespace
+
+QtPlattform::QtPlattform() {
+    zeichenUhr_.setSingleShot(true);
+    zeichenUhr_.setInterval(0);
+    connect(&zeichenUhr_, &QTimer::timeout, this, &QtPlattform::auffrischen);
+    // The end of the piece arrives between two events; the frame decides
+    // whether the music starts again.
+    musik_ = neueMusik([] {
+        sicher([] {
+            if (MainForm) MainForm->MediaPlayer1Notify();
+        });
+    });
+    dieAktuelle = this;
+}
+
+QtPlattform::~QtPlattform() {
+    if (dieAktuelle == this) dieAktuelle = nullptr;
+}
+
+QtPlattform* QtPlattform::aktuelle() { return dieAktuelle; }
+
+QString QtPlattform::qtText(const std::string& text) {
+    QString t = QString::fromStdString(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+QWidget* QtPlattform::eltern() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return hauptfenster_.data();
+}
+
+Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel) {
+    QMessageBox box(eltern());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qtText(text));
+    QString kopf;
+    switch (art) {
+        case MeldungsArt::Warnung:
+            kopf = QStringLiteral("Warnung");
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MeldungsArt::Fehler:
+            kopf = QStringLiteral("Fehler");
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MeldungsArt::Information:
+            kopf = QStringLiteral("Information");
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MeldungsArt::Bestaetigen:
+            kopf = QStringLiteral("Bestätigen");
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MeldungsArt::Schlicht:
+            kopf = programmTitel;
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+    }
+    box.setWindowTitle(titel.empty() ? kopf : QString::fromStdString(titel));
+
+    // The plain box has one OK button, whatever was asked for.
+    if (art == MeldungsArt::Schlicht) knoepfe = Knoepfe::OK;
+    struct Knopf {
+        QPushButton* knopf;
+        Antwort antwort;
+    };
+    std::vector<Knopf> liste;
+    switch (knoepfe) {
+        case Knoepfe::OK:
+            liste.push_back({box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), Antwort::OK});
+            break;
+        case Knoepfe::OKAbbrechen:
+            liste.push_back({box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), Antwort::OK});
+            liste.push_back({box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole), Antwort::Abbrechen});
+            break;
+        case Knoepfe::JaNein:
+            liste.push_back({box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole), Antwort::Ja});
+            liste.push_back({box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole), Antwort::Nein});
+            break;
+    }
+    box.setDefaultButton(liste.front().knopf);
+    // Escape and the close box give the last answer: "Abbrechen", "&Nein",
+    // or the one "OK".
+    box.setEscapeButton(liste.back().knopf);
+    box.exec();
+    for (const Knopf& k : liste)
+        if (box.clickedButton() == k.knopf) return k.antwort;
+    return liste.back().antwort;
+}
+
+void QtPlattform::standardFehlerBox(QWidget* eltern, const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, programmTitel, qtText(text), QMessageBox::NoButton, eltern);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+void QtPlattform::fehlerBox(const std::string& text) { standardFehlerBox(eltern(), text); }
+
+ModalErgebnis QtPlattform::zeigeModal(TDialog& dialog) {
+    if (auto ergebnis = ViewRegister::alle().zeigeDialog(dialog, eltern())) return *ergebnis;
+    throw std::logic_error("Für den Dialog \"" + dialog.caption + "\" gibt es kein Fenster.");
+}
+
+void QtPlattform::setzeTonAus(bool aus) { tonAus = aus; }
+
+QString QtPlattform::klangDatei(const std::string& name) {
+    if (name == "BOING") return QStringLiteral(":/klaenge/boing.wav");
+    if (name == "TRAKTOR") return QStringLiteral(":/klaenge/traktor.wav");
+    if (name == "200" || name == "201" || name == "202" || name == "203")
+        return QStringLiteral(":/klaenge/%1.wav").arg(QString::fromStdString(name));
+    return {};
+}
+
+void QtPlattform::spieleKlang(const std::string& name) {
+    const QString datei = klangDatei(name);
+    if (datei.isEmpty() || !QFile::exists(datei)) return;
+    ++klaengeAngefordert_;
+    if (tonAus) return;
+    // Made on first use: the audio backend starts only when a sound is
+    // wanted. Without an audio device the effect stays silent and never
+    // blocks; nothing here waits for it to finish.
+    QSoundEffect*& effekt = klaenge_[name];
+    if (!effekt) {
+        effekt = new QSoundEffect(this);
+        effekt->setSource(QUrl(QStringLiteral("qrc") + datei));
+    }
+    effekt->play();
+}
+
+Punkt QtPlattform::mausPosition() {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+void QtPlattform::neuZeichnen(TkindForm& fenster) {
+    // A month step changes many windows many times; each view re-reads its
+    // window once, when the step is over (or when a message box waits).
+    if (std::find(offen_.begin(), offen_.end(), &fenster) == offen_.end()) offen_.push_back(&fenster);
+    if (!zeichenUhr_.isActive()) zeichenUhr_.start();
+}
+
+void QtPlattform::auffrischen() {
+    std::vector<const TkindForm*> liste;
+    liste.swap(offen_);
+    // Only registered views are touched: a window that is gone has no view.
+    for (const TkindForm* f : liste)
+        if (KindView* v = view(*f)) sicher([v] { v->auffrischen(); });
+}
+
+void QtPlattform::anmelden(const TkindForm& fenster, KindView* v) { views_[&fenster] = v; }
+
+void QtPlattform::abmelden(const TkindForm& fenster) {
+    views_.erase(&fenster);
+    std::erase(offen_, &fenster);
+}
+
+KindView* QtPlattform::view(const TkindForm& fenster) const {
+    const auto it = views_.find(&fenster);
+    return it == views_.end() ? nullptr : it->second;
+}
+
+void QtPlattform::hilfeInhalt(const std::string& hilfeDatei) { hilfeZeigen(eltern(), hilfeDatei, std::nullopt); }
+
+void QtPlattform::hilfeKontext(const std::string& hilfeDatei, int32_t kontext) {
+    hilfeZeigen(eltern(), hilfeDatei, kontext);
+}
+
+Punkt QtPlattform::rahmen() const {
+    const QSize r = KindView::rahmen();
+    return {r.width(), r.height()};
+}

@@ -1,0 +1,80 @@
+// The platform of the real game: Qt message boxes and dialogs, sounds from
+// the program's resources, the mouse pointer, and the coalesced redraw that
+// carries every change of the game onto its view.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/plattform.h"
+
+class KindView;
+class QSoundEffect;
+
+class QtPlattform : public QObject, public Plattform {
+    Q_OBJECT
+
+public:
+    QtPlattform();
+    ~QtPlattform() override;
+    QtPlattform(const QtPlattform&) = delete;
+    QtPlattform& operator=(const QtPlattform&) = delete;
+
+    // The platform of the running game, or nullptr.
+    static QtPlattform* aktuelle();
+
+    Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
+                    const std::string& titel = {}) override;
+    void fehlerBox(const std::string& text) override;
+    ModalErgebnis zeigeModal(TDialog& dialog) override;
+    void spieleKlang(const std::string& name) override;
+    Punkt mausPosition() override;
+    void neuZeichnen(TkindForm& fenster) override;
+    void hilfeInhalt(const std::string& hilfeDatei) override;
+    void hilfeKontext(const std::string& hilfeDatei, int32_t kontext) override;
+    MusikSpieler& musik() override { return *musik_; }
+    Punkt rahmen() const override;
+
+    // The frame: owner of message boxes and dialogs.
+    void setzeHauptfenster(QWidget* fenster) { hauptfenster_ = fenster; }
+    // The window a box opens over: an open modal dialog, else the frame.
+    QWidget* eltern() const;
+
+    // A view shows the window; redraws of the window reach it from now on.
+    void anmelden(const TkindForm& fenster, KindView* view);
+    void abmelden(const TkindForm& fenster);
+    KindView* view(const TkindForm& fenster) const;
+
+    // Sound off, for the tests: nothing is played, nothing is loaded.
+    static void setzeTonAus(bool aus);
+    // The resource file of a sound name ("BOING" -> ":/klaenge/boing.wav"),
+    // or an empty text for a name the game does not know.
+    static QString klangDatei(const std::string& name);
+    // How many sounds were started (sound on) or asked for (sound off).
+    int klaengeAngefordert() const { return klaengeAngefordert_; }
+
+    // The standard error box: the program's title, the stop icon, "OK".
+    static void standardFehlerBox(QWidget* eltern, const std::string& text);
+    // The game's texts break lines with "\r".
+    static QString qtText(const std::string& text);
+
+private:
+    void auffrischen();
+
+    QTimer zeichenUhr_;
+    std::vector<const TkindForm*> offen_;
+    std::map<const TkindForm*, KindView*> views_;
+    std::map<std::string, QSoundEffect*> klaenge_;
+    std::unique_ptr<MusikSpieler> musik_;
+    QPointer<QWidget> hauptfenster_;
+    int klaengeAngefordert_ = 0;
+};

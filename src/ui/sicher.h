@@ -1,0 +1,25 @@
+// Every call from the face into the game goes through sicher(): an exception
+// that a command does not handle itself abandons that command, is shown in
+// the standard error box, and the game goes on.
+#pragma once
+
+#include <exception>
+#include <string>
+#include <type_traits>
+
+// Shows the text in the standard error box of the running platform (or a
+// plain Qt box when no game is running).
+void fehlerZeigen(const std::string& text);
+
+template <class F>
+auto sicher(F&& f) -> std::invoke_result_t<F> {
+    using R = std::invoke_result_t<F>;
+    try {
+        return f();
+    } catch (const std::exception& e) {
+        fehlerZeigen(e.what());
+    } catch (...) {
+        fehlerZeigen("Unbekannter Fehler.");
+    }
+    if constexpr (!std::is_void_v<R>) return R{};
+}

@@ -1,0 +1,44 @@
+#include "ui/start.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "spiel.h"
+#include "ui/hauptfenster.h"
+#include "ui/qtplattform.h"
+
+namespace {
+QElapsedTimer& startUhr() {
+    static QElapsedTimer uhr;
+    return uhr;
+}
+}  // namespace
+
+void startUhrStarten() { startUhr().start(); }
+
+int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
+    if (!startUhr().isValid()) startUhrStarten();
+    QtPlattform plattform;
+    Spiel spiel(plattform, programmVerzeichnis.toStdString());
+    int ergebnis = 0;
+    {
+        HauptFenster rahmen(spiel, plattform);
+        QObject::connect(&rahmen, &HauptFenster::geschlossen, [] { QCoreApplication::exit(0); });
+        if (std::getenv("TREVO_STARTZEIT")) {
+            QObject::connect(&rahmen, &HauptFenster::erstesBild, [] {
+                std::fprintf(stderr, "Trevo: erstes Bild nach %lld ms\n",
+                             static_cast<long long>(startUhr().elapsed()));
+            });
+        }
+        rahmen.starten();
+        if (gestartet) QTimer::singleShot(0, &rahmen, [&] { gestartet(rahmen); });
+        ergebnis = QApplication::exec();
+    }
+    // The views are gone; now every window saves its state.
+    spiel.beenden();
+    return ergebnis;
+}

@@ -1,0 +1,18 @@
+// One run of the game as the player sees it: the game on the Qt platform in
+// the program's directory, the frame with every view, the event loop, and
+// the orderly end that writes the save file.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class HauptFenster;
+
+// Starts the clock of the start-up time; the first thing main does. With
+// TREVO_STARTZEIT set, the time to the first painted frame goes to stderr.
+void startUhrStarten();
+
+// Plays until the frame is closed (by its close box or "Programm be&enden"),
+// then ends the game in order, once. gestartet runs when the frame is up.
+int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet = {});

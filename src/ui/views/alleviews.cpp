@@ -1,0 +1,23 @@
+// Every view of the game. A new window: its view's files and one line here.
+// The first entry that fits a window wins, so a class comes before its base.
+#include "app/anzahlform.h"
+#include "app/kontoform.h"
+#include "app/kontrollform.h"
+#include "goods/siloform.h"
+#include "market/preiseform.h"
+#include "ui/viewregister.h"
+#include "ui/views/anzahldialog.h"
+#include "ui/views/gutview.h"
+#include "ui/views/kontoview.h"
+#include "ui/views/kontrollview.h"
+#include "ui/views/preiseview.h"
+#include "ui/views/siloview.h"
+
+void alleViewsAnmelden(ViewRegister& r) {
+    r.fenster<TPreiseForm, PreiseView>();
+    r.fenster<TKontrollForm, KontrollView>();
+    r.fenster<TKontoForm, KontoView>();
+    r.fenster<TSiloForm, SiloView>();  // the four stores
+    r.fenster<TgutForm, GutView>();
+    r.dialog<TAnzahlForm, AnzahlDialog>();
+}

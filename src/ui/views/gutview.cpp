@@ -1,0 +1,39 @@
+#include "ui/views/gutview.h"
+
+#include "goods/gutform.h"
+#include "ui/sicher.h"
+#include "ui/views/steuer.h"
+
+GutView::GutView(TgutForm& fenster) : GutView(fenster, nullptr, GutAnordnung{}) {}
+
+GutView::GutView(TgutForm& fenster, QWidget* inhalt, const GutAnordnung& a) : KindView(fenster, inhalt), form_(fenster) {
+    menge_ = neuesLabel(this->inhalt(), a.menge.x(), a.menge.y());
+    maxMenge_ = new KlickLabel(this->inhalt());
+    maxMenge_->setTextFormat(Qt::PlainText);
+    maxMenge_->move(a.maxMenge);
+    maxMenge_->setCursor(Qt::PointingHandCursor);
+    groesse_ = new QPushButton(this->inhalt());
+    groesse_->setGeometry(a.groesse);
+    kaufen_ = new DrueckKnopf(this->inhalt());
+    kaufen_->setGeometry(a.kaufen);
+    verkaufen_ = new DrueckKnopf(this->inhalt());
+    verkaufen_->setGeometry(a.verkaufen);
+
+    connect(maxMenge_, &KlickLabel::geklickt, this, [this] { sicher([this] { form_.MaxMengeLbClick(); }); });
+    connect(groesse_, &QPushButton::clicked, this, [this] { sicher([this] { form_.SizeButtonClick(); }); });
+    connect(kaufen_, &QPushButton::clicked, this,
+            [this] { sicher([this] { form_.KVButtonClick(form_.KaufenButton); }); });
+    connect(verkaufen_, &QPushButton::clicked, this,
+            [this] { sicher([this] { form_.KVButtonClick(form_.VKaufenButton); }); });
+    connect(kaufen_, &DrueckKnopf::gedrueckt, this, [this](Qt::MouseButton t) { handelsKnopfGedrueckt(true, t); });
+    connect(verkaufen_, &DrueckKnopf::gedrueckt, this,
+            [this](Qt::MouseButton t) { handelsKnopfGedrueckt(false, t); });
+}
+
+void GutView::inhaltAuffrischen() {
+    uebernehmen(menge_, form_.MengeLabel);
+    uebernehmen(maxMenge_, form_.MaxMengeLb);
+    uebernehmen(groesse_, form_.SizeButton);
+    uebernehmen(kaufen_, form_.KaufenButton);
+    uebernehmen(verkaufen_, form_.VKaufenButton);
+}

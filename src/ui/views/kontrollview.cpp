@@ -1,0 +1,21 @@
+#include "ui/views/kontrollview.h"
+
+#include "app/kontrollform.h"
+#include "ui/sicher.h"
+#include "ui/views/steuer.h"
+
+KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fenster) {
+    label1_ = neuesLabel(inhalt(), 16, 16);
+    label2_ = neuesLabel(inhalt(), 16, 40);
+    label3_ = neuesLabel(inhalt(), 136, 16);
+    weiter_ = new QPushButton(inhalt());
+    weiter_->setGeometry(80, 72, 129, 25);
+    connect(weiter_, &QPushButton::clicked, this, [this] { sicher([this] { form_.Button1Click(); }); });
+}
+
+void KontrollView::inhaltAuffrischen() {
+    uebernehmen(label1_, form_.Label1);
+    uebernehmen(label2_, form_.Label2);
+    uebernehmen(label3_, form_.Label3);
+    uebernehmen(weiter_, form_.Button1);
+}

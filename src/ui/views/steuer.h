@@ -1,0 +1,67 @@
+// Small helpers that carry the game's control contents onto Qt widgets.
+#pragma once
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "app/steuerelemente.h"
+#include "ui/qtplattform.h"
+
+// A label at its designed top-left corner, as wide and high as its text.
+inline QLabel* neuesLabel(QWidget* eltern, int links, int oben) {
+    auto* l = new QLabel(eltern);
+    l->setTextFormat(Qt::PlainText);
+    l->move(links, oben);
+    return l;
+}
+
+inline void uebernehmen(QLabel* widget, const Label& label) {
+    const QString text = QtPlattform::qtText(label.caption);
+    if (widget->text() != text) {
+        widget->setText(text);
+        widget->adjustSize();
+    }
+    widget->setVisible(label.visible);
+}
+
+inline void uebernehmen(QPushButton* widget, const Button& knopf) {
+    widget->setText(QString::fromStdString(knopf.caption));
+    widget->setToolTip(knopf.showHint ? QString::fromStdString(knopf.hint) : QString());
+    widget->setVisible(knopf.visible);
+}
+
+// A label the player can click (a hand over it).
+class KlickLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void geklickt();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit geklickt();
+        QLabel::mouseReleaseEvent(e);
+    }
+};
+
+// A button that also tells of a mouse button going down on it, the right
+// one included (which never clicks it).
+class DrueckKnopf : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+signals:
+    void gedrueckt(Qt::MouseButton taste);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        emit gedrueckt(e->button());
+        QPushButton::mousePressEvent(e);
+    }
+};

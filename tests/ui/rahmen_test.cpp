@@ -1,0 +1,233 @@
+// The frame: menu, working area, the windows at the game's places, and what
+// the player does to them reaching the game and its save file.
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/kindform.h"
+#include "app/kontoform.h"
+#include "app/kontrollform.h"
+#include "app/mainform.h"
+#include "ui/start.h"
+#include "umgebung.h"
+
+namespace {
+
+QStringList menuePunkte(const QMenu* menue) {
+    QStringList liste;
+    for (QAction* a : menue->actions()) liste << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return liste;
+}
+
+// The frame's working area at a point, as the player sees it.
+QColor flaecheBei(HauptFenster& r, QPoint p) { return r.flaeche()->viewport()->grab().toImage().pixelColor(p); }
+
+}  // namespace
+
+using Rahmen = Umgebung;
+
+TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
+    starten();
+    EXPECT_EQ(rahmen->windowTitle(), "Trevo");
+    EXPECT_TRUE(rahmen->isMaximized());
+
+    const QList<QAction*> leiste = rahmen->menuBar()->actions();
+    ASSERT_EQ(leiste.size(), 2);
+    EXPECT_EQ(leiste[0]->text(), "&Trevo");
+    ASSERT_NE(leiste[0]->menu(), nullptr);
+    EXPECT_EQ(menuePunkte(leiste[0]->menu()),
+              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hintergrund &Musik ein-/ausschalten", "-",
+                           "Programm be&enden"}));
+    // "&Hilfe" is an item of the bar itself, reached with F1.
+    EXPECT_EQ(leiste[1]->text(), "&Hilfe");
+    EXPECT_EQ(leiste[1]->menu(), nullptr);
+    EXPECT_EQ(leiste[1]->shortcut(), QKeySequence(Qt::Key_F1));
+
+    const QWidget* vp = rahmen->flaeche()->viewport();
+    EXPECT_EQ(flaecheBei(*rahmen, QPoint(vp->width() - 2, vp->height() - 2)), QColor(0, 128, 0));
+}
+
+TEST_F(Rahmen, FensterStehenWoDasSpielSieHinstellt) {
+    starten();
+    struct Soll {
+        const char* name;
+        QPoint ort;
+        QSize client;
+    };
+    // Outer sizes set by the game become client sizes inside our border.
+    for (const Soll& s : {Soll{"PreiseForm", {5, 140}, {332, 204}}, Soll{"KontrollForm", {5, 5}, {280, 103}},
+                          Soll{"KontoForm", {350, 5}, {294, 167}}, Soll{"FutterForm", {280, 330}, {100, 108}},
+                          Soll{"RuebenForm", {370, 390}, {100, 108}}}) {
+        SCOPED_TRACE(s.name);
+        KindView* v = view(s.name);
+        ASSERT_NE(v, nullptr);
+        EXPECT_TRUE(v->isVisible());
+        EXPECT_FALSE(v->isMinimized());
+        EXPECT_EQ(v->pos(), s.ort);
+        EXPECT_EQ(v->inhalt()->size(), s.client);
+        const Punkt r = plattform->rahmen();
+        EXPECT_EQ(v->size(), s.client + QSize(r.x, r.y)) << "the game's border must be the style's";
+        EXPECT_FALSE(v->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_EQ(v->windowTitle().toStdString(), v->fenster().caption);
+    }
+    EXPECT_EQ(rahmen->views().size(), spiel->fenster().size());
+}
+
+TEST_F(Rahmen, NurAktivierungenDesSpielersErreichenDieFensterliste) {
+    starten();
+    // Qt activates every subwindow while the frame comes up; the game's list
+    // still has the creation order.
+    std::vector<TkindForm*> erwartet = spiel->fenster();
+    EXPECT_EQ(MainForm->kinder(), erwartet);
+
+    rahmen->flaeche()->setActiveSubWindow(view("KontrollForm"));
+    rahmen->flaeche()->setActiveSubWindow(view("KontoForm"));
+    ASSERT_GE(MainForm->kinder().size(), 2u);
+    EXPECT_EQ(MainForm->kinder()[0], KontoForm);
+    EXPECT_EQ(MainForm->kinder()[1], KontrollForm);
+}
+
+TEST_F(Rahmen, SchliessfeldMinimiertUndGibtDieAktivierungWeiter) {
+    starten();
+    KindView* konto = view("KontoForm");
+    rahmen->flaeche()->setActiveSubWindow(view("KontrollForm"));
+    rahmen->flaeche()->setActiveSubWindow(konto);
+
+    EXPECT_FALSE(konto->close()) << "a game window is never closed";
+    EXPECT_TRUE(konto->isMinimized());
+    EXPECT_EQ(KontoForm->windowState, FensterZustand::minimiert);
+    EXPECT_EQ(KontoForm->left, 350) << "the normal place is kept while minimized";
+    // The most recent window that is not minimized is active again.
+    EXPECT_EQ(rahmen->flaeche()->activeSubWindow(), view("KontrollForm"));
+    EXPECT_EQ(MainForm->kinder()[0], KontrollForm);
+
+    konto->showNormal();
+    warten();
+    EXPECT_EQ(KontoForm->windowState, FensterZustand::normal);
+    EXPECT_EQ(konto->pos(), QPoint(350, 5));
+}
+
+TEST_F(Rahmen, WasDerSpielerOrdnetKommtInDenSpielstand) {
+    starten();
+    // Drag the control panel by its title bar.
+    KindView* kontrolle = view("KontrollForm");
+    const QPoint griff(60, 10);
+    // The pointer comes over the title bar, then takes hold of it.
+    QTest::mouseMove(kontrolle, griff);
+    QTest::mousePress(kontrolle, Qt::LeftButton, {}, griff);
+    for (QPoint schritt : {QPoint(40, 30), QPoint(95, 115)}) {
+        // The move carries the held button, as a real drag does.
+        const QPointF ort = griff + schritt;
+        QMouseEvent zug(QEvent::MouseMove, ort, kontrolle->mapToGlobal(ort), Qt::NoButton, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(kontrolle, &zug);
+    }
+    QTest::mouseRelease(kontrolle, Qt::LeftButton, {}, griff + QPoint(95, 115));
+    warten();
+    ASSERT_NE(kontrolle->pos(), QPoint(5, 5)) << "the drag did not move the window";
+    EXPECT_EQ(KontrollForm->left, kontrolle->x());
+    EXPECT_EQ(KontrollForm->top, kontrolle->y());
+    const QPoint gezogen = kontrolle->pos();
+
+    view("KontoForm")->close();
+    ASSERT_TRUE(beenden());
+    const QByteArray datei = spielstand();
+    EXPECT_TRUE(datei.contains(QStringLiteral("[KontrollForm]\r\nx=%1\r\ny=%2\r\nw=280\r\nh=103\r\nwstat=0\r\n")
+                                   .arg(gezogen.x())
+                                   .arg(gezogen.y())
+                                   .toUtf8()))
+        << datei.toStdString();
+    EXPECT_TRUE(datei.contains("[KontoForm]\r\nx=350\r\ny=5\r\nw=294\r\nh=167\r\nwstat=1\r\n")) << datei.toStdString();
+
+    // Next start: both come back as they were left.
+    spiel.reset();
+    plattform.reset();
+    starten();
+    EXPECT_EQ(view("KontrollForm")->pos(), gezogen);
+    KindView* konto = view("KontoForm");
+    EXPECT_TRUE(konto->isMinimized());
+    EXPECT_NE(rahmen->flaeche()->activeSubWindow(), konto) << "a minimized window is not left active";
+    konto->showNormal();
+    warten();
+    EXPECT_EQ(konto->pos(), QPoint(350, 5));
+    EXPECT_EQ(konto->inhalt()->size(), QSize(294, 167));
+}
+
+TEST_F(Rahmen, AnordnenSetztAuchMinimierteFensterZurueck) {
+    starten();
+    KindView* kontrolle = view("KontrollForm");
+    kontrolle->move(200, 300);
+    EXPECT_EQ(KontrollForm->left, 200);
+    kontrolle->close();
+    ASSERT_TRUE(kontrolle->isMinimized());
+
+    rahmen->anordnenAktion()->trigger();
+    warten();
+    EXPECT_TRUE(kontrolle->isMinimized()) << "arranging keeps the window state";
+    EXPECT_EQ(KontrollForm->left, 5);
+    kontrolle->showNormal();
+    warten();
+    EXPECT_EQ(kontrolle->pos(), QPoint(5, 5)) << "restored at the place the game gave it while minimized";
+    EXPECT_EQ(KontrollForm->left, 5);
+    EXPECT_EQ(KontrollForm->windowState, FensterZustand::normal);
+}
+
+TEST_F(Rahmen, NeuesSpielNurNachOK) {
+    starten();
+    view("KontrollForm")->move(150, 160);
+    KontrollForm->Button1Click();
+    warten();
+
+    ModalAntworten antworten;
+    GesehenerKasten frage;
+    antworten.dann(klickeKnopf("Abbrechen", &frage));
+    rahmen->neuesSpielAktion()->trigger();
+    EXPECT_EQ(frage.titel, "Bestätigen");
+    EXPECT_EQ(frage.text, "Wollen Sie wirklich wieder von vorne anfangen?");
+    EXPECT_EQ(frage.knoepfe, QStringList({"OK", "Abbrechen"}));
+    warten();
+    EXPECT_EQ(view("KontrollForm")->pos(), QPoint(150, 160));
+
+    antworten.dann(klickeKnopf("OK"));
+    rahmen->neuesSpielAktion()->trigger();
+    warten();
+    EXPECT_TRUE(antworten.fertig());
+    EXPECT_EQ(view("KontrollForm")->pos(), QPoint(5, 5));
+    EXPECT_EQ(KontrollForm->Label1.caption, "März 2001");
+}
+
+TEST_F(Rahmen, EinFensterDasMinimiertGespeichertWurdeKommtMinimiertZurueck) {
+    schreibeSpielstand("[KontoForm]\r\nx=400\r\ny=20\r\nwstat=1\r\n");
+    starten();
+    KindView* konto = view("KontoForm");
+    EXPECT_TRUE(konto->isMinimized());
+    EXPECT_EQ(KontoForm->windowState, FensterZustand::minimiert);
+    konto->showNormal();
+    warten();
+    EXPECT_EQ(konto->pos(), QPoint(400, 20));
+}
+
+// The program's own road: the event loop, then the orderly end. Ending by the
+// menu and by closing the frame both write the save file.
+TEST(Programm, BeendenPerMenueUndPerSchliessfeldSchreibtDenSpielstand) {
+    for (bool perMenue : {true, false}) {
+        SCOPED_TRACE(perMenue ? "menu" : "close box");
+        QTemporaryDir verzeichnis;
+        int gestartet = 0;
+        const int ergebnis = spielen(verzeichnis.path(), [&](HauptFenster& r) {
+            ++gestartet;
+            r.view("KontoForm")->move(321, 45);
+            if (perMenue)
+                r.endeAktion()->trigger();
+            else
+                r.close();
+        });
+        EXPECT_EQ(ergebnis, 0);
+        EXPECT_EQ(gestartet, 1);
+        QFile f(verzeichnis.filePath("TrevoSpielstand.bin"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray datei = f.readAll();
+        EXPECT_TRUE(datei.contains("[KontoForm]\r\nx=321\r\ny=45\r\n")) << datei.toStdString();
+        EXPECT_TRUE(datei.contains("[Kontrolle]\r\nmonat=3\r\njahr=2001\r\ngeld=1000000\r\n"));
+    }
+}
