@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QLocale>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyleFactory>
 
 #include "app/geldtext.h"
@@ -23,6 +25,30 @@ void TrevoAnwendung::einrichten() {
     schrift.setPointSize(8);
     QApplication::setFont(schrift);
     dezimalTrenner = QLocale().decimalPoint().toStdString();
+    QApplication::setWindowIcon(programmSymbol());
+}
+
+QIcon TrevoAnwendung::programmSymbol() {
+    QIcon symbol;
+    for (int groesse : {16, 32, 48}) {
+        QPixmap bild(groesse, groesse);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(groesse / 16.0, groesse / 16.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 180, 235));  // sky
+        p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 2, 2);
+        p.setBrush(QColor(250, 210, 40));  // sun
+        p.drawEllipse(QRectF(9.5, 2, 4.5, 4.5));
+        p.setBrush(QColor(0, 128, 0));  // field
+        p.drawRoundedRect(QRectF(0.5, 8, 15, 7.5), 2, 2);
+        p.setPen(QPen(QColor(150, 110, 40), 0.9));  // furrows
+        for (double y : {10.0, 12.2, 14.4}) p.drawLine(QPointF(1.5, y), QPointF(14.5, y - 0.8));
+        p.end();
+        symbol.addPixmap(bild);
+    }
+    return symbol;
 }
 
 void fehlerZeigen(const std::string& text) {

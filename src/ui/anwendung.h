@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 
 class TrevoAnwendung : public QApplication {
 public:
@@ -16,4 +17,7 @@ public:
     // Fusion style, Liberation Sans 8 pt, the decimal separator of the
     // player's locale. The windows are laid out in pixels for that font.
     static void einrichten();
+
+    // The program's icon (frame and game windows): a field under the sun.
+    static QIcon programmSymbol();
 };

@@ -41,6 +41,12 @@ QSize KindView::rahmen() {
 
 bool KindView::fensterNormal() const { return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)); }
 
+FensterZustand KindView::zustand() const {
+    if (isMinimized()) return FensterZustand::minimiert;
+    if (isMaximized()) return FensterZustand::maximiert;
+    return FensterZustand::normal;
+}
+
 void KindView::auffrischen() {
     ++auffrischungen_;
     setWindowTitle(QString::fromStdString(fenster_.caption));
@@ -70,6 +76,7 @@ void KindView::platzUebernehmen() {
         groesseSetzen();
         move(fenster_.left, fenster_.top);
         platzOffen_ = false;
+        bekannterPlatz_ = QRect(pos(), size() - rahmen());
     } else {
         platzOffen_ = true;
     }
@@ -80,15 +87,18 @@ void KindView::platzUebernehmen() {
         showMaximized();
         platzOffen_ = true;
     }
+    bekannterZustand_ = zustand();
 }
 
 void KindView::melden() {
     if (uebernehmen_) return;
-    if (isMinimized() || isMaximized()) {
+    const FensterZustand z = zustand();
+    if (z != FensterZustand::normal) {
         // While minimized or maximized the window keeps its normal place.
         platzOffen_ = true;
-        fenster_.gezogen(fenster_.left, fenster_.top, fenster_.clientWidth, fenster_.clientHeight,
-                         isMinimized() ? FensterZustand::minimiert : FensterZustand::maximiert);
+        if (z == bekannterZustand_) return;
+        bekannterZustand_ = z;
+        fenster_.gezogen(fenster_.left, fenster_.top, fenster_.clientWidth, fenster_.clientHeight, z);
         return;
     }
     if (wiederherstellen_) return;
@@ -99,6 +109,7 @@ void KindView::melden() {
         // window's place is set once more when Qt is done.
         platzOffen_ = false;
         wiederherstellen_ = true;
+        bekannterZustand_ = FensterZustand::normal;
         fenster_.gezogen(fenster_.left, fenster_.top, fenster_.clientWidth, fenster_.clientHeight,
                          FensterZustand::normal);
         platzUebernehmen();
@@ -108,8 +119,11 @@ void KindView::melden() {
         });
         return;
     }
-    const QSize client = size() - rahmen();
-    fenster_.gezogen(x(), y(), client.width(), client.height(), FensterZustand::normal);
+    const QRect jetzt(pos(), size() - rahmen());
+    if (jetzt == bekannterPlatz_ && bekannterZustand_ == FensterZustand::normal) return;
+    bekannterPlatz_ = jetzt;
+    bekannterZustand_ = FensterZustand::normal;
+    fenster_.gezogen(jetzt.x(), jetzt.y(), jetzt.width(), jetzt.height(), FensterZustand::normal);
 }
 
 void KindView::closeEvent(QCloseEvent* e) {

@@ -7,8 +7,8 @@
 
 #include <QMdiSubWindow>
 
-class TkindForm;
-class QtPlattform;
+#include "app/kindform.h"
+
 
 class KindView : public QMdiSubWindow {
     Q_OBJECT
@@ -43,6 +43,7 @@ private:
     void groesseSetzen();
     void melden();
     bool fensterNormal() const;
+    FensterZustand zustand() const;
 
     TkindForm& fenster_;
     QWidget* inhalt_;
@@ -51,5 +52,12 @@ private:
     // maximized: it is set when the view is restored.
     bool platzOffen_ = false;
     bool wiederherstellen_ = false;  // restoring: Qt's remembered place is not the player's
+    // What the view showed when it last took over from the window or told it
+    // something: only a change against this is the player's doing. (Qt also
+    // sends events that change nothing, e.g. on activation, and they must not
+    // carry an old place back over a change of the window's that the view
+    // has not shown yet.)
+    QRect bekannterPlatz_;
+    FensterZustand bekannterZustand_ = FensterZustand::normal;
     int auffrischungen_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>

@@ -193,6 +193,21 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
     EXPECT_EQ(futter->inhalt()->width(), 100);
 }
 
+TEST_F(Views, EineAktivierungTraegtKeinenAltenPlatzUeberDieAenderungDesSpiels) {
+    starten();
+    // The game widens the beet store; before the view has followed, the
+    // player minimizes the diesel tank and Qt activates another window.
+    auto* rueben = qobject_cast<SiloView*>(view("RuebenForm"));
+    rahmen->flaeche()->setActiveSubWindow(rueben);
+    rahmen->flaeche()->setActiveSubWindow(view("DieselForm"));
+    QTest::mouseClick(rueben->groesseKnopf(), Qt::LeftButton);
+    view("DieselForm")->close();
+    warten();
+    EXPECT_EQ(RuebenForm->clientWidth, 290);
+    EXPECT_EQ(rueben->inhalt()->width(), 290);
+    EXPECT_EQ(DieselForm->windowState, FensterZustand::minimiert);
+}
+
 TEST_F(Views, SiloSymbolIstSchwarzAufKlar) {
     const QImage bild = SiloView::siloSymbol().pixmap(16, 16).toImage();
     ASSERT_EQ(bild.size(), QSize(16, 16));
