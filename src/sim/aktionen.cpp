@@ -98,10 +98,10 @@ std::vector<Aktion> tabelle() {
     {
         // Not a player action: it prints what the player would see, and
         // changes nothing, not even the focus.
-        Aktion& a = neu("zeige", {fenster()}, [](Lauf& l, const Befehl& b) {
+        // It knows the frame and the quantity dialog as well: see fensterPruefen.
+        neu("zeige", {fenster()}, [](Lauf& l, const Befehl& b) {
             for (std::string& z : zustand(l.spiel(), b.fenster)) l.protokollieren(std::move(z));
         });
-        a.art = nullptr;  // any window, the frame and the quantity dialog: checked below
     }
 
     // The price list.
@@ -201,7 +201,6 @@ std::string fensterPruefen(const Befehl& b, Lauf& lauf) {
             return a.wort + ": the window " + a.festesFenster + " (" + a.festeArt->beschreibung +
                    ") does not exist yet";
     }
-    if (b.fenster.empty() && a.argumente.empty()) return {};
     for (const Argument& arg : a.argumente) {
         if (arg.art != A::Fenster) continue;
         if (a.wort == "zeige") {
