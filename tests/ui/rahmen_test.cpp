@@ -3,12 +3,14 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 
 #include "app/kindform.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
 #include "ui/start.h"
+#include "ui/views/kontrollview.h"
 #include "umgebung.h"
 
 namespace {
@@ -45,6 +47,20 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
 
     const QWidget* vp = rahmen->flaeche()->viewport();
     EXPECT_EQ(flaecheBei(*rahmen, QPoint(vp->width() - 2, vp->height() - 2)), QColor(0, 128, 0));
+}
+
+TEST_F(Rahmen, F1OeffnetDieHilfe) {
+    starten();
+    QSignalSpy hilfe(rahmen->hilfeAktion(), &QAction::triggered);
+    ModalAntworten antworten;
+    antworten.dann(klickeKnopf("OK"));
+    // F1 works from inside a game window, too.
+    auto* kontrolle = qobject_cast<KontrollView*>(view("KontrollForm"));
+    kontrolle->weiter()->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), kontrolle->weiter());
+    QTest::keyClick(kontrolle->weiter(), Qt::Key_F1);
+    EXPECT_EQ(hilfe.count(), 1);
+    EXPECT_TRUE(antworten.fertig());
 }
 
 TEST_F(Rahmen, FensterStehenWoDasSpielSieHinstellt) {
