@@ -5,8 +5,7 @@
 
 namespace {
 
-// Until the synthesizer is in, the game runs without music: opening fails, so
-// the music item reports that no device is open.
+// No music: opening fails, so the music item reports that no device is open.
 class KeineMusik final : public MusikSpieler {
 public:
     bool oeffnen(const std::string&) override { return false; }
@@ -18,7 +17,10 @@ public:
 
 }  // namespace
 
-std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> /*amEnde*/) { return std::make_unique<KeineMusik>(); }
+std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> /*amEnde*/, bool /*still*/) {
+    // Until the synthesizer is in, the game runs without music.
+    return std::make_unique<KeineMusik>();
+}
 
 void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext) {
     QString text = QStringLiteral("Die Hilfe ist in dieser Fassung noch nicht verfügbar.\n\n%1")

@@ -31,11 +31,13 @@ QtPlattform::QtPlattform() {
     connect(&zeichenUhr_, &QTimer::timeout, this, &QtPlattform::auffrischen);
     // The end of the piece arrives between two events; the frame decides
     // whether the music starts again.
-    musik_ = neueMusik([] {
-        sicher([] {
-            if (MainForm) MainForm->MediaPlayer1Notify();
-        });
-    });
+    musik_ = neueMusik(
+        [] {
+            sicher([] {
+                if (MainForm) MainForm->MediaPlayer1Notify();
+            });
+        },
+        tonAus);
     dieAktuelle = this;
 }
 

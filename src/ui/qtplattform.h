@@ -54,7 +54,8 @@ public:
     void abmelden(const TkindForm& fenster);
     KindView* view(const TkindForm& fenster) const;
 
-    // Sound off, for the tests: nothing is played, nothing is loaded.
+    // Sound off, for the tests: nothing is played, nothing is loaded, and a
+    // platform made while it is off has no music.
     static void setzeTonAus(bool aus);
     // The resource file of a sound name ("BOING" -> ":/klaenge/boing.wav"),
     // or an empty text for a name the game does not know.
