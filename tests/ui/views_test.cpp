@@ -55,6 +55,13 @@ TEST_F(Views, WeiterSchaltetDenMonatUndFuelltDenKontoauszug) {
               "Hier klicken, wenn alle Arbeiten für den aktuellen Monat abgeschlossen sind.");
     EXPECT_EQ(kontrolle->weiter()->geometry(), QRect(80, 72, 129, 25));
 
+    // The layouts are made for these fonts; a stand-in would clip them.
+    EXPECT_EQ(QFontInfo(kontrolle->datum()->font()).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(konto->gitter()->font()).family(), "Liberation Mono");
+    EXPECT_EQ(QFontInfo(konto->gitter()->font()).pixelSize(), 11);
+    EXPECT_EQ(konto->gitter()->geometry(), QRect(0, 0, 294, 167));
+    EXPECT_EQ(konto->gitter()->zelle(1, 9), QRect(186, 9 * 17, 109, 16));
+
     const QRect zeile1 = konto->gitter()->zelle(0, 1);
     EXPECT_EQ(dunklePixel(konto->gitter(), zeile1), 0) << "the statement starts empty";
 
