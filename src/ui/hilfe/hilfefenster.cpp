@@ -1,0 +1,151 @@
+#include "ui/hilfe/hilfefenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QWindow>
+
+namespace {
+
+QPointer<HilfeFenster> einzigesFenster;
+
+// Every anchor name Qt found in a document: <a name="…"> and id="…".
+bool dokumentHatAnker(const QTextDocument& dokument, const QString& anker) {
+    for (QTextBlock block = dokument.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorNames().contains(anker))
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+HilfeFenster::HilfeFenster(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Trevo – Hilfe"));
+    setObjectName(QStringLiteral("HilfeFenster"));
+
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(false);
+    // The game's own labels are small; a guide is read at a comfortable size.
+    QFont schrift = browser_->font();
+    schrift.setPointSize(10);
+    browser_->setFont(schrift);
+    setCentralWidget(browser_);
+
+    QToolBar* leiste = addToolBar(QStringLiteral("Navigation"));
+    leiste->setMovable(false);
+    leiste->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    zurueck_ = leiste->addAction(QStringLiteral("Zurück"), browser_, &QTextBrowser::backward);
+    zurueck_->setShortcut(QKeySequence::Back);
+    vor_ = leiste->addAction(QStringLiteral("Vor"), browser_, &QTextBrowser::forward);
+    vor_->setShortcut(QKeySequence::Forward);
+    inhalt_ = leiste->addAction(QStringLiteral("Inhalt"), this, [this] {
+        if (!inhaltSeite_.isEmpty())
+            browser_->setSource(inhaltSeite_);
+    });
+    zurueck_->setEnabled(false);
+    vor_->setEnabled(false);
+    inhalt_->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, zurueck_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, vor_, &QAction::setEnabled);
+
+    resize(640, 600);
+}
+
+HilfeFenster& HilfeFenster::einzig() {
+    if (!einzigesFenster) {
+        einzigesFenster = new HilfeFenster;
+        // A top-level window without a parent: it goes when the game ends.
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         [] { delete einzigesFenster.data(); });
+    }
+    return *einzigesFenster;
+}
+
+QString HilfeFenster::htmlDatei(const QString& hilfeDatei) {
+    if (hilfeDatei.isEmpty())
+        return {};
+    const QFileInfo info(hilfeDatei);
+    const QString endung = info.suffix().toLower();
+    if (endung == QLatin1String("html") || endung == QLatin1String("htm"))
+        return hilfeDatei;
+    if (endung.isEmpty())
+        return hilfeDatei + QStringLiteral(".html");
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".html");
+}
+
+QString HilfeFenster::kontextAnker(int kontext) {
+    return QStringLiteral("kontext-") + QString::number(kontext);
+}
+
+void HilfeFenster::zeigeInhalt(const QString& hilfeDatei) { zeige(hilfeDatei, {}); }
+
+void HilfeFenster::zeigeKontext(const QString& hilfeDatei, int kontext) {
+    zeige(hilfeDatei, kontextAnker(kontext));
+}
+
+void HilfeFenster::zeige(const QString& hilfeDatei, const QString& anker) {
+    const QString datei = htmlDatei(hilfeDatei);
+    const QFileInfo info(datei);
+    QFile lesen(info.absoluteFilePath());
+    if (datei.isEmpty() || !info.isFile() || !lesen.open(QIODevice::ReadOnly)) {
+        zeigeFehlen(datei.isEmpty() ? hilfeDatei : datei);
+        nachVorn();
+        return;
+    }
+    inhaltSeite_ = QUrl::fromLocalFile(info.absoluteFilePath());
+    inhalt_->setEnabled(true);
+    statusBar()->clearMessage();
+
+    QUrl ziel = inhaltSeite_;
+    if (!anker.isEmpty()) {
+        QTextDocument probe;
+        probe.setHtml(QString::fromUtf8(lesen.readAll()));
+        if (dokumentHatAnker(probe, anker))
+            ziel.setFragment(anker);
+        else
+            statusBar()->showMessage(QStringLiteral("Zu diesem Thema gibt es keine Hilfe."));
+    }
+    browser_->setSource(ziel);
+    nachVorn();
+}
+
+void HilfeFenster::zeigeFehlen(const QString& datei) {
+    inhaltSeite_.clear();
+    inhalt_->setEnabled(false);
+    browser_->clearHistory();
+    browser_->setHtml(
+        QStringLiteral("<h2>Hilfe nicht gefunden</h2>"
+                       "<p>Die Hilfedatei <b>%1</b> ist nicht vorhanden oder kann nicht "
+                       "gelesen werden.</p>"
+                       "<p>Die Spielanleitung gehört als <b>trevo.html</b> in das Verzeichnis "
+                       "des Programms.</p>")
+            .arg(datei.toHtmlEscaped()));
+}
+
+void HilfeFenster::nachVorn() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    // Opened from a modal dialog (the field work's help button), the guide
+    // must still take clicks: a window that belongs to the modal one is not
+    // blocked by it. Opened from the frame, it stands on its own.
+    if (QWindow* fenster = windowHandle()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        fenster->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
+    }
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,62 @@
+// The music machine on FluidSynth: a General MIDI soundfont from the system,
+// a MIDI file player and an audio driver (PulseAudio, then ALSA).
+#pragma once
+
+#include "ui/musik/musikmaschine.h"
+
+#include <fluidsynth.h>
+
+#include <string>
+#include <vector>
+
+struct FluidEinstellungen {
+    // Tried in this order; the first that is a soundfont is taken.
+    std::vector<std::string> klangbanken{
+        "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    };
+    // FluidSynth's own default is ALSA alone, which leaves a PulseAudio or
+    // PipeWire desktop silent when ALSA is taken; so we try both ourselves.
+    // An empty list opens no audio device at all: the owner renders the sound
+    // itself through rendern() (used by the tests).
+    std::vector<std::string> treiber{"pulseaudio", "alsa"};
+    // Background music, not the main event.
+    double lautstaerke = 0.4;
+};
+
+class FluidMaschine final : public MusikMaschine {
+public:
+    explicit FluidMaschine(FluidEinstellungen einstellungen = {});
+    ~FluidMaschine() override;
+    FluidMaschine(const FluidMaschine&) = delete;
+    FluidMaschine& operator=(const FluidMaschine&) = delete;
+
+    bool pruefen(const std::string& datei) override;
+    bool laden() override;
+    void abspielen() override;
+    void anhalten() override;
+    void vonVorn() override;
+    bool durchgelaufen() override;
+    void schliessen() override;
+
+    // Only without an audio driver: renders the next frames of stereo sound
+    // into two buffers of at least `frames` values each; the player advances
+    // with the rendered samples. False when nothing is open.
+    bool rendern(int frames, float* links, float* rechts);
+    // The player's position in MIDI ticks, -1 when nothing is open.
+    int position() const;
+    // The soundfont pruefen() chose, empty before.
+    const std::string& klangbank() const { return klangbank_; }
+    // The audio driver that opened ("pulseaudio", "alsa"), empty without one.
+    const std::string& treiber() const { return treiber_; }
+
+private:
+    FluidEinstellungen einstellungen_;
+    std::string klangbank_;
+    std::string treiber_;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    fluid_audio_driver_t* audio_ = nullptr;
+    bool geladen_ = false;
+};

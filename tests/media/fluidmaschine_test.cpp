@@ -1,0 +1,183 @@
+// FluidSynth itself, without an audio device: the machine renders by hand,
+// so pausing, resuming and the end of the piece can be heard sample by sample.
+#include "midi_hilfen.h"
+#include "ui/musik/fluidmaschine.h"
+#include "ui/musik/fluidmusik.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace medientest;
+
+constexpr int kRate = 44100;     // FluidSynth's default sample rate
+constexpr int kBlock = 441;      // 10 ms
+
+FluidEinstellungen ohneGeraet() {
+    FluidEinstellungen e;
+    e.treiber.clear();
+    return e;
+}
+
+// Renders `sekunden` of sound and returns its loudness.
+double hoere(FluidMaschine& m, double sekunden) {
+    std::vector<float> l(kBlock), r(kBlock), alles;
+    for (int i = 0; i < int(sekunden * kRate / kBlock); ++i) {
+        EXPECT_TRUE(m.rendern(kBlock, l.data(), r.data()));
+        alles.insert(alles.end(), l.begin(), l.end());
+        alles.insert(alles.end(), r.begin(), r.end());
+    }
+    return rms(alles.data(), alles.size());
+}
+
+// Renders until the player is through; false if it never gets there.
+bool hoereBisZumEnde(FluidMaschine& m, double hoechstens) {
+    std::vector<float> l(kBlock), r(kBlock);
+    for (int i = 0; i < int(hoechstens * kRate / kBlock); ++i) {
+        if (m.durchgelaufen())
+            return true;
+        m.rendern(kBlock, l.data(), r.data());
+    }
+    return m.durchgelaufen();
+}
+
+class FluidMaschineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner = frischesVerzeichnis("fluid");
+        stueck = (ordner / "stueck.mid").string();
+        schreibeDatei(stueck, kurzesStueck(8));  // four seconds
+    }
+    std::filesystem::path ordner;
+    std::string stueck;
+};
+
+TEST_F(FluidMaschineTest, OeffnetNurEineMidiDatei) {
+    FluidMaschine m(ohneGeraet());
+    schreibeDatei(ordner / "text.mid", std::string("Das ist keine Musik.\n"));
+    schreibeDatei(ordner / "leer.mid", std::string());
+    schreibeDatei(ordner / "halb.mid", std::vector<std::uint8_t>{'M', 'T'});
+    EXPECT_FALSE(m.pruefen(""));
+    EXPECT_FALSE(m.pruefen((ordner / "fehlt.mid").string()));
+    EXPECT_FALSE(m.pruefen((ordner / "text.mid").string()));
+    EXPECT_FALSE(m.pruefen((ordner / "leer.mid").string()));
+    EXPECT_FALSE(m.pruefen((ordner / "halb.mid").string()));
+    EXPECT_FALSE(m.pruefen(ordner.string()));
+    EXPECT_EQ(m.position(), -1);
+    EXPECT_FALSE(m.laden());
+}
+
+TEST_F(FluidMaschineTest, OhneKlangbankBleibtEsStill) {
+    FluidEinstellungen e = ohneGeraet();
+    e.klangbanken = {(ordner / "fehlt.sf2").string(), stueck};  // a MIDI file is no soundfont
+    FluidMaschine m(e);
+    EXPECT_FALSE(m.pruefen(stueck));
+    EXPECT_TRUE(m.klangbank().empty());
+}
+
+TEST_F(FluidMaschineTest, OhneAudioGeraetBleibtEsStill) {
+    FluidEinstellungen e;
+    e.treiber = {"kein-solcher-treiber"};
+    FluidMaschine m(e);
+    EXPECT_FALSE(m.pruefen(stueck));
+    EXPECT_TRUE(m.treiber().empty());
+}
+
+TEST_F(FluidMaschineTest, NimmtDieErsteVorhandeneKlangbank) {
+    const std::string bank = installierteKlangbank();
+    if (bank.empty())
+        GTEST_SKIP() << "keine GM-Klangbank installiert";
+    FluidEinstellungen e = ohneGeraet();
+    e.klangbanken = {(ordner / "fehlt.sf2").string(), bank};
+    FluidMaschine m(e);
+    ASSERT_TRUE(m.pruefen(stueck));
+    EXPECT_EQ(m.klangbank(), bank);
+    EXPECT_TRUE(m.laden());
+}
+
+TEST_F(FluidMaschineTest, AnhaltenBehaeltDieStelleUndAbspielenMachtDortWeiter) {
+    if (installierteKlangbank().empty())
+        GTEST_SKIP() << "keine GM-Klangbank installiert";
+    FluidMaschine m(ohneGeraet());
+    ASSERT_TRUE(m.pruefen(stueck));
+    ASSERT_TRUE(m.laden());
+    m.abspielen();
+    EXPECT_GT(hoere(m, 1.0), 0.001) << "the piano should be heard";
+    m.anhalten();
+    const int stelle = m.position();
+    EXPECT_GT(stelle, 800);  // about 960 ticks in a second at 120 beats a minute
+
+    hoere(m, 1.0);  // the released notes fade
+    EXPECT_EQ(m.position(), stelle);
+    EXPECT_LT(hoere(m, 0.2), 1e-4) << "a paused piece is silent";
+
+    m.abspielen();
+    EXPECT_GT(hoere(m, 0.5), 0.001);
+    EXPECT_GT(m.position(), stelle + 300);
+    EXPECT_LT(m.position(), stelle + 700);
+    EXPECT_FALSE(m.durchgelaufen());
+}
+
+TEST_F(FluidMaschineTest, AmEndeDurchgelaufenUndVonVornBeginntEsNeu) {
+    if (installierteKlangbank().empty())
+        GTEST_SKIP() << "keine GM-Klangbank installiert";
+    FluidMaschine m(ohneGeraet());
+    ASSERT_TRUE(m.pruefen(stueck));
+    ASSERT_TRUE(m.laden());
+    m.abspielen();
+    ASSERT_TRUE(hoereBisZumEnde(m, 10.0));
+    EXPECT_GE(m.position(), 8 * 480);
+
+    m.vonVorn();
+    m.abspielen();
+    EXPECT_FALSE(m.durchgelaufen());
+    EXPECT_GT(hoere(m, 0.5), 0.001);
+    EXPECT_LT(m.position(), 600);
+}
+
+TEST_F(FluidMaschineTest, OhneKlangbankGeladenSpieltNichts) {
+    if (installierteKlangbank().empty())
+        GTEST_SKIP() << "keine GM-Klangbank installiert";
+    FluidMaschine m(ohneGeraet());
+    ASSERT_TRUE(m.pruefen(stueck));
+    m.abspielen();  // before laden(): nothing starts
+    hoere(m, 0.3);
+    EXPECT_EQ(m.position(), 0);
+}
+
+// The player on the real machine: the end of the piece is reported and the
+// frame's restart begins it again.
+TEST_F(FluidMaschineTest, SpielerMeldetDasEndeUndBeginntVonVorn) {
+    if (installierteKlangbank().empty())
+        GTEST_SKIP() << "keine GM-Klangbank installiert";
+    auto eigen = std::make_unique<FluidMaschine>(ohneGeraet());
+    FluidMaschine& m = *eigen;
+    FluidMusik musik(std::move(eigen), FluidMusik::Laden::sofort);
+    int enden = 0;
+    musik.setzeEndeMeldung([&] {
+        ++enden;
+        musik.spielen();
+    });
+    ASSERT_TRUE(musik.oeffnen(stueck));
+    ASSERT_TRUE(musik.spielen());
+
+    hoere(m, 1.0);
+    musik.stoppen();
+    hoere(m, 0.5);
+    musik.nachsehen();
+    EXPECT_EQ(enden, 0) << "a stop is no end";
+
+    ASSERT_TRUE(musik.spielen());
+    ASSERT_TRUE(hoereBisZumEnde(m, 10.0));
+    musik.nachsehen();
+    EXPECT_EQ(enden, 1);
+    EXPECT_TRUE(musik.spielt());
+    hoere(m, 0.5);
+    EXPECT_FALSE(m.durchgelaufen());
+    EXPECT_LT(m.position(), 600);
+}
+
+}  // namespace

@@ -1,0 +1,244 @@
+// The guide beside the program and the viewer that shows it.
+#include "ui/hilfe/hilfefenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolBar>
+#include <QDialog>
+#include <QtTest/QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace {
+
+const QString kProgramm = QStringLiteral(TREVO_PROGRAMM_VERZEICHNIS);
+const QString kQuellen = QStringLiteral(TREVO_HILFE_QUELLEN);
+// The name the frame hands over.
+const QString kHilfe = kProgramm + QStringLiteral("/trevo.html");
+
+QString leseText(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+// What Qt makes of a help file: anchors, links and the headings.
+struct Seite {
+    std::set<QString> anker;
+    std::vector<QString> links;
+    std::map<QString, QStringList> ueberschriftZuAnker;  // level-2 heading text -> its anchors
+};
+
+Seite lies(const QString& pfad) {
+    QTextDocument dokument;
+    dokument.setHtml(leseText(pfad));
+    Seite s;
+    for (QTextBlock b = dokument.begin(); b.isValid(); b = b.next()) {
+        QStringList blockAnker;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            blockAnker += f.anchorNames();
+            if (f.isAnchor() && !f.anchorHref().isEmpty())
+                s.links.push_back(f.anchorHref());
+        }
+        for (const QString& a : blockAnker)
+            s.anker.insert(a);
+        if (b.blockFormat().headingLevel() == 2)
+            s.ueberschriftZuAnker[b.text()] = blockAnker;
+    }
+    return s;
+}
+
+QAction* knopf(HilfeFenster& f, const QString& text) {
+    for (QAction* a : f.findChildren<QAction*>()) {
+        if (a->text() == text)
+            return a;
+    }
+    return nullptr;
+}
+
+TEST(HilfeDatei, LiegtNebenDemProgramm) {
+    EXPECT_TRUE(QFile::exists(kHilfe)) << kHilfe.toStdString();
+    // Everything of the guide's folder was copied along.
+    for (const QString& name : QDir(kQuellen).entryList(QDir::Files))
+        EXPECT_TRUE(QFile::exists(kProgramm + QLatin1Char('/') + name)) << name.toStdString();
+}
+
+TEST(HilfeDatei, JederVerweisFuehrtAnEinZiel) {
+    const QStringList dateien = QDir(kQuellen).entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_TRUE(dateien.contains(QStringLiteral("trevo.html")));
+    std::map<QString, Seite> seiten;
+    for (const QString& name : dateien)
+        seiten[name] = lies(kQuellen + QLatin1Char('/') + name);
+
+    int geprueft = 0;
+    for (const auto& [name, seite] : seiten) {
+        for (const QString& link : seite.links) {
+            const QUrl url(link);
+            const std::string wo = name.toStdString() + ": " + link.toStdString();
+            ASSERT_TRUE(url.scheme().isEmpty()) << wo << " leads out of the guide";
+            const QString datei = url.path().isEmpty() ? name : url.path();
+            ASSERT_TRUE(seiten.count(datei)) << wo << ": no such file in the guide";
+            if (url.hasFragment()) {
+                EXPECT_TRUE(seiten[datei].anker.count(url.fragment())) << wo << ": no such place";
+            }
+            ++geprueft;
+        }
+    }
+    EXPECT_GT(geprueft, 20);
+}
+
+TEST(HilfeDatei, InhaltVerweistAufJedesKapitel) {
+    const Seite s = lies(kQuellen + QStringLiteral("/trevo.html"));
+    std::set<QString> ziele;
+    for (const QString& link : s.links)
+        ziele.insert(QUrl(link).fragment());
+    ASSERT_GE(s.ueberschriftZuAnker.size(), 8u);
+    for (const auto& [text, anker] : s.ueberschriftZuAnker) {
+        if (text == QStringLiteral("Inhalt"))
+            continue;  // the contents themselves
+        const bool verlinkt = std::any_of(anker.begin(), anker.end(),
+                                          [&](const QString& a) { return ziele.count(a) > 0; });
+        EXPECT_TRUE(verlinkt) << text.toStdString() << " is not in the contents";
+    }
+}
+
+TEST(HilfeDatei, AnkerSindEindeutig) {
+    const QString text = leseText(kQuellen + QStringLiteral("/trevo.html"));
+    static const QRegularExpression ankerMuster(QStringLiteral(R"re((?:\bname|\bid)\s*=\s*"([^"]+)")re"));
+    std::set<QString> gesehen;
+    for (auto it = ankerMuster.globalMatch(text); it.hasNext();) {
+        const QString a = it.next().captured(1);
+        EXPECT_TRUE(gesehen.insert(a).second) << "twice: " << a.toStdString();
+    }
+    EXPECT_TRUE(gesehen.count(HilfeFenster::kontextAnker(102)));
+}
+
+class HilfeFensterTest : public ::testing::Test {
+protected:
+    std::unique_ptr<HilfeFenster> fenster = std::make_unique<HilfeFenster>();
+    QTextBrowser& browser() { return *fenster->browser(); }
+};
+
+TEST_F(HilfeFensterTest, F1ZeigtDieInhaltsseite) {
+    fenster->zeigeInhalt(kProgramm + QStringLiteral("/trevo.hlp"));  // the old name works too
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_EQ(browser().source(), QUrl::fromLocalFile(QFileInfo(kHilfe).absoluteFilePath()));
+    EXPECT_TRUE(browser().toPlainText().contains(QStringLiteral("Inhalt")));
+    EXPECT_EQ(browser().verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(knopf(*fenster, QStringLiteral("Inhalt"))->isEnabled());
+}
+
+TEST_F(HilfeFensterTest, Kontext102OeffnetDieFeldarbeit) {
+    fenster->resize(640, 400);
+    fenster->zeigeKontext(kHilfe, 102);
+    EXPECT_EQ(browser().source().fragment(), QStringLiteral("kontext-102"));
+    // The anchor sits at the heading of the field work topic, and the
+    // browser scrolled there.
+    QTextDocument& d = *browser().document();
+    QString ueberschrift;
+    for (QTextBlock b = d.begin(); b.isValid() && ueberschrift.isEmpty(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().anchorNames().contains(QStringLiteral("kontext-102")))
+                ueberschrift = b.text();
+        }
+    }
+    EXPECT_TRUE(ueberschrift.startsWith(QStringLiteral("Feldarbeit"))) << ueberschrift.toStdString();
+    EXPECT_GT(browser().verticalScrollBar()->value(), 0);
+}
+
+TEST_F(HilfeFensterTest, UnbekannterKontextZeigtDenInhalt) {
+    fenster->zeigeKontext(kHilfe, 4711);
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_FALSE(browser().source().hasFragment());
+    EXPECT_FALSE(fenster->statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(HilfeFensterTest, FehlendeDateiMeldetDerBetrachterSelbst) {
+    fenster->zeigeInhalt(QStringLiteral("/nirgends/trevo.hlp"));
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_TRUE(browser().toPlainText().contains(QStringLiteral("Hilfe nicht gefunden")));
+    EXPECT_TRUE(browser().toPlainText().contains(QStringLiteral("/nirgends/trevo.html")));
+    EXPECT_FALSE(knopf(*fenster, QStringLiteral("Inhalt"))->isEnabled());
+    fenster->zeigeKontext(QString(), 102);
+    EXPECT_TRUE(browser().toPlainText().contains(QStringLiteral("Hilfe nicht gefunden")));
+
+    // Once the file is there again, the viewer shows it.
+    fenster->zeigeInhalt(kHilfe);
+    EXPECT_FALSE(browser().toPlainText().contains(QStringLiteral("Hilfe nicht gefunden")));
+}
+
+TEST_F(HilfeFensterTest, ZurueckVorUndInhalt) {
+    fenster->zeigeInhalt(kHilfe);
+    QAction* zurueck = knopf(*fenster, QStringLiteral("Zurück"));
+    QAction* vor = knopf(*fenster, QStringLiteral("Vor"));
+    QAction* inhalt = knopf(*fenster, QStringLiteral("Inhalt"));
+    ASSERT_TRUE(zurueck && vor && inhalt);
+    EXPECT_FALSE(zurueck->isEnabled());
+
+    QUrl markt = browser().source();
+    markt.setFragment(QStringLiteral("markt"));
+    browser().setSource(markt);  // as a click on the contents' link
+    EXPECT_TRUE(zurueck->isEnabled());
+    zurueck->trigger();
+    EXPECT_FALSE(browser().source().hasFragment());
+    EXPECT_TRUE(vor->isEnabled());
+    vor->trigger();
+    EXPECT_EQ(browser().source().fragment(), QStringLiteral("markt"));
+    inhalt->trigger();
+    EXPECT_FALSE(browser().source().hasFragment());
+    EXPECT_EQ(browser().verticalScrollBar()->value(), 0);
+}
+
+TEST(HilfeFensterEinzig, F1NochmalHoltDasselbeFensterNachVorn) {
+    HilfeFenster& erst = HilfeFenster::einzig();
+    erst.zeigeInhalt(kHilfe);
+    erst.showMinimized();
+    HilfeFenster& dann = HilfeFenster::einzig();
+    dann.zeigeInhalt(kHilfe);
+    EXPECT_EQ(&erst, &dann);
+    EXPECT_FALSE(dann.isMinimized());
+    int zahl = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        zahl += qobject_cast<HilfeFenster*>(w) != nullptr && w->isVisible();
+    EXPECT_EQ(zahl, 1);
+}
+
+TEST(HilfeFensterEinzig, AusEinemModalenDialogBleibtDieHilfeBedienbar) {
+    // The field work dialog is modal; its help button opens the guide, which
+    // must answer clicks while the dialog waits.
+    QDialog dialog;
+    bool geklickt = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        HilfeFenster& hilfe = HilfeFenster::einzig();
+        hilfe.zeigeKontext(kHilfe, 102);
+        ASSERT_EQ(hilfe.browser()->source().fragment(), QStringLiteral("kontext-102"));
+        QToolBar* leiste = hilfe.findChild<QToolBar*>();
+        QWidget* inhalt = leiste->widgetForAction(knopf(hilfe, QStringLiteral("Inhalt")));
+        // Through the window system, where a modal dialog blocks other windows.
+        QTest::mouseClick(hilfe.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          inhalt->mapTo(&hilfe, inhalt->rect().center()));
+        geklickt = !hilfe.browser()->source().hasFragment();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_TRUE(geklickt) << "the click on \"Inhalt\" was blocked by the modal dialog";
+}
+
+}  // namespace
