@@ -1,7 +1,9 @@
 #include "ui/medien.h"
 
-#include <QMessageBox>
 #include <QString>
+
+#include "ui/hilfe/hilfefenster.h"
+#include "ui/musik/fluidmusik.h"
 
 namespace {
 
@@ -17,16 +19,18 @@ public:
 
 }  // namespace
 
-std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> /*amEnde*/, bool /*still*/) {
-    // Until the synthesizer is in, the game runs without music.
-    return std::make_unique<KeineMusik>();
+std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> amEnde, bool still) {
+    if (still) return std::make_unique<KeineMusik>();
+    auto musik = std::make_unique<FluidMusik>();
+    musik->setzeEndeMeldung(std::move(amEnde));
+    return musik;
 }
 
-void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext) {
-    QString text = QStringLiteral("Die Hilfe ist in dieser Fassung noch nicht verfügbar.\n\n%1")
-                       .arg(QString::fromStdString(hilfeDatei));
-    if (kontext) text += QStringLiteral(" (Thema %1)").arg(*kontext);
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Hilfe"), text, QMessageBox::NoButton, eltern);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+void hilfeZeigen(QWidget* /*eltern*/, const std::string& hilfeDatei, std::optional<int32_t> kontext) {
+    HilfeFenster& hilfe = HilfeFenster::einzig();
+    const QString datei = QString::fromStdString(hilfeDatei);
+    if (kontext)
+        hilfe.zeigeKontext(datei, *kontext);
+    else
+        hilfe.zeigeInhalt(datei);
 }

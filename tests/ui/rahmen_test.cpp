@@ -9,6 +9,7 @@
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
+#include "ui/hilfe/hilfefenster.h"
 #include "ui/start.h"
 #include "ui/views/kontrollview.h"
 #include "umgebung.h"
@@ -52,15 +53,20 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
 TEST_F(Rahmen, F1OeffnetDieHilfe) {
     starten();
     QSignalSpy hilfe(rahmen->hilfeAktion(), &QAction::triggered);
-    ModalAntworten antworten;
-    antworten.dann(klickeKnopf("OK"));
     // F1 works from inside a game window, too.
     auto* kontrolle = qobject_cast<KontrollView*>(view("KontrollForm"));
     kontrolle->weiter()->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), kontrolle->weiter());
     QTest::keyClick(kontrolle->weiter(), Qt::Key_F1);
     EXPECT_EQ(hilfe.count(), 1);
-    EXPECT_TRUE(antworten.fertig());
+    // The viewer is a window of its own beside the game, not a modal box.
+    warten();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    int offen = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<HilfeFenster*>(w) && w->isVisible()) ++offen;
+    EXPECT_EQ(offen, 1);
+    HilfeFenster::einzig().close();
 }
 
 TEST_F(Rahmen, FensterStehenWoDasSpielSieHinstellt) {
@@ -126,6 +132,8 @@ TEST_F(Rahmen, SchliessfeldMinimiertUndGibtDieAktivierungWeiter) {
 TEST_F(Rahmen, WasDerSpielerOrdnetKommtInDenSpielstand) {
     starten();
     // Drag the control panel by its title bar.
+    rahmen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rahmen.get()));
     KindView* kontrolle = view("KontrollForm");
     const QPoint griff(60, 10);
     // The pointer comes over the title bar, then takes hold of it.
