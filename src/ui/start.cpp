@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 
 #include "spiel.h"
 #include "ui/hauptfenster.h"
@@ -16,12 +17,8 @@ QElapsedTimer& startUhr() {
     static QElapsedTimer uhr;
     return uhr;
 }
-}  // namespace
 
-void startUhrStarten() { startUhr().start(); }
-
-int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
-    if (!startUhr().isValid()) startUhrStarten();
+int spielenOhneWache(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
     QtPlattform plattform;
     Spiel spiel(plattform, programmVerzeichnis.toStdString());
     int ergebnis = 0;
@@ -41,4 +38,21 @@ int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFe
     // The views are gone; now every window saves its state.
     spiel.beenden();
     return ergebnis;
+}
+}  // namespace
+
+void startUhrStarten() { startUhr().start(); }
+
+int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
+    if (!startUhr().isValid()) startUhrStarten();
+    // Whatever goes wrong while the game is set up or taken down is told,
+    // not left to a crash.
+    try {
+        return spielenOhneWache(programmVerzeichnis, gestartet);
+    } catch (const std::exception& e) {
+        QtPlattform::standardFehlerBox(nullptr, e.what());
+    } catch (...) {
+        QtPlattform::standardFehlerBox(nullptr, "Unbekannter Fehler.");
+    }
+    return 1;
 }

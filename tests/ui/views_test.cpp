@@ -166,6 +166,7 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
     EXPECT_EQ(futter->maxMengeLabel()->text(), "Maximum:\n600 kg");
     EXPECT_EQ(futter->maxMengeLabel()->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(futter->kaufenKnopf()->toolTip(), "Klick mit Rechts: Kaufe Maximalmenge");
+    EXPECT_EQ(futter->verkaufenKnopf()->toolTip(), "Klick mit Rechts: Verkaufe alles");
 
     // A right click on "Verkaufen" sells everything, without a dialog.
     QTest::mouseClick(futter->verkaufenKnopf(), Qt::RightButton);
