@@ -175,9 +175,12 @@ void QtPlattform::neuZeichnen(TkindForm& fenster) {
 void QtPlattform::auffrischen() {
     std::vector<const TkindForm*> liste;
     liste.swap(offen_);
-    // Only registered views are touched: a window that is gone has no view.
-    for (const TkindForm* f : liste)
-        if (KindView* v = view(*f)) sicher([v] { v->auffrischen(); });
+    // Only registered views are touched: a window that is gone has no view,
+    // and its address is only looked up, never followed.
+    for (const TkindForm* f : liste) {
+        const auto it = views_.find(f);
+        if (it != views_.end()) sicher([v = it->second] { v->auffrischen(); });
+    }
 }
 
 void QtPlattform::anmelden(const TkindForm& fenster, KindView* v) { views_[&fenster] = v; }
