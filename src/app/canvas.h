@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "app/plattform.h"
@@ -31,3 +32,8 @@ public:
     // The system's button-face colour, the windows' background.
     virtual Farbe knopfFarbe() const = 0;
 };
+
+// The pixels of a line from (x1, y1) towards (x2, y2) in drawing order, the
+// end point left out, as the classic canvas draws them (Bresenham).
+void linienPunkte(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                  const std::function<void(int32_t x, int32_t y)>& punkt);

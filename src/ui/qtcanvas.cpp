@@ -28,34 +28,22 @@ void QtCanvas::flaeche(int32_t x, int32_t y, int32_t breite, int32_t hoehe, cons
 }
 
 void QtCanvas::linie(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    // Bresenham; pixels of one row are filled as one run.
-    const int32_t dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    const int32_t dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int32_t fehler = dx + dy;
-    int32_t laufAnfang = x1, laufEnde = x1, laufZeile = y1;
+    // Pixels of one row are filled as one run.
+    int32_t laufAnfang = 0, laufEnde = 0, laufZeile = 0;
     bool lauf = false;
     auto ausgeben = [&] {
         if (lauf) flaeche(std::min(laufAnfang, laufEnde), laufZeile, std::abs(laufEnde - laufAnfang) + 1, 1, stift_);
     };
-    while (x1 != x2 || y1 != y2) {  // the end point stays undrawn
-        if (lauf && y1 == laufZeile) {
-            laufEnde = x1;
-        } else {
-            ausgeben();
-            lauf = true;
-            laufAnfang = laufEnde = x1;
-            laufZeile = y1;
+    linienPunkte(x1, y1, x2, y2, [&](int32_t x, int32_t y) {
+        if (lauf && y == laufZeile) {
+            laufEnde = x;
+            return;
         }
-        const int32_t e2 = 2 * fehler;
-        if (e2 >= dy) {
-            fehler += dy;
-            x1 += sx;
-        }
-        if (e2 <= dx) {
-            fehler += dx;
-            y1 += sy;
-        }
-    }
+        ausgeben();
+        lauf = true;
+        laufAnfang = laufEnde = x;
+        laufZeile = y;
+    });
     ausgeben();
 }
 
