@@ -11,6 +11,7 @@
 #include "spiel.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtplattform.h"
+#include "ui/signalwache.h"
 
 namespace {
 QElapsedTimer& startUhr() {
@@ -31,6 +32,7 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
                              static_cast<long long>(startUhr().elapsed()));
             });
         }
+        SignalWache wache([&rahmen] { rahmen.close(); });
         rahmen.starten();
         if (gestartet) QTimer::singleShot(0, &rahmen, [&] { gestartet(rahmen); });
         ergebnis = QApplication::exec();

@@ -5,6 +5,9 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
+#include <csignal>
+#include <string>
+
 #include "app/kindform.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
@@ -232,19 +235,22 @@ TEST_F(Rahmen, EinFensterDasMinimiertGespeichertWurdeKommtMinimiertZurueck) {
 }
 
 // The program's own road: the event loop, then the orderly end. Ending by the
-// menu and by closing the frame both write the save file.
-TEST(Programm, BeendenPerMenueUndPerSchliessfeldSchreibtDenSpielstand) {
-    for (bool perMenue : {true, false}) {
-        SCOPED_TRACE(perMenue ? "menu" : "close box");
+// menu, by closing the frame and by the system's polite SIGTERM all write the
+// save file.
+TEST(Programm, BeendenPerMenueSchliessfeldUndSignalSchreibtDenSpielstand) {
+    for (const char* weg : {"menu", "close box", "SIGTERM"}) {
+        SCOPED_TRACE(weg);
         QTemporaryDir verzeichnis;
         int gestartet = 0;
         const int ergebnis = spielen(verzeichnis.path(), [&](HauptFenster& r) {
             ++gestartet;
             r.view("KontoForm")->move(321, 45);
-            if (perMenue)
+            if (weg == std::string("menu"))
                 r.endeAktion()->trigger();
-            else
+            else if (weg == std::string("close box"))
                 r.close();
+            else
+                std::raise(SIGTERM);
         });
         EXPECT_EQ(ergebnis, 0);
         EXPECT_EQ(gestartet, 1);
