@@ -1,6 +1,8 @@
 #include "ui/medien.h"
 
+#include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include "ui/hilfe/hilfefenster.h"
 #include "ui/musik/fluidmusik.h"
@@ -26,8 +28,14 @@ std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> amEnde, bool still
     return musik;
 }
 
-void hilfeZeigen(QWidget* /*eltern*/, const std::string& hilfeDatei, std::optional<int32_t> kontext) {
+void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext) {
     HilfeFenster& hilfe = HilfeFenster::einzig();
+    // The first time, the guide opens over the game rather than in a corner.
+    if (!hilfe.isVisible() && eltern) {
+        QRect platz = hilfe.frameGeometry();
+        platz.moveCenter(eltern->window()->frameGeometry().center());
+        hilfe.move(platz.topLeft());
+    }
     const QString datei = QString::fromStdString(hilfeDatei);
     if (kontext)
         hilfe.zeigeKontext(datei, *kontext);
