@@ -51,6 +51,7 @@ protected:
         stueck = (ordner / "stueck.mid").string();
         schreibeDatei(stueck, kurzesStueck(8));  // four seconds
     }
+    void TearDown() override { std::filesystem::remove_all(ordner); }
     std::filesystem::path ordner;
     std::string stueck;
 };

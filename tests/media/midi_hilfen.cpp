@@ -1,5 +1,8 @@
 #include "midi_hilfen.h"
 
+#include <cstdlib>
+#include <stdexcept>
+
 #include "ui/musik/fluidmaschine.h"
 
 #include <cmath>
@@ -61,10 +64,11 @@ void schreibeDatei(const std::filesystem::path& pfad, const std::string& text) {
 }
 
 std::filesystem::path frischesVerzeichnis(const std::string& name) {
-    const auto pfad = std::filesystem::temp_directory_path() / ("trevo_media_" + name);
-    std::filesystem::remove_all(pfad);
-    std::filesystem::create_directories(pfad);
-    return pfad;
+    // ctest runs the cases of one binary side by side: every call gets a
+    // directory of its own.
+    std::string muster = (std::filesystem::temp_directory_path() / ("trevo_media_" + name + "_XXXXXX")).string();
+    if (!::mkdtemp(muster.data())) throw std::runtime_error("mkdtemp " + muster);
+    return muster;
 }
 
 bool leseWav(const std::filesystem::path& pfad, Wav& wav) {

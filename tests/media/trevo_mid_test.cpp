@@ -153,7 +153,7 @@ TEST(TrevoMid, KlingtEinBisZweiMinutenLangUndNieStill) {
         EXPECT_GT(rms(ton.proben.data() + at, fenster), gesamt / 10)
             << "near second " << at / std::size_t(ton.abtastrate * ton.kanaele);
     }
-    std::filesystem::remove(wav);
+    std::filesystem::remove_all(wav.parent_path());
 }
 
 }  // namespace
