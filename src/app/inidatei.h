@@ -26,7 +26,6 @@ public:
     void schreiben(const std::string& sektion, const std::string& schluessel, int32_t wert);
 
     std::string bytes() const;
-    bool leer() const { return zeilen_.empty(); }
 
     static int32_t alsZahl(const std::string& wert);
 

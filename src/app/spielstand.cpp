@@ -43,7 +43,6 @@ std::string verzeichnisVon(const std::string& pfad) {
 void Spielstand::laden(const std::string& pfad) {
     pfad_ = pfad;
     ini_ = IniDatei();
-    geaendert_ = false;
     nichtLesbar_ = false;
     std::ifstream f(pfad, std::ios::binary);
     if (!f) {
@@ -109,5 +108,4 @@ void iniLesen(const std::string& sektion, const std::string& schluessel, int32_t
 
 void iniSchreiben(const std::string& sektion, const std::string& schluessel, int32_t wert) {
     spielstand().ini().schreiben(sektion, schluessel, wert);
-    spielstand().markiereGeaendert();
 }

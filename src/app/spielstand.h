@@ -19,15 +19,12 @@ public:
     // Writes the text to the file through a temporary file beside it.
     // Returns false and leaves the old file untouched on any failure.
     bool sichern(std::string& fehler) const;
-    bool geaendert() const { return geaendert_; }
     const std::string& pfad() const { return pfad_; }
     IniDatei& ini() { return ini_; }
-    void markiereGeaendert() { geaendert_ = true; }
 
 private:
     std::string pfad_;
     IniDatei ini_;
-    bool geaendert_ = false;
     bool nichtLesbar_ = false;
 };
 
