@@ -86,7 +86,10 @@ TgutForm::Handel TgutForm::handeln(int64_t n) {
     if (ziel < 0 || ziel > maxmenge) return Handel::abgelehnt;
     const int64_t betrag = n > 0 ? int64_t{PreiseForm->verkaufspreis(gutNr)} * n
                                  : int64_t{PreiseForm->ankaufspreis(gutNr)} * n;
-    if (!passt(betrag)) return Handel::zuViel;
+    if (!passt(betrag)) {
+        zuViel();
+        return Handel::zuTeuer;
+    }
     if (!setzeMenge(static_cast<int32_t>(ziel))) return Handel::abgelehnt;
     const std::string art = n > 0 ? "-Verkauf " : "-Kauf ";
     KontrollForm->buchen(static_cast<int32_t>(betrag), caption + art + std::to_string(std::llabs(n)) + " " +
@@ -98,16 +101,10 @@ void TgutForm::KVButtonClick(const Button& sender) {
     const int64_t vorzeichen = &sender == &KaufenButton ? -1 : 1;
     if (plattform().zeigeModal(*AnzahlForm) != ModalErgebnis::OK) return;
     const int64_t n = int64_t{AnzahlForm->anzahl} * vorzeichen;
-    switch (handeln(n)) {
-        case Handel::gebucht: break;
-        case Handel::zuViel: zuViel(); break;
-        case Handel::abgelehnt:
-            plattform().meldung(MeldungsArt::Schlicht,
-                                n > 0 ? "Das ist zu viel!"
-                                      : "Das ist zu viel!\r\rKlicken Sie auf Maximum, um es zu erhöhen.",
-                                Knoepfe::OK);
-            break;
-    }
+    if (handeln(n) == Handel::abgelehnt)
+        plattform().meldung(MeldungsArt::Schlicht,
+                            n > 0 ? "Das ist zu viel!" : "Das ist zu viel!\r\rKlicken Sie auf Maximum, um es zu erhöhen.",
+                            Knoepfe::OK);
 }
 
 void TgutForm::MaxMengeLbClick() {

@@ -40,9 +40,11 @@ public:
     void setzeErweitert(bool b);
 
 protected:
-    enum class Handel { gebucht, abgelehnt, zuViel };
+    enum class Handel { gebucht, abgelehnt, zuTeuer };
     // Moves n units out of the store (n < 0: into it) and books the trade at
     // the sell or buy price. Amounts are computed in 64 bits; a trade whose
-    // amount does not fit the account is refused before anything changes.
+    // amount does not fit the account is refused with "Das ist zu viel!"
+    // before anything changes. A stock beyond 0..maxmenge is refused silently:
+    // the caller decides what to tell.
     Handel handeln(int64_t n);
 };

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "app/plattform.h"
-
 int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     if (c == 0) return -1;
     const int64_t p = int64_t{a} * b;
@@ -56,6 +54,6 @@ void TSiloForm::zeichneFuellstand(Canvas& c) const {
 void TSiloForm::KVButtonMouseDown(const Button& sender, bool rechts) {
     if (!rechts) return;
     const int64_t n = &sender == &KaufenButton ? int64_t{menge} - maxmenge : int64_t{menge};
-    if (handeln(n) == Handel::zuViel)
-        plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK);
+    // A refusal shows nothing here; only an amount beyond the account is told.
+    handeln(n);
 }
