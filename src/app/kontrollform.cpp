@@ -56,15 +56,23 @@ void TKontrollForm::speichern() {
     iniSchreiben("Kontrolle", "geld", geld);
 }
 
+bool TKontrollForm::kannBuchen(int64_t betrag) const {
+    const int64_t neu = int64_t{geld} + betrag;
+    return neu >= std::numeric_limits<int32_t>::min() && neu <= std::numeric_limits<int32_t>::max();
+}
+
 void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung) {
     const int64_t neu = static_cast<int64_t>(geld) + betrag;
+    const int32_t vorher = geld;
     geld = static_cast<int32_t>(std::clamp<int64_t>(neu, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
+    // At the limit the row shows what really reached the account, not what was asked.
+    const int32_t bewegt = static_cast<int32_t>(int64_t{geld} - vorher);
     Label2.caption = "Guthaben: " + geldText(geld);
     neuZeichnen();
     if (!bemerkung.empty()) {
-        if (KontoForm) KontoForm->eintragen(betrag, bemerkung);
-        plattform().gebucht(betrag, bemerkung);
+        if (KontoForm) KontoForm->eintragen(bewegt, bemerkung);
+        plattform().gebucht(bewegt, bemerkung);
     }
 }
 

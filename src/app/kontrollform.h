@@ -33,8 +33,12 @@ public:
     void laden() override;
     void speichern() override;
 
-    // The only way money moves. The balance is held at the 32-bit limits.
+    // The only way money moves. The balance is held at the 32-bit limits;
+    // the statement shows what the balance really moved.
     void buchen(int32_t betrag, const std::string& bemerkung);
+    // Whether a booking of betrag keeps the balance within 32 bits. Every
+    // player action that books money asks first and is refused otherwise.
+    bool kannBuchen(int64_t betrag) const;
     void setzeDatum(int32_t m, int32_t j);
     void neueTemperatur();
     // "Weiter": the month step.

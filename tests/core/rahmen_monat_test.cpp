@@ -152,10 +152,18 @@ TEST(Konto, GuthabenBleibtInDenGrenzen) {
     u.starten();
     KontrollForm->buchen(2147483647, "viel");
     EXPECT_EQ(KontrollForm->geld, 2147483647);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 1), "21464836,47 EUR") << "only what reached the account";
     KontrollForm->buchen(-2147483647 - 1, "weg");
     KontrollForm->buchen(-2147483647 - 1, "weg");
     EXPECT_EQ(KontrollForm->geld, -2147483647 - 1);
     EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: -21474836,48 EUR");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 3), "-21474836,47 EUR") << "held at the limit";
+    KontrollForm->buchen(-1, "nichts mehr");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 4), "       0,00 EUR");
+    EXPECT_TRUE(KontrollForm->kannBuchen(0));
+    EXPECT_FALSE(KontrollForm->kannBuchen(-1));
+    EXPECT_TRUE(KontrollForm->kannBuchen(int64_t{4294967295}));
+    EXPECT_FALSE(KontrollForm->kannBuchen(int64_t{4294967296}));
 }
 
 TEST(Spielstand, DatumUndGuthabenUeberstehenDenNeustart) {
