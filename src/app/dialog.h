@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "app/plattform.h"
 
 class TDialog {
 public:
@@ -22,4 +25,10 @@ public:
     virtual void FormActivate() {}
     // Whether the dialog may close with this result.
     virtual bool FormCloseQuery(bool /*mitOK*/) { return true; }
+
+    // A handler that ends the dialog itself (a weight button, "&Bearbeiten",
+    // a confirmed end of the lease) sets the result here; the platform closes
+    // the dialog with it once the handler has returned. Cleared at every
+    // showing, before FormShow.
+    std::optional<ModalErgebnis> modalResult;
 };

@@ -130,6 +130,7 @@ void QtPlattform::standardFehlerBox(QWidget* eltern, const std::string& text) {
 void QtPlattform::fehlerBox(const std::string& text) { standardFehlerBox(eltern(), text); }
 
 ModalErgebnis QtPlattform::zeigeModal(TDialog& dialog) {
+    dialog.modalResult.reset();
     if (auto ergebnis = ViewRegister::alle().zeigeDialog(dialog, eltern())) return *ergebnis;
     throw std::logic_error("Für den Dialog \"" + dialog.caption + "\" gibt es kein Fenster.");
 }

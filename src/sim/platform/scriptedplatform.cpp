@@ -58,6 +58,7 @@ void ScriptedPlatform::fehlerBox(const std::string& text) {
 }
 
 ModalErgebnis ScriptedPlatform::zeigeModal(TDialog& dialog) {
+    dialog.modalResult.reset();
     dialog.FormShow();
     dialog.FormActivate();
     if (dialogAntworten.empty()) {
