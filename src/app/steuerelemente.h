@@ -28,6 +28,26 @@ struct Edit {
     std::string text;
 };
 
+// A group of radio buttons; itemIndex -1 when none is selected.
+struct RadioGroup {
+    std::string caption;
+    std::vector<std::string> items;
+    int32_t itemIndex = -1;
+    bool visible = true;
+};
+
+// An up-down control: two arrows and a position that the arrows move.
+struct UpDown {
+    int32_t min = 0;
+    int32_t max = 100;
+    int32_t position = 0;
+};
+
+// A frame with a caption around other controls.
+struct GroupBox {
+    std::string caption;
+};
+
 class StringGrid {
 public:
     StringGrid(int32_t spalten, int32_t zeilen) : colCount_(spalten), rowCount_(zeilen),
