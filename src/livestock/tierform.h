@@ -58,7 +58,8 @@ public:
     void weiter() override;
 
     // The player's inputs: an arrow of the up-down control (up = previous
-    // animal), ticking or unticking a check box.
+    // animal; the handler moves UpDown1.position itself, as the control
+    // does before it reports the click), ticking or unticking a check box.
     void UpDown1Click(bool hoch);
     void MehrenCBClick(bool an);
     void GebenCBClick(bool an);
