@@ -4,6 +4,8 @@
 
 #include "app/kontrollform.h"
 #include "app/zufall.h"
+#include "app/mainform.h"
+#include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "pixelcanvas.h"
 #include "spielumgebung.h"
@@ -202,4 +204,41 @@ TEST(Felder, FarbenAufDerKarte) {
         EXPECT_EQ(c.at(435, 189), (Farbe{255, 255, 255})) << "not leased: white outline";
         EXPECT_EQ(c.at(5, 5), PixelCanvas::hintergrund);
     }
+}
+
+TEST(Felder, ArbeitsDialog) {
+    Spielumgebung u;
+    u.starten();
+    TFeldAktionForm& d = *FeldAktionForm;
+    // The seed group shows only for drilling; its choice stays within one
+    // showing and is back at "Sommergerste" at the next.
+    u.plattform.dialogAntworten.push_back([&d](TDialog&) {
+        EXPECT_EQ(d.ArbeitRG.itemIndex, 0);
+        EXPECT_FALSE(d.SaatgutRG.visible);
+        d.ArbeitRG.itemIndex = 3;
+        d.ArbeitRGClick();
+        EXPECT_TRUE(d.SaatgutRG.visible);
+        d.SaatgutRG.itemIndex = 2;
+        d.ArbeitRG.itemIndex = 4;
+        d.ArbeitRGClick();
+        EXPECT_FALSE(d.SaatgutRG.visible);
+        EXPECT_EQ(d.SaatgutRG.itemIndex, 2);
+        d.BitBtn3Click();
+        return ModalErgebnis::Abbruch;
+    });
+    u.plattform.dialogAntworten.push_back([&d](TDialog&) {
+        EXPECT_EQ(d.ArbeitRG.itemIndex, 0);
+        EXPECT_EQ(d.SaatgutRG.itemIndex, 0);
+        EXPECT_FALSE(d.SaatgutRG.visible);
+        return ModalErgebnis::Abbruch;
+    });
+    TFeld& f = *FelderForm->felder[3];
+    f.was = 0;
+    f.aktion();
+    f.aktion();
+    EXPECT_EQ(u.plattform.hilfeAufrufe,
+              (std::vector<std::string>{"kontext 102 " + MainForm->hilfeDatei}));
+    EXPECT_EQ(d.NameLabel.caption, "Name: Glücksberg");
+    EXPECT_EQ(d.FleacheLabel.caption, "Fläche: 21 ha");
+    EXPECT_EQ(d.WasLabel.caption, "Bewuchs: kein");
 }
