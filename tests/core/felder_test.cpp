@@ -36,8 +36,11 @@ const Monat monate[] = {
     // grass: its first band starts at 70, it stops above 311 and never rots
     {4, 70, -7, frost}, {4, 69, 20, 0}, {4, 70, -6, 7}, {4, 199, 0, 7}, {4, 199, 1, 52},
     {4, 200, -7, frost}, {4, 200, -6, -1}, {4, 311, -1, -1}, {4, 311, 0, 39}, {4, 312, 20, 0}, {4, 400, 20, 0},
-    // nothing sown: nothing grows
-    {0, 150, 20, 0}, {0, 50, -20, 0},
+    // nothing sown: nothing grows; the drift spares 90..110 and draws nothing there
+    {0, 150, 20, 0}, {0, 50, -20, 0}, {0, 89, 20, 0}, {0, 90, 20, 0}, {0, 110, 20, 0}, {0, 111, 20, 0},
+    {1, 95, 20, 0}, {2, 100, 0, 0},
+    // not leased: no growth, no drift, no draw
+    {-1, 150, 20, 0}, {-1, 0, 20, 0},
 };
 }  // namespace
 
@@ -68,41 +71,12 @@ TEST(Felder, MonatsTabelleAnIhrenKanten) {
         } else {
             EXPECT_EQ(f.was, m.was);
             const int32_t neu = m.wachs + m.folge;
-            EXPECT_EQ(f.wachs, neu >= 90 && neu <= 110 ? neu : neu + drift);
+            const bool ruhig = m.was < 0 || (neu >= 90 && neu <= 110);
+            EXPECT_EQ(f.wachs, ruhig ? neu : neu + drift);
+            EXPECT_EQ(randSeed == seed, ruhig);
             EXPECT_TRUE(u.plattform.leeren().empty());
         }
     }
-}
-
-TEST(Felder, DriftNurAusserhalbDerRuhezone) {
-    Spielumgebung u;
-    u.starten();
-    TFeld& f = *FelderForm->felder[2];
-    KontrollForm->temperatur = 20;
-    // Inside 90..110 no number is drawn at all; outside, one per month.
-    for (const int32_t w : {90, 95, 110}) {
-        f.was = 0;
-        f.wachs = w;
-        const uint32_t seed = randSeed;
-        f.weiter();
-        EXPECT_EQ(f.wachs, w);
-        EXPECT_EQ(randSeed, seed);
-    }
-    for (const int32_t w : {89, 111, 0, -10}) {
-        f.was = 0;
-        f.wachs = w;
-        const uint32_t seed = randSeed;
-        f.weiter();
-        EXPECT_NE(randSeed, seed);
-        EXPECT_LE(std::abs(f.wachs - w), 2);
-    }
-    // A field not leased neither grows nor drifts nor draws.
-    f.was = -1;
-    f.wachs = 150;
-    const uint32_t seed = randSeed;
-    for (int i = 0; i < 24; ++i) f.weiter();
-    EXPECT_EQ(f.wachs, 150);
-    EXPECT_EQ(randSeed, seed);
 }
 
 TEST(Felder, Arbeiten) {
