@@ -8,6 +8,8 @@
 #include "app/plattform.h"
 #include "app/spielstand.h"
 #include "app/zufall.h"
+#include "fields/feldaktionform.h"
+#include "fields/felderform.h"
 #include "goods/stores.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
@@ -46,7 +48,8 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
     erzeugeFenster(KontrollForm);
     erzeugeFenster(KontoForm);
     erzeugeDialog(AnzahlForm);
-    // Here follow the field map and the field work dialog.
+    erzeugeFenster(FelderForm);
+    erzeugeDialog(FeldAktionForm);
     erzeugeFenster(SchweineForm);
     erzeugeFenster(HuenerForm);
     erzeugeFenster(SchafForm);
