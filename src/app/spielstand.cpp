@@ -58,7 +58,7 @@ void Spielstand::laden(const std::string& pfad) {
         f.read(puffer, sizeof puffer);
         bytes.append(puffer, static_cast<std::size_t>(f.gcount()));
     }
-    ini_ = IniDatei(bytes);
+    ini_ = IniDatei(std::move(bytes));
 }
 
 bool Spielstand::sichern(std::string& fehler) const {
