@@ -70,6 +70,8 @@ public:
 
     // Another running game holds the save file in that directory.
     bool belegt() const { return belegt_; }
+    // This game holds it.
+    bool gehalten() const { return fd_ >= 0; }
 
 private:
     std::string pfad_;
