@@ -1,5 +1,6 @@
 // The save file on a disk that misbehaves: read errors, things that are not
-// a file, links, a failing write, and a second game on the same file.
+// a file, links, a failing write. (A second game on the same file:
+// tests/games/zwei_kopien_pruefen.sh.)
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -194,23 +195,4 @@ TEST(Spielstand, SchreibfehlerLaesstDieAlteDateiStehen) {
                                                 u.dateiPfad().string() +
                                                 "\\r\\rAuf dem Datenträger ist kein Platz mehr.");
     EXPECT_EQ(dateienIn(u.verzeichnis), std::vector<std::string>{"TrevoSpielstand.bin"});
-}
-
-// One game per save file; the lock goes with its holder, and a lock file
-// left behind by a crash is no lock.
-TEST(Spielstand, SperreEinSpielJeSpielstand) {
-    Spielumgebung u;
-    const fs::path sperrDatei = u.verzeichnis / "TrevoSpielstand.bin.sperre";
-    std::ofstream(sperrDatei) << "";  // as a crashed game leaves it
-    {
-        SpielstandSperre erste(u.verzeichnis.string());
-        EXPECT_FALSE(erste.belegt());
-        SpielstandSperre zweite(u.verzeichnis.string() + "/");
-        EXPECT_TRUE(zweite.belegt());
-        SpielstandSperre andere(u.verzeichnis.string() + "/ablage");
-        EXPECT_FALSE(andere.belegt()) << "no directory, no lock file: the game runs unlocked";
-    }
-    EXPECT_FALSE(fs::exists(sperrDatei));
-    SpielstandSperre wieder(u.verzeichnis.string());
-    EXPECT_FALSE(wieder.belegt());
 }

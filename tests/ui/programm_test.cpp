@@ -1,7 +1,5 @@
 // The program's own road around the save file: signals during the end, and a
 // second start while a game runs on the same file.
-#include <QSignalSpy>
-
 #include <csignal>
 #include <unistd.h>
 
