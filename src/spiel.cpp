@@ -41,6 +41,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
     MainForm = frame_.get();
     frame_->FormCreate(programmVerzeichnis);
     spielstand().laden(spielstandDatei);
+    lesefehlerMelden();
 
     // The start order. The price list comes first: its new game hands out the
     // good numbers that every goods and herd window copies.
@@ -65,14 +66,36 @@ Spiel::~Spiel() {
     if (!beendet_) abbauen(false);
 }
 
+void Spiel::lesefehlerMelden() {
+    const Spielstand& s = spielstand();
+    if (s.lesefehler().empty()) return;
+    plattform().meldung(MeldungsArt::Fehler,
+                        "Der Spielstand konnte nicht gelesen werden:\r" + s.pfad() + "\r\r" + s.lesefehler() +
+                            "\r\rDas Spiel beginnt neu. Die Datei bleibt, wie sie ist; beim Beenden wird das Spiel "
+                            "in einer neuen Datei daneben gesichert.",
+                        Knoepfe::OK);
+}
+
 bool Spiel::beenden() {
     if (beendet_) return true;
     abbauen(true);
+    const Spielstand& s = spielstand();
     std::string fehler;
-    if (spielstand().sichern(fehler)) return true;
-    plattform().meldung(MeldungsArt::Fehler,
-                        "Der Spielstand konnte nicht gespeichert werden:\r" + spielstand().pfad() + "\r\r" + fehler,
-                        Knoepfe::OK);
+    std::string text = "Der Spielstand konnte nicht gespeichert werden:\r" + s.pfad() + "\r\r";
+    if (!s.lesefehler().empty()) {
+        // The farm in the file that could not be read is never written over.
+        text += "Die Datei konnte beim Start nicht gelesen werden und bleibt, wie sie war.\r";
+        const std::string ort = s.retten(fehler);
+        if (ort.empty())
+            text += "Das Spiel konnte auch daneben nicht gesichert werden: " + fehler;
+        else
+            text += "Das Spiel wurde stattdessen hier gesichert:\r" + ort;
+    } else if (s.sichern(fehler)) {
+        return true;
+    } else {
+        text += fehler;
+    }
+    plattform().meldung(MeldungsArt::Fehler, text, Knoepfe::OK);
     return false;
 }
 

@@ -25,6 +25,8 @@ public:
     // The orderly end: windows destroyed in reverse order, each saving its
     // state, then the save file replaced in one piece. When it cannot be
     // written the player is told and false is returned; the old file stays.
+    // A file that could not be read at the start is never replaced: the game
+    // goes to a new file beside it, and false is returned as well.
     bool beenden();
     bool beendet() const { return beendet_; }
 
@@ -45,6 +47,9 @@ private:
     template <class T>
     void erzeugeDialog(T*& global);
     void abbauen(bool sichern);
+    // A save file that was there but could not be read is told at once, not
+    // only at the end.
+    void lesefehlerMelden();
 
     std::unique_ptr<TmainForm> frame_;
     std::vector<Objekt> objekte_;

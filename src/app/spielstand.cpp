@@ -1,26 +1,29 @@
 #include "app/spielstand.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 std::string spielstandDatei;
 
-namespace {
+std::function<ssize_t(int, void*, std::size_t)> Spielstand::leser = [](int fd, void* puffer, std::size_t n) {
+    return ::read(fd, puffer, n);
+};
+std::function<ssize_t(int, const void*, std::size_t)> Spielstand::schreiber =
+    [](int fd, const void* daten, std::size_t n) { return ::write(fd, daten, n); };
 
-// A save file is a few kilobytes; anything far beyond that is not ours and
-// is not read into memory whole.
-constexpr std::streamsize maxGroesse = 64 * 1024 * 1024;
+namespace {
 
 bool allesSchreiben(int fd, const std::string& daten) {
     const char* p = daten.data();
     std::size_t rest = daten.size();
     while (rest > 0) {
-        const ssize_t n = ::write(fd, p, rest);
+        const ssize_t n = Spielstand::schreiber(fd, p, rest);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -38,63 +41,237 @@ std::string verzeichnisVon(const std::string& pfad) {
     return pfad.substr(0, pos);
 }
 
-}  // namespace
-
-void Spielstand::laden(const std::string& pfad) {
-    pfad_ = pfad;
-    ini_ = IniDatei();
-    nichtLesbar_ = false;
-    std::ifstream f(pfad, std::ios::binary);
-    if (!f) {
-        // A file that exists but cannot be read must not be replaced by a
-        // new game at the end.
-        struct stat st {};
-        nichtLesbar_ = ::stat(pfad.c_str(), &st) == 0;
-        return;
-    }
-    std::string bytes;
-    char puffer[65536];
-    while (f && static_cast<std::streamsize>(bytes.size()) < maxGroesse) {
-        f.read(puffer, sizeof puffer);
-        bytes.append(puffer, static_cast<std::size_t>(f.gcount()));
-    }
-    ini_ = IniDatei(bytes);
+std::string nameVon(const std::string& pfad) {
+    const auto pos = pfad.find_last_of('/');
+    return pos == std::string::npos ? pfad : pfad.substr(pos + 1);
 }
 
-bool Spielstand::sichern(std::string& fehler) const {
-    if (nichtLesbar_) {
-        fehler = "Die vorhandene Datei konnte nicht gelesen werden.";
-        return false;
+// The file a symbolic link finally names; a path that is no link (or does not
+// exist yet) is its own target.
+bool zielVon(const std::string& pfad, std::string& ziel, std::string& fehler) {
+    ziel = pfad;
+    for (int tiefe = 0; tiefe < 40; ++tiefe) {
+        struct stat st {};
+        if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        char puffer[PATH_MAX];
+        const ssize_t n = ::readlink(ziel.c_str(), puffer, sizeof puffer);
+        if (n < 0 || n == static_cast<ssize_t>(sizeof puffer)) {
+            fehler = systemFehlerText(n < 0 ? errno : ENAMETOOLONG);
+            return false;
+        }
+        const std::string verweis(puffer, static_cast<std::size_t>(n));
+        ziel = verweis.front() == '/' ? verweis : verzeichnisVon(ziel) + "/" + verweis;
     }
-    const std::string tmp = pfad_ + ".tmp";
-    const std::string daten = ini_.bytes();
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        fehler = std::strerror(errno);
-        return false;
+    fehler = systemFehlerText(ELOOP);
+    return false;
+}
+
+// Writes daten to a file of a new, unique name in verzeichnis, created
+// exclusively and synced; returns its path, or an empty text and fehler.
+std::string neueDatei(const std::string& verzeichnis, const std::string& name, const std::string& daten,
+                      const struct stat* vorbild, std::string& fehler) {
+    static unsigned zaehler = 0;
+    std::string tmp;
+    int fd = -1;
+    for (int versuch = 0; fd < 0; ++versuch) {
+        tmp = verzeichnis + "/." + name + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(++zaehler);
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0 && (errno != EEXIST || versuch > 100)) {
+            fehler = systemFehlerText(errno);
+            return {};
+        }
     }
-    bool ok = allesSchreiben(fd, daten);
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (!ok) fehler = std::strerror(errno);
+    // The replaced file keeps its permissions.
+    if (vorbild) ::fchmod(fd, vorbild->st_mode & 07777);
+    bool ok = allesSchreiben(fd, daten) && ::fsync(fd) == 0;
+    if (!ok) fehler = systemFehlerText(errno);
     if (::close(fd) != 0 && ok) {
         ok = false;
-        fehler = std::strerror(errno);
-    }
-    if (ok && ::rename(tmp.c_str(), pfad_.c_str()) != 0) {
-        ok = false;
-        fehler = std::strerror(errno);
+        fehler = systemFehlerText(errno);
     }
     if (!ok) {
         ::unlink(tmp.c_str());
-        return false;
+        return {};
     }
-    // Make the rename itself durable.
-    const int dfd = ::open(verzeichnisVon(pfad_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return tmp;
+}
+
+// Puts the file tmp under the name ziel unless that name is taken; 0 or the
+// error number.
+int ohneUeberschreiben(const std::string& tmp, const std::string& ziel) {
+    if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, ziel.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A file system without that kind of rename: a hard link is as safe.
+    if (::link(tmp.c_str(), ziel.c_str()) != 0) return errno;
+    ::unlink(tmp.c_str());
+    return 0;
+}
+
+// Makes a rename in the directory durable.
+void verzeichnisSyncen(const std::string& verzeichnis) {
+    const int dfd = ::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
+}
+
+}  // namespace
+
+std::string systemFehlerText(int fehlerNr) {
+    switch (fehlerNr) {
+        case EACCES:
+        case EPERM: return "Zugriff verweigert.";
+        case EIO: return "Ein-/Ausgabefehler.";
+        case ENOSPC: return "Auf dem Datenträger ist kein Platz mehr.";
+        case EDQUOT: return "Das Speicherkontingent ist erschöpft.";
+        case EROFS: return "Das Dateisystem ist schreibgeschützt.";
+        case ELOOP: return "Zu viele symbolische Verknüpfungen.";
+        case ENXIO: return "Die Datei ist keine gewöhnliche Datei.";
+        case EISDIR: return "An ihrer Stelle steht ein Verzeichnis.";
+        case ENOTEMPTY:
+        case EEXIST: return "An ihrer Stelle steht ein Verzeichnis, das nicht leer ist.";
+        case ENOTDIR: return "Ein Teil des Pfades ist kein Verzeichnis.";
+        case ENAMETOOLONG: return "Der Pfad ist zu lang.";
+        case ENOENT: return "Das Verzeichnis existiert nicht.";
+        case EMFILE:
+        case ENFILE: return "Es sind zu viele Dateien geöffnet.";
+        case ENOMEM: return "Der Speicher reicht nicht.";
+        case EBUSY: return "Die Datei ist belegt.";
+        case EFBIG: return "Die Datei wird zu groß für das Dateisystem.";
+        case EXDEV: return "Die Datei liegt auf einem anderen Dateisystem.";
+        default: return "Systemfehler " + std::to_string(fehlerNr) + " (" + std::strerror(fehlerNr) + ").";
+    }
+}
+
+void Spielstand::laden(const std::string& pfad) {
+    pfad_ = pfad;
+    ini_ = IniDatei();
+    lesefehler_.clear();
+    // O_NONBLOCK: opening a FIFO must not wait for a writer.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) lesefehler_ = systemFehlerText(errno);
+        return;
+    }
+    std::string bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        lesefehler_ = systemFehlerText(errno);
+    } else if (S_ISDIR(st.st_mode)) {
+        lesefehler_ = "An ihrer Stelle steht ein Verzeichnis.";
+    } else if (!S_ISREG(st.st_mode)) {
+        lesefehler_ = "Sie ist keine gewöhnliche Datei.";
+    } else if (st.st_size > maxGroesse) {
+        lesefehler_ = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+    } else {
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+        char puffer[65536];
+        for (;;) {
+            const ssize_t n = leser(fd, puffer, sizeof puffer);
+            if (n == 0) break;
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                lesefehler_ = systemFehlerText(errno);
+                break;
+            }
+            bytes.append(puffer, static_cast<std::size_t>(n));
+            // It grew while being read.
+            if (static_cast<off_t>(bytes.size()) > maxGroesse) {
+                lesefehler_ = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    if (lesefehler_.empty()) ini_ = IniDatei(std::move(bytes));
+}
+
+bool Spielstand::sichern(std::string& fehler) const {
+    if (!lesefehler_.empty()) {
+        fehler = "Die vorhandene Datei konnte nicht gelesen werden.";
+        return false;
+    }
+    // A symbolic link stays a link: its target is replaced, in the target's
+    // own directory, where the rename is atomic.
+    std::string ziel;
+    if (!zielVon(pfad_, ziel, fehler)) return false;
+    const std::string verzeichnis = verzeichnisVon(ziel);
+    struct stat alt {};
+    const bool gibtEs = ::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
+    const std::string tmp = neueDatei(verzeichnis, nameVon(ziel), ini_.bytes(), gibtEs ? &alt : nullptr, fehler);
+    if (tmp.empty()) return false;
+    if (::rename(tmp.c_str(), ziel.c_str()) != 0) {
+        fehler = systemFehlerText(errno);
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    verzeichnisSyncen(verzeichnis);
     return true;
+}
+
+std::string Spielstand::retten(std::string& fehler) const {
+    const std::string verzeichnis = verzeichnisVon(pfad_);
+    std::string name = nameVon(pfad_);
+    std::string endung;
+    if (const auto punkt = name.find_last_of('.'); punkt != std::string::npos && punkt > 0) {
+        endung = name.substr(punkt);
+        name.erase(punkt);
+    }
+    const std::string tmp = neueDatei(verzeichnis, name, ini_.bytes(), nullptr, fehler);
+    if (tmp.empty()) return {};
+    // Never over an earlier rescue: the first free number.
+    for (int nr = 1; nr <= 1000; ++nr) {
+        const std::string ziel =
+            verzeichnis + "/" + name + "-gerettet" + (nr > 1 ? "-" + std::to_string(nr) : "") + endung;
+        const int r = ohneUeberschreiben(tmp, ziel);
+        if (r == 0) {
+            verzeichnisSyncen(verzeichnis);
+            return ziel;
+        }
+        if (r != EEXIST) {
+            fehler = systemFehlerText(r);
+            break;
+        }
+    }
+    if (fehler.empty()) fehler = "Es gibt schon zu viele gerettete Spielstände.";
+    ::unlink(tmp.c_str());
+    return {};
+}
+
+SpielstandSperre::SpielstandSperre(const std::string& verzeichnis) {
+    pfad_ = verzeichnis;
+    if (!pfad_.empty() && pfad_.back() != '/') pfad_ += '/';
+    pfad_ += "TrevoSpielstand.bin.sperre";
+    // The holder removes the lock file at its end; a lock taken on a file
+    // that was removed meanwhile is no lock, so then it is tried again.
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        fd_ = ::open(pfad_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd_ < 0) fd_ = ::open(pfad_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd_ < 0) return;
+        int r;
+        do r = ::flock(fd_, LOCK_EX | LOCK_NB);
+        while (r != 0 && errno == EINTR);
+        if (r != 0) {
+            belegt_ = errno == EWOULDBLOCK;
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        struct stat gehalten {};
+        struct stat da {};
+        if (::fstat(fd_, &gehalten) == 0 && ::stat(pfad_.c_str(), &da) == 0 && gehalten.st_dev == da.st_dev &&
+            gehalten.st_ino == da.st_ino)
+            return;
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+SpielstandSperre::~SpielstandSperre() {
+    if (fd_ < 0) return;
+    ::unlink(pfad_.c_str());
+    ::close(fd_);
 }
 
 Spielstand& spielstand() {

@@ -1,9 +1,17 @@
 // The save file "TrevoSpielstand.bin": read once at start-up, changed in
 // memory by every iniSchreiben, and replaced on disk in one piece at the
 // orderly end, so that a crash or a full disk never leaves half a file.
+//
+// A file that is there but cannot be read whole is the player's farm all the
+// same: it is reported at the start and never written over; the game of that
+// run goes to a new file beside it.
 #pragma once
 
+#include <sys/types.h>
+
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/inidatei.h"
@@ -14,19 +22,65 @@ extern std::string spielstandDatei;
 
 class Spielstand {
 public:
-    // Reads the file at pfad; a missing or unreadable file is an empty game.
+    // Far above any real save file (a few kilobytes); a larger file is not ours
+    // and is not read into memory.
+    static constexpr off_t maxGroesse = off_t{16} * 1024 * 1024;
+
+    // How the file is read and written: ::read and ::write but for tests of a
+    // failing disk.
+    static std::function<ssize_t(int fd, void* puffer, std::size_t n)> leser;
+    static std::function<ssize_t(int fd, const void* daten, std::size_t n)> schreiber;
+
+    // Reads the file at pfad without ever waiting on it (a FIFO, a device).
+    // A missing file is a new game; a file that cannot be read whole is a new
+    // game too, with lesefehler() telling why.
     void laden(const std::string& pfad);
-    // Writes the text to the file through a temporary file beside it.
-    // Returns false and leaves the old file untouched on any failure.
+    // Why the file found at start-up could not be read, in German; empty when
+    // it was read or was not there.
+    const std::string& lesefehler() const { return lesefehler_; }
+    // Writes the text through a temporary file of its own beside the file (or
+    // beside the target of a symbolic link), then renames it over the file.
+    // Returns false and leaves the old file untouched on any failure. Never
+    // used after a lesefehler: see retten.
     bool sichern(std::string& fehler) const;
+    // Writes the text to a new file beside the save file that could not be
+    // read ("TrevoSpielstand-gerettet.bin", numbered if that is taken) and
+    // returns its path; an empty path and fehler when that failed too.
+    std::string retten(std::string& fehler) const;
     const std::string& pfad() const { return pfad_; }
     IniDatei& ini() { return ini_; }
 
 private:
     std::string pfad_;
     IniDatei ini_;
-    bool nichtLesbar_ = false;
+    std::string lesefehler_;
 };
+
+// One game per save file: a lock on "TrevoSpielstand.bin.sperre" in the
+// game's directory, removed again at the end. The kernel holds the lock and
+// drops it with the process, so the file a crashed game leaves behind never
+// blocks the next start. Where the lock file cannot be made (a read-only
+// directory) the game runs without it.
+class SpielstandSperre {
+public:
+    explicit SpielstandSperre(const std::string& verzeichnis);
+    ~SpielstandSperre();
+    SpielstandSperre(const SpielstandSperre&) = delete;
+    SpielstandSperre& operator=(const SpielstandSperre&) = delete;
+
+    // Another running game holds the save file in that directory.
+    bool belegt() const { return belegt_; }
+    // This game holds it.
+    bool gehalten() const { return fd_ >= 0; }
+
+private:
+    std::string pfad_;
+    int fd_ = -1;
+    bool belegt_ = false;
+};
+
+// The reason of a failed system call, in German.
+std::string systemFehlerText(int fehlerNr);
 
 // The save file of the running game.
 Spielstand& spielstand();

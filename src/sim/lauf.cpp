@@ -9,6 +9,7 @@
 #include "app/geldtext.h"
 #include "app/kindform.h"
 #include "app/mainform.h"
+#include "app/spielstand.h"
 #include "sim/aktionen.h"
 #include "spiel.h"
 
@@ -92,7 +93,8 @@ const char* const gebrauchsText =
     "Runs the game without a display: starts from the save file in DIR (default: the current\n"
     "directory), carries out the player actions of SCRIPT (default or \"-\": standard input),\n"
     "ends orderly (the save file written into DIR) and prints the transcript.\n"
-    "Exit status: 0 done, 1 the save file could not be written, 2 bad command line or script.\n"
+    "Exit status: 0 done, 1 the save file could not be written, 2 bad command line or script,\n"
+    "3 another game runs on the save file in DIR (nothing played, nothing written).\n"
     "The script language is described in docs/trevo-sim.md.\n";
 
 bool skriptHolen(const std::string& datei, std::istream& ein, std::string& text, std::ostream& fehler) {
@@ -154,6 +156,13 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
     }
     std::string text;
     if (!skriptHolen(datei, ein, text, fehler)) return 2;
+
+    // One game per save file, held until this run has written it.
+    const SpielstandSperre sperre(verzeichnis);
+    if (sperre.belegt()) {
+        fehler << "trevo-sim: Trevo läuft bereits. Another game runs on the save file in " << verzeichnis << '\n';
+        return 3;
+    }
 
     dezimalTrenner.assign(1, ',');  // money and weights with the German decimal comma
     const Skript skript = skriptLesen(text);

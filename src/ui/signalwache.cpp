@@ -17,15 +17,16 @@ extern "C" void wecken(int) {
 }
 }  // namespace
 
-SignalWache::SignalWache(std::function<void()> beenden, QObject* parent)
-    : QObject(parent), beenden_(std::move(beenden)) {
+SignalWache::SignalWache(QObject* parent) : QObject(parent) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, weckPaar) != 0) return;
     melder_ = new QSocketNotifier(weckPaar[0], QSocketNotifier::Read, this);
     connect(melder_, &QSocketNotifier::activated, this, [this] {
         char puffer[16];
         while (::read(weckPaar[0], puffer, sizeof puffer) > 0) {
         }
-        if (beenden_) beenden_();
+        if (ausgeloest_ || !beenden_) return;
+        ausgeloest_ = true;
+        beenden_();
     });
     struct sigaction sa {};
     sa.sa_handler = wecken;

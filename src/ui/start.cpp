@@ -1,13 +1,19 @@
 #include "ui/start.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <unistd.h>
 
+#include "app/spielstand.h"
 #include "spiel.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtplattform.h"
@@ -19,9 +25,43 @@ QElapsedTimer& startUhr() {
     return uhr;
 }
 
+// The running game answers under a name made of the user and its directory,
+// so that a second start on the same save file can find it.
+QString rufName(const QString& programmVerzeichnis) {
+    const QString verzeichnis = QDir(programmVerzeichnis).canonicalPath();
+    const QByteArray schluessel = QByteArray::number(static_cast<qulonglong>(::getuid())) + '\0' + verzeichnis.toUtf8();
+    return QStringLiteral("trevo-") +
+           QString::fromLatin1(QCryptographicHash::hash(schluessel, QCryptographicHash::Sha256).toHex().left(24));
+}
+
+void nachVorne(QWidget& rahmen) {
+    rahmen.setWindowState(rahmen.windowState() & ~Qt::WindowMinimized);
+    rahmen.show();
+    rahmen.raise();
+    rahmen.activateWindow();
+}
+
+// Another game holds the save file: bring it forward, or say that it runs.
+int laeuftSchon(const QString& programmVerzeichnis) {
+    QLocalSocket ruf;
+    ruf.connectToServer(rufName(programmVerzeichnis));
+    if (ruf.waitForConnected(2000)) {
+        ruf.disconnectFromServer();
+        return 0;
+    }
+    QtPlattform plattform;
+    plattform.meldung(MeldungsArt::Information, "Trevo läuft bereits.", Knoepfe::OK);
+    return 1;
+}
+
 int spielenOhneWache(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
+    const SpielstandSperre sperre(programmVerzeichnis.toStdString());
+    if (sperre.belegt()) return laeuftSchon(programmVerzeichnis);
     QtPlattform plattform;
     Spiel spiel(plattform, programmVerzeichnis.toStdString());
+    // Lives until the save file is written: a second signal during the end
+    // is absorbed.
+    SignalWache wache;
     int ergebnis = 0;
     {
         HauptFenster rahmen(spiel, plattform);
@@ -32,10 +72,24 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
                              static_cast<long long>(startUhr().elapsed()));
             });
         }
-        SignalWache wache([&rahmen] { rahmen.close(); });
+        // A second start on this save file brings this game forward.
+        QLocalServer ruf;
+        if (sperre.gehalten()) {
+            const QString name = rufName(programmVerzeichnis);
+            // Left by a game that crashed: the lock says none runs.
+            QLocalServer::removeServer(name);
+            ruf.setSocketOptions(QLocalServer::UserAccessOption);
+            ruf.listen(name);
+            QObject::connect(&ruf, &QLocalServer::newConnection, &rahmen, [&ruf, &rahmen] {
+                while (QLocalSocket* s = ruf.nextPendingConnection()) s->deleteLater();
+                nachVorne(rahmen);
+            });
+        }
+        wache.beiSignal([&rahmen] { rahmen.close(); });
         rahmen.starten();
         if (gestartet) QTimer::singleShot(0, &rahmen, [&] { gestartet(rahmen); });
         ergebnis = QApplication::exec();
+        wache.beiSignal({});
     }
     // The views are gone; now every window saves its state.
     spiel.beenden();

@@ -15,4 +15,7 @@ void startUhrStarten();
 
 // Plays until the frame is closed (by its close box or "Programm be&enden"),
 // then ends the game in order, once. gestartet runs when the frame is up.
+// While another game runs on the save file in that directory no game starts:
+// the running one is brought forward (0), or where that fails the player is
+// told "Trevo läuft bereits." (1).
 int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet = {});

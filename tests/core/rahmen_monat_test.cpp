@@ -232,22 +232,6 @@ TEST(Spielstand, MinimiertesFensterKommtMinimiertZurueck) {
     EXPECT_EQ(KontrollForm->top, 1);
 }
 
-TEST(Spielstand, UnschreibbarLaesstDieAlteDateiStehen) {
-    Spielumgebung u;
-    u.schreibeDatei("[Kontrolle]\r\nmonat=7\r\n");
-    u.starten();
-    // A directory where the temporary file should go makes the save fail.
-    std::filesystem::create_directory(u.verzeichnis / "TrevoSpielstand.bin.tmp");
-    EXPECT_FALSE(u.beenden());
-    EXPECT_EQ(u.datei(), "[Kontrolle]\r\nmonat=7\r\n");
-    ASSERT_FALSE(u.plattform.protokoll.empty());
-    EXPECT_EQ(u.plattform.protokoll.back().rfind("meldung\tFehler\tDer Spielstand konnte nicht gespeichert werden:\\r" +
-                                                     u.dateiPfad().string(),
-                                                 0),
-              0u);
-    EXPECT_FALSE(std::filesystem::exists(u.verzeichnis / "TrevoSpielstand.bin.tmp" / "x"));
-}
-
 TEST(Spielstand, OhneGeordnetesEndeWirdNichtsGeschrieben) {
     Spielumgebung u;
     u.starten();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line of trevo-sim: bad calls end with status 2 and write
 # nothing; the script may come from standard input; a save file that cannot
-# be written is reported and ends with status 1.
+# be read is reported, kept, and ends with status 1.
 #
 #   kommandozeile_pruefen.sh TREVO_SIM ARBEIT
 set -uo pipefail
@@ -70,14 +70,16 @@ if [ "$s" != 0 ] || ! grep -q '^monat=4' "$arbeit/dir/TrevoSpielstand.bin"; then
   fehlschlag=1
 fi
 
-# A save file that cannot be replaced (here a directory stands in its way):
-# the game reports it, the run ends with status 1 and leaves no temporary file.
+# A directory in the save file's place: told at the start, left alone at the
+# end, the game kept beside it; the run ends with status 1.
 rm -rf "$arbeit/dir" && mkdir -p "$arbeit/dir/TrevoSpielstand.bin"
 s=0
 "$sim" --dir "$arbeit/dir" "$arbeit/gut.trevo" >"$arbeit/aus" 2>"$arbeit/err" || s=$?
-if [ "$s" != 1 ] || ! tail -n 1 "$arbeit/aus" | grep -q "^meldung	Fehler	Der Spielstand konnte nicht gespeichert werden:" ||
-  [ "$(ls -A "$arbeit/dir")" != "TrevoSpielstand.bin" ]; then
-  echo "unwritable save file: status $s, transcript:"
+if [ "$s" != 1 ] || ! head -n 1 "$arbeit/aus" | grep -q "^meldung	Fehler	Der Spielstand konnte nicht gelesen werden:" ||
+  ! tail -n 1 "$arbeit/aus" | grep -q "^meldung	Fehler	Der Spielstand konnte nicht gespeichert werden:" ||
+  [ "$(ls -A "$arbeit/dir")" != "$(printf 'TrevoSpielstand-gerettet.bin\nTrevoSpielstand.bin')" ] ||
+  ! grep -q '^monat=4' "$arbeit/dir/TrevoSpielstand-gerettet.bin"; then
+  echo "unreadable save file: status $s, transcript:"
   cat "$arbeit/aus" "$arbeit/err"
   ls -A "$arbeit/dir"
   fehlschlag=1

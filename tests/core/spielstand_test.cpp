@@ -1,0 +1,198 @@
+// The save file on a disk that misbehaves: read errors, things that are not
+// a file, links, a failing write. (A second game on the same file:
+// tests/games/zwei_kopien_pruefen.sh.)
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/kontrollform.h"
+#include "app/spielstand.h"
+#include "spielumgebung.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Puts a failing reader or writer in for one test.
+class Stoerung {
+public:
+    Stoerung() : leser_(Spielstand::leser), schreiber_(Spielstand::schreiber) {}
+    ~Stoerung() {
+        Spielstand::leser = leser_;
+        Spielstand::schreiber = schreiber_;
+    }
+    Stoerung(const Stoerung&) = delete;
+    Stoerung& operator=(const Stoerung&) = delete;
+
+private:
+    decltype(Spielstand::leser) leser_;
+    decltype(Spielstand::schreiber) schreiber_;
+};
+
+// A reader that delivers the first `bis` bytes and then fails with EIO.
+void leseFehlerAb(std::size_t bis) {
+    auto gelesen = std::make_shared<std::size_t>(0);
+    Spielstand::leser = [bis, gelesen](int fd, void* puffer, std::size_t n) -> ssize_t {
+        if (*gelesen >= bis) {
+            errno = EIO;
+            return -1;
+        }
+        const ssize_t r = ::read(fd, puffer, std::min(n, bis - *gelesen));
+        if (r > 0) *gelesen += static_cast<std::size_t>(r);
+        return r;
+    };
+}
+
+std::string inhalt(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::vector<std::string> dateienIn(const fs::path& verzeichnis) {
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(verzeichnis)) namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+// Plays three months and saves: a farm in June 2001.
+std::string gespeicherterHof(Spielumgebung& u) {
+    u.starten();
+    for (int i = 0; i < 3; ++i) KontrollForm->Button1Click();
+    EXPECT_TRUE(u.beenden());
+    u.spiel.reset();
+    u.plattform.protokoll.clear();
+    return u.datei();
+}
+
+}  // namespace
+
+// A read error, at the first byte or in the middle of the file, is not the
+// end of the file: the player is told at once, plays a new game, and the
+// farm in the file is never written over; each run's game is kept beside it.
+TEST(Spielstand, LesefehlerUeberschreibtDenHofNie) {
+    Stoerung stoerung;
+    Spielumgebung u;
+    const std::string hof = gespeicherterHof(u);
+    ASSERT_GT(hof.size(), 300u);
+
+    int runde = 0;
+    for (const std::size_t bis : {std::size_t{300}, std::size_t{0}}) {
+        SCOPED_TRACE(bis);
+        ++runde;
+        leseFehlerAb(bis);
+        u.starten();
+        ASSERT_FALSE(u.plattform.protokoll.empty());
+        EXPECT_EQ(u.plattform.protokoll.front(),
+                  "meldung\tFehler\tDer Spielstand konnte nicht gelesen werden:\\r" + u.dateiPfad().string() +
+                      "\\r\\rEin-/Ausgabefehler.\\r\\rDas Spiel beginnt neu. Die Datei bleibt, wie sie ist; beim "
+                      "Beenden wird das Spiel in einer neuen Datei daneben gesichert.");
+        EXPECT_EQ(KontrollForm->Label1.caption, "März 2001") << "nothing of the half-read file is used";
+        KontrollForm->Button1Click();
+        EXPECT_FALSE(u.beenden());
+        EXPECT_EQ(u.datei(), hof);
+        const fs::path gerettet =
+            u.verzeichnis / (runde == 1 ? "TrevoSpielstand-gerettet.bin" : "TrevoSpielstand-gerettet-2.bin");
+        EXPECT_EQ(u.plattform.protokoll.back(),
+                  "meldung\tFehler\tDer Spielstand konnte nicht gespeichert werden:\\r" + u.dateiPfad().string() +
+                      "\\r\\rDie Datei konnte beim Start nicht gelesen werden und bleibt, wie sie war.\\rDas Spiel "
+                      "wurde stattdessen hier gesichert:\\r" +
+                      gerettet.string());
+        EXPECT_NE(inhalt(gerettet).find("[Kontrolle]\r\nmonat=4\r\njahr=2001\r\n"), std::string::npos);
+        u.spiel.reset();
+        u.plattform.protokoll.clear();
+    }
+    EXPECT_EQ(dateienIn(u.verzeichnis),
+              (std::vector<std::string>{"TrevoSpielstand-gerettet-2.bin", "TrevoSpielstand-gerettet.bin",
+                                        "TrevoSpielstand.bin"}));
+}
+
+// A FIFO, a directory or a file far too large in the file's place: the start
+// neither waits nor reads it, tells why, and the end leaves it alone.
+TEST(Spielstand, KeineGewoehnlicheDatei) {
+    struct Fall {
+        const char* was;
+        std::function<void(const fs::path&)> anlegen;
+        const char* grund;
+    };
+    const std::vector<Fall> faelle = {
+        {"FIFO", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
+         "Sie ist keine gewöhnliche Datei."},
+        {"Verzeichnis", [](const fs::path& p) { fs::create_directories(p / "drin"); },
+         "An ihrer Stelle steht ein Verzeichnis."},
+        {"17 MiB", [](const fs::path& p) { std::ofstream(p) << "[Kontrolle]\r\nmonat=9\r\n"; fs::resize_file(p, 17 << 20); },
+         "Sie ist größer als 16 MiB und damit kein Spielstand."},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.was);
+        Spielumgebung u;
+        fall.anlegen(u.dateiPfad());
+        const auto vorher = fs::status(u.dateiPfad()).type();
+        u.starten();
+        ASSERT_FALSE(u.plattform.protokoll.empty());
+        EXPECT_NE(u.plattform.protokoll.front().find(u.dateiPfad().string() + "\\r\\r" + fall.grund + "\\r\\r"),
+                  std::string::npos)
+            << u.plattform.protokoll.front();
+        EXPECT_EQ(KontrollForm->Label1.caption, "März 2001");
+        EXPECT_FALSE(u.beenden());
+        EXPECT_EQ(fs::status(u.dateiPfad()).type(), vorher);
+        if (vorher == fs::file_type::regular) {
+            EXPECT_EQ(fs::file_size(u.dateiPfad()), 17u << 20);
+        }
+        EXPECT_TRUE(fs::exists(u.verzeichnis / "TrevoSpielstand-gerettet.bin"));
+    }
+}
+
+// A symbolic link stays a link; its target gets the game, in its own
+// directory. A link to a file not yet there makes that file.
+TEST(Spielstand, SymbolischeVerknuepfungBleibt) {
+    Spielumgebung u;
+    fs::create_directory(u.verzeichnis / "ablage");
+    std::ofstream(u.verzeichnis / "ablage" / "hof.ini") << "[Kontrolle]\r\nmonat=8\r\njahr=2004\r\n";
+    fs::create_symlink("ablage/hof.ini", u.dateiPfad());
+    u.starten();
+    EXPECT_TRUE(u.plattform.protokoll.empty());
+    EXPECT_EQ(KontrollForm->Label1.caption, "August 2004");
+    KontrollForm->Button1Click();
+    ASSERT_TRUE(u.beenden());
+    EXPECT_TRUE(fs::is_symlink(u.dateiPfad()));
+    EXPECT_EQ(fs::read_symlink(u.dateiPfad()), "ablage/hof.ini");
+    EXPECT_EQ(inhalt(u.verzeichnis / "ablage" / "hof.ini").rfind("[Kontrolle]\r\nmonat=9\r\njahr=2004\r\n", 0), 0u);
+    EXPECT_EQ(dateienIn(u.verzeichnis), (std::vector<std::string>{"TrevoSpielstand.bin", "ablage"}));
+    EXPECT_EQ(dateienIn(u.verzeichnis / "ablage"), std::vector<std::string>{"hof.ini"});
+
+    u.spiel.reset();
+    fs::remove(u.dateiPfad());
+    fs::create_symlink(u.verzeichnis / "ablage" / "neu.ini", u.dateiPfad());
+    u.starten();
+    ASSERT_TRUE(u.beenden());
+    EXPECT_TRUE(fs::is_symlink(u.dateiPfad()));
+    EXPECT_NE(inhalt(u.verzeichnis / "ablage" / "neu.ini").find("monat=3"), std::string::npos);
+}
+
+// A write that fails (the disk is full) leaves the old file as it was, no
+// temporary file behind, and tells the player why.
+TEST(Spielstand, SchreibfehlerLaesstDieAlteDateiStehen) {
+    Stoerung stoerung;
+    Spielumgebung u;
+    u.schreibeDatei("[Kontrolle]\r\nmonat=7\r\n");
+    u.starten();
+    Spielstand::schreiber = [](int fd, const void* daten, std::size_t n) -> ssize_t {
+        if (n > 100) return ::write(fd, daten, 100);
+        errno = ENOSPC;
+        return -1;
+    };
+    EXPECT_FALSE(u.beenden());
+    EXPECT_EQ(u.datei(), "[Kontrolle]\r\nmonat=7\r\n");
+    ASSERT_FALSE(u.plattform.protokoll.empty());
+    EXPECT_EQ(u.plattform.protokoll.back(), "meldung\tFehler\tDer Spielstand konnte nicht gespeichert werden:\\r" +
+                                                u.dateiPfad().string() +
+                                                "\\r\\rAuf dem Datenträger ist kein Platz mehr.");
+    EXPECT_EQ(dateienIn(u.verzeichnis), std::vector<std::string>{"TrevoSpielstand.bin"});
+}
