@@ -9,6 +9,8 @@
 #include "app/spielstand.h"
 #include "app/zufall.h"
 #include "goods/stores.h"
+#include "livestock/arten.h"
+#include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
 
 template <class T>
@@ -44,13 +46,16 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
     erzeugeFenster(KontrollForm);
     erzeugeFenster(KontoForm);
     erzeugeDialog(AnzahlForm);
-    // Here follow the field map and the field work dialog, then the herds:
-    // pigs, chickens, sheep, cows.
+    // Here follow the field map and the field work dialog.
+    erzeugeFenster(SchweineForm);
+    erzeugeFenster(HuenerForm);
+    erzeugeFenster(SchafForm);
+    erzeugeFenster(KueheForm);
     erzeugeFenster(FutterForm);
     erzeugeFenster(DieselForm);
     erzeugeFenster(GetreideForm);
     erzeugeFenster(RuebenForm);
-    // Last, the animal purchase dialog.
+    erzeugeDialog(TierKaufForm);
 }
 
 Spiel::~Spiel() {

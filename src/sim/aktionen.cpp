@@ -5,6 +5,8 @@
 #include "app/mainform.h"
 #include "goods/gutform.h"
 #include "goods/siloform.h"
+#include "livestock/tierform.h"
+#include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
 #include "sim/lauf.h"
 #include "sim/zustand.h"
@@ -19,8 +21,8 @@ bool ist(const TkindForm& f) {
     return dynamic_cast<const T*>(&f) != nullptr;
 }
 bool immer(const TkindForm&) { return true; }
-// Herds and the field map have no windows yet; lines that need them are
-// read and checked, and refused because the window does not exist.
+// The field map has no window yet; lines that need it are read and checked,
+// and refused because the window does not exist.
 bool nochNicht(const TkindForm&) { return false; }
 
 const FensterArt spielFenster{"a game window", immer};
@@ -28,7 +30,7 @@ const FensterArt lager{"a store (FutterForm, DieselForm, GetreideForm, RuebenFor
 const FensterArt gueterFenster{"a goods window (a store or a herd)", ist<TgutForm>};
 const FensterArt preisListe{"the price list", ist<TPreiseForm>};
 const FensterArt kontrolle{"the control panel", ist<TKontrollForm>};
-const FensterArt herde{"a herd window", nochNicht};
+const FensterArt herde{"a herd window", ist<TtierForm>};
 const FensterArt feldKarte{"the field map", nochNicht};
 
 Argument fenster() { return {A::Fenster, "NAME", 0, 0, {}}; }
@@ -143,12 +145,44 @@ std::vector<Aktion> tabelle() {
         },
         &gueterFenster);
 
-    // The herds: their windows join with their handlers here.
-    neu("tierkauf", {fenster(), zahl("K", 0, 3)}, nullptr, &herde);
-    neu("tierverkauf", {fenster()}, nullptr, &herde);
-    neu("haken", {fenster(), wahl("Mehren|Geben", {"Mehren", "Geben"}), wahl("an|aus", {"an", "aus"})}, nullptr,
+    // The herds.
+    neu("tierkauf", {fenster(), zahl("K", 0, 3)},
+        [](Lauf& l, const Befehl& b) {
+            auto& h = als<TtierForm>(l, b.fenster);
+            l.aktivieren(h);
+            // K = 0 is Escape: no answer, and the dialog is cancelled.
+            if (const int32_t k = static_cast<int32_t>(b.zahl(0)); k != 0)
+                l.plattform().dialogAntworten.push_back([k](TDialog& d) {
+                    auto& kauf = dynamic_cast<TTierKaufForm&>(d);
+                    kauf.ButtonClick(k);
+                    return kauf.modalResult.value_or(ModalErgebnis::Abbruch);
+                });
+            h.KVButtonClick(h.KaufenButton);
+        },
         &herde);
-    neu("pfeil", {fenster(), wahl("hoch|runter", {"hoch", "runter"})}, nullptr, &herde);
+    neu("tierverkauf", {fenster()},
+        [](Lauf& l, const Befehl& b) {
+            auto& h = als<TtierForm>(l, b.fenster);
+            l.aktivieren(h);
+            h.KVButtonClick(h.VKaufenButton);
+        },
+        &herde);
+    neu("haken", {fenster(), wahl("Mehren|Geben", {"Mehren", "Geben"}), wahl("an|aus", {"an", "aus"})},
+        [](Lauf& l, const Befehl& b) {
+            auto& h = als<TtierForm>(l, b.fenster);
+            l.aktivieren(h);
+            const bool an = b.wahl(1) == 0;
+            if (b.wahl(0) == 0) h.MehrenCBClick(an);
+            else h.GebenCBClick(an);
+        },
+        &herde);
+    neu("pfeil", {fenster(), wahl("hoch|runter", {"hoch", "runter"})},
+        [](Lauf& l, const Befehl& b) {
+            auto& h = als<TtierForm>(l, b.fenster);
+            l.aktivieren(h);
+            h.UpDown1Click(b.wahl(0) == 0);
+        },
+        &herde);
 
     // The fields: the field map joins here.
     auto feldAktion = [&neu](std::string wort, std::vector<Argument> args) -> Aktion& {

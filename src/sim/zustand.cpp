@@ -1,5 +1,6 @@
 #include "sim/zustand.h"
 
+#include <charconv>
 #include <functional>
 
 #include "app/anzahlform.h"
@@ -9,6 +10,8 @@
 #include "app/mainform.h"
 #include "goods/gutform.h"
 #include "goods/siloform.h"
+#include "livestock/tierform.h"
+#include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"
@@ -24,6 +27,12 @@ public:
     }
     void zahl(const std::string& name, int64_t wert) { zeilen_.push_back(name + "=" + std::to_string(wert)); }
     void wahr(const std::string& name, bool wert) { zahl(name, wert ? 1 : 0); }
+    // The shortest decimal text that reads back as the same float.
+    void real(const std::string& name, float wert) {
+        char puffer[32];
+        const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
+        zeilen_.push_back(name + "=" + std::string(puffer, ende));
+    }
 
     void label(const std::string& name, const Label& l) {
         text(name + ".caption", l.caption);
@@ -127,11 +136,33 @@ void silo(const TSiloForm& s, Felder& a) {
     a.zahl("fuellZeilen", s.maxmenge == 0 || s.menge > s.maxmenge ? 0 : s.fuellZeilen());
 }
 
+void tier(const TtierForm& t, Felder& a) {
+    a.haken("MehrenCB", t.MehrenCB);
+    a.haken("GebenCB", t.GebenCB);
+    a.zahl("UpDown1.position", t.UpDown1.position);
+    a.gitter("StringGrid1", t.StringGrid1);
+    a.text("GroupBox1.caption", t.GroupBox1.caption);
+    a.real("futterFaktor", t.futterFaktor);
+    a.zahl("tierAnzahl", t.tierAnzahl());
+    // The herd's animals; entries beyond it are empty.
+    for (int32_t i = 1; i <= t.tierAnzahl(); ++i)
+        a.zahl("gewicht[" + std::to_string(i) + "]", t.gewicht[static_cast<std::size_t>(i)]);
+    a.zahl("aktuell", t.aktuell);
+    a.zahl("produktNr", t.produktNr);
+    a.zahl("ausgewachsen", t.ausgewachsen);
+    a.zahl("zuwachs", t.zuwachs);
+    a.zahl("seuchePromille", t.seuchePromille);
+    a.zahl("klang", t.klang);
+    a.real("produktProTier", t.produktProTier);
+    a.text("seucheText", t.seucheText);
+}
+
 // Base classes before their descendants. New window classes add a line.
 const std::vector<Drucker>& drucker() {
     static const std::vector<Drucker> liste = {
         fuer<TkindForm>(kind),     fuer<TKontrollForm>(kontrolle), fuer<TKontoForm>(konto),
         fuer<TPreiseForm>(preise), fuer<TgutForm>(gut),            fuer<TSiloForm>(silo),
+        fuer<TtierForm>(tier),
     };
     return liste;
 }
@@ -154,10 +185,20 @@ void anzahl(const TAnzahlForm& d, Felder& a) {
     a.zahl("anzahl", d.anzahl);
 }
 
+void tierKauf(const TTierKaufForm& d, Felder& a) {
+    a.text("caption", d.caption);
+    a.zahl("left", d.left);
+    a.zahl("top", d.top);
+    a.knopf("BitBtn1", d.BitBtn1);
+    a.knopf("BitBtn2", d.BitBtn2);
+    a.knopf("BitBtn3", d.BitBtn3);
+    a.zahl("gewichtsklasse", d.gewichtsklasse);
+}
+
 }  // namespace
 
 bool zeigbaresFenster(Spiel& spiel, const std::string& name) {
-    return name == "MainForm" || name == "AnzahlForm" || spiel.fenster(name) != nullptr;
+    return name == "MainForm" || name == "AnzahlForm" || name == "TierKaufForm" || spiel.fenster(name) != nullptr;
 }
 
 std::vector<std::string> zustand(Spiel& spiel, const std::string& name) {
@@ -167,6 +208,8 @@ std::vector<std::string> zustand(Spiel& spiel, const std::string& name) {
         rahmen(spiel.frame(), a);
     } else if (name == "AnzahlForm") {
         if (AnzahlForm) anzahl(*AnzahlForm, a);
+    } else if (name == "TierKaufForm") {
+        if (TierKaufForm) tierKauf(*TierKaufForm, a);
     } else if (const TkindForm* f = spiel.fenster(name)) {
         for (const Drucker& d : drucker()) d(*f, a);
     }

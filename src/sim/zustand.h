@@ -8,8 +8,8 @@
 
 class Spiel;
 
-// Whether zeige knows the name: a game window, the frame "MainForm" or the
-// quantity dialog "AnzahlForm".
+// Whether zeige knows the name: a game window, the frame "MainForm", the
+// quantity dialog "AnzahlForm" or the purchase dialog "TierKaufForm".
 bool zeigbaresFenster(Spiel& spiel, const std::string& name);
 // The lines, the heading "zustand NAME" first.
 std::vector<std::string> zustand(Spiel& spiel, const std::string& name);

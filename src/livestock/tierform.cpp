@@ -1,0 +1,296 @@
+#include "livestock/tierform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "app/geldtext.h"
+#include "app/kontrollform.h"
+#include "app/plattform.h"
+#include "app/spielstand.h"
+#include "app/zufall.h"
+#include "goods/stores.h"
+#include "livestock/tierkaufform.h"
+#include "market/preiseform.h"
+
+namespace {
+// A weight as the list holds it; anything beyond 16 bits is held at the edge.
+int16_t alsGewicht(int64_t v) {
+    return static_cast<int16_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+}
+
+// Nearest whole number, halves to even, without the 32-bit limit of Round:
+// a price from an edited price list may leave that range, and the caller
+// then refuses the trade instead of booking a clipped amount.
+int64_t rund64(long double x) {
+    const long double r = std::nearbyintl(x);
+    if (!(r > -9.0e18L && r < 9.0e18L)) return r < 0 ? INT64_MIN / 2 : INT64_MAX / 2;
+    return static_cast<int64_t>(r);
+}
+
+bool passt32(int64_t v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
+
+void schlicht(const std::string& text) { plattform().meldung(MeldungsArt::Schlicht, text, Knoepfe::OK); }
+
+// "%4.1f kg" of the weight in tenths, with the player's decimal separator.
+std::string gewichtText(int32_t zehntel) {
+    const int64_t z = zehntel;
+    const int64_t betrag = z < 0 ? -z : z;
+    std::string t = (z < 0 ? "-" : "") + std::to_string(betrag / 10) + dezimalTrenner +
+                    static_cast<char>('0' + betrag % 10);
+    // The width counts characters; the separator may be more than one byte.
+    const std::size_t zeichen = t.size() - dezimalTrenner.size() + 1;
+    if (zeichen < 4) t.insert(0, 4 - zeichen, ' ');
+    return t + " kg";
+}
+}  // namespace
+
+TtierForm::TtierForm(std::string name, std::string cap) : TgutForm(std::move(name), std::move(cap)) {
+    // The herd buys with a left click only.
+    KaufenButton.showHint = false;
+    MehrenCB.caption = "Vermehren";
+    GroupBox1.caption = "Einzelnes Tier";
+    UpDown1.position = 50;
+}
+
+int32_t TtierForm::tierAnzahl() const {
+    int32_t i = 1;
+    while (gewicht[static_cast<std::size_t>(i)] != 0) {
+        ++i;
+        if (i == maxTiere + 1) break;
+    }
+    return i - 1;
+}
+
+void TtierForm::zeigeTier(int32_t i) {
+    const int32_t n = tierAnzahl();
+    if (n == 0) {
+        StringGrid1.setCell(0, 1, "keine");
+        StringGrid1.setCell(1, 1, "kein");
+    } else if (i >= 1 && i <= n) {
+        aktuell = i;
+        StringGrid1.setCell(0, 1, std::to_string(i));
+        StringGrid1.setCell(1, 1, gewichtText(gewicht[static_cast<std::size_t>(i)]));
+    }
+    neuZeichnen();
+}
+
+bool TtierForm::neuesTier(int16_t w) {
+    const int32_t n = tierAnzahl();
+    // The list cannot count beyond 249, whatever an edited capacity allows:
+    // an animal written past that would be paid for and never seen.
+    if (n + 1 > maxmenge || n >= maxTiere) return false;
+    const int32_t k = n + 1;
+    aktuell = k;
+    gewicht[static_cast<std::size_t>(k)] = w;
+    setzeMenge(0);
+    return true;
+}
+
+bool TtierForm::entferneTier(int32_t i) {
+    const int32_t n = tierAnzahl();
+    if (n == 0) return false;
+    if (n == 1) {
+        gewicht[1] = 0;
+    } else {
+        if (i < 1 || i > n) return false;
+        gewicht[static_cast<std::size_t>(i)] = gewicht[static_cast<std::size_t>(n)];
+        gewicht[static_cast<std::size_t>(n)] = 0;
+    }
+    aktuell = 1;
+    setzeMenge(0);
+    return true;
+}
+
+bool TtierForm::setzeMenge(int32_t /*v*/) {
+    const bool ok = TgutForm::setzeMenge(tierAnzahl());
+    zeigeTier(aktuell);
+    return ok;
+}
+
+void TtierForm::KVButtonClick(const Button& sender) {
+    if (&sender == &KaufenButton) {
+        plattform().zeigeModal(*TierKaufForm);
+        const int32_t k = TierKaufForm->gewichtsklasse;
+        if (k < 1 || k > 3) return;
+        const int16_t w = alsGewicht(streuung(Round(static_cast<long double>(ausgewachsen) / (4 - k)), 277));
+        if (tierAnzahl() + 1 > maxmenge || tierAnzahl() >= maxTiere) {
+            plattform().spieleKlang("BOING");
+            schlicht("Das ist zu viel!\r\rKlicken Sie auf Maximum, um die verfügbare Stallfläche zu erhöhen.");
+            return;
+        }
+        const int64_t preis = rund64(static_cast<long double>(PreiseForm->ankaufspreis(gutNr)) * w / ausgewachsen);
+        if (!passt32(-preis) || !KontrollForm->kannBuchen(-preis)) {
+            schlicht("Das ist zu viel!");
+            return;
+        }
+        neuesTier(w);
+        KontrollForm->buchen(static_cast<int32_t>(-preis), caption + " Kauf");
+        return;
+    }
+    // Selling the animal in the panel.
+    if (tierAnzahl() == 0) {
+        plattform().spieleKlang("BOING");
+        schlicht("Keine Tiere da!");
+        return;
+    }
+    const std::size_t nr = aktuell >= 0 && aktuell < static_cast<int32_t>(gewicht.size())
+                               ? static_cast<std::size_t>(aktuell) : 0;
+    const int16_t w = gewicht[nr];
+    const int64_t preis = rund64(static_cast<long double>(PreiseForm->verkaufspreis(gutNr)) * w / ausgewachsen);
+    if (!passt32(preis) || !KontrollForm->kannBuchen(preis)) {
+        schlicht("Das ist zu viel!");
+        return;
+    }
+    if (!entferneTier(aktuell)) return;
+    KontrollForm->buchen(static_cast<int32_t>(preis), caption + " Verkauf");
+}
+
+void TtierForm::MaxMengeLbClick() {
+    const int32_t h = maxmenge / 2;
+    if (int64_t{maxmenge} + h < 250) TgutForm::MaxMengeLbClick();
+    else schlicht("Eine weitere Erhöhung der Maximalmenge ist nicht möglich");
+}
+
+void TtierForm::FormActivate() {
+    if (klang != 0) plattform().spieleKlang(std::to_string(klang));
+}
+
+void TtierForm::UpDown1Click(bool hoch) {
+    // The control moves its position before it reports the click; the
+    // position only has to keep both arrows working.
+    UpDown1.position = std::clamp(UpDown1.position + (hoch ? 1 : -1), UpDown1.min, UpDown1.max);
+    if (UpDown1.position < 10 || UpDown1.position > 90) UpDown1.position = 50;
+    zeigeTier(hoch ? aktuell - 1 : aktuell + 1);
+}
+
+void TtierForm::MehrenCBClick(bool an) {
+    MehrenCB.checked = an;
+    neuZeichnen();
+}
+
+void TtierForm::GebenCBClick(bool an) {
+    // A hidden box (the pigs') cannot be ticked.
+    if (!GebenCB.visible) return;
+    GebenCB.checked = an;
+    neuZeichnen();
+}
+
+void TtierForm::neu() {
+    TgutForm::neu();
+    futterFaktor = 0.008f;
+    produktProTier = 480.0f;
+    zuwachs = 330;
+    seuchePromille = 0;
+    MehrenCB.checked = false;
+    GebenCB.checked = false;
+    gewicht.fill(0);
+    setzeMenge(0);
+    zeigeTier(0);
+    klang = 0;
+    UpDown1.position = 50;
+}
+
+void TtierForm::platz() {
+    TgutForm::platz();
+    breiteGross = 400;
+    StringGrid1.setCell(0, 0, "Ordnungs Nr");
+    StringGrid1.setCell(1, 0, "Gewicht");
+}
+
+void TtierForm::laden() {
+    TgutForm::laden();
+    int32_t v = MehrenCB.checked ? 1 : 0;
+    iniLesen(name(), "Mehren", v);
+    MehrenCB.checked = v != 0;
+    v = GebenCB.checked ? 1 : 0;
+    iniLesen(name(), "Geben", v);
+    // An edited file cannot give the pigs a product they do not have.
+    GebenCB.checked = v != 0 && GebenCB.visible;
+    gewicht.fill(0);
+    int32_t anzahl = menge;
+    iniLesen(name(), "menge", anzahl);
+    if (anzahl == 0) return;
+    // An edited file may claim more animals than the list holds, leave keys
+    // out or hold weights beyond 16 bits: the herd is the run of animals up
+    // to the first missing or zero key, at most 249 of them.
+    const int32_t bis = std::min(anzahl, maxTiere);
+    for (int32_t i = 1; i <= bis; ++i) {
+        int32_t g = 0;
+        iniLesen(name(), "T" + std::to_string(i), g);
+        const int16_t w = alsGewicht(g);
+        if (w == 0) break;
+        gewicht[static_cast<std::size_t>(i)] = w;
+    }
+    aktuell = 1;
+    setzeMenge(0);
+}
+
+void TtierForm::speichern() {
+    TgutForm::speichern();
+    iniSchreiben(name(), "Mehren", MehrenCB.checked ? 1 : 0);
+    iniSchreiben(name(), "Geben", GebenCB.checked ? 1 : 0);
+    for (int32_t i = 1; i <= menge && i <= maxTiere; ++i)
+        iniSchreiben(name(), "T" + std::to_string(i), gewicht[static_cast<std::size_t>(i)]);
+}
+
+void TtierForm::weiter() {
+    TgutForm::weiter();
+    if (menge == 0) return;
+    // An earlier herd of this month ran short: nothing is left for this one.
+    if (futterMangel) {
+        for (int32_t i = 1; i <= menge && i <= maxTiere; ++i) gewicht[static_cast<std::size_t>(i)] = 0;
+        setzeMenge(0);
+        if (menge == 0) return;
+    }
+    if (Random(1000) < seuchePromille) {
+        for (int32_t i = 1; i <= menge && i <= maxTiere; ++i) gewicht[static_cast<std::size_t>(i)] = 0;
+        setzeMenge(0);
+        schlicht(seucheText);
+        if (menge == 0) return;
+    }
+
+    // Census before growth: an animal that grows up this month neither
+    // breeds nor delivers yet.
+    const auto bis = [this] { return std::min(menge, tierAnzahl()); };
+    int64_t gesamt = 0;
+    int32_t erwachsene = 0;
+    for (int32_t i = 1; i <= bis(); ++i) {
+        const int16_t g = gewicht[static_cast<std::size_t>(i)];
+        gesamt += g;
+        if (g >= ausgewachsen / 2) ++erwachsene;
+    }
+
+    const int32_t bedarf = Round(static_cast<long double>(gesamt) * static_cast<long double>(futterFaktor));
+    if (!FutterForm->setzeMenge(static_cast<int32_t>(
+            std::clamp<int64_t>(int64_t{FutterForm->menge} - bedarf, INT32_MIN, INT32_MAX)))) {
+        entferneTier(1);
+        futterMangel = true;
+        FutterForm->setzeMenge(0);
+    }
+
+    const int32_t grenze = Round(static_cast<long double>(ausgewachsen) * 0.85L);
+    for (int32_t i = 1; i <= bis(); ++i) {
+        int16_t& g = gewicht[static_cast<std::size_t>(i)];
+        g = g < grenze ? alsGewicht(streuung(g + zuwachs, 111)) : alsGewicht(streuung(ausgewachsen, 111));
+    }
+    zeigeTier(aktuell);
+
+    if (MehrenCB.checked) {
+        const int32_t geburten = Round((Random() * 0.4L + 0.15L) * erwachsene);
+        const int32_t basis = Round(static_cast<long double>(ausgewachsen) * 0.25L);
+        // Births beyond the stable are lost without a word.
+        for (int32_t i = 0; i < geburten; ++i) neuesTier(alsGewicht(streuung(basis, 211)));
+    }
+
+    if (GebenCB.checked && erwachsene > 0) {
+        const long double q =
+            streuungReal(63, static_cast<long double>(erwachsene) * static_cast<long double>(produktProTier));
+        const std::size_t p = static_cast<std::size_t>(produktNr);
+        KontrollForm->buchen(Round(q * PreiseForm->preis[p]),
+                             GebenCB.caption + " " + std::to_string(Round(q)) + " " + PreiseForm->einheit[p]);
+    }
+}

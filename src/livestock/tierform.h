@@ -1,0 +1,66 @@
+// A herd: a goods window whose stock is a list of animals, each with its own
+// live weight in tenths of a kilogram. Base of the four species.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/steuerelemente.h"
+#include "goods/gutform.h"
+
+class TtierForm : public TgutForm {
+public:
+    TtierForm(std::string name, std::string caption);
+
+    // The most animals a herd can hold; the list has one empty entry more.
+    static constexpr int32_t maxTiere = 249;
+
+    CheckBox MehrenCB;  // "Vermehren"
+    CheckBox GebenCB;   // the product; caption per species, hidden for pigs
+    UpDown UpDown1;     // browses the animals; its position means nothing
+    StringGrid StringGrid1{2, 2};
+    GroupBox GroupBox1;  // "Einzelnes Tier"
+
+    float futterFaktor = 0.008f;  // kg of feed per tenth of a kg of live weight
+    // Entries 1..251; the herd is the run of non-zero weights from entry 1.
+    std::array<int16_t, 252> gewicht{};
+    int32_t aktuell = 0;  // the animal shown in the panel
+    int32_t produktNr = 0;
+    int32_t ausgewachsen = 0;
+    int32_t zuwachs = 330;
+    int32_t seuchePromille = 0;
+    int32_t klang = 0;  // sound played on activation; 0 = none
+    float produktProTier = 480.0f;
+    std::string seucheText;
+
+    // The number of leading non-zero entries, at most 249.
+    int32_t tierAnzahl() const;
+    // Shows animal i in the panel if it exists.
+    void zeigeTier(int32_t i);
+    // Appends an animal if the stable has room.
+    bool neuesTier(int16_t w);
+    // Removes animal i: the last one takes its number.
+    bool entferneTier(int32_t i);
+
+    // Ignores v: the stock is the number of animals.
+    bool setzeMenge(int32_t v) override;
+    // Buys one animal through the purchase dialog, or sells the shown one.
+    void KVButtonClick(const Button& sender) override;
+    // The stable cannot grow to 250 or beyond.
+    void MaxMengeLbClick() override;
+    void FormActivate() override;
+
+    void neu() override;
+    void platz() override;
+    void laden() override;
+    void speichern() override;
+    void weiter() override;
+
+    // The player's inputs: an arrow of the up-down control (up = previous
+    // animal; the handler moves UpDown1.position itself, as the control
+    // does before it reports the click), ticking or unticking a check box.
+    void UpDown1Click(bool hoch);
+    void MehrenCBClick(bool an);
+    void GebenCBClick(bool an);
+};
