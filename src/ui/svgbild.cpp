@@ -35,18 +35,12 @@ public:
         p->setOpacity(1.0);
     }
 
+    // Qt asks for the size in device pixels and sets the pixel ratio itself.
     QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
-        return scaledPixmap(groesse, modus, zustand, 1.0);
-    }
-
-    QPixmap scaledPixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand, qreal faktor) override {
-        QPixmap bild(groesse * faktor);
+        QPixmap bild(groesse);
         bild.fill(Qt::transparent);
-        {
-            QPainter p(&bild);
-            paint(&p, QRect(QPoint(0, 0), bild.size()), modus, zustand);
-        }
-        bild.setDevicePixelRatio(faktor);
+        QPainter p(&bild);
+        paint(&p, QRect(QPoint(0, 0), groesse), modus, zustand);
         return bild;
     }
 
