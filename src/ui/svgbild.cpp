@@ -8,7 +8,7 @@
 #include <memory>
 
 SvgBild::SvgBild(const QString& datei, QWidget* eltern)
-    : QWidget(eltern), datei_(datei), zeichner_(new QSvgRenderer(datei, this)) {}
+    : QWidget(eltern), zeichner_(new QSvgRenderer(datei, this)) {}
 
 bool SvgBild::gueltig() const { return zeichner_->isValid(); }
 

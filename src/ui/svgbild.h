@@ -15,7 +15,6 @@ class SvgBild : public QWidget {
 public:
     SvgBild(const QString& datei, QWidget* eltern = nullptr);
 
-    const QString& datei() const { return datei_; }
     // Whether the file could be read as a picture.
     bool gueltig() const;
 
@@ -23,7 +22,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QString datei_;
     QSvgRenderer* zeichner_;
 };
 

@@ -50,17 +50,19 @@ TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung)
     const struct {
         const char* name;
         QPoint platz;
+        QSize bild;
         QString geben;  // empty: no product box
-    } arten[] = {{"KueheForm", {195, 360}, "Milchgeben"},
-                 {"SchweineForm", {0, 330}, ""},
-                 {"HuenerForm", {65, 340}, "Eierlegen"},
-                 {"SchafForm", {130, 350}, "Wollegeben"}};
+    } arten[] = {{"KueheForm", {195, 360}, {80, 59}, "Milchgeben"},
+                 {"SchweineForm", {0, 330}, {80, 57}, ""},
+                 {"HuenerForm", {65, 340}, {62, 76}, "Eierlegen"},
+                 {"SchafForm", {130, 350}, {80, 57}, "Wollegeben"}};
     for (const auto& a : arten) {
         SCOPED_TRACE(a.name);
         auto* v = qobject_cast<TierView*>(view(a.name));
         ASSERT_NE(v, nullptr);
         ASSERT_NE(v->bild(), nullptr);
         EXPECT_TRUE(v->bild()->gueltig());
+        EXPECT_EQ(v->bild()->size(), a.bild);
         EXPECT_EQ(v->pos(), a.platz);
         EXPECT_EQ(v->inhalt()->width(), 100);
         liegenFrei(v->inhalt(), {v->bild(), v->mengeLabel(), v->groesseKnopf()});

@@ -50,8 +50,6 @@ constexpr int pfeilBreite = 17;
 
 }  // namespace
 
-QString TierView::bildDatei(const TtierForm& fenster) { return bildFuer(fenster).datei; }
-
 TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung()), form_(fenster) {
     QWidget* flaeche = inhalt();
     const Bild b = bildFuer(fenster);

@@ -28,10 +28,6 @@ public:
     QToolButton* hochPfeil() const { return hoch_; }
     QToolButton* runterPfeil() const { return runter_; }
 
-    // The picture file of a herd's species and its size in pixels; empty
-    // for a herd of no known kind.
-    static QString bildDatei(const TtierForm& fenster);
-
 protected:
     void inhaltAuffrischen() override;
 
