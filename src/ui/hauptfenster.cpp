@@ -90,18 +90,19 @@ void HauptFenster::starten() {
 }
 
 void HauptFenster::startAbschliessen() {
-    // Qt may leave a minimized window active; the last one that is not
-    // minimized takes over, without telling the game.
-    QMdiSubWindow* aktiv = flaeche_->activeSubWindow();
-    if (!aktiv || aktiv->isMinimized()) {
-        const auto liste = flaeche_->subWindowList(QMdiArea::ActivationHistoryOrder);
-        for (auto it = liste.rbegin(); it != liste.rend(); ++it) {
-            if (!(*it)->isMinimized()) {
-                flaeche_->setActiveSubWindow(*it);
-                break;
-            }
-        }
+    // Qt has activated every subwindow in its own order; the active one must
+    // be the game's most recent window, else the player's first click on
+    // the window Qt left active would be no activation for Qt but one for
+    // the game (its sound, its place in the list), and a click on the
+    // game's front window one for Qt but none for the game. The front window
+    // is active even when minimized, as it is in the game; with no game
+    // window at all none is.
+    QMdiSubWindow* vorne = nullptr;
+    if (MainForm && !MainForm->kinder().empty()) {
+        for (KindView* v : views_)
+            if (&v->fenster() == MainForm->kinder().front()) vorne = v;
     }
+    flaeche_->setActiveSubWindow(vorne);
     letzteAktiv_ = flaeche_->activeSubWindow();
     gestartet_ = true;
 }

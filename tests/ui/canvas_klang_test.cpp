@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QtEndian>
 
 #include "ui/qtcanvas.h"
 #include "ui/qtplattform.h"
@@ -173,4 +174,25 @@ TEST(Klaenge, SpielenHaeltNichtsAufUndFehlendeSindStill) {
     p.spieleKlang("NIX");
     EXPECT_EQ(p.klaengeAngefordert(), 2);
     QtPlattform::setzeTonAus(true);
+}
+
+TEST(Klaenge, TierrufeSindKurzeAchtBitMonoWellen) {
+    const struct {
+        const char* name;
+        quint32 rate;
+        double sekunden;
+    } rufe[] = {{"200", 11025, 1.0}, {"201", 8000, 0.38}, {"202", 11025, 0.68}, {"203", 8000, 0.58}};
+    for (const auto& r : rufe) {
+        SCOPED_TRACE(r.name);
+        QFile f(QtPlattform::klangDatei(r.name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray wav = f.readAll();
+        ASSERT_GE(wav.size(), 44);
+        const auto zahl = [&](int ort) { return qFromLittleEndian<quint32>(wav.constData() + ort); };
+        EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
+        EXPECT_EQ(wav[22], 1) << "mono";
+        EXPECT_EQ(zahl(24), r.rate);
+        EXPECT_EQ(wav[34], 8) << "bits per sample";
+        EXPECT_NEAR(static_cast<double>(wav.size() - 44) / r.rate, r.sekunden, 0.02);
+    }
 }

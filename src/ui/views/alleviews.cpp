@@ -4,6 +4,8 @@
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "goods/siloform.h"
+#include "livestock/tierform.h"
+#include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
 #include "ui/viewregister.h"
 #include "ui/views/anzahldialog.h"
@@ -12,12 +14,16 @@
 #include "ui/views/kontrollview.h"
 #include "ui/views/preiseview.h"
 #include "ui/views/siloview.h"
+#include "ui/views/tierkaufdialog.h"
+#include "ui/views/tierview.h"
 
 void alleViewsAnmelden(ViewRegister& r) {
     r.fenster<TPreiseForm, PreiseView>();
     r.fenster<TKontrollForm, KontrollView>();
     r.fenster<TKontoForm, KontoView>();
     r.fenster<TSiloForm, SiloView>();  // the four stores
+    r.fenster<TtierForm, TierView>();  // the four herds
     r.fenster<TgutForm, GutView>();
     r.dialog<TAnzahlForm, AnzahlDialog>();
+    r.dialog<TTierKaufForm, TierKaufDialog>();
 }

@@ -1,17 +1,13 @@
 #include "ui/views/anzahldialog.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
-
-#include <algorithm>
 
 #include "app/anzahlform.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
+#include "ui/views/steuer.h"
 
 AnzahlDialog::AnzahlDialog(TAnzahlForm& form, QWidget* eltern)
     : QDialog(eltern, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -35,15 +31,8 @@ ModalErgebnis AnzahlDialog::ausfuehren() {
     edit1_->setText(QString::fromStdString(form_.Edit1.text));
     ok_->setText(QString::fromStdString(form_.Button1.caption));
     abbruch_->setText(QString::fromStdString(form_.Button2.caption));
-    // The game places the dialog's top-left corner under the pointer; near a
-    // screen edge it is pulled in so that it can always be seen whole.
-    QPoint ort(form_.left, form_.top);
-    if (const QScreen* schirm = QGuiApplication::screenAt(QCursor::pos())) {
-        const QRect frei = schirm->availableGeometry();
-        ort.setX(std::clamp(ort.x(), frei.left(), std::max(frei.left(), frei.right() + 1 - width())));
-        ort.setY(std::clamp(ort.y(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - height())));
-    }
-    move(ort);
+    // The game places the dialog's top-left corner under the pointer.
+    move(aufDemSchirm({form_.left, form_.top}, size()));
     return exec() == QDialog::Accepted ? ModalErgebnis::OK : ModalErgebnis::Abbruch;
 }
 

@@ -1,12 +1,29 @@
 // Small helpers that carry the game's control contents onto Qt widgets.
 #pragma once
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "app/steuerelemente.h"
 #include "ui/qtplattform.h"
+
+// Where a small dialog of the given size goes when the game wants it at
+// ort: near a screen edge it is pulled in so that it can always be seen
+// whole.
+inline QPoint aufDemSchirm(QPoint ort, QSize groesse) {
+    if (const QScreen* schirm = QGuiApplication::screenAt(QCursor::pos())) {
+        const QRect frei = schirm->availableGeometry();
+        ort.setX(std::clamp(ort.x(), frei.left(), std::max(frei.left(), frei.right() + 1 - groesse.width())));
+        ort.setY(std::clamp(ort.y(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - groesse.height())));
+    }
+    return ort;
+}
 
 // A label at its designed top-left corner, as wide and high as its text.
 inline QLabel* neuesLabel(QWidget* eltern, int links, int oben) {

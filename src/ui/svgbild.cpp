@@ -1,0 +1,55 @@
+#include "ui/svgbild.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include <memory>
+
+SvgBild::SvgBild(const QString& datei, QWidget* eltern)
+    : QWidget(eltern), zeichner_(new QSvgRenderer(datei, this)) {}
+
+bool SvgBild::gueltig() const { return zeichner_->isValid(); }
+
+void SvgBild::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    zeichner_->render(&p, QRectF(rect()));
+}
+
+namespace {
+
+class SvgEngine : public QIconEngine {
+public:
+    explicit SvgEngine(const QString& datei) : datei_(datei) {}
+
+    void paint(QPainter* p, const QRect& r, QIcon::Mode modus, QIcon::State) override {
+        QSvgRenderer zeichner(datei_);
+        if (modus == QIcon::Disabled) p->setOpacity(0.4);
+        // Square pictures keep their shape in a rectangle that is not.
+        QSizeF s = zeichner.defaultSize();
+        s.scale(r.size(), Qt::KeepAspectRatio);
+        QRectF ziel(QPointF(0, 0), s);
+        ziel.moveCenter(QRectF(r).center());
+        zeichner.render(p, ziel);
+        p->setOpacity(1.0);
+    }
+
+    // Qt asks for the size in device pixels and sets the pixel ratio itself.
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        QPixmap bild(groesse);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        paint(&p, QRect(QPoint(0, 0), groesse), modus, zustand);
+        return bild;
+    }
+
+    QIconEngine* clone() const override { return new SvgEngine(datei_); }
+
+private:
+    QString datei_;
+};
+
+}  // namespace
+
+QIcon svgSymbol(const QString& datei) { return QIcon(new SvgEngine(datei)); }

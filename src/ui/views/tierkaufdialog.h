@@ -1,0 +1,34 @@
+// The purchase dialog: a small tool window beside the mouse pointer with
+// three weight buttons, small to large. A weight button chooses and closes;
+// Escape and the close box close without a choice.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+#include "app/plattform.h"
+
+class QPushButton;
+class TTierKaufForm;
+
+class TierKaufDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TierKaufDialog(TTierKaufForm& form, QWidget* eltern);
+
+    // Runs the show handler, places the dialog where it says (kept on the
+    // screen), and shows it modally until a weight is chosen or it is
+    // cancelled.
+    ModalErgebnis ausfuehren();
+
+    // The weight buttons, small, medium, large.
+    QPushButton* knopf(int klasse) const { return knoepfe_.at(static_cast<std::size_t>(klasse - 1)); }
+
+private:
+    void gewaehlt(int klasse);
+
+    TTierKaufForm& form_;
+    std::array<QPushButton*, 3> knoepfe_{};
+};

@@ -1,0 +1,211 @@
+// The herd windows and the purchase dialog: where they stand, what they
+// show, that every click reaches the herd; the window active after start-up.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QToolButton>
+
+#include "app/kontoform.h"
+#include "app/mainform.h"
+#include "livestock/arten.h"
+#include "livestock/tierkaufform.h"
+#include "ui/gitter.h"
+#include "ui/svgbild.h"
+#include "ui/views/steuer.h"
+#include "ui/views/tierkaufdialog.h"
+#include "ui/views/tierview.h"
+#include "umgebung.h"
+
+using Tiere = Umgebung;
+
+namespace {
+
+// Sky above the animals: clearly blue, not the grey of the window.
+bool himmel(QColor c) { return c.blue() > c.red() + 25 && c.blue() > 180; }
+
+// The widgets lie inside w and apart from each other.
+void liegenFrei(QWidget* w, const std::vector<QWidget*>& kinder) {
+    for (std::size_t i = 0; i < kinder.size(); ++i) {
+        EXPECT_TRUE(w->rect().contains(kinder[i]->geometry())) << i << " is cut off";
+        for (std::size_t j = i + 1; j < kinder.size(); ++j)
+            EXPECT_FALSE(kinder[i]->geometry().intersects(kinder[j]->geometry())) << i << " overlaps " << j;
+    }
+}
+
+// Answers the purchase dialog with a weight button, or 0: its close box.
+ModalAntworten::Antwort waehle(int klasse) {
+    return [klasse](QWidget* w) {
+        auto* d = qobject_cast<TierKaufDialog*>(w);
+        ASSERT_NE(d, nullptr) << "found " << w->metaObject()->className();
+        if (klasse == 0)
+            d->close();
+        else
+            QTest::mouseClick(d->knopf(klasse), Qt::LeftButton);
+    };
+}
+
+}  // namespace
+
+TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung) {
+    starten();
+    const struct {
+        const char* name;
+        QPoint platz;
+        QSize bild;
+        QString geben;  // empty: no product box
+    } arten[] = {{"KueheForm", {195, 360}, {80, 59}, "Milchgeben"},
+                 {"SchweineForm", {0, 330}, {80, 57}, ""},
+                 {"HuenerForm", {65, 340}, {62, 76}, "Eierlegen"},
+                 {"SchafForm", {130, 350}, {80, 57}, "Wollegeben"}};
+    for (const auto& a : arten) {
+        SCOPED_TRACE(a.name);
+        auto* v = qobject_cast<TierView*>(view(a.name));
+        ASSERT_NE(v, nullptr);
+        ASSERT_NE(v->bild(), nullptr);
+        EXPECT_TRUE(v->bild()->gueltig());
+        EXPECT_EQ(v->bild()->size(), a.bild);
+        EXPECT_EQ(v->pos(), a.platz);
+        EXPECT_EQ(v->inhalt()->width(), 100);
+        liegenFrei(v->inhalt(), {v->bild(), v->mengeLabel(), v->groesseKnopf()});
+        const QImage gemalt = v->inhalt()->grab().toImage();
+        const QRect bild = v->bild()->geometry();
+        EXPECT_TRUE(himmel(gemalt.pixelColor(bild.left() + 3, bild.top() + 2))) << "the picture is drawn";
+        EXPECT_FALSE(himmel(gemalt.pixelColor(95, 3))) << "and only in its place";
+
+        QTest::mouseClick(v->groesseKnopf(), Qt::LeftButton);
+        warten();
+        EXPECT_EQ(v->inhalt()->width(), 400);
+        EXPECT_EQ(v->gebenBox()->isVisible() ? v->gebenBox()->text() : QString(), a.geben);
+        EXPECT_EQ(v->kaufenKnopf()->toolTip(), "") << "the herd buys with the left button only";
+        EXPECT_EQ(v->maxMengeLabel()->cursor().shape(), Qt::PointingHandCursor);
+        // Every text fits its control, and nothing overlaps.
+        for (QCheckBox* b : {v->mehrenBox(), v->gebenBox()}) EXPECT_LE(b->sizeHint().width(), b->width());
+        for (QPushButton* k : std::initializer_list<QPushButton*>{v->kaufenKnopf(), v->verkaufenKnopf()})
+            EXPECT_LE(k->fontMetrics().horizontalAdvance(k->text()) + 8, k->width());
+        std::vector<QWidget*> links{v->bild(),         v->mengeLabel(),    v->groesseKnopf(),
+                                    v->mehrenBox(),    v->maxMengeLabel(), v->gruppe()};
+        if (v->gebenBox()->isVisible()) links.push_back(v->gebenBox());
+        liegenFrei(v->inhalt(), links);
+        QWidget* gitterRahmen = v->gitter()->parentWidget();
+        liegenFrei(v->gruppe(), {gitterRahmen, v->hochPfeil(), v->runterPfeil(), v->kaufenKnopf(), v->verkaufenKnopf()});
+        EXPECT_TRUE(gitterRahmen->contentsRect().contains(v->gitter()->geometry()));
+    }
+}
+
+TEST_F(Tiere, KaufenUeberDenDialogBlaetternHakenUndVerkaufen) {
+    starten();
+    auto* kuh = qobject_cast<TierView*>(view("KueheForm"));
+    ASSERT_NE(kuh, nullptr);
+    QTest::mouseClick(kuh->groesseKnopf(), Qt::LeftButton);
+    warten();
+
+    // Beside the pointer; a weight button chooses and closes at once.
+    QCursor::setPos(500, 400);
+    ModalAntworten antworten;
+    antworten.dann([](QWidget* w) {
+        auto* d = qobject_cast<TierKaufDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->windowTitle(), "Bitte wählen");
+        EXPECT_TRUE(d->windowFlags().testFlag(Qt::Tool));
+        EXPECT_EQ(d->size(), QSize(195, 67));
+        EXPECT_EQ(d->pos(), QCursor::pos() - QPoint(40, 70));
+        const char* hinweise[] = {"Gewichtsklasse Klein", "Gewichtsklasse Mittel", "Gewichtsklasse Groß"};
+        for (int k = 1; k <= 3; ++k) {
+            EXPECT_EQ(d->knopf(k)->geometry(), QRect(8 + 64 * (k - 1), 8, 49, 49));
+            EXPECT_EQ(d->knopf(k)->toolTip(), hinweise[k - 1]);
+        }
+        QTest::mouseClick(d->knopf(3), Qt::LeftButton);
+        EXPECT_FALSE(d->isVisible());
+    });
+    QTest::mouseClick(kuh->kaufenKnopf(), Qt::LeftButton);
+    EXPECT_TRUE(antworten.fertig());
+    EXPECT_EQ(TierKaufForm->gewichtsklasse, 3);
+    EXPECT_EQ(KueheForm->menge, 1);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "Kühe Kauf");
+    warten();
+    EXPECT_EQ(kuh->mengeLabel()->text(), "1 Stück");
+
+    antworten.dann(waehle(1));
+    QTest::mouseClick(kuh->kaufenKnopf(), Qt::LeftButton);
+    antworten.dann(waehle(2));
+    QTest::mouseClick(kuh->kaufenKnopf(), Qt::LeftButton);
+    EXPECT_EQ(KueheForm->menge, 3);
+    // Up is the animal before; both ends hold.
+    for (auto [pfeil, soll] : {std::pair{kuh->runterPfeil(), 3}, {kuh->hochPfeil(), 2}, {kuh->hochPfeil(), 1},
+                               {kuh->hochPfeil(), 1}, {kuh->runterPfeil(), 2}}) {
+        QTest::mouseClick(pfeil, Qt::LeftButton);
+        EXPECT_EQ(KueheForm->aktuell, soll);
+    }
+
+    kuh->mehrenBox()->click();
+    kuh->gebenBox()->click();
+    EXPECT_TRUE(KueheForm->MehrenCB.checked);
+    EXPECT_TRUE(KueheForm->GebenCB.checked);
+
+    for (int32_t rest : {2, 1, 0}) {
+        QTest::mouseClick(kuh->verkaufenKnopf(), Qt::LeftButton);
+        EXPECT_EQ(KueheForm->menge, rest);
+    }
+    const int klaenge = plattform->klaengeAngefordert();
+    GesehenerKasten kasten;
+    antworten.dann(klickeKnopf("OK", &kasten));
+    QTest::mouseClick(kuh->verkaufenKnopf(), Qt::LeftButton);
+    EXPECT_EQ(kasten.text, "Keine Tiere da!");
+    EXPECT_EQ(plattform->klaengeAngefordert(), klaenge + 1) << "BOING";
+}
+
+TEST_F(Tiere, KaufDialogAmSchirmrandUndSchliessfeldUndEscapeBrechenAb) {
+    starten();
+    auto* schaf = qobject_cast<TierView*>(view("SchafForm"));
+    ASSERT_NE(schaf, nullptr);
+    QCursor::setPos(10, 20);
+    ModalAntworten antworten;
+    antworten.dann([](QWidget* w) {
+        EXPECT_EQ(w->pos(), w->screen()->availableGeometry().topLeft()) << "pulled onto the screen";
+        waehle(0)(w);
+    });
+    QTest::mouseClick(schaf->kaufenKnopf(), Qt::LeftButton);
+    antworten.dann([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    QTest::mouseClick(schaf->kaufenKnopf(), Qt::LeftButton);
+    EXPECT_TRUE(antworten.fertig());
+    EXPECT_EQ(TierKaufForm->gewichtsklasse, 0);
+    EXPECT_EQ(SchafForm->menge, 0);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "");
+}
+
+TEST(TierBilder, GewichteSindDunkelrotUndWachsenAuchInHoherAufloesung) {
+    int vorher = 0;
+    for (int k = 1; k <= 3; ++k) {
+        const QPixmap bild = svgSymbol(QStringLiteral(":/bilder/gewicht%1.svg").arg(k)).pixmap(QSize(32, 32), 2.0);
+        ASSERT_EQ(bild.size(), QSize(64, 64)) << "drawn at the screen's own resolution";
+        const QImage img = bild.toImage();
+        int rot = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = img.pixelColor(x, y);
+                if (c.alpha() < 255) continue;
+                EXPECT_GT(c.red(), c.green() + 40) << k << ": " << x << "," << y;
+                if (c.red() < 200) ++rot;
+            }
+        EXPECT_GT(rot, vorher * 3 / 2) << k << " is clearly bigger than the one before";
+        vorher = rot;
+    }
+}
+
+TEST_F(Tiere, NachDemStartIstDasVordersteFensterDesSpielsAktivUndKeinTierRuft) {
+    starten();
+    warten(50);
+    EXPECT_EQ(rahmen->flaeche()->activeSubWindow(), view(MainForm->kinder().front()->name().c_str()));
+    EXPECT_EQ(plattform->klaengeAngefordert(), 0);
+
+    // The first click on any window activates it in Qt and in the game
+    // alike, a herd calls; the window in front again changes nothing.
+    for (auto [name, ruft] : {std::pair{"RuebenForm", 0}, {"KueheForm", 1}, {"SchweineForm", 1}, {"SchweineForm", 0}}) {
+        SCOPED_TRACE(name);
+        const int vorher = plattform->klaengeAngefordert();
+        QTest::mouseClick(view(name)->inhalt(), Qt::LeftButton, {}, QPoint(95, 70));
+        warten();
+        EXPECT_EQ(rahmen->flaeche()->activeSubWindow(), view(name));
+        EXPECT_EQ(MainForm->kinder().front()->name(), name);
+        EXPECT_EQ(plattform->klaengeAngefordert(), vorher + ruft);
+    }
+}
