@@ -8,6 +8,8 @@
 #include "app/plattform.h"
 #include "app/spielstand.h"
 #include "app/zufall.h"
+#include "fields/feldaktionform.h"
+#include "fields/felderform.h"
 #include "goods/stores.h"
 #include "market/preiseform.h"
 
@@ -44,8 +46,9 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
     erzeugeFenster(KontrollForm);
     erzeugeFenster(KontoForm);
     erzeugeDialog(AnzahlForm);
-    // Here follow the field map and the field work dialog, then the herds:
-    // pigs, chickens, sheep, cows.
+    erzeugeFenster(FelderForm);
+    erzeugeDialog(FeldAktionForm);
+    // Here follow the herds: pigs, chickens, sheep, cows.
     erzeugeFenster(FutterForm);
     erzeugeFenster(DieselForm);
     erzeugeFenster(GetreideForm);

@@ -1,0 +1,232 @@
+#include "fields/feld.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "app/kontrollform.h"
+#include "app/zufall.h"
+#include "fields/feldaktionform.h"
+#include "fields/felderform.h"
+
+TPaintFelder* paintFelder = nullptr;
+
+const std::array<const char*, 5> bewuchsNamen = {"kein", "Gerste", "Weizen", "Rüben", "Gras"};
+const std::array<int32_t, 5> ertrag = {0, 77, 82, 106, 470};
+const std::array<const char*, 3> eingehMeldungen = {
+    "", "Wegen der Kälte sind alle Pflanzen auf Feld \"%s\" eingegangen.",
+    "Auf Feld \"%s\" waren alle Pflanzen überreif und sind eingegangen."};
+
+namespace {
+bool in(int32_t v, int32_t von, int32_t bis) { return v >= von && v <= bis; }
+
+// A hand-edited score near the 32-bit limits stays there instead of wrapping.
+int32_t plus(int32_t v, int32_t d) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+// What one month does to a crop: it dies (grund 1 frost, 2 over-ripeness) or
+// its score changes by aenderung.
+struct Monat {
+    int32_t grund = 0;
+    int32_t aenderung = 0;
+};
+
+Monat monat(int32_t was, int32_t wachs, int32_t t) {
+    const Monat frost{1, 0};
+    const Monat ueberreif{2, 0};
+    auto um = [](int32_t d) { return Monat{0, d}; };
+    if ((was == gerste || was == weizen || was == rueben) && in(wachs, 350, 999)) return ueberreif;
+    if (t < -99 || t > 99) return {};
+    switch (was) {
+        case gerste:
+            if (in(wachs, 100, 199)) {
+                if (t <= 3) return frost;
+                if (t <= 10) return {};
+                return um(30);
+            }
+            if (in(wachs, 200, 349)) {
+                if (t <= 7) return frost;
+                if (t <= 12) return um(-7);
+                if (t <= 17) return um(28);
+                return um(37);
+            }
+            return {};
+        case weizen:
+        case rueben: {
+            const bool r = was == rueben;
+            if (in(wachs, 100, 199)) {
+                if (t <= (r ? -22 : -18)) return frost;
+                if (t <= 2) return {};
+                if (t <= 5) return um(r ? 6 : 16);
+                return um(r ? 17 : 20);
+            }
+            if (in(wachs, 200, 349)) {
+                if (t <= 1) return frost;
+                if (t <= 12) return um(-17);
+                if (t <= 17) return um(30);
+                return um(42);
+            }
+            return {};
+        }
+        case gras:
+            if (in(wachs, 70, 199)) {
+                if (t <= -7) return frost;
+                if (t <= 0) return um(7);
+                return um(52);
+            }
+            if (in(wachs, 200, 311)) {
+                if (t <= -7) return frost;
+                if (t <= -1) return um(-1);
+                return um(39);
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+std::string mitName(const char* text, const std::string& name) {
+    std::string s = text;
+    const auto p = s.find("%s");
+    if (p != std::string::npos) s.replace(p, 2, name);
+    return s;
+}
+}  // namespace
+
+void TFeld::ini(const std::string& n, int32_t f, std::initializer_list<int32_t> punkte) {
+    auto it = punkte.begin();
+    while (it != punkte.end() && *it >= 0 && eckenZahl < static_cast<int32_t>(ecken.size())) {
+        const int32_t x = *it++;
+        if (it == punkte.end()) break;
+        ecken[static_cast<std::size_t>(eckenZahl)] = {x, *it++};
+        ++eckenZahl;
+    }
+    name = n;
+    flaeche = f;
+}
+
+bool TFeld::enthaelt(Punkt p) const {
+    // Crossings of a ray to the left of the point. An edge holds its upper end
+    // but not its lower one, and a crossing exactly at the point counts: so a
+    // point on a left or top edge is inside, on a right or bottom edge outside.
+    bool drin = false;
+    for (int32_t i = 0; i < eckenZahl; ++i) {
+        Punkt a = ecken[static_cast<std::size_t>(i)];
+        Punkt b = ecken[static_cast<std::size_t>((i + 1) % eckenZahl)];
+        if (a.y == b.y) continue;
+        if (b.y < a.y) std::swap(a, b);
+        if (p.y < a.y || p.y >= b.y) continue;
+        // The edge's x at the point's row, in the same floating arithmetic as
+        // the face's polygons, so that map and hit test agree to the pixel.
+        const double x = a.x + (static_cast<double>(b.x - a.x) / (b.y - a.y)) * (p.y - a.y);
+        if (x <= p.x) drin = !drin;
+    }
+    return drin;
+}
+
+void TFeld::aktion() {
+    if (was < 0) {
+        if (plattform().meldung(MeldungsArt::Bestaetigen, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?",
+                                Knoepfe::OKAbbrechen) == Antwort::OK) {
+            was = kahl;
+            wachs = 0;
+        }
+        return;
+    }
+    TFeldAktionForm& d = *FeldAktionForm;
+    d.NameLabel.caption = "Name: " + name;
+    d.WachsLabel.caption.clear();
+    if (was <= gras) d.WasLabel.caption = std::string("Bewuchs: ") + bewuchsNamen[static_cast<std::size_t>(was)];
+    d.FleacheLabel.caption = "Fläche: " + std::to_string(flaeche) + " ha";
+    d.feld = this;
+    plattform().zeigeModal(d);
+}
+
+void TFeld::weiter() {
+    if (was < 0) return;
+    const Monat m = monat(was, wachs, KontrollForm->temperatur);
+    if (m.grund != 0) eingehen(m.grund);
+    else wachs = plus(wachs, m.aenderung);
+    if (!in(wachs, 90, 110)) wachs = plus(wachs, Random(5) - 2);
+    if (paintFelder) paintFelder->invalidate();
+}
+
+void TFeld::eingehen(int32_t grund) {
+    wachs = -10;
+    was = kahl;
+    plattform().spieleKlang("BOING");
+    plattform().meldung(MeldungsArt::Warnung, mitName(eingehMeldungen[static_cast<std::size_t>(grund)], name),
+                        Knoepfe::OK);
+}
+
+void TFeld::pfluegen() {
+    was = kahl;
+    if (in(wachs, -200, 30)) wachs += 3;
+    else if (in(wachs, 31, 60)) wachs += 23;
+    else if (in(wachs, 61, 99)) wachs -= 8;
+    else if (in(wachs, 100, 700)) wachs = 2;
+}
+
+void TFeld::grubbern() {
+    was = kahl;
+    if (in(wachs, -200, 20)) wachs += 30;
+    else if (in(wachs, 21, 50)) wachs += 13;
+    else if (in(wachs, 51, 99)) wachs -= 3;
+    else if (in(wachs, 100, 700)) wachs = 2;
+}
+
+void TFeld::duengen() {
+    if (!in(wachs, 88, 99)) wachs = plus(wachs, 10);
+}
+
+void TFeld::drillen(int32_t saat) {
+    // Seed on a standing crop leaves the new one outside every growth band.
+    wachs = was == kahl ? plus(wachs, 100) : 0;
+    was = saat;
+}
+
+void TFeld::ernten() {
+    if (was == gras) {
+        wachs = 100;  // the meadow grows again
+    } else {
+        was = kahl;
+        wachs = -10;
+    }
+}
+
+int64_t TFeld::ernteMenge() const {
+    // Nothing sown brings nothing, however far fertiliser pushed the score.
+    if (was < gerste || was > gras || wachs <= 250) return 0;
+    return (int64_t{wachs} - 250) * flaeche * ertrag[static_cast<std::size_t>(was)] / 100;
+}
+
+Farbe TFeld::stift() const { return was < 0 ? Farbe{255, 255, 255} : Farbe{255, 0, 0}; }
+
+Farbe TFeld::pinsel() const {
+    const int32_t w = wachs;
+    if (was < 0 || w <= 0) return {7, 7, 0};  // below -99 as at -99
+    auto k = [](int32_t v) { return static_cast<uint8_t>(v); };
+    switch (was) {
+        case gerste:
+        case weizen:
+            if (w >= 351) return {170, 170, 0};  // above 999 as at 999
+            if (w >= 286) return {255, 255, 0};
+            if (w >= 230) return {k(30 + 4 * (w - 230)), 255, 0};
+            break;
+        case rueben:
+            if (w >= 331) return {4, 50, 2};
+            if (w >= 230) return {10, k(255 - 2 * (w - 230)), 0};
+            break;
+        case gras:
+            if (w >= 286) return {0, 153, 0};
+            if (w >= 230) return {30, k(100 + w / 2), 0};
+            break;
+        default:
+            break;
+    }
+    if (w <= 99) return {k(w + 4), k(w + 4), 0};
+    if (w <= 179) return {22, 113, 0};
+    // A bare field fertilised above 229 keeps the colour of 229.
+    return {16, k(120 + 2 * (std::min(w, 229) - 180)), 0};
+}

@@ -1,0 +1,74 @@
+// One field of the farm: its outline on the map, its crop and the one score
+// that carries both the soil preparation of a bare field and the growth of
+// its crop.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+#include "app/canvas.h"
+#include "app/plattform.h"
+
+class TPaintFelder;
+// The field map's paint control; the fields ask it for a redraw.
+extern TPaintFelder* paintFelder;
+
+// Crop codes: -1 not leased, 0 leased and bare, 1 barley, 2 wheat, 3 beets, 4 grass.
+constexpr int32_t nichtGepachtet = -1;
+constexpr int32_t kahl = 0;
+constexpr int32_t gerste = 1;
+constexpr int32_t weizen = 2;
+constexpr int32_t rueben = 3;
+constexpr int32_t gras = 4;
+
+// Crop names by code 0..4.
+extern const std::array<const char*, 5> bewuchsNamen;
+// Yield factors by code 1..4 (entry 0 unused): DZentner of grain or beets, kg
+// of feed for grass, per hectare and point of score above 250, in hundredths.
+extern const std::array<int32_t, 5> ertrag;
+// Why a crop died, by reason 1 (frost) and 2 (over-ripeness); %s is the name.
+extern const std::array<const char*, 3> eingehMeldungen;
+
+// The works of the field work dialog, in the order of its radio group.
+enum class Arbeit : int32_t { pfluegen = 0, grubbern = 1, duengen = 2, drillen = 3, ernten = 4 };
+
+class TFeld {
+public:
+    std::array<Punkt, 9> ecken{};
+    int32_t eckenZahl = 0;
+    int32_t wachs = 0;
+    int32_t was = 0;
+    int32_t flaeche = 0;
+    std::string name;
+
+    // punkte: x1, y1, x2, y2, … ended by a negative x; at most nine corners.
+    void ini(const std::string& n, int32_t f, std::initializer_list<int32_t> punkte);
+    // Whether the outline holds the point, by the even-odd rule: a point on a
+    // left or top edge is inside, one on a right or bottom edge outside.
+    bool enthaelt(Punkt p) const;
+
+    // A click on the map: the lease offer, or the field work dialog.
+    void aktion();
+    // The monthly step with the temperature of the month that ends.
+    void weiter();
+
+    // The works' effects on crop and score, once the dialog's checks passed.
+    // drillen takes the crop code 1..4 of the seed.
+    void pfluegen();
+    void grubbern();
+    void duengen();
+    void drillen(int32_t saat);
+    void ernten();
+    // What a harvest would bring now; 0 for a bare field. 64 bits, because a
+    // hand-edited score makes the product leave 32 bits.
+    int64_t ernteMenge() const;
+
+    // The colours the map draws the field with.
+    Farbe stift() const;
+    Farbe pinsel() const;
+
+private:
+    void eingehen(int32_t grund);
+};

@@ -1,0 +1,134 @@
+#include "fields/feldaktionform.h"
+
+#include <limits>
+
+#include "app/kontrollform.h"
+#include "app/mainform.h"
+#include "app/plattform.h"
+#include "goods/stores.h"
+#include "market/preiseform.h"
+
+TFeldAktionForm* FeldAktionForm = nullptr;
+
+namespace {
+bool passt(int64_t v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
+
+// The store a harvest goes to, by crop.
+TSiloForm& lager(int32_t was) {
+    if (was == rueben) return *RuebenForm;
+    if (was == gras) return *FutterForm;
+    return *GetreideForm;
+}
+
+const char* cropName(int32_t was) {
+    return was >= kahl && was <= gras ? bewuchsNamen[static_cast<std::size_t>(was)] : "";
+}
+}  // namespace
+
+TFeldAktionForm::TFeldAktionForm() : TDialog("Feld Bearbeitung") {
+    ArbeitRG.caption = "&Arbeit";
+    ArbeitRG.items = {"Pflügen", "Grubbern", "Düngen", "Drillen", "Ernten"};
+    ArbeitRG.itemIndex = 0;
+    SaatgutRG.caption = "&Saatgut";
+    SaatgutRG.items = {"Sommergerste", "Winterweizen", "Rüben", "Gras"};
+    SaatgutRG.itemIndex = 0;
+    SaatgutRG.visible = false;
+    BitBtn2.caption = "Abbrechen";
+    BearbeitBt.caption = "&Bearbeiten";
+    BitBtn3.caption = "&Hilfe";
+    PachtBt.caption = "Pachtvertrag &kündigen";
+}
+
+void TFeldAktionForm::FormShow() {
+    ArbeitRG.itemIndex = 0;
+    SaatgutRG.itemIndex = 0;
+    SaatgutRG.visible = false;
+}
+
+void TFeldAktionForm::ArbeitRGClick() {
+    SaatgutRG.visible = ArbeitRG.itemIndex == static_cast<int32_t>(Arbeit::drillen);
+}
+
+void TFeldAktionForm::BearbeitBtClick() {
+    // The dialog closes after this handler, also when the work was refused.
+    modalResult = ModalErgebnis::OK;
+    if (!feld || ArbeitRG.itemIndex < 0 || ArbeitRG.itemIndex > static_cast<int32_t>(Arbeit::ernten)) return;
+    TFeld& f = *feld;
+    const auto arbeit = static_cast<Arbeit>(ArbeitRG.itemIndex);
+
+    if (KontrollForm->temperatur < 3) {
+        plattform().spieleKlang("BOING");
+        plattform().meldung(MeldungsArt::Warnung, "Es ist zu kalt und der Boden ist zu hart für eine Bearbeitung.",
+                            Knoepfe::OK);
+        return;
+    }
+    int64_t kosten = 0;
+    if (arbeit == Arbeit::duengen) kosten = int64_t{-40} * f.flaeche;
+    if (arbeit == Arbeit::drillen) kosten = int64_t{-150} * f.flaeche;
+    if (!passt(kosten) || !KontrollForm->kannBuchen(kosten)) {
+        plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK);
+        return;
+    }
+    const int64_t diesel = int64_t{DieselForm->menge} - f.flaeche;
+    if (!passt(diesel) || !DieselForm->setzeMenge(static_cast<int32_t>(diesel))) {
+        plattform().spieleKlang("BOING");
+        plattform().meldung(MeldungsArt::Warnung,
+                            "Es ist zu wenig Diesel da! Kaufen Sie nach und versuchen es nochmal.", Knoepfe::OK);
+        return;
+    }
+    plattform().spieleKlang("TRAKTOR");
+
+    switch (arbeit) {
+        case Arbeit::pfluegen:
+            f.pfluegen();
+            break;
+        case Arbeit::grubbern:
+            f.grubbern();
+            break;
+        case Arbeit::duengen:
+            f.duengen();
+            KontrollForm->buchen(static_cast<int32_t>(kosten), "Düngemittel");
+            break;
+        case Arbeit::drillen: {
+            const int32_t s = SaatgutRG.itemIndex;
+            f.drillen(s >= 0 && s <= 3 ? s + 1 : gerste);
+            KontrollForm->buchen(static_cast<int32_t>(kosten), "Saatgut");
+            break;
+        }
+        case Arbeit::ernten: {
+            const int64_t y = f.ernteMenge();
+            if (y <= 0) plattform().spieleKlang("BOING");
+            const std::string menge = std::to_string(y);
+            plattform().meldung(MeldungsArt::Information,
+                                f.was == gras
+                                    ? "Das gemähte Gras wurde zu " + menge + " kg Futter verarbeitet."
+                                    : "Die Ernte hat " + menge + " DZentner " + cropName(f.was) + " eingebracht.",
+                                Knoepfe::OK);
+            TSiloForm& l = lager(f.was);
+            const int64_t frei = int64_t{l.maxmenge} - l.menge;
+            const int64_t neu = int64_t{l.menge} + y;
+            if (!passt(neu) || !l.setzeMenge(static_cast<int32_t>(neu))) {
+                l.setzeMenge(l.maxmenge);
+                plattform().meldung(MeldungsArt::Warnung,
+                                    "Wegen begrenzter Lagermöglichkeiten sind " + std::to_string(y - frei) + " " +
+                                        PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] + " verloren.",
+                                    Knoepfe::OK);
+            }
+            f.ernten();
+            break;
+        }
+    }
+}
+
+void TFeldAktionForm::PachtBtClick() {
+    if (!feld) return;
+    if (plattform().meldung(MeldungsArt::Bestaetigen, "Möchten Sie den Pachtvergrag mit sofortiger Wirkung kündigen?",
+                            Knoepfe::OKAbbrechen) != Antwort::OK)
+        return;
+    feld->was = nichtGepachtet;
+    modalResult = ModalErgebnis::OK;
+}
+
+void TFeldAktionForm::BitBtn3Click() { plattform().hilfeKontext(MainForm->hilfeDatei, hilfeKontext); }

@@ -1,0 +1,146 @@
+#include "fields/felderform.h"
+
+#include <vector>
+
+#include "app/kontrollform.h"
+#include "app/spielstand.h"
+
+TFelderForm* FelderForm = nullptr;
+
+namespace {
+std::string sektion(int32_t i) { return "Fld" + std::to_string(i); }
+
+// A crop code no field knows, from a hand-edited file: below the codes the
+// field is not leased, above them it is leased and bare.
+int32_t gueltigesWas(int32_t was) {
+    if (was < nichtGepachtet) return nichtGepachtet;
+    if (was > gras) return kahl;
+    return was;
+}
+}  // namespace
+
+TPaintFelder::TPaintFelder() : hint("Klicken Sie auf ein Feld!") {}
+
+void TPaintFelder::paint(Canvas& c) const {
+    if (!FelderForm) return;
+    std::vector<Punkt> ecken;
+    for (std::size_t i = 1; i < FelderForm->felder.size() && FelderForm->felder[i]; ++i) {
+        const TFeld& f = *FelderForm->felder[i];
+        c.setzeStift(f.stift());
+        c.setzePinsel(f.pinsel());
+        ecken.assign(f.ecken.begin(), f.ecken.begin() + f.eckenZahl);
+        c.polygon(ecken);
+    }
+}
+
+void TPaintFelder::mousemove(int32_t x, int32_t y) {
+    aktFeld = nullptr;
+    if (FelderForm) {
+        for (std::size_t i = 1; i < FelderForm->felder.size() && FelderForm->felder[i]; ++i) {
+            if (FelderForm->felder[i]->enthaelt({x, y})) {
+                aktFeld = FelderForm->felder[i].get();
+                break;
+            }
+        }
+    }
+    // The hint explains the map only while the pointer is off the fields.
+    cursor = aktFeld ? Mauszeiger::hand : Mauszeiger::standard;
+    showHint = aktFeld == nullptr;
+}
+
+void TPaintFelder::Click() {
+    if (!aktFeld) return;
+    aktFeld->aktion();
+    invalidate();
+}
+
+void TPaintFelder::invalidate() {
+    if (FelderForm) FelderForm->neuZeichnen();
+}
+
+TFelderForm::TFelderForm() : TkindForm("FelderForm", "Felder") {
+    FormCreate();
+}
+
+TFelderForm::~TFelderForm() { FormDestroy(); }
+
+void TFelderForm::FormCreate() {
+    sizeable = true;
+    setzeAussenGroesse(580, 431);
+    Image1 = {0, 0, 540, 380};
+    for (auto& f : felder) f.reset();
+    auto anlegen = [this](std::size_t i, const char* n, int32_t flaeche, std::initializer_list<int32_t> punkte) {
+        felder[i] = std::make_unique<TFeld>();
+        felder[i]->ini(n, flaeche, punkte);
+    };
+    anlegen(1, "Thomasbach", 17, {369, 103, 510, 120, 495, 190, 356, 169, -1});
+    anlegen(2, "Waldblick", 28, {435, 189, 507, 201, 451, 344, 344, 343, -1});
+    anlegen(3, "Glücksberg", 21, {90, 63, 150, 145, 148, 166, 111, 217, 38, 120, -1});
+    anlegen(4, "Hollweg", 10, {30, 215, 70, 166, 112, 220, 123, 229, 91, 276, -1});
+    anlegen(5, "Niderlicht", 12, {122, 255, 287, 252, 330, 263, 344, 292, 95, 292, -1});
+    PaintFelder = std::make_unique<TPaintFelder>();
+    paintFelder = PaintFelder.get();
+    PaintFelder->top = 0;
+    PaintFelder->left = 0;
+    PaintFelder->width = Image1.width;
+    PaintFelder->height = Image1.height;
+    WMGetMinMaxInfo();
+}
+
+void TFelderForm::FormDestroy() {
+    if (paintFelder == PaintFelder.get()) paintFelder = nullptr;
+    PaintFelder.reset();
+    for (auto& f : felder) f.reset();
+}
+
+void TFelderForm::WMGetMinMaxInfo() {
+    maxTrackWidth = Image1.width - 10;
+    maxTrackHeight = Image1.height - 10;
+}
+
+void TFelderForm::neu() {
+    TkindForm::neu();
+    for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
+        felder[i]->was = nichtGepachtet;
+        felder[i]->wachs = 0;
+    }
+    if (PaintFelder) PaintFelder->invalidate();
+}
+
+void TFelderForm::platz() {
+    TkindForm::platz();
+    top = 194;
+    left = 440;
+    setzeAussenGroesse(340, 330);
+}
+
+void TFelderForm::laden() {
+    TkindForm::laden();
+    for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
+        TFeld& f = *felder[i];
+        const std::string s = sektion(static_cast<int32_t>(i));
+        iniLesen(s, "was", f.was);
+        iniLesen(s, "wachs", f.wachs);
+        f.was = gueltigesWas(f.was);
+    }
+    neuZeichnen();
+}
+
+void TFelderForm::speichern() {
+    TkindForm::speichern();
+    for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
+        const std::string s = sektion(static_cast<int32_t>(i));
+        iniSchreiben(s, "was", felder[i]->was);
+        iniSchreiben(s, "wachs", felder[i]->wachs);
+    }
+}
+
+void TFelderForm::weiter() {
+    TkindForm::weiter();
+    int32_t gepachtet = 0;
+    for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
+        felder[i]->weiter();
+        if (felder[i]->was >= 0) gepachtet += felder[i]->flaeche;
+    }
+    if (gepachtet > 0) KontrollForm->buchen(pachtJeHektar * gepachtet, "Pacht für Felder");
+}

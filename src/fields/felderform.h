@@ -1,0 +1,76 @@
+// The field map: the five fields on a drawn map of the surroundings, their
+// monthly step with the rent, and their save-file sections.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/canvas.h"
+#include "app/kindform.h"
+#include "fields/feld.h"
+
+enum class Mauszeiger { standard, hand };
+
+// The windowless control that draws the fields over the map picture and
+// finds the field under the mouse. The face forwards the mouse to it and
+// reads back cursor and hint.
+class TPaintFelder {
+public:
+    TPaintFelder();
+
+    TFeld* aktFeld = nullptr;
+    std::string hint;
+    bool showHint = true;
+    Mauszeiger cursor = Mauszeiger::standard;
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+
+    void paint(Canvas& c) const;
+    // x, y in the control's pixels.
+    void mousemove(int32_t x, int32_t y);
+    void Click();
+    // Asks for a redraw of the map.
+    void invalidate();
+};
+
+// The map picture's place and size; the picture is stretched to it.
+struct Bild {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+class TFelderForm : public TkindForm {
+public:
+    TFelderForm();
+    ~TFelderForm() override;
+
+    static constexpr int32_t anzahlFelder = 5;
+    static constexpr int32_t pachtJeHektar = -1462;  // cents a month
+
+    Bild Image1;
+    Farbe farbe{128, 128, 0};
+    // Slots 1..10, filled from 1 without gaps; slot 0 is never used.
+    std::array<std::unique_ptr<TFeld>, 11> felder;
+    std::unique_ptr<TPaintFelder> PaintFelder;
+    // The largest size the player may drag the window to; it scrolls beyond.
+    int32_t maxTrackWidth = 0;
+    int32_t maxTrackHeight = 0;
+
+    void neu() override;
+    void platz() override;
+    void laden() override;
+    void speichern() override;
+    void weiter() override;
+
+    void FormCreate();
+    void FormDestroy();
+    void WMGetMinMaxInfo();
+};
+
+extern TFelderForm* FelderForm;
