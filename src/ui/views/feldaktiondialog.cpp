@@ -5,13 +5,13 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QShortcut>
 #include <QStyle>
 #include <QSvgRenderer>
 
@@ -82,10 +82,17 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     });
     connect(hilfe_, &QPushButton::clicked, this, &FeldAktionDialog::hilfeOeffnen);
     connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FeldAktionDialog::keyPressEvent(QKeyEvent* e) {
     // F1 anywhere in the dialog opens the guide at field work, as the help
     // button does.
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, &FeldAktionDialog::hilfeOeffnen);
+    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        hilfeOeffnen();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 QGroupBox* FeldAktionDialog::gruppe(const QRect& platz, std::vector<QRadioButton*>& knoepfe,

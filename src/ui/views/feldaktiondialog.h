@@ -44,6 +44,9 @@ public:
     // The small picture on "&Bearbeiten", sharp at the screen's scale.
     static QIcon traktorSymbol(qreal pixelVerhaeltnis);
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     QGroupBox* gruppe(const QRect& platz, std::vector<QRadioButton*>& knoepfe, QButtonGroup*& knopfGruppe,
                       std::size_t anzahl);
