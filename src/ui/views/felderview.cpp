@@ -15,17 +15,13 @@ namespace {
 QColor alsQt(Farbe f) { return {f.r, f.g, f.b}; }
 }  // namespace
 
-FelderKarte::FelderKarte(TFelderForm& form) : form_(form) {
+FelderKarte::FelderKarte(TFelderForm& form)
+    : form_(form), bild_(new QSvgRenderer(QStringLiteral(":/bilder/felder.svg"), this)) {
     setFixedSize(form_.Image1.left + form_.Image1.width, form_.Image1.top + form_.Image1.height);
     // The game follows the pointer over the map, not only while a button is down.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     zeigerUebernehmen();
-}
-
-QSvgRenderer& FelderKarte::bild() {
-    static QSvgRenderer karte(QStringLiteral(":/bilder/felder.svg"));
-    return karte;
 }
 
 void FelderKarte::paintEvent(QPaintEvent*) {
@@ -34,7 +30,7 @@ void FelderKarte::paintEvent(QPaintEvent*) {
     // Vector art drawn at the screen's own resolution, so it stays sharp at
     // any scale; stretched to the picture's box like the picture control.
     p.setRenderHint(QPainter::Antialiasing, true);
-    bild().render(&p, QRectF(form_.Image1.left, form_.Image1.top, form_.Image1.width, form_.Image1.height));
+    bild_->render(&p, QRectF(form_.Image1.left, form_.Image1.top, form_.Image1.width, form_.Image1.height));
     p.setRenderHint(QPainter::Antialiasing, false);
     if (TPaintFelder* felder = form_.PaintFelder.get()) {
         p.translate(felder->left, felder->top);

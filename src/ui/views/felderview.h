@@ -21,9 +21,6 @@ class FelderKarte : public QWidget {
 public:
     explicit FelderKarte(TFelderForm& form);
 
-    // The artwork, read once for every map.
-    static QSvgRenderer& bild();
-
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -37,6 +34,7 @@ private:
     void zeigerUebernehmen();
 
     TFelderForm& form_;
+    QSvgRenderer* bild_;  // the artwork, read once
     QPoint letzterPunkt_{-1, -1};
     bool gedrueckt_ = false;
 };
