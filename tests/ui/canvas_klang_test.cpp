@@ -169,8 +169,9 @@ TEST(Klaenge, SpielenHaeltNichtsAufUndFehlendeSindStill) {
     p.spieleKlang("BOING");
     p.spieleKlang("BOING");
     EXPECT_EQ(p.klaengeAngefordert(), 2);
-    p.spieleKlang("TRAKTOR");  // not in the program
-    p.spieleKlang("NIX");
-    EXPECT_EQ(p.klaengeAngefordert(), 2);
+    p.spieleKlang("TRAKTOR");
+    EXPECT_EQ(p.klaengeAngefordert(), 3);
+    p.spieleKlang("NIX");  // no such sound
+    EXPECT_EQ(p.klaengeAngefordert(), 3);
     QtPlattform::setzeTonAus(true);
 }
