@@ -58,7 +58,8 @@ public:
     // Slots 1..10, filled from 1 without gaps; slot 0 is never used.
     std::array<std::unique_ptr<TFeld>, 11> felder;
     std::unique_ptr<TPaintFelder> PaintFelder;
-    // The largest size the player may drag the window to; it scrolls beyond.
+    // The largest outer size the player may drag the window to; the map
+    // scrolls within it.
     int32_t maxTrackWidth = 0;
     int32_t maxTrackHeight = 0;
 

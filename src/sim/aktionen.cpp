@@ -1,8 +1,14 @@
 #include "sim/aktionen.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
 #include "app/kindform.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
+#include "fields/feldaktionform.h"
+#include "fields/felderform.h"
 #include "goods/gutform.h"
 #include "goods/siloform.h"
 #include "market/preiseform.h"
@@ -19,8 +25,8 @@ bool ist(const TkindForm& f) {
     return dynamic_cast<const T*>(&f) != nullptr;
 }
 bool immer(const TkindForm&) { return true; }
-// Herds and the field map have no windows yet; lines that need them are
-// read and checked, and refused because the window does not exist.
+// The herds have no windows yet; lines that need them are read and checked,
+// and refused because the window does not exist.
 bool nochNicht(const TkindForm&) { return false; }
 
 const FensterArt spielFenster{"a game window", immer};
@@ -29,7 +35,7 @@ const FensterArt gueterFenster{"a goods window (a store or a herd)", ist<TgutFor
 const FensterArt preisListe{"the price list", ist<TPreiseForm>};
 const FensterArt kontrolle{"the control panel", ist<TKontrollForm>};
 const FensterArt herde{"a herd window", nochNicht};
-const FensterArt feldKarte{"the field map", nochNicht};
+const FensterArt feldKarte{"the field map", ist<TFelderForm>};
 
 Argument fenster() { return {A::Fenster, "NAME", 0, 0, {}}; }
 Argument zahl(const char* name, int64_t min, int64_t max) { return {A::Zahl, name, min, max, {}}; }
@@ -53,6 +59,44 @@ void handeln(Lauf& l, const Befehl& b, bool kaufen) {
     // Without a text the dialog is cancelled at once.
     l.tippen(b.texte);
     s.KVButtonClick(kaufen ? s.KaufenButton : s.VKaufenButton);
+}
+
+// The player points at field n on the map and clicks. The point is the first
+// one, from the middle of the field's corners outward, that the map finds on
+// that field.
+void feldKlicken(Lauf& l, int64_t n) {
+    l.aktivieren(*FelderForm);
+    const TFeld& f = *FelderForm->felder[static_cast<std::size_t>(n)];
+    int64_t sx = 0;
+    int64_t sy = 0;
+    for (int32_t i = 0; i < f.eckenZahl; ++i) {
+        sx += f.ecken[static_cast<std::size_t>(i)].x;
+        sy += f.ecken[static_cast<std::size_t>(i)].y;
+    }
+    const auto mx = static_cast<int32_t>(sx / f.eckenZahl);
+    const auto my = static_cast<int32_t>(sy / f.eckenZahl);
+    for (int32_t r = 0; r < 600; ++r) {
+        for (int32_t dy = -r; dy <= r; ++dy) {
+            for (int32_t dx = -r; dx <= r; ++dx) {
+                if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
+                paintFelder->mousemove(mx + dx, my + dy);
+                if (paintFelder->aktFeld == &f) {
+                    paintFelder->Click();
+                    return;
+                }
+            }
+        }
+    }
+    throw std::logic_error("Feld " + std::to_string(n) + " ist auf der Karte nicht zu treffen");
+}
+
+// The work dialog, answered by what the player does inside it.
+void imDialog(Lauf& l, std::function<ModalErgebnis(TFeldAktionForm&)> f) {
+    l.plattform().dialogAntworten.push_back([f = std::move(f)](TDialog& d) {
+        if (auto* a = dynamic_cast<TFeldAktionForm*>(&d)) return f(*a);
+        d.FormCloseQuery(false);
+        return ModalErgebnis::Abbruch;
+    });
 }
 
 std::vector<Aktion> tabelle() {
@@ -157,13 +201,41 @@ std::vector<Aktion> tabelle() {
         a.festeArt = &feldKarte;
         return a;
     };
-    feldAktion("feld", {zahl("N", 1, 5), jaNein()});
-    feldAktion("arbeit", {zahl("N", 1, 5), zahl("W", 0, 4), {A::OptZahl, "S", 0, 3, {}}}).pruefen =
-        [](const Befehl& b) -> std::string {
+    feldAktion("feld", {zahl("N", 1, 5), jaNein()}).ausfuehren = [](Lauf& l, const Befehl& b) {
+        // The answer is for the lease offer; on a leased field nobody asks,
+        // and the work dialog is cancelled.
+        l.plattform().antworten.push_back(b.wahl(0) == 0 ? Antwort::OK : Antwort::Abbrechen);
+        feldKlicken(l, b.zahl(0));
+    };
+    Aktion& arbeit = feldAktion("arbeit", {zahl("N", 1, 5), zahl("W", 0, 4), {A::OptZahl, "S", 0, 3, {}}});
+    arbeit.pruefen = [](const Befehl& b) -> std::string {
         if (b.zahlen.size() == 3 && b.zahl(1) != 3) return "arbeit: a seed S is chosen only for work 3 (Drillen)";
         return {};
     };
-    feldAktion("kuendigen", {zahl("N", 1, 5), jaNein()});
+    arbeit.ausfuehren = [](Lauf& l, const Befehl& b) {
+        const auto w = static_cast<int32_t>(b.zahl(1));
+        const int32_t s = b.zahlen.size() == 3 ? static_cast<int32_t>(b.zahl(2)) : -1;
+        imDialog(l, [w, s](TFeldAktionForm& d) {
+            d.ArbeitRG.itemIndex = w;
+            d.ArbeitRGClick();
+            if (s >= 0) d.SaatgutRG.itemIndex = s;
+            d.BearbeitBtClick();
+            return d.modalResult.value_or(ModalErgebnis::OK);
+        });
+        feldKlicken(l, b.zahl(0));
+    };
+    feldAktion("kuendigen", {zahl("N", 1, 5), jaNein()}).ausfuehren = [](Lauf& l, const Befehl& b) {
+        const bool ja = b.wahl(0) == 0;
+        imDialog(l, [&l, ja](TFeldAktionForm& d) {
+            // Queued only now, so that a lease offer never takes it.
+            l.plattform().antworten.push_back(ja ? Antwort::OK : Antwort::Abbrechen);
+            d.PachtBtClick();
+            if (d.modalResult) return *d.modalResult;
+            d.FormCloseQuery(false);
+            return ModalErgebnis::Abbruch;
+        });
+        feldKlicken(l, b.zahl(0));
+    };
     return t;
 }
 

@@ -7,6 +7,8 @@
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
+#include "fields/feldaktionform.h"
+#include "fields/felderform.h"
 #include "goods/gutform.h"
 #include "goods/siloform.h"
 #include "market/preiseform.h"
@@ -39,6 +41,15 @@ public:
         text(name + ".caption", c.caption);
         wahr(name + ".checked", c.checked);
         wahr(name + ".visible", c.visible);
+    }
+    void farbe(const std::string& name, Farbe f) {
+        text(name, std::to_string(f.r) + "," + std::to_string(f.g) + "," + std::to_string(f.b));
+    }
+    void radio(const std::string& name, const RadioGroup& r) {
+        text(name + ".caption", r.caption);
+        for (std::size_t i = 0; i < r.items.size(); ++i) text(name + ".items[" + std::to_string(i) + "]", r.items[i]);
+        zahl(name + ".itemIndex", r.itemIndex);
+        wahr(name + ".visible", r.visible);
     }
     void gitter(const std::string& name, const StringGrid& g) {
         zahl(name + ".colCount", g.colCount());
@@ -121,10 +132,45 @@ void gut(const TgutForm& g, Felder& a) {
 }
 
 void silo(const TSiloForm& s, Felder& a) {
-    a.text("farbe", std::to_string(s.farbe.r) + "," + std::to_string(s.farbe.g) + "," + std::to_string(s.farbe.b));
+    a.farbe("farbe", s.farbe);
     // What the picture shows: the filled pixel rows of the body (none drawn
     // when the capacity is 0 or the stock exceeds it).
     a.zahl("fuellZeilen", s.maxmenge == 0 || s.menge > s.maxmenge ? 0 : s.fuellZeilen());
+}
+
+void felderKarte(const TFelderForm& k, Felder& a) {
+    a.farbe("farbe", k.farbe);
+    a.text("Image1", std::to_string(k.Image1.left) + "," + std::to_string(k.Image1.top) + "," +
+                         std::to_string(k.Image1.width) + "," + std::to_string(k.Image1.height));
+    a.zahl("maxTrackWidth", k.maxTrackWidth);
+    a.zahl("maxTrackHeight", k.maxTrackHeight);
+    for (std::size_t i = 1; i < k.felder.size() && k.felder[i]; ++i) {
+        const TFeld& f = *k.felder[i];
+        const std::string n = "felder[" + std::to_string(i) + "]";
+        a.text(n + ".name", f.name);
+        a.zahl(n + ".flaeche", f.flaeche);
+        std::string ecken;
+        for (int32_t e = 0; e < f.eckenZahl; ++e) {
+            const Punkt p = f.ecken[static_cast<std::size_t>(e)];
+            ecken += (e ? " " : "") + std::to_string(p.x) + "," + std::to_string(p.y);
+        }
+        a.text(n + ".ecken", ecken);
+        a.zahl(n + ".was", f.was);
+        a.zahl(n + ".wachs", f.wachs);
+        a.wahr(n + ".gepachtet", f.was >= 0);
+        // The colours the map draws the field with.
+        a.farbe(n + ".stift", f.stift());
+        a.farbe(n + ".pinsel", f.pinsel());
+    }
+    if (const TPaintFelder* p = k.PaintFelder.get()) {
+        int64_t akt = 0;
+        for (std::size_t i = 1; i < k.felder.size() && k.felder[i]; ++i)
+            if (k.felder[i].get() == p->aktFeld) akt = static_cast<int64_t>(i);
+        a.zahl("PaintFelder.aktFeld", akt);
+        a.text("PaintFelder.hint", p->hint);
+        a.wahr("PaintFelder.showHint", p->showHint);
+        a.text("PaintFelder.cursor", p->cursor == Mauszeiger::hand ? "hand" : "standard");
+    }
 }
 
 // Base classes before their descendants. New window classes add a line.
@@ -132,6 +178,7 @@ const std::vector<Drucker>& drucker() {
     static const std::vector<Drucker> liste = {
         fuer<TkindForm>(kind),     fuer<TKontrollForm>(kontrolle), fuer<TKontoForm>(konto),
         fuer<TPreiseForm>(preise), fuer<TgutForm>(gut),            fuer<TSiloForm>(silo),
+        fuer<TFelderForm>(felderKarte),
     };
     return liste;
 }
@@ -154,10 +201,27 @@ void anzahl(const TAnzahlForm& d, Felder& a) {
     a.zahl("anzahl", d.anzahl);
 }
 
+void feldAktion(const TFeldAktionForm& d, Felder& a) {
+    a.text("caption", d.caption);
+    a.zahl("clientWidth", d.clientWidth);
+    a.zahl("clientHeight", d.clientHeight);
+    a.label("NameLabel", d.NameLabel);
+    a.label("WasLabel", d.WasLabel);
+    a.label("WachsLabel", d.WachsLabel);
+    a.radio("ArbeitRG", d.ArbeitRG);
+    a.radio("SaatgutRG", d.SaatgutRG);
+    a.label("FleacheLabel", d.FleacheLabel);
+    a.knopf("BitBtn2", d.BitBtn2);
+    a.knopf("BearbeitBt", d.BearbeitBt);
+    a.knopf("BitBtn3", d.BitBtn3);
+    a.knopf("PachtBt", d.PachtBt);
+    a.text("feld", d.feld ? d.feld->name : "");
+}
+
 }  // namespace
 
 bool zeigbaresFenster(Spiel& spiel, const std::string& name) {
-    return name == "MainForm" || name == "AnzahlForm" || spiel.fenster(name) != nullptr;
+    return name == "MainForm" || name == "AnzahlForm" || name == "FeldAktionForm" || spiel.fenster(name) != nullptr;
 }
 
 std::vector<std::string> zustand(Spiel& spiel, const std::string& name) {
@@ -167,6 +231,8 @@ std::vector<std::string> zustand(Spiel& spiel, const std::string& name) {
         rahmen(spiel.frame(), a);
     } else if (name == "AnzahlForm") {
         if (AnzahlForm) anzahl(*AnzahlForm, a);
+    } else if (name == "FeldAktionForm") {
+        if (FeldAktionForm) feldAktion(*FeldAktionForm, a);
     } else if (const TkindForm* f = spiel.fenster(name)) {
         for (const Drucker& d : drucker()) d(*f, a);
     }
