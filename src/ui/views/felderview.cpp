@@ -77,6 +77,14 @@ void FelderKarte::mousePressEvent(QMouseEvent* e) {
     QWidget::mousePressEvent(e);
 }
 
+void FelderKarte::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click starts no click of its own: a
+    // double click on a field offers it once.
+    const QPoint p = e->position().toPoint();
+    if (p != letzterPunkt_) zeigerBei(p);
+    e->accept();
+}
+
 void FelderKarte::mouseReleaseEvent(QMouseEvent* e) {
     // A click: the left button went down on the map and comes up on it.
     const bool klick = e->button() == Qt::LeftButton && gedrueckt_ && rect().contains(e->position().toPoint());
