@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPolygon>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -124,6 +125,21 @@ TEST_F(Felder, ZeigenKlickenUndGroessteGroesse) {
     QScrollArea* r = view_->rollbereich();
     EXPECT_EQ(r->horizontalScrollBar()->maximum(), 540 - r->viewport()->width());
     EXPECT_EQ(r->verticalScrollBar()->maximum(), 380 - r->viewport()->height());
+
+    // A save file asking for more gets the largest size, and keeps it.
+    ASSERT_TRUE(beenden());
+    QString stand = QString::fromUtf8(spielstand());
+    const QSize gross = QSize(530, 370) - KindView::rahmen();
+    const QString gespeichert = QString("(\\[FelderForm\\][^\\[]*)w=%1\r\nh=%2").arg(gross.width()).arg(gross.height());
+    stand.replace(QRegularExpression(gespeichert), "\\1w=900\r\nh=900");
+    ASSERT_TRUE(stand.contains("w=900\r\nh=900"));
+    schreibeSpielstand(stand.toUtf8());
+    spiel.reset();
+    plattform.reset();
+    starten();
+    warten();
+    EXPECT_EQ(view_->size(), QSize(530, 370));
+    EXPECT_EQ(QSize(FelderForm->clientWidth, FelderForm->clientHeight), gross);
 }
 
 TEST_F(Felder, ArbeitsdialogWahlHilfeUndSchliessen) {

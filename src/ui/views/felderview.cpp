@@ -115,5 +115,12 @@ FelderView::FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* k
 
 void FelderView::inhaltAuffrischen() {
     setMaximumSize(form_.maxTrackWidth, form_.maxTrackHeight);
+    // A size beyond the largest (from a hand-edited save file) is held at
+    // it, and the window keeps the size it really got.
+    if (form_.windowState == FensterZustand::normal && !isMinimized() && !isMaximized()) {
+        const QSize client = size() - rahmen();
+        if (client != QSize(form_.clientWidth, form_.clientHeight))
+            form_.gezogen(form_.left, form_.top, client.width(), client.height(), FensterZustand::normal);
+    }
     karte_->update();
 }
