@@ -51,3 +51,13 @@ klang 202 11025 0.68
 roh 8000 synth 0.58 sawtooth 330 vol 0.3 tremolo 7.5 65 bend 0,150,0.1 0.12,-250,0.28 \
   highpass 250 lowpass 2200 fade t 0.04 0.58 0.2
 klang 203 8000 0.58
+
+# TRAKTOR: a diesel engine chugging for 1.6 s: a low rumble (brown noise and a
+# 42 Hz square) beaten into eleven strokes a second by an exponential pulse,
+# with a little valve clatter on each stroke. sox's noise is made repeatable
+# by -R, so this file, too, comes out the same on every run.
+sox -R -D -n -r 22050 -b 16 -c 1 "$tmp/rumpf.wav" synth 1.6 brownnoise synth 1.6 square mix 42 vol 0.5 lowpass 500
+sox -R -D "$tmp/rumpf.wav" "$tmp/takt.wav" synth 1.6 exp amod 11 0
+sox -R -D -n -r 22050 -b 16 -c 1 "$tmp/klappern.wav" synth 1.6 whitenoise vol 0.3 highpass 1500 synth 1.6 exp amod 11 0 vol 0.25
+sox -R -D -m -v 1 "$tmp/takt.wav" -v 0.35 "$tmp/rumpf.wav" -v 1 "$tmp/klappern.wav" "$tmp/motor.wav"
+sox -R -D "$tmp/motor.wav" traktor.wav lowpass 2500 fade t 0.08 1.6 0.45 norm -3

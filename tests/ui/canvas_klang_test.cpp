@@ -163,6 +163,28 @@ TEST(Klaenge, NamenFuehrenZuDenWellenImProgramm) {
     EXPECT_EQ(wav[23], 0);
 }
 
+TEST(Klaenge, TraktorTuckertEineBisZweiSekunden) {
+    QFile datei(":/klaenge/traktor.wav");
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QByteArray wav = datei.readAll();
+    ASSERT_GE(wav.size(), 44);
+    ASSERT_EQ(wav.left(4), "RIFF");
+    auto zahl = [&](int stelle) {
+        return qFromLittleEndian<quint32>(reinterpret_cast<const uchar*>(wav.constData()) + stelle);
+    };
+    EXPECT_EQ(zahl(20) & 0xffff, 1u) << "plain PCM";
+    const quint32 bytesJeSekunde = zahl(28);
+    // The chunks after the format: the sound is the "data" one.
+    for (int stelle = 12; stelle + 8 <= wav.size(); stelle += 8 + static_cast<int>(zahl(stelle + 4))) {
+        if (wav.mid(stelle, 4) != "data") continue;
+        const double sekunden = static_cast<double>(zahl(stelle + 4)) / bytesJeSekunde;
+        EXPECT_GE(sekunden, 1.0);
+        EXPECT_LE(sekunden, 2.0);
+        return;
+    }
+    ADD_FAILURE() << "no data chunk";
+}
+
 TEST(Klaenge, SpielenHaeltNichtsAufUndFehlendeSindStill) {
     QtPlattform p;
     QtPlattform::setzeTonAus(false);
@@ -170,9 +192,10 @@ TEST(Klaenge, SpielenHaeltNichtsAufUndFehlendeSindStill) {
     p.spieleKlang("BOING");
     p.spieleKlang("BOING");
     EXPECT_EQ(p.klaengeAngefordert(), 2);
-    p.spieleKlang("TRAKTOR");  // not in the program
-    p.spieleKlang("NIX");
-    EXPECT_EQ(p.klaengeAngefordert(), 2);
+    p.spieleKlang("TRAKTOR");
+    EXPECT_EQ(p.klaengeAngefordert(), 3);
+    p.spieleKlang("NIX");  // no such sound
+    EXPECT_EQ(p.klaengeAngefordert(), 3);
     QtPlattform::setzeTonAus(true);
 }
 

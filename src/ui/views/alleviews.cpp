@@ -3,12 +3,16 @@
 #include "app/anzahlform.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
+#include "fields/feldaktionform.h"
+#include "fields/felderform.h"
 #include "goods/siloform.h"
 #include "livestock/tierform.h"
 #include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
 #include "ui/viewregister.h"
 #include "ui/views/anzahldialog.h"
+#include "ui/views/feldaktiondialog.h"
+#include "ui/views/felderview.h"
 #include "ui/views/gutview.h"
 #include "ui/views/kontoview.h"
 #include "ui/views/kontrollview.h"
@@ -21,9 +25,11 @@ void alleViewsAnmelden(ViewRegister& r) {
     r.fenster<TPreiseForm, PreiseView>();
     r.fenster<TKontrollForm, KontrollView>();
     r.fenster<TKontoForm, KontoView>();
+    r.fenster<TFelderForm, FelderView>();
     r.fenster<TSiloForm, SiloView>();  // the four stores
     r.fenster<TtierForm, TierView>();  // the four herds
     r.fenster<TgutForm, GutView>();
     r.dialog<TAnzahlForm, AnzahlDialog>();
     r.dialog<TTierKaufForm, TierKaufDialog>();
+    r.dialog<TFeldAktionForm, FeldAktionDialog>();
 }

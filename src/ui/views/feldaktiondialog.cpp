@@ -1,0 +1,172 @@
+#include "ui/views/feldaktiondialog.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QSvgRenderer>
+
+#include "fields/feldaktionform.h"
+#include "ui/sicher.h"
+#include "ui/views/steuer.h"
+
+namespace {
+// The client area's layout, in pixels.
+constexpr int breite = 312;
+constexpr int hoehe = 353;
+constexpr int zeilenAbstand = 26;  // between two radio buttons
+const QRect bevelPlatz(8, 8, 296, 56);
+const QRect arbeitPlatz(8, 72, 145, 20 + 5 * zeilenAbstand + 4);
+const QRect saatgutPlatz(159, 72, 145, 20 + 4 * zeilenAbstand + 4);
+const QRect bearbeitenPlatz(8, 240, 145, 30);
+const QRect hilfePlatz(159, 240, 145, 30);
+const QRect pachtPlatz(8, 315, 145, 30);
+const QRect abbrechenPlatz(159, 315, 145, 30);
+}  // namespace
+
+FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      form_(form) {
+    setWindowTitle(QString::fromStdString(form_.caption));
+    setFixedSize(breite, hoehe);
+
+    bevel_ = new QFrame(this);
+    bevel_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel_->setGeometry(bevelPlatz);
+    was_ = neuesLabel(this, 16, 16);
+    name_ = neuesLabel(this, 160, 16);
+    wachs_ = neuesLabel(this, 16, 40);
+    flaeche_ = neuesLabel(this, 160, 40);
+
+    arbeitRG_ = gruppe(arbeitPlatz, arbeiten_, arbeitKnoepfe_, form_.ArbeitRG.items.size());
+    saatgutRG_ = gruppe(saatgutPlatz, saaten_, saatKnoepfe_, form_.SaatgutRG.items.size());
+    connect(arbeitKnoepfe_, &QButtonGroup::idToggled, this, [this](int id, bool an) {
+        if (!an || uebernehmen_) return;
+        form_.ArbeitRG.itemIndex = id;
+        sicher([this] { form_.ArbeitRGClick(); });
+        auffrischen();
+    });
+    connect(saatKnoepfe_, &QButtonGroup::idToggled, this, [this](int id, bool an) {
+        if (an && !uebernehmen_) form_.SaatgutRG.itemIndex = id;
+    });
+
+    bearbeiten_ = new QPushButton(this);
+    bearbeiten_->setGeometry(bearbeitenPlatz);
+    bearbeiten_->setIcon(traktorSymbol(devicePixelRatioF()));
+    bearbeiten_->setDefault(true);
+    hilfe_ = new QPushButton(this);
+    hilfe_->setGeometry(hilfePlatz);
+    hilfe_->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    pacht_ = new QPushButton(this);
+    pacht_->setGeometry(pachtPlatz);
+    abbrechen_ = new QPushButton(this);
+    abbrechen_->setGeometry(abbrechenPlatz);
+    abbrechen_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+
+    connect(bearbeiten_, &QPushButton::clicked, this, [this] {
+        sicher([this] { form_.BearbeitBtClick(); });
+        schliessenWennFertig();
+    });
+    connect(pacht_, &QPushButton::clicked, this, [this] {
+        sicher([this] { form_.PachtBtClick(); });
+        schliessenWennFertig();
+    });
+    connect(hilfe_, &QPushButton::clicked, this, &FeldAktionDialog::hilfeOeffnen);
+    connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FeldAktionDialog::keyPressEvent(QKeyEvent* e) {
+    // F1 anywhere in the dialog opens the guide at field work, as the help
+    // button does.
+    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        hilfeOeffnen();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+QGroupBox* FeldAktionDialog::gruppe(const QRect& platz, std::vector<QRadioButton*>& knoepfe,
+                                    QButtonGroup*& knopfGruppe, std::size_t anzahl) {
+    auto* g = new QGroupBox(this);
+    g->setGeometry(platz);
+    knopfGruppe = new QButtonGroup(g);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        auto* k = new QRadioButton(g);
+        k->setGeometry(10, 20 + static_cast<int>(i) * zeilenAbstand, platz.width() - 20, 20);
+        knopfGruppe->addButton(k, static_cast<int>(i));
+        knoepfe.push_back(k);
+    }
+    return g;
+}
+
+QIcon FeldAktionDialog::traktorSymbol(qreal pixelVerhaeltnis) {
+    QSvgRenderer bild(QStringLiteral(":/bilder/traktor.svg"));
+    const QSize groesse(16, 16);
+    QPixmap pixel(groesse * pixelVerhaeltnis);
+    pixel.setDevicePixelRatio(pixelVerhaeltnis);
+    pixel.fill(Qt::transparent);
+    QPainter p(&pixel);
+    p.setRenderHint(QPainter::Antialiasing);
+    bild.render(&p, QRectF(QPointF(0, 0), QSizeF(groesse)));
+    p.end();
+    return QIcon(pixel);
+}
+
+ModalErgebnis FeldAktionDialog::ausfuehren() {
+    sicher([this] { form_.FormShow(); });
+    auffrischen();
+    bearbeiten_->setFocus();
+    return exec() == QDialog::Accepted ? ModalErgebnis::OK : ModalErgebnis::Abbruch;
+}
+
+void FeldAktionDialog::auffrischen() {
+    QScopedValueRollback<bool> wache(uebernehmen_, true);
+    setWindowTitle(QString::fromStdString(form_.caption));
+    uebernehmen(name_, form_.NameLabel);
+    uebernehmen(was_, form_.WasLabel);
+    uebernehmen(wachs_, form_.WachsLabel);
+    uebernehmen(flaeche_, form_.FleacheLabel);
+    auto gruppeUebernehmen = [](QGroupBox* g, const std::vector<QRadioButton*>& knoepfe, QButtonGroup* gruppe,
+                                const RadioGroup& rg) {
+        g->setTitle(QString::fromStdString(rg.caption));
+        for (std::size_t i = 0; i < knoepfe.size() && i < rg.items.size(); ++i)
+            knoepfe[i]->setText(QString::fromStdString(rg.items[i]));
+        if (rg.itemIndex >= 0 && static_cast<std::size_t>(rg.itemIndex) < knoepfe.size()) {
+            knoepfe[static_cast<std::size_t>(rg.itemIndex)]->setChecked(true);
+        } else if (QAbstractButton* an = gruppe->checkedButton()) {
+            // No item selected: the exclusive group lets go for a moment.
+            gruppe->setExclusive(false);
+            an->setChecked(false);
+            gruppe->setExclusive(true);
+        }
+        g->setVisible(rg.visible);
+    };
+    gruppeUebernehmen(arbeitRG_, arbeiten_, arbeitKnoepfe_, form_.ArbeitRG);
+    gruppeUebernehmen(saatgutRG_, saaten_, saatKnoepfe_, form_.SaatgutRG);
+    uebernehmen(bearbeiten_, form_.BearbeitBt);
+    uebernehmen(hilfe_, form_.BitBtn3);
+    uebernehmen(pacht_, form_.PachtBt);
+    uebernehmen(abbrechen_, form_.BitBtn2);
+}
+
+void FeldAktionDialog::schliessenWennFertig() {
+    if (!form_.modalResult) {
+        auffrischen();
+        return;
+    }
+    done(*form_.modalResult == ModalErgebnis::OK ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void FeldAktionDialog::hilfeOeffnen() {
+    sicher([this] { form_.BitBtn3Click(); });
+}

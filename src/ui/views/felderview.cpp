@@ -1,0 +1,126 @@
+#include "ui/views/felderview.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSvgRenderer>
+#include <QToolTip>
+
+#include "fields/felderform.h"
+#include "ui/qtcanvas.h"
+#include "ui/sicher.h"
+
+namespace {
+QColor alsQt(Farbe f) { return {f.r, f.g, f.b}; }
+}  // namespace
+
+FelderKarte::FelderKarte(TFelderForm& form)
+    : form_(form), bild_(new QSvgRenderer(QStringLiteral(":/bilder/felder.svg"), this)) {
+    setFixedSize(form_.Image1.left + form_.Image1.width, form_.Image1.top + form_.Image1.height);
+    // The game follows the pointer over the map, not only while a button is down.
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    zeigerUebernehmen();
+}
+
+void FelderKarte::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), alsQt(form_.farbe));
+    // Vector art drawn at the screen's own resolution, so it stays sharp at
+    // any scale; stretched to the picture's box like the picture control.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    bild_->render(&p, QRectF(form_.Image1.left, form_.Image1.top, form_.Image1.width, form_.Image1.height));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (TPaintFelder* felder = form_.PaintFelder.get()) {
+        p.translate(felder->left, felder->top);
+        QtCanvas canvas(p, palette());
+        sicher([&] { felder->paint(canvas); });
+    }
+}
+
+void FelderKarte::zeigerBei(QPoint punkt) {
+    letzterPunkt_ = punkt;
+    TPaintFelder* felder = form_.PaintFelder.get();
+    if (!felder) return;
+    sicher([&] { felder->mousemove(punkt.x() - felder->left, punkt.y() - felder->top); });
+    zeigerUebernehmen();
+}
+
+void FelderKarte::zeigerUebernehmen() {
+    const TPaintFelder* felder = form_.PaintFelder.get();
+    if (!felder) return;
+    if (felder->cursor == Mauszeiger::hand)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    const QString hinweis = felder->showHint ? QString::fromStdString(felder->hint) : QString();
+    if (toolTip() != hinweis) {
+        setToolTip(hinweis);
+        // A hint already on the screen goes when the pointer reaches a field.
+        if (hinweis.isEmpty()) QToolTip::hideText();
+    }
+}
+
+void FelderKarte::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (p != letzterPunkt_) zeigerBei(p);
+    QWidget::mouseMoveEvent(e);
+}
+
+void FelderKarte::mousePressEvent(QMouseEvent* e) {
+    // A click is aimed where the button went down, even if no move reached
+    // the map before it.
+    const QPoint p = e->position().toPoint();
+    if (p != letzterPunkt_) zeigerBei(p);
+    if (e->button() == Qt::LeftButton) gedrueckt_ = true;
+    QWidget::mousePressEvent(e);
+}
+
+void FelderKarte::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click starts no click of its own: a
+    // double click on a field offers it once.
+    const QPoint p = e->position().toPoint();
+    if (p != letzterPunkt_) zeigerBei(p);
+    e->accept();
+}
+
+void FelderKarte::mouseReleaseEvent(QMouseEvent* e) {
+    // A click: the left button went down on the map and comes up on it.
+    const bool klick = e->button() == Qt::LeftButton && gedrueckt_ && rect().contains(e->position().toPoint());
+    if (e->button() == Qt::LeftButton) gedrueckt_ = false;
+    QWidget::mouseReleaseEvent(e);
+    if (!klick) return;
+    if (TPaintFelder* felder = form_.PaintFelder.get()) sicher([felder] { felder->Click(); });
+}
+
+FelderView::FelderView(TFelderForm& fenster) : FelderView(fenster, new QScrollArea, new FelderKarte(fenster)) {}
+
+FelderView::FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* karte)
+    : KindView(fenster, rollen), form_(fenster), rollen_(rollen), karte_(karte) {
+    rollen_->setFrameShape(QFrame::NoFrame);
+    rollen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette olive = rollen_->palette();
+    olive.setColor(QPalette::Window, alsQt(form_.farbe));
+    rollen_->viewport()->setPalette(olive);
+    rollen_->viewport()->setAutoFillBackground(true);
+    rollen_->setWidget(karte_);
+    // The map moves while the player drags a scroll bar's thumb.
+    rollen_->horizontalScrollBar()->setTracking(true);
+    rollen_->verticalScrollBar()->setTracking(true);
+    // The player cannot drag the window larger than this outer size; what
+    // the window holds beyond it is reached by scrolling.
+    setMaximumSize(form_.maxTrackWidth, form_.maxTrackHeight);
+}
+
+void FelderView::inhaltAuffrischen() {
+    setMaximumSize(form_.maxTrackWidth, form_.maxTrackHeight);
+    // A size beyond the largest (from a hand-edited save file) is held at
+    // it, and the window keeps the size it really got.
+    if (form_.windowState == FensterZustand::normal && !isMinimized() && !isMaximized()) {
+        const QSize client = size() - rahmen();
+        if (client != QSize(form_.clientWidth, form_.clientHeight))
+            form_.gezogen(form_.left, form_.top, client.width(), client.height(), FensterZustand::normal);
+    }
+    karte_->update();
+}

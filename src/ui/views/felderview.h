@@ -1,0 +1,61 @@
+// The field map: a sizeable window whose client scrolls over the drawn map
+// of the surroundings with the five fields on it. Pointing and clicking go
+// to the game's paint control, which draws the fields and answers a click
+// with the lease offer or the field work dialog.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+#include "ui/kindview.h"
+
+class QScrollArea;
+class QSvgRenderer;
+class TFelderForm;
+
+// The map itself, 540 x 380: the window's olive, the artwork stretched over
+// it, then the fields as the game draws them.
+class FelderKarte : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FelderKarte(TFelderForm& form);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    // Tells the game where the pointer is and shows the cursor and hint it
+    // asks for.
+    void zeigerBei(QPoint p);
+    void zeigerUebernehmen();
+
+    TFelderForm& form_;
+    QSvgRenderer* bild_;  // the artwork, read once
+    QPoint letzterPunkt_{-1, -1};
+    bool gedrueckt_ = false;
+};
+
+class FelderView : public KindView {
+    Q_OBJECT
+
+public:
+    explicit FelderView(TFelderForm& fenster);
+
+    QScrollArea* rollbereich() const { return rollen_; }
+    FelderKarte* karte() const { return karte_; }
+
+protected:
+    void inhaltAuffrischen() override;
+
+private:
+    FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* karte);
+
+    TFelderForm& form_;
+    QScrollArea* rollen_;
+    FelderKarte* karte_;
+};
