@@ -43,6 +43,9 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, bool anbieten
     frame_->FormCreate(programmVerzeichnis);
     spielstand().laden(spielstandDatei);
     wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
+    // What writes killed half-way left beside the files is of no use.
+    liegengebliebeneEntfernen(spielstandDatei, true);
+    liegengebliebeneEntfernen(wiederherstellung_, false);
     if (anbieten) wiederherstellungAnbieten();
     lesefehlerMelden();
 
@@ -111,7 +114,6 @@ bool Spiel::beenden() {
 }
 
 void Spiel::wiederherstellungAnbieten() {
-    liegengebliebeneEntfernen(wiederherstellung_);
     Wiederherstellungspunkt p = wiederherstellungLesen(wiederherstellung_);
     if (p.art == Wiederherstellungspunkt::Art::keiner) return;
     if (p.art == Wiederherstellungspunkt::Art::beschaedigt) {

@@ -4,7 +4,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -184,6 +187,30 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
     ::close(fd);
     if (!fehler.empty()) bytes.clear();
     return fehler.empty();
+}
+
+void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen) {
+    std::string ziel = pfad;
+    std::string fehler;
+    if (verknuepfungFolgen && !zielVon(pfad, ziel, fehler)) return;
+    const std::string anfang = "." + nameVon(ziel) + ".tmp-";
+    const std::string verzeichnis = verzeichnisVon(ziel);
+    DIR* d = ::opendir(verzeichnis.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.rfind(anfang, 0) != 0) continue;
+        // The writer's process id follows; while it lives, the file may be
+        // on its way to its place.
+        char* rest = nullptr;
+        const long pid = std::strtol(name.c_str() + anfang.size(), &rest, 10);
+        if (pid <= 0 || *rest != '-' || pid == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        struct stat st {};
+        const std::string p = verzeichnis + "/" + name;
+        if (::lstat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(p.c_str());
+    }
+    ::closedir(d);
 }
 
 bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler) {

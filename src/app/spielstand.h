@@ -79,6 +79,9 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
 // without, a link in its place is replaced by the file. On failure the old
 // file stays, no temporary file is left, and fehler says why in German.
 bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler);
+// Removes the temporary files that writers of pfad (or of its link's target)
+// left when they were killed half-way: those of processes no longer alive.
+void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen);
 
 // One game per save file: a lock on "TrevoSpielstand.bin.sperre" in the
 // game's directory, removed again at the end. The kernel holds the lock and

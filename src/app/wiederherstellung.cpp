@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 
 #include "app/spielstand.h"
@@ -26,12 +25,6 @@ bool ganzeZahl(const std::optional<std::string>& text, int32_t& wert) {
     if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) return false;
     wert = static_cast<int32_t>(v);
     return true;
-}
-
-std::string verzeichnisVon(const std::string& pfad) {
-    const auto pos = pfad.find_last_of('/');
-    if (pos == std::string::npos) return ".";
-    return pos == 0 ? "/" : pfad.substr(0, pos);
 }
 
 }  // namespace
@@ -73,16 +66,4 @@ bool wiederherstellungSchreiben(const std::string& pfad, const std::string& byte
 bool wiederherstellungEntfernen(const std::string& pfad) {
     // std::remove takes a file or an empty directory.
     return std::remove(pfad.c_str()) == 0 || errno == ENOENT;
-}
-
-void liegengebliebeneEntfernen(const std::string& pfad) {
-    namespace fs = std::filesystem;
-    const std::string anfang = std::string(".") + wiederherstellungsName + ".tmp-";
-    std::error_code ec;
-    for (fs::directory_iterator it(verzeichnisVon(pfad), ec), ende; !ec && it != ende; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        std::error_code ec2;
-        if (name.rfind(anfang, 0) == 0 && it->symlink_status(ec2).type() == fs::file_type::regular)
-            fs::remove(it->path(), ec2);
-    }
 }

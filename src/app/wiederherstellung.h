@@ -36,8 +36,6 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad);
 // link in its place is replaced, not followed.
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler);
 
-// Removes the point (a file, or an empty directory in its place), and the
-// temporary files of writes that a killed game left beside it. False when
+// Removes the point (a file, or an empty directory in its place). False when
 // something is still there.
 bool wiederherstellungEntfernen(const std::string& pfad);
-void liegengebliebeneEntfernen(const std::string& pfad);
