@@ -114,6 +114,10 @@ bool Spiel::beenden() {
 }
 
 void Spiel::wiederherstellungAnbieten() {
+    if (wiederherstellungVeraltet(wiederherstellung_, spielstandDatei)) {
+        wiederherstellungEntfernen(wiederherstellung_);
+        return;
+    }
     Wiederherstellungspunkt p = wiederherstellungLesen(wiederherstellung_);
     if (p.art == Wiederherstellungspunkt::Art::keiner) return;
     if (p.art == Wiederherstellungspunkt::Art::beschaedigt) {

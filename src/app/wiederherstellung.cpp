@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <limits>
+#include <sys/stat.h>
 
 #include "app/spielstand.h"
 
@@ -57,6 +58,16 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
     p.art = Wiederherstellungspunkt::Art::gueltig;
     p.ini = std::move(ini);
     return p;
+}
+
+bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spielstandPfad) {
+    struct stat punkt {};
+    struct stat spielstand {};
+    if (::lstat(pfad.c_str(), &punkt) != 0 || ::stat(spielstandPfad.c_str(), &spielstand) != 0) return false;
+    if (!S_ISREG(punkt.st_mode) || !S_ISREG(spielstand.st_mode)) return false;
+    const timespec& a = punkt.st_mtim;
+    const timespec& b = spielstand.st_mtim;
+    return b.tv_sec > a.tv_sec || (b.tv_sec == a.tv_sec && b.tv_nsec > a.tv_nsec);
 }
 
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler) {

@@ -32,6 +32,11 @@ std::string wiederherstellungsPfad(const std::string& spielstandPfad);
 // damaged: it is no save file of ours, or not all of one.
 Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad);
 
+// The point is older than the save file: it belongs to a run whose orderly
+// end had already saved (killed in between, or its removal never reached the
+// disk), and the save file holds more.
+bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spielstandPfad);
+
 // Replaces the point in one piece, as the save file is written; a symbolic
 // link in its place is replaced, not followed.
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -109,7 +111,8 @@ TEST(Wiederherstellung, PunktOhneFolgenFuersSpiel) {
 
 // Accepted, the game goes on from the point, and the point stays until the
 // orderly end, so a second crash before the next month still finds it.
-// Declined, it is gone and the last orderly save holds.
+// Declined, it is gone and the last orderly save holds. One older than the
+// save file is never offered.
 TEST(Wiederherstellung, AngebotNachDemAbsturz) {
     Spielumgebung u;
     u.schreibeDatei("[Kontrolle]\r\nmonat=12\r\njahr=2003\r\ngeld=123\r\n");
@@ -140,6 +143,18 @@ TEST(Wiederherstellung, AngebotNachDemAbsturz) {
     u.spiel.reset();
     u.starten();
     EXPECT_TRUE(u.plattform.leeren().empty());
+
+    // A point older than the save file is of a run whose end had saved: it
+    // goes without a word.
+    KontrollForm->Button1Click();
+    u.spiel.reset();
+    const timespec spaeter[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 60, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, u.dateiPfad().c_str(), spaeter, 0), 0);
+    u.plattform.leeren();
+    u.starten();
+    EXPECT_TRUE(u.plattform.leeren().empty());
+    EXPECT_EQ(KontrollForm->Label1.caption, "Dezember 2003");
+    EXPECT_FALSE(fs::exists(punkt(u)));
 }
 
 // A damaged or foreign point is told in one warning and removed; the game

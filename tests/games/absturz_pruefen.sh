@@ -73,6 +73,11 @@ for runde in $(seq "$runden"); do
       fehler "$fertig months done, no recovery point, and the save file does not hold them"
     fi
     k=
+  elif [ "$dir/TrevoSpielstand.bin" -nt "$punkt" ]; then
+    # Killed between the save file and the removal of the point: the point
+    # is dropped without a word, and the save file holds all of it.
+    cmp -s "$punkt" "$dir/TrevoSpielstand.bin" || fehler "a point older than the save file holds another game"
+    k=
   else
     monat=$(grep -a '^monat=' "$punkt" | head -1 | tr -d '\r' | cut -d= -f2)
     jahr=$(grep -a '^jahr=' "$punkt" | head -1 | tr -d '\r' | cut -d= -f2)
