@@ -122,8 +122,8 @@ void Spiel::wiederherstellungAnbieten() {
     if (p.art == Wiederherstellungspunkt::Art::keiner) return;
     if (p.art == Wiederherstellungspunkt::Art::beschaedigt) {
         plattform().meldung(MeldungsArt::Warnung,
-                            "Der Wiederherstellungspunkt ist beschädigt und wird verworfen:\r" + wiederherstellung_ +
-                                "\r\r" + p.grund,
+                            std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+                                " ist unbrauchbar und wird verworfen:\r\r" + p.grund,
                             Knoepfe::OK);
         wiederherstellungEntfernen(wiederherstellung_);
         return;

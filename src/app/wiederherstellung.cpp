@@ -52,7 +52,7 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
     int32_t geld = 0;
     if (!ganzeZahl(ini.text("Kontrolle", "monat"), p.monat) || p.monat < 1 || p.monat > 12 ||
         !ganzeZahl(ini.text("Kontrolle", "jahr"), p.jahr) || !ganzeZahl(ini.text("Kontrolle", "geld"), geld)) {
-        p.grund = "Monat, Jahr oder Guthaben des Spiels fehlen darin.";
+        p.grund = "Monat, Jahr oder Guthaben des Spiels fehlen darin oder sind ungültig.";
         return p;
     }
     p.art = Wiederherstellungspunkt::Art::gueltig;
