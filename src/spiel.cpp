@@ -7,6 +7,7 @@
 #include "app/mainform.h"
 #include "app/plattform.h"
 #include "app/spielstand.h"
+#include "app/wiederherstellung.h"
 #include "app/zufall.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
@@ -33,7 +34,7 @@ void Spiel::erzeugeDialog(T*& global) {
     objekte_.push_back({nullptr, std::move(dialog), [&global] { global = nullptr; }});
 }
 
-Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
+Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, bool anbieten) {
     setzePlattform(&p);
     randSeed = 0;
     futterMangel = false;
@@ -41,6 +42,11 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
     MainForm = frame_.get();
     frame_->FormCreate(programmVerzeichnis);
     spielstand().laden(spielstandDatei);
+    wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
+    // What writes killed half-way left beside the files is of no use.
+    liegengebliebeneEntfernen(spielstandDatei, true);
+    liegengebliebeneEntfernen(wiederherstellung_, false);
+    if (anbieten) wiederherstellungAnbieten();
     lesefehlerMelden();
 
     // The start order. The price list comes first: its new game hands out the
@@ -60,6 +66,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis) {
     erzeugeFenster(GetreideForm);
     erzeugeFenster(RuebenForm);
     erzeugeDialog(TierKaufForm);
+    KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
 }
 
 Spiel::~Spiel() {
@@ -71,8 +78,10 @@ void Spiel::lesefehlerMelden() {
     if (s.lesefehler().empty()) return;
     plattform().meldung(MeldungsArt::Fehler,
                         "Der Spielstand konnte nicht gelesen werden:\r" + s.pfad() + "\r\r" + s.lesefehler() +
-                            "\r\rDas Spiel beginnt neu. Die Datei bleibt, wie sie ist; beim Beenden wird das Spiel "
-                            "in einer neuen Datei daneben gesichert.",
+                            (wiederhergestellt_ ? "\r\rDas Spiel geht beim Wiederherstellungspunkt weiter."
+                                                : "\r\rDas Spiel beginnt neu.") +
+                            " Die Datei bleibt, wie sie ist; beim Beenden wird das Spiel in einer neuen Datei "
+                            "daneben gesichert.",
                         Knoepfe::OK);
 }
 
@@ -86,17 +95,71 @@ bool Spiel::beenden() {
         // The farm in the file that could not be read is never written over.
         text += "Die Datei konnte beim Start nicht gelesen werden und bleibt, wie sie war.\r";
         const std::string ort = s.retten(fehler);
-        if (ort.empty())
+        if (ort.empty()) {
             text += "Das Spiel konnte auch daneben nicht gesichert werden: " + fehler;
-        else
+        } else {
             text += "Das Spiel wurde stattdessen hier gesichert:\r" + ort;
+            wiederherstellungEntfernen(wiederherstellung_);
+        }
     } else if (s.sichern(fehler)) {
+        // Only now: until the game is on the disk the recovery point is all
+        // there is of this run.
+        wiederherstellungEntfernen(wiederherstellung_);
         return true;
     } else {
         text += fehler;
     }
     plattform().meldung(MeldungsArt::Fehler, text, Knoepfe::OK);
     return false;
+}
+
+void Spiel::wiederherstellungAnbieten() {
+    if (wiederherstellungVeraltet(wiederherstellung_, spielstandDatei)) {
+        wiederherstellungEntfernen(wiederherstellung_);
+        return;
+    }
+    Wiederherstellungspunkt p = wiederherstellungLesen(wiederherstellung_);
+    if (p.art == Wiederherstellungspunkt::Art::keiner) return;
+    if (p.art == Wiederherstellungspunkt::Art::beschaedigt) {
+        plattform().meldung(MeldungsArt::Warnung,
+                            std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+                                " ist unbrauchbar und wird verworfen:\r\r" + p.grund,
+                            Knoepfe::OK);
+        wiederherstellungEntfernen(wiederherstellung_);
+        return;
+    }
+    // The point holds the date the game goes on at; the month before it is
+    // the last one the player completed.
+    const auto datum = [](int32_t m, int64_t j) {
+        return std::string(monatsNamen[static_cast<std::size_t>(m)]) + " " + std::to_string(j);
+    };
+    const std::string fertig = p.monat == 1 ? datum(12, int64_t{p.jahr} - 1) : datum(p.monat - 1, p.jahr);
+    const std::string text = "Trevo wurde zuletzt nicht ordnungsgemäß beendet. Der Hof ist bis zum Ende des "
+                             "Monats " + fertig + " erhalten.\r\rSoll das Spiel im " + datum(p.monat, p.jahr) +
+                             " weitergehen?\r\r„Nein“ spielt mit dem zuletzt gespeicherten Spielstand weiter und "
+                             "verwirft den erhaltenen.";
+    if (plattform().meldung(MeldungsArt::Bestaetigen, text, Knoepfe::JaNein) == Antwort::Ja) {
+        // The file stays until the orderly end: a second crash before the
+        // next month still finds it.
+        spielstand().uebernehmen(std::move(p.ini));
+        wiederhergestellt_ = true;
+    } else {
+        wiederherstellungEntfernen(wiederherstellung_);
+    }
+}
+
+std::string Spiel::stand() {
+    // The windows save in the order of the orderly end, the last created
+    // first.
+    return spielstand().schnappschuss([this] {
+        for (auto it = objekte_.rbegin(); it != objekte_.rend(); ++it)
+            if (it->kind) it->kind->speichern();
+    });
+}
+
+bool Spiel::wiederherstellungspunktSetzen() {
+    std::string fehler;
+    return wiederherstellungSchreiben(wiederherstellung_, stand(), fehler);
 }
 
 void Spiel::abbauen(bool sichern) {

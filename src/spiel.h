@@ -16,7 +16,10 @@ class Spiel {
 public:
     // Starts exactly as the program does: seed 0, the frame, then every
     // window with neu and laden from the save file in programmVerzeichnis.
-    Spiel(Plattform& plattform, const std::string& programmVerzeichnis);
+    // A recovery point found there is offered first (the last run did not end
+    // in order); without wiederherstellungAnbieten it is left alone and the
+    // save file is read as if it were not there.
+    Spiel(Plattform& plattform, const std::string& programmVerzeichnis, bool wiederherstellungAnbieten = true);
     // Without beenden() nothing is saved, as after a crash.
     ~Spiel();
     Spiel(const Spiel&) = delete;
@@ -29,6 +32,16 @@ public:
     // goes to a new file beside it, and false is returned as well.
     bool beenden();
     bool beendet() const { return beendet_; }
+
+    // What the save file would hold after an orderly end now; the game is
+    // left exactly as it was.
+    std::string stand();
+    // Writes stand() to the recovery file beside the save file; done at the
+    // end of every month. A point that cannot be written is skipped: the last
+    // one stays, and the save file at the orderly end is not affected.
+    bool wiederherstellungspunktSetzen();
+    // The game continues from the recovery point the player accepted.
+    bool wiederhergestellt() const { return wiederhergestellt_; }
 
     TmainForm& frame() { return *frame_; }
     // The game windows in creation order.
@@ -50,9 +63,12 @@ private:
     // A save file that was there but could not be read is told at once, not
     // only at the end.
     void lesefehlerMelden();
+    void wiederherstellungAnbieten();
 
     std::unique_ptr<TmainForm> frame_;
     std::vector<Objekt> objekte_;
     std::vector<TkindForm*> fenster_;
     bool beendet_ = false;
+    std::string wiederherstellung_;
+    bool wiederhergestellt_ = false;
 };

@@ -48,10 +48,14 @@ void TkindForm::laden() {
 }
 
 void TkindForm::speichern() {
-    if (left < 0) left = 1;
-    iniSchreiben(name_, "x", left);
-    if (top < 0) top = 1;
-    iniSchreiben(name_, "y", top);
+    // A window dragged beyond the left or top edge comes back at 1. A
+    // recovery point writes the same, but the running game's window stays
+    // where the player put it.
+    const bool bewegen = !spielstand().imSchnappschuss();
+    if (left < 0 && bewegen) left = 1;
+    iniSchreiben(name_, "x", left < 0 ? 1 : left);
+    if (top < 0 && bewegen) top = 1;
+    iniSchreiben(name_, "y", top < 0 ? 1 : top);
     iniSchreiben(name_, "w", clientWidth);
     iniSchreiben(name_, "h", clientHeight);
     iniSchreiben(name_, "wstat", static_cast<int32_t>(windowState));

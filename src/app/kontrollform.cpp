@@ -103,4 +103,5 @@ void TKontrollForm::Button1Click() {
         if (jahr < std::numeric_limits<int32_t>::max()) ++jahr;
     }
     setzeDatum(monat, jahr);
+    if (monatGeschlossen) monatGeschlossen();
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/kindform.h"
@@ -43,6 +44,9 @@ public:
     void neueTemperatur();
     // "Weiter": the month step.
     void Button1Click();
+    // Runs when a month step has ended and the calendar has turned: the
+    // game's recovery point.
+    std::function<void()> monatGeschlossen;
 };
 
 extern TKontrollForm* KontrollForm;

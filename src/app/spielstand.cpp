@@ -4,7 +4,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -144,62 +147,81 @@ std::string systemFehlerText(int fehlerNr) {
     }
 }
 
-void Spielstand::laden(const std::string& pfad) {
-    pfad_ = pfad;
-    ini_ = IniDatei();
-    lesefehler_.clear();
+bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler) {
+    bytes.clear();
+    fehler.clear();
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno != ENOENT) lesefehler_ = systemFehlerText(errno);
-        return;
+        if (errno != ENOENT) fehler = systemFehlerText(errno);
+        return false;
     }
-    std::string bytes;
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        lesefehler_ = systemFehlerText(errno);
+        fehler = systemFehlerText(errno);
     } else if (S_ISDIR(st.st_mode)) {
-        lesefehler_ = "An ihrer Stelle steht ein Verzeichnis.";
+        fehler = "An ihrer Stelle steht ein Verzeichnis.";
     } else if (!S_ISREG(st.st_mode)) {
-        lesefehler_ = "Sie ist keine gewöhnliche Datei.";
-    } else if (st.st_size > maxGroesse) {
-        lesefehler_ = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+        fehler = "Sie ist keine gewöhnliche Datei.";
+    } else if (st.st_size > Spielstand::maxGroesse) {
+        fehler = "Sie ist größer als 16 MiB und damit kein Spielstand.";
     } else {
         bytes.reserve(static_cast<std::size_t>(st.st_size));
         char puffer[65536];
         for (;;) {
-            const ssize_t n = leser(fd, puffer, sizeof puffer);
+            const ssize_t n = Spielstand::leser(fd, puffer, sizeof puffer);
             if (n == 0) break;
             if (n < 0) {
                 if (errno == EINTR) continue;
-                lesefehler_ = systemFehlerText(errno);
+                fehler = systemFehlerText(errno);
                 break;
             }
             bytes.append(puffer, static_cast<std::size_t>(n));
             // It grew while being read.
-            if (static_cast<off_t>(bytes.size()) > maxGroesse) {
-                lesefehler_ = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+            if (static_cast<off_t>(bytes.size()) > Spielstand::maxGroesse) {
+                fehler = "Sie ist größer als 16 MiB und damit kein Spielstand.";
                 break;
             }
         }
     }
     ::close(fd);
-    if (lesefehler_.empty()) ini_ = IniDatei(std::move(bytes));
+    if (!fehler.empty()) bytes.clear();
+    return fehler.empty();
 }
 
-bool Spielstand::sichern(std::string& fehler) const {
-    if (!lesefehler_.empty()) {
-        fehler = "Die vorhandene Datei konnte nicht gelesen werden.";
-        return false;
+void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen) {
+    std::string ziel = pfad;
+    std::string fehler;
+    if (verknuepfungFolgen && !zielVon(pfad, ziel, fehler)) return;
+    const std::string anfang = "." + nameVon(ziel) + ".tmp-";
+    const std::string verzeichnis = verzeichnisVon(ziel);
+    DIR* d = ::opendir(verzeichnis.c_str());
+    if (!d) return;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.rfind(anfang, 0) != 0) continue;
+        // The writer's process id follows; while it lives, the file may be
+        // on its way to its place.
+        char* rest = nullptr;
+        const long pid = std::strtol(name.c_str() + anfang.size(), &rest, 10);
+        if (pid <= 0 || *rest != '-' || pid == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        struct stat st {};
+        const std::string p = verzeichnis + "/" + name;
+        if (::lstat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(p.c_str());
     }
+    ::closedir(d);
+}
+
+bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler) {
     // A symbolic link stays a link: its target is replaced, in the target's
     // own directory, where the rename is atomic.
-    std::string ziel;
-    if (!zielVon(pfad_, ziel, fehler)) return false;
+    std::string ziel = pfad;
+    if (verknuepfungFolgen && !zielVon(pfad, ziel, fehler)) return false;
     const std::string verzeichnis = verzeichnisVon(ziel);
     struct stat alt {};
     const bool gibtEs = ::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
-    const std::string tmp = neueDatei(verzeichnis, nameVon(ziel), ini_.bytes(), gibtEs ? &alt : nullptr, fehler);
+    const std::string tmp = neueDatei(verzeichnis, nameVon(ziel), daten, gibtEs ? &alt : nullptr, fehler);
     if (tmp.empty()) return false;
     if (::rename(tmp.c_str(), ziel.c_str()) != 0) {
         fehler = systemFehlerText(errno);
@@ -208,6 +230,34 @@ bool Spielstand::sichern(std::string& fehler) const {
     }
     verzeichnisSyncen(verzeichnis);
     return true;
+}
+
+void Spielstand::laden(const std::string& pfad) {
+    pfad_ = pfad;
+    ini_ = IniDatei();
+    std::string bytes;
+    if (dateiLesen(pfad, bytes, lesefehler_)) ini_ = IniDatei(std::move(bytes));
+}
+
+void Spielstand::uebernehmen(IniDatei ini) { ini_ = std::move(ini); }
+
+std::string Spielstand::schnappschuss(const std::function<void()>& alleSpeichern) {
+    IniDatei kopie = ini_;
+    struct Umleitung {
+        IniDatei*& ziel;
+        ~Umleitung() { ziel = nullptr; }
+    } umleitung{schnappschuss_};
+    schnappschuss_ = &kopie;
+    alleSpeichern();
+    return kopie.bytes();
+}
+
+bool Spielstand::sichern(std::string& fehler) const {
+    if (!lesefehler_.empty()) {
+        fehler = "Die vorhandene Datei konnte nicht gelesen werden.";
+        return false;
+    }
+    return dateiErsetzen(pfad_, ini_.bytes(), true, fehler);
 }
 
 std::string Spielstand::retten(std::string& fehler) const {
@@ -284,5 +334,5 @@ void iniLesen(const std::string& sektion, const std::string& schluessel, int32_t
 }
 
 void iniSchreiben(const std::string& sektion, const std::string& schluessel, int32_t wert) {
-    spielstand().ini().schreiben(sektion, schluessel, wert);
+    spielstand().schreibZiel().schreiben(sektion, schluessel, wert);
 }

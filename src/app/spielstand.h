@@ -49,12 +49,39 @@ public:
     std::string retten(std::string& fehler) const;
     const std::string& pfad() const { return pfad_; }
     IniDatei& ini() { return ini_; }
+    // The game continues from another text (a recovery point) in place of
+    // the one read; the path and what reading it told stay.
+    void uebernehmen(IniDatei ini);
+
+    // What the file would hold if alleSpeichern's writes were made now, while
+    // the text itself stays as it is: they go to a copy. So the orderly end
+    // later writes exactly the bytes it would have written without this.
+    std::string schnappschuss(const std::function<void()>& alleSpeichern);
+    // A snapshot is being taken: a window saves without moving itself.
+    bool imSchnappschuss() const { return schnappschuss_ != nullptr; }
+    // Where iniSchreiben writes: the text, or the snapshot's copy.
+    IniDatei& schreibZiel() { return schnappschuss_ ? *schnappschuss_ : ini_; }
 
 private:
     std::string pfad_;
     IniDatei ini_;
     std::string lesefehler_;
+    IniDatei* schnappschuss_ = nullptr;
 };
+
+// Reads a whole file without ever waiting on it (a FIFO, a device). False
+// with an empty fehler when it is not there, with the reason in German when
+// it cannot be read whole (an error, not a regular file, over 16 MiB).
+bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler);
+// Replaces the file at pfad by daten in one piece: a temporary file of its
+// own beside it, synced, renamed over it, the directory synced. With
+// verknuepfungFolgen a symbolic link's target is replaced and the link stays;
+// without, a link in its place is replaced by the file. On failure the old
+// file stays, no temporary file is left, and fehler says why in German.
+bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler);
+// Removes the temporary files that writers of pfad (or of its link's target)
+// left when they were killed half-way: those of processes no longer alive.
+void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen);
 
 // One game per save file: a lock on "TrevoSpielstand.bin.sperre" in the
 // game's directory, removed again at the end. The kernel holds the lock and

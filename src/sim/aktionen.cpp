@@ -138,6 +138,9 @@ std::vector<Aktion> tabelle() {
         },
         &spielFenster);
     neu("neustart", {}, [](Lauf& l, const Befehl&) { l.neustart(); });
+    // The answer to the offer of a recovery point at the start; the game has
+    // taken it before the first line runs.
+    neu("wiederherstellen", {jaNein()}, [](Lauf&, const Befehl&) {});
     {
         // Not a player action: it prints what the player would see, and
         // changes nothing, not even the focus.

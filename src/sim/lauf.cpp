@@ -10,11 +10,13 @@
 #include "app/kindform.h"
 #include "app/mainform.h"
 #include "app/spielstand.h"
+#include "app/wiederherstellung.h"
 #include "sim/aktionen.h"
 #include "spiel.h"
 
-Lauf::Lauf(std::string verzeichnis, std::ostream& aus) : verzeichnis_(std::move(verzeichnis)), aus_(aus) {
-    starten();
+Lauf::Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten)
+    : verzeichnis_(std::move(verzeichnis)), aus_(aus) {
+    starten(anbieten);
 }
 
 Lauf::~Lauf() {
@@ -23,9 +25,20 @@ Lauf::~Lauf() {
     setzePlattform(nullptr);
 }
 
-void Lauf::starten() {
+void Lauf::starten(bool anbieten, std::optional<Antwort> antwort) {
     plattform_ = std::make_unique<ScriptedPlatform>();
-    spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_);
+    if (antwort) plattform_->antworten.push_back(*antwort);
+    spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_, anbieten);
+    // An answer that no offer took (a damaged point) answers nothing else.
+    plattform_->antworten.clear();
+}
+
+void Lauf::wiederherstellungBeantworten(std::optional<Antwort> antwort) {
+    std::error_code ec;
+    const auto art = std::filesystem::symlink_status(wiederherstellungsPfad(spielstandDatei), ec).type();
+    if (art == std::filesystem::file_type::not_found || art == std::filesystem::file_type::none) return;
+    spiel_.reset();
+    starten(true, antwort);
 }
 
 void Lauf::ausgeben() {
@@ -61,7 +74,7 @@ void Lauf::neustart() {
     spiel_->beenden();
     ausgeben();
     spiel_.reset();
-    starten();
+    starten(true);
 }
 
 TkindForm& Lauf::fenster(const std::string& name) {
@@ -167,8 +180,9 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
     dezimalTrenner.assign(1, ',');  // money and weights with the German decimal comma
     const Skript skript = skriptLesen(text);
     // The game is started to check the windows the lines name; a rejected
-    // script ends it without saving and without a line of transcript.
-    Lauf l(verzeichnis, aus);
+    // script ends it without saving and without a line of transcript, and
+    // leaves a recovery point where it was, unoffered.
+    Lauf l(verzeichnis, aus, false);
     for (const Befehl& b : skript.befehle) {
         if (const std::string f = fensterPruefen(b, l); !f.empty()) {
             fehler << SkriptFehler{b.zeile, f}.meldung() << '\n';
@@ -179,6 +193,10 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
         fehler << skript.fehler->meldung() << '\n';
         return 2;
     }
+    std::optional<Antwort> antwort;
+    if (!skript.befehle.empty() && skript.befehle.front().aktion->wort == "wiederherstellen")
+        antwort = skript.befehle.front().wahl(0) == 0 ? Antwort::Ja : Antwort::Nein;
+    l.wiederherstellungBeantworten(antwort);
     for (const Befehl& b : skript.befehle) l.ausfuehren(b);
     return l.beenden() ? 0 : 1;
 }

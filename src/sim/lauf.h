@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,9 @@ class TkindForm;
 
 class Lauf {
 public:
-    // Starts the game from the save file in verzeichnis, as the program does.
-    Lauf(std::string verzeichnis, std::ostream& aus);
+    // Starts the game from the save file in verzeichnis, as the program does;
+    // without anbieten a recovery point there is left alone (see Spiel).
+    Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten = true);
     // Without beenden() nothing is written.
     ~Lauf();
     Lauf(const Lauf&) = delete;
@@ -32,6 +34,10 @@ public:
     bool beenden();
     // The player quits and starts the program again.
     void neustart();
+    // Where a recovery point lies beside the save file, the game is started
+    // once more, now offering it, and the offer gets this answer (none
+    // declines).
+    void wiederherstellungBeantworten(std::optional<Antwort> antwort);
 
     Spiel& spiel() { return *spiel_; }
     ScriptedPlatform& plattform() { return *plattform_; }
@@ -45,7 +51,7 @@ public:
     void protokollieren(std::string zeile);
 
 private:
-    void starten();
+    void starten(bool anbieten, std::optional<Antwort> antwort = {});
     void ausgeben();
 
     std::string verzeichnis_;

@@ -185,6 +185,11 @@ Skript skriptLesen(std::string_view text) {
             s.fehler = SkriptFehler{nr, f};
             return s;
         }
+        if (b.aktion->wort == "wiederherstellen" && !s.befehle.empty()) {
+            s.fehler = SkriptFehler{nr, "wiederherstellen answers the offer at the start and comes before every "
+                                        "other action"};
+            return s;
+        }
         s.befehle.push_back(std::move(b));
     }
     return s;

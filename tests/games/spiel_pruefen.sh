@@ -30,5 +30,10 @@ if ! cmp -s "$spiele/$name.spielstand" "$arbeit/TrevoSpielstand.bin"; then
   cmp "$spiele/$name.spielstand" "$arbeit/TrevoSpielstand.bin"
   fehlschlag=1
 fi
+# An orderly end leaves no recovery point behind.
+if [ "$status" = 0 ] && [ -e "$arbeit/dir/TrevoSpielstand.wiederherstellen" ]; then
+  echo "the orderly end left TrevoSpielstand.wiederherstellen behind"
+  fehlschlag=1
+fi
 if [ $fehlschlag = 0 ]; then echo "$name: transcript and save file as expected"; fi
 exit $fehlschlag

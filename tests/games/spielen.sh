@@ -5,8 +5,9 @@
 #   spielen.sh TREVO_SIM SPIELE NAME ARBEIT
 #
 # SPIELE/NAME.trevo is the script. SPIELE/NAME.start, when present, is the
-# save file the game starts from; SPIELE/NAME.mid, when present, is put
-# beside it as the music file. Afterwards ARBEIT holds the transcript
+# save file the game starts from; SPIELE/NAME.wiederherstellen, when present,
+# the recovery point a crashed run left beside it; SPIELE/NAME.mid, when
+# present, is put beside it as the music file. Afterwards ARBEIT holds the transcript
 # (protokoll), standard error (fehler), the exit status (status) and the
 # save file the game wrote (TrevoSpielstand.bin).
 set -euo pipefail
@@ -15,6 +16,9 @@ sim=$1 spiele=$2 name=$3 arbeit=$4
 rm -rf "$arbeit"
 mkdir -p "$arbeit/dir"
 if [ -f "$spiele/$name.start" ]; then cp "$spiele/$name.start" "$arbeit/dir/TrevoSpielstand.bin"; fi
+if [ -f "$spiele/$name.wiederherstellen" ]; then
+  cp "$spiele/$name.wiederherstellen" "$arbeit/dir/TrevoSpielstand.wiederherstellen"
+fi
 if [ -f "$spiele/$name.mid" ]; then cp "$spiele/$name.mid" "$arbeit/dir/trevo.mid"; fi
 status=0
 "$sim" --dir "$arbeit/dir" "$spiele/$name.trevo" >"$arbeit/protokoll" 2>"$arbeit/fehler" || status=$?

@@ -1,0 +1,94 @@
+// One month step ("Weiter") of a full farm: four herds of 249 grown animals
+// breeding and giving their product, all five fields leased and growing, the
+// feed silo never empty. With the recovery point written to disk at its end
+// (the game as it is), without it, and the point alone. The step has to stay
+// well within one frame (16 ms at 60 Hz).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/geldtext.h"
+#include "app/kontrollform.h"
+#include "fields/felderform.h"
+#include "goods/stores.h"
+#include "livestock/arten.h"
+#include "sim/platform/scriptedplatform.h"
+#include "spiel.h"
+
+namespace {
+
+class Hof {
+public:
+    Hof() {
+        char muster[] = "/tmp/trevo-bench-XXXXXX";
+        verzeichnis_ = mkdtemp(muster);
+        dezimalTrenner = ",";
+    }
+    ~Hof() {
+        spiel_.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(verzeichnis_, ec);
+    }
+    Hof(const Hof&) = delete;
+    Hof& operator=(const Hof&) = delete;
+
+    // A new game made into the full farm.
+    Spiel& starten(bool mitPunkt) {
+        spiel_.reset();
+        plattform_ = std::make_unique<ScriptedPlatform>();
+        spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_.string() + "/", false);
+        if (!mitPunkt) KontrollForm->monatGeschlossen = nullptr;
+        for (TtierForm* h : {static_cast<TtierForm*>(KueheForm), static_cast<TtierForm*>(SchweineForm),
+                             static_cast<TtierForm*>(HuenerForm), static_cast<TtierForm*>(SchafForm)}) {
+            h->setzeMaxMenge(TtierForm::maxTiere);
+            for (int32_t i = 1; i <= TtierForm::maxTiere; ++i)
+                h->gewicht[static_cast<std::size_t>(i)] = static_cast<int16_t>(h->ausgewachsen);
+            h->MehrenCB.checked = true;
+            h->GebenCB.checked = h->GebenCB.visible;
+            h->setzeMenge(0);
+        }
+        FutterForm->setzeMaxMenge(1000000000);
+        FutterForm->setzeMenge(1000000000);
+        for (std::size_t i = 1; i < FelderForm->felder.size() && FelderForm->felder[i]; ++i) {
+            FelderForm->felder[i]->was = 1;
+            FelderForm->felder[i]->wachs = 100;
+        }
+        return *spiel_;
+    }
+
+private:
+    std::filesystem::path verzeichnis_;
+    std::unique_ptr<ScriptedPlatform> plattform_;
+    std::unique_ptr<Spiel> spiel_;
+};
+
+void Monat(benchmark::State& state, bool mitPunkt) {
+    Hof hof;
+    for (auto _ : state) {
+        state.PauseTiming();
+        hof.starten(mitPunkt);
+        state.ResumeTiming();
+        KontrollForm->Button1Click();
+    }
+}
+
+void MonatMitWiederherstellungspunkt(benchmark::State& state) { Monat(state, true); }
+void MonatOhneWiederherstellungspunkt(benchmark::State& state) { Monat(state, false); }
+BENCHMARK(MonatMitWiederherstellungspunkt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MonatOhneWiederherstellungspunkt)->Unit(benchmark::kMicrosecond);
+
+// The snapshot of every window and the synced write of the file.
+void WiederherstellungspunktAllein(benchmark::State& state) {
+    Hof hof;
+    Spiel& spiel = hof.starten(true);
+    for (auto _ : state)
+        if (!spiel.wiederherstellungspunktSetzen()) state.SkipWithError("the point could not be written");
+    state.counters["Bytes"] = static_cast<double>(spiel.stand().size());
+}
+BENCHMARK(WiederherstellungspunktAllein)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,80 @@
+#include "app/wiederherstellung.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+#include <sys/stat.h>
+
+#include "app/spielstand.h"
+
+const char* const wiederherstellungsName = "TrevoSpielstand.wiederherstellen";
+
+namespace {
+
+// A value as the game writes it: an optional minus and digits within 32 bits.
+bool ganzeZahl(const std::optional<std::string>& text, int32_t& wert) {
+    if (!text || text->empty()) return false;
+    const std::string& t = *text;
+    std::size_t i = t[0] == '-' ? 1 : 0;
+    if (i == t.size() || t.size() - i > 10) return false;
+    int64_t v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9') return false;
+        v = v * 10 + (t[i] - '0');
+    }
+    if (t[0] == '-') v = -v;
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) return false;
+    wert = static_cast<int32_t>(v);
+    return true;
+}
+
+}  // namespace
+
+std::string wiederherstellungsPfad(const std::string& spielstandPfad) {
+    const auto pos = spielstandPfad.find_last_of('/');
+    return (pos == std::string::npos ? std::string() : spielstandPfad.substr(0, pos + 1)) + wiederherstellungsName;
+}
+
+Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
+    Wiederherstellungspunkt p;
+    std::string bytes;
+    if (!dateiLesen(pfad, bytes, p.grund)) {
+        if (!p.grund.empty()) p.art = Wiederherstellungspunkt::Art::beschaedigt;
+        return p;
+    }
+    p.art = Wiederherstellungspunkt::Art::beschaedigt;
+    // What a disk leaves of a file it never finished: zeros.
+    if (bytes.find('\0') != std::string::npos) {
+        p.grund = "Sie enthält Nullbytes, die in keinem Spielstand stehen.";
+        return p;
+    }
+    IniDatei ini(std::move(bytes));
+    int32_t geld = 0;
+    if (!ganzeZahl(ini.text("Kontrolle", "monat"), p.monat) || p.monat < 1 || p.monat > 12 ||
+        !ganzeZahl(ini.text("Kontrolle", "jahr"), p.jahr) || !ganzeZahl(ini.text("Kontrolle", "geld"), geld)) {
+        p.grund = "Monat, Jahr oder Guthaben des Spiels fehlen darin oder sind ungültig.";
+        return p;
+    }
+    p.art = Wiederherstellungspunkt::Art::gueltig;
+    p.ini = std::move(ini);
+    return p;
+}
+
+bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spielstandPfad) {
+    struct stat punkt {};
+    struct stat spielstand {};
+    if (::lstat(pfad.c_str(), &punkt) != 0 || ::stat(spielstandPfad.c_str(), &spielstand) != 0) return false;
+    if (!S_ISREG(punkt.st_mode) || !S_ISREG(spielstand.st_mode)) return false;
+    const timespec& a = punkt.st_mtim;
+    const timespec& b = spielstand.st_mtim;
+    return b.tv_sec > a.tv_sec || (b.tv_sec == a.tv_sec && b.tv_nsec > a.tv_nsec);
+}
+
+bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler) {
+    return dateiErsetzen(pfad, bytes, false, fehler);
+}
+
+bool wiederherstellungEntfernen(const std::string& pfad) {
+    // std::remove takes a file or an empty directory.
+    return std::remove(pfad.c_str()) == 0 || errno == ENOENT;
+}
