@@ -34,13 +34,17 @@ void Spiel::erzeugeDialog(T*& global) {
     objekte_.push_back({nullptr, std::move(dialog), [&global] { global = nullptr; }});
 }
 
-Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, bool anbieten) {
+Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, bool anbieten)
+    : Spiel(p, programmVerzeichnis, programmVerzeichnis, anbieten) {}
+
+Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
+             bool anbieten) {
     setzePlattform(&p);
     randSeed = 0;
     futterMangel = false;
     frame_ = std::make_unique<TmainForm>();
     MainForm = frame_.get();
-    frame_->FormCreate(programmVerzeichnis);
+    frame_->FormCreate(programmVerzeichnis, spielstandVerzeichnis);
     spielstand().laden(spielstandDatei);
     wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
     // What writes killed half-way left beside the files is of no use.

@@ -20,6 +20,10 @@ public:
     // in order); without wiederherstellungAnbieten it is left alone and the
     // save file is read as if it were not there.
     Spiel(Plattform& plattform, const std::string& programmVerzeichnis, bool wiederherstellungAnbieten = true);
+    // The same with the save file (and its lock and recovery point) in
+    // spielstandVerzeichnis, where the program's own directory is read-only.
+    Spiel(Plattform& plattform, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
+          bool wiederherstellungAnbieten = true);
     // Without beenden() nothing is saved, as after a crash.
     ~Spiel();
     Spiel(const Spiel&) = delete;

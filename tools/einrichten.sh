@@ -4,6 +4,8 @@
 TREVO_PAKETE=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   libfluidsynth-dev timgm6mb-soundfont fonts-liberation2)
+# Qt's own German texts; the tools that check the desktop entry and AppStream data.
+TREVO_PAKETE+=(qt6-translations-l10n desktop-file-utils appstream)
 
 trevo_pakete_pruefen() {
   local fehlt=()

@@ -8,13 +8,20 @@
 
 TmainForm* MainForm = nullptr;
 
-void TmainForm::FormCreate(const std::string& programmVerzeichnis) {
-    spielstandDatei = programmVerzeichnis;
-    if (!spielstandDatei.empty() && spielstandDatei.back() != '/') spielstandDatei += '/';
+namespace {
+std::string mitTrenner(std::string verzeichnis) {
+    if (!verzeichnis.empty() && verzeichnis.back() != '/') verzeichnis += '/';
+    return verzeichnis;
+}
+}  // namespace
+
+void TmainForm::FormCreate(const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis) {
+    spielstandDatei = mitTrenner(programmVerzeichnis);
     hilfeDatei = spielstandDatei + "trevo.html";
     musikDatei = spielstandDatei + "trevo.mid";
     MusikSpieler& m = plattform().musik();
     if (m.oeffnen(musikDatei) && m.spielen()) musikAn = true;
+    if (!spielstandVerzeichnis.empty()) spielstandDatei = mitTrenner(spielstandVerzeichnis);
     spielstandDatei += "TrevoSpielstand.bin";
     caption = "Trevo";
 }

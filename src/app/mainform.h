@@ -25,8 +25,9 @@ public:
     std::string musikDatei;
 
     // Records the save-file path and the files beside the program, opens
-    // and starts the music (silently absent on failure).
-    void FormCreate(const std::string& programmVerzeichnis);
+    // and starts the music (silently absent on failure). The save file lies
+    // in spielstandVerzeichnis where one is given, else beside the program.
+    void FormCreate(const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis = {});
 
     void NeuesSpiel1Click();
     void FensterAnordnen1Click();

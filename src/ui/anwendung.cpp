@@ -1,10 +1,12 @@
 #include "ui/anwendung.h"
 
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "app/geldtext.h"
 #include "app/plattform.h"
@@ -20,6 +22,11 @@ bool TrevoAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {
 }
 
 void TrevoAnwendung::einrichten() {
+    // The game speaks German whatever the desktop's language: Qt's own menus
+    // and buttons too (the system menu of a window, a text box's edit menu).
+    static QTranslator qtDeutsch;
+    if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtDeutsch);
     if (QStyle* stil = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stil);
     QFont schrift(QStringLiteral("Liberation Sans"));
     schrift.setPointSize(8);

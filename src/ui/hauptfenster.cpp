@@ -21,6 +21,9 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     : spiel_(spiel), plattform_(plattform), flaeche_(new QMdiArea(this)) {
     setWindowTitle(QString::fromStdString(spiel_.frame().caption));
     flaeche_->setBackground(QColor(0, 128, 0));
+    // A window partly outside the working area can be scrolled to.
+    flaeche_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    flaeche_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(flaeche_);
     flaeche_->viewport()->installEventFilter(this);
     menueAnlegen();

@@ -1,7 +1,9 @@
 #include "ui/kindview.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
+#include <QMenu>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -20,6 +22,17 @@ KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inh
     setWindowFlags(flaggen);
     setWindowTitle(QString::fromStdString(fenster_.caption));
     setObjectName(QString::fromStdString(fenster_.name()));
+    if (!fenster_.sizeable) {
+        // Qt offers "Size" on every subwindow; a window of fixed size would
+        // only show the resize cursor. Qt shows it again on each change of
+        // state, so it goes just before the menu opens.
+        QMenu* menue = systemMenu();
+        const QString groesse = QCoreApplication::translate("QMdiSubWindow", "&Size");
+        connect(menue, &QMenu::aboutToShow, this, [menue, groesse] {
+            for (QAction* a : menue->actions())
+                if (a->text() == groesse) a->setVisible(false);
+        });
+    }
     if (QtPlattform* p = QtPlattform::aktuelle()) p->anmelden(fenster_, this);
 }
 

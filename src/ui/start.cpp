@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -13,7 +14,9 @@
 #include <exception>
 #include <unistd.h>
 
+#include "app/mainform.h"
 #include "app/spielstand.h"
+#include "ui/ablage.h"
 #include "spiel.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtplattform.h"
@@ -55,10 +58,11 @@ int laeuftSchon(const QString& programmVerzeichnis) {
 }
 
 int spielenOhneWache(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
-    const SpielstandSperre sperre(programmVerzeichnis.toStdString());
-    if (sperre.belegt()) return laeuftSchon(programmVerzeichnis);
+    const QString ablage = spielstandVerzeichnis(programmVerzeichnis);
+    const SpielstandSperre sperre(ablage.toStdString());
+    if (sperre.belegt()) return laeuftSchon(ablage);
     QtPlattform plattform;
-    Spiel spiel(plattform, programmVerzeichnis.toStdString());
+    Spiel spiel(plattform, programmVerzeichnis.toStdString(), ablage.toStdString());
     // Lives until the save file is written: a second signal during the end
     // is absorbed.
     SignalWache wache;
@@ -67,15 +71,20 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
         HauptFenster rahmen(spiel, plattform);
         QObject::connect(&rahmen, &HauptFenster::geschlossen, [] { QCoreApplication::exit(0); });
         if (std::getenv("TREVO_STARTZEIT")) {
-            QObject::connect(&rahmen, &HauptFenster::erstesBild, [] {
+            QObject::connect(&rahmen, &HauptFenster::erstesBild, [ablage] {
                 std::fprintf(stderr, "Trevo: erstes Bild nach %lld ms\n",
                              static_cast<long long>(startUhr().elapsed()));
+                // Where an installed game looks for its files, for the install test.
+                std::fprintf(stderr, "Trevo: Spielstand in %s\nTrevo: Musik %s\nTrevo: Hilfe %s\n",
+                             qPrintable(QDir(ablage).absolutePath()),
+                             QFile::exists(QString::fromStdString(MainForm->musikDatei)) ? "gefunden" : "fehlt",
+                             QFile::exists(QString::fromStdString(MainForm->hilfeDatei)) ? "gefunden" : "fehlt");
             });
         }
         // A second start on this save file brings this game forward.
         QLocalServer ruf;
         if (sperre.gehalten()) {
-            const QString name = rufName(programmVerzeichnis);
+            const QString name = rufName(ablage);
             // Left by a game that crashed: the lock says none runs.
             QLocalServer::removeServer(name);
             ruf.setSocketOptions(QLocalServer::UserAccessOption);

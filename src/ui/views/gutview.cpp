@@ -31,9 +31,23 @@ GutView::GutView(TgutForm& fenster, QWidget* inhalt, const GutAnordnung& a) : Ki
 }
 
 void GutView::inhaltAuffrischen() {
+    const QString vorher = menge_->text();
     uebernehmen(menge_, form_.MengeLabel);
+    if (menge_->text() != vorher) mengeEinpassen();
     uebernehmen(maxMenge_, form_.MaxMengeLb);
     uebernehmen(groesse_, form_.SizeButton);
     uebernehmen(kaufen_, form_.KaufenButton);
     uebernehmen(verkaufen_, form_.VKaufenButton);
+}
+
+void GutView::mengeEinpassen() {
+    // A long stock ("700 DZentner") would run under the ">>" button: it
+    // breaks before the unit instead.
+    const int platz = groesse_->x() - menge_->x() - 2;
+    const bool passt = menge_->fontMetrics().horizontalAdvance(menge_->text()) <= platz;
+    menge_->setWordWrap(!passt);
+    if (passt)
+        menge_->adjustSize();
+    else
+        menge_->resize(platz, menge_->heightForWidth(platz));
 }

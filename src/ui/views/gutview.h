@@ -42,6 +42,8 @@ protected:
     virtual void handelsKnopfGedrueckt(bool /*kaufen*/, Qt::MouseButton /*taste*/) {}
 
 private:
+    void mengeEinpassen();
+
     TgutForm& form_;
     QLabel* menge_;
     KlickLabel* maxMenge_;
