@@ -3,8 +3,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
+#include "goods/gutform.h"
 #include "goods/stores.h"
 #include "market/preiseform.h"
 #include "ui/gitter.h"
@@ -231,4 +234,26 @@ TEST_F(Views, SiloSymbolIstSchwarzAufKlar) {
         }
     EXPECT_GT(schwarz, 20);
     EXPECT_LT(schwarz, 60);
+}
+
+TEST_F(Views, LangerVorratBleibtNebenDemKnopfLesbar) {
+    starten();
+    for (const char* name : {"RuebenForm", "KueheForm"}) {
+        SCOPED_TRACE(name);
+        auto* v = qobject_cast<GutView*>(view(name));
+        ASSERT_NE(v, nullptr);
+        auto* gut = dynamic_cast<TgutForm*>(&v->fenster());
+        ASSERT_NE(gut, nullptr);
+        for (int32_t menge : {700, 7, 1000, 9999}) {
+            gut->setzeMaxMenge(std::max(gut->maxmenge, menge));
+            ASSERT_TRUE(gut->setzeMenge(menge));
+            v->auffrischen();
+            QLabel* l = v->mengeLabel();
+            EXPECT_LT(l->geometry().right(), v->groesseKnopf()->x()) << l->text().toStdString();
+            // All of the text on one line within the label, and within the window.
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+            EXPECT_GE(l->font().pointSizeF(), 6);
+            EXPECT_LE(l->geometry().bottom(), v->inhalt()->height()) << l->text().toStdString();
+        }
+    }
 }

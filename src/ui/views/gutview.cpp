@@ -1,5 +1,7 @@
 #include "ui/views/gutview.h"
 
+#include <QFontMetrics>
+
 #include "goods/gutform.h"
 #include "ui/sicher.h"
 #include "ui/views/steuer.h"
@@ -41,10 +43,21 @@ void GutView::inhaltAuffrischen() {
 }
 
 void GutView::mengeEinpassen() {
-    // A long stock ("700 DZentner") would run under the ">>" button: it
-    // breaks before the unit instead.
+    // A long stock ("700 DZentner") would run under the ">>" button, and the
+    // silos have no room below for a second line: the text gets smaller,
+    // down to a size still readable, and only then breaks.
     const int platz = groesse_->x() - menge_->x() - 2;
-    const bool passt = menge_->fontMetrics().horizontalAdvance(menge_->text()) <= platz;
+    QFont schrift = inhalt()->font();
+    const qreal normal = schrift.pointSizeF();
+    for (qreal groesse = normal; groesse >= 6; groesse -= 0.5) {
+        schrift.setPointSizeF(groesse);
+        if (QFontMetrics(schrift).horizontalAdvance(menge_->text()) <= platz) break;
+    }
+    const bool passt = QFontMetrics(schrift).horizontalAdvance(menge_->text()) <= platz;
+    if (schrift.pointSizeF() == normal)
+        menge_->setFont(QFont());
+    else
+        menge_->setFont(schrift);
     menge_->setWordWrap(!passt);
     if (passt)
         menge_->adjustSize();
