@@ -11,9 +11,7 @@
 
 #include "app/geldtext.h"
 #include "app/kontrollform.h"
-#include "fields/felderform.h"
-#include "goods/stores.h"
-#include "livestock/arten.h"
+#include "hof.h"
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"
 
@@ -40,21 +38,7 @@ public:
         plattform_ = std::make_unique<ScriptedPlatform>();
         spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_.string() + "/", false);
         if (!mitPunkt) KontrollForm->monatGeschlossen = nullptr;
-        for (TtierForm* h : {static_cast<TtierForm*>(KueheForm), static_cast<TtierForm*>(SchweineForm),
-                             static_cast<TtierForm*>(HuenerForm), static_cast<TtierForm*>(SchafForm)}) {
-            h->setzeMaxMenge(TtierForm::maxTiere);
-            for (int32_t i = 1; i <= TtierForm::maxTiere; ++i)
-                h->gewicht[static_cast<std::size_t>(i)] = static_cast<int16_t>(h->ausgewachsen);
-            h->MehrenCB.checked = true;
-            h->GebenCB.checked = h->GebenCB.visible;
-            h->setzeMenge(0);
-        }
-        FutterForm->setzeMaxMenge(1000000000);
-        FutterForm->setzeMenge(1000000000);
-        for (std::size_t i = 1; i < FelderForm->felder.size() && FelderForm->felder[i]; ++i) {
-            FelderForm->felder[i]->was = 1;
-            FelderForm->felder[i]->wachs = 100;
-        }
+        hofFuellen();
         return *spiel_;
     }
 
