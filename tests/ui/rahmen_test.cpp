@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 #include <csignal>
@@ -96,6 +97,18 @@ TEST_F(Rahmen, FensterStehenWoDasSpielSieHinstellt) {
         EXPECT_EQ(v->windowTitle().toStdString(), v->fenster().caption);
     }
     EXPECT_EQ(rahmen->views().size(), spiel->fenster().size());
+}
+
+TEST_F(Rahmen, EinFensterAusserhalbDerFlaecheLaesstSichHolen) {
+    starten();
+    QMdiArea* flaeche = rahmen->flaeche();
+    KindView* v = view("KontoForm");
+    v->move(flaeche->viewport()->width() - 50, 5);
+    warten();
+    ASSERT_TRUE(QTest::qWaitFor([flaeche] { return flaeche->horizontalScrollBar()->isVisible(); }, 2000));
+    flaeche->horizontalScrollBar()->setValue(flaeche->horizontalScrollBar()->maximum());
+    warten();
+    EXPECT_LE(v->geometry().right(), flaeche->viewport()->width()) << "scrolled into sight";
 }
 
 TEST_F(Rahmen, NurAktivierungenDesSpielersErreichenDieFensterliste) {
