@@ -48,6 +48,12 @@ QIcon TrevoAnwendung::programmSymbol() {
         p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 2, 2);
         p.setBrush(QColor(250, 210, 40));  // sun
         p.drawEllipse(QRectF(9.5, 2, 4.5, 4.5));
+        // The barn, as in the desktop's icon (resources/desktop/trevo.svg).
+        p.setBrush(QColor(184, 58, 42));
+        const QPointF scheune[] = {{2.2, 8.6}, {2.2, 5.6}, {3.9, 4.1}, {5.6, 5.6}, {5.6, 8.6}};
+        p.drawPolygon(scheune, 5);
+        p.setBrush(QColor(90, 35, 24));
+        p.drawRect(QRectF(3.35, 6.6, 1.1, 2));
         p.setBrush(QColor(0, 128, 0));  // field
         p.drawRoundedRect(QRectF(0.5, 8, 15, 7.5), 2, 2);
         p.setPen(QPen(QColor(150, 110, 40), 0.9));  // furrows
