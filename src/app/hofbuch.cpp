@@ -207,10 +207,11 @@ void Hofbuch::beginnen() {
 }
 
 void Hofbuch::neuesSpiel() {
-    if (!zeilen_.empty() || std::any_of(laufend_.begin(), laufend_.end(), [](int64_t w) { return w != 0; })) {
-        HofbuchZeile letzte = zeilen_.empty() ? aktuelleZeile(true) : zeilen_.back();
+    // The old farm's book is kept under its last month. What was booked in
+    // the month the player gave up is not: the windows have started anew.
+    if (!zeilen_.empty()) {
         char datum[32];
-        std::snprintf(datum, sizeof datum, "%04d-%02d", letzte.jahr, letzte.monat);
+        std::snprintf(datum, sizeof datum, "%04d-%02d", zeilen_.back().jahr, zeilen_.back().monat);
         std::string fehler;
         const std::string ziel = beiseite(datum);
         if (!dateiErsetzen(ziel, text(false), true, fehler) && !schreibfehlerGemeldet_) {
