@@ -84,6 +84,10 @@ void HauptFenster::menueAnlegen() {
         if (!hofbuchFenster_) {
             hofbuchFenster_ = new HofbuchFenster(spiel_.hofbuch(), this);
             hofbuchFenster_->setAttribute(Qt::WA_DeleteOnClose);
+            // Over the middle of the frame, where the player looks.
+            QRect platz = hofbuchFenster_->frameGeometry();
+            platz.moveCenter(frameGeometry().center());
+            hofbuchFenster_->move(platz.topLeft());
         }
         hofbuchFenster_->show();
         hofbuchFenster_->raise();

@@ -97,13 +97,18 @@ void Verlaufsbild::zeichne(QPainter& p, const QRectF& r, const Verlauf& v) const
     };
     const auto y = [&](double w) { return plot.bottom() - plot.height() * (w - lo) / (hi - lo); };
 
-    // The years along the bottom, a thin line at every January.
+    // The years along the bottom, a thin line at every January; a label
+    // that would run into the next one or off the chart is left out.
+    double frei = plot.left();
     for (std::size_t i = 0; i < jahre_.size() && i < anzahl; ++i) {
         if (jahre_[i].isEmpty()) continue;
         p.setPen(QPen(QColor(225, 225, 225), 1));
         p.drawLine(QPointF(x(i), plot.top()), QPointF(x(i), plot.bottom()));
+        const double breite = fm.horizontalAdvance(jahre_[i]);
+        if (x(i) + 2 < frei || x(i) + 2 + breite > plot.right()) continue;
         p.setPen(Qt::darkGray);
         p.drawText(QPointF(x(i) + 2, plot.bottom() + fm.ascent() + 2), jahre_[i]);
+        frei = x(i) + 2 + breite + 4;
     }
     p.setPen(Qt::darkGray);
     p.drawText(QRectF(r.left(), plot.top() - fm.height() / 2, plot.left() - r.left() - 4, fm.height()),
@@ -113,6 +118,11 @@ void Verlaufsbild::zeichne(QPainter& p, const QRectF& r, const Verlauf& v) const
     if (lo < 0 && hi > 0) {
         p.setPen(QPen(grenze, 1, Qt::DotLine));
         p.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
+        if (y(0) - plot.top() > fm.height() && plot.bottom() - y(0) > fm.height()) {
+            p.setPen(Qt::darkGray);
+            p.drawText(QRectF(r.left(), y(0) - fm.height() / 2, plot.left() - r.left() - 4, fm.height()),
+                       Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+        }
     }
 
     const auto grenzLinie = [&](const std::vector<double>& g) {
@@ -163,7 +173,8 @@ HofbuchFenster::HofbuchFenster(Hofbuch& buch, QWidget* parent)
     reiter_->addTab(lager_, QStringLiteral("Lager"));
     reiter_->addTab(jahre_, QStringLiteral("Jahre"));
     jahre_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    resize(820, 560);
+    jahre_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    resize(1000, 660);
     auffrischen();
     buch_.geaendert = [this] { auffrischen(); };
 }
@@ -244,9 +255,9 @@ void HofbuchFenster::jahreFuellen() {
     jahre_->clear();
     jahre_->setColumnCount(static_cast<int>(summen.size()));
     jahre_->setRowCount(static_cast<int>(arten.size()) + 3);
-    QStringList zeilenKoepfe;
+    // The year's result first, where the eye lands; the kinds below.
+    QStringList zeilenKoepfe{QStringLiteral("Ergebnis"), QStringLiteral("Einnahmen"), QStringLiteral("Ausgaben")};
     for (std::size_t i : arten) zeilenKoepfe << QString::fromStdString(spalten[i].name);
-    zeilenKoepfe << QStringLiteral("Einnahmen") << QStringLiteral("Ausgaben") << QStringLiteral("Ergebnis");
     jahre_->setVerticalHeaderLabels(zeilenKoepfe);
 
     // The best and the worst year by the result, once there are two to compare.
@@ -281,11 +292,11 @@ void HofbuchFenster::jahreFuellen() {
             }
             jahre_->setItem(zeile++, spalte, item);
         };
-        for (std::size_t i : arten) eintragen(s[i], false);
         const auto j = static_cast<std::size_t>(spalte);
+        eintragen(ergebnis[j], true);
         eintragen(einnahmen[j], true);
         eintragen(ausgaben[j], true);
-        eintragen(ergebnis[j], true);
+        for (std::size_t i : arten) eintragen(s[i], false);
         ++spalte;
     }
     jahre_->setHorizontalHeaderLabels(spaltenKoepfe);
