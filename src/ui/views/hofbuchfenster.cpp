@@ -83,6 +83,10 @@ void Verlaufsbild::zeichne(QPainter& p, const QRectF& r, const Verlauf& v) const
             lo = std::min(lo, w);
             hi = std::max(hi, w);
         }
+    if (v.abNull) {
+        lo = std::min(lo, 0.0);
+        hi = std::max(hi, 0.0);
+    }
     if (hi - lo < 1e-9) {
         hi += 1;
         lo -= 1;
@@ -118,7 +122,7 @@ void Verlaufsbild::zeichne(QPainter& p, const QRectF& r, const Verlauf& v) const
     if (lo < 0 && hi > 0) {
         p.setPen(QPen(grenze, 1, Qt::DotLine));
         p.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
-        if (y(0) - plot.top() > fm.height() && plot.bottom() - y(0) > fm.height()) {
+        if (y(0) - plot.top() > 1.5 * fm.height() && plot.bottom() - y(0) > 1.5 * fm.height()) {
             p.setPen(Qt::darkGray);
             p.drawText(QRectF(r.left(), y(0) - fm.height() / 2, plot.left() - r.left() - 4, fm.height()),
                        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
@@ -216,7 +220,7 @@ void HofbuchFenster::auffrischen() {
     for (int32_t nr = 0; nr < 4; ++nr) {
         const int32_t t = buch_.spalte(Art::tiere, nr);
         QString name = QString::fromStdString(spalten[static_cast<std::size_t>(t)].name);
-        tiere.push_back({name, reihe(t, 1), {}, {}});
+        tiere.push_back({name, reihe(t, 1), {}, {}, true});
         const int32_t b = buch_.spalte(Art::bestand, nr);
         name = QString::fromStdString(spalten[static_cast<std::size_t>(b)].name);
         name.replace(QStringLiteral(" Bestand"), QStringLiteral(" (Bestand und Kapazität)"));
@@ -260,11 +264,20 @@ void HofbuchFenster::jahreFuellen() {
     for (std::size_t i : arten) zeilenKoepfe << QString::fromStdString(spalten[i].name);
     jahre_->setVerticalHeaderLabels(zeilenKoepfe);
 
-    // The best and the worst year by the result, once there are two to compare.
+    // The best and the worst year by the result, once there are two to
+    // compare: among the whole years when there are two of them, for the
+    // first year of a game has ten months and the running one fewer.
+    std::vector<int> monateJeJahr;
+    for (const auto& [jahr, s] : summen)
+        monateJeJahr.push_back(static_cast<int>(std::count_if(
+            buch_.zeilen().begin(), buch_.zeilen().end(), [jahr](const HofbuchZeile& z) { return z.jahr == jahr; })));
+    const bool nurGanze = std::count(monateJeJahr.begin(), monateJeJahr.end(), 12) >= 2;
     int bestes = -1, schlechtestes = -1;
-    if (ergebnis.size() >= 2) {
-        bestes = static_cast<int>(std::max_element(ergebnis.begin(), ergebnis.end()) - ergebnis.begin());
-        schlechtestes = static_cast<int>(std::min_element(ergebnis.begin(), ergebnis.end()) - ergebnis.begin());
+    for (int j = 0; j < static_cast<int>(ergebnis.size()) && ergebnis.size() >= 2; ++j) {
+        if (nurGanze && monateJeJahr[static_cast<std::size_t>(j)] != 12) continue;
+        const int64_t e = ergebnis[static_cast<std::size_t>(j)];
+        if (bestes < 0 || e > ergebnis[static_cast<std::size_t>(bestes)]) bestes = j;
+        if (schlechtestes < 0 || e < ergebnis[static_cast<std::size_t>(schlechtestes)]) schlechtestes = j;
     }
     QStringList spaltenKoepfe;
     int spalte = 0;

@@ -20,6 +20,8 @@ struct Verlauf {
     // Bounds per month (capacity) or constant (prices); empty when none.
     std::vector<double> oben;
     std::vector<double> unten;
+    // Counts are drawn from zero up, so that one animal is not a full chart.
+    bool abNull = false;
 };
 
 // Draws its charts side by side in a grid, the months along the bottom.
