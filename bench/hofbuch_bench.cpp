@@ -1,0 +1,58 @@
+// A month step with the logbook window open after ten years of play: the
+// step itself with the book written to disk, the window reading the 120 rows
+// again, and the charts of the prices (the busiest page) drawn. All of it has
+// to stay within one frame (16 ms at 60 Hz).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTabWidget>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/geldtext.h"
+#include "app/hofbuch.h"
+#include "app/kontrollform.h"
+#include "sim/platform/scriptedplatform.h"
+#include "spiel.h"
+#include "ui/views/hofbuchfenster.h"
+
+namespace {
+
+void MonatMitOffenemHofbuch(benchmark::State& state) {
+    char muster[] = "/tmp/trevo-bench-XXXXXX";
+    const std::filesystem::path verzeichnis = mkdtemp(muster);
+    dezimalTrenner = ",";
+    {
+        ScriptedPlatform plattform;
+        Spiel spiel(plattform, verzeichnis.string() + "/", false);
+        // The recovery point has a benchmark of its own.
+        KontrollForm->monatGeschlossen = nullptr;
+        for (int i = 0; i < 120; ++i) KontrollForm->Button1Click();
+        HofbuchFenster fenster(spiel.hofbuch());
+        fenster.resize(1000, 660);
+        fenster.reiter()->setCurrentWidget(fenster.preise());
+        for (auto _ : state) {
+            KontrollForm->Button1Click();
+            const QImage bild = fenster.preise()->grab().toImage();
+            benchmark::DoNotOptimize(bild.constBits());
+        }
+        state.counters["Zeilen"] = static_cast<double>(spiel.hofbuch().zeilen().size());
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(verzeichnis, ec);
+}
+BENCHMARK(MonatMitOffenemHofbuch)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
