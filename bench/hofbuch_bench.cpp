@@ -21,7 +21,10 @@
 
 namespace {
 
-void MonatMitOffenemHofbuch(benchmark::State& state) {
+// Ten years played, the window open on the prices; then mess(spiel, fenster)
+// measured again and again.
+template <class F>
+void zehnJahre(benchmark::State& state, F mess) {
     char muster[] = "/tmp/trevo-bench-XXXXXX";
     const std::filesystem::path verzeichnis = mkdtemp(muster);
     dezimalTrenner = ",";
@@ -34,17 +37,33 @@ void MonatMitOffenemHofbuch(benchmark::State& state) {
         HofbuchFenster fenster(spiel.hofbuch());
         fenster.resize(1000, 660);
         fenster.reiter()->setCurrentWidget(fenster.preise());
-        for (auto _ : state) {
-            KontrollForm->Button1Click();
-            const QImage bild = fenster.preise()->grab().toImage();
-            benchmark::DoNotOptimize(bild.constBits());
-        }
+        for (auto _ : state) mess(fenster);
         state.counters["Zeilen"] = static_cast<double>(spiel.hofbuch().zeilen().size());
     }
     std::error_code ec;
     std::filesystem::remove_all(verzeichnis, ec);
 }
+
+QImage preiseZeichnen(HofbuchFenster& f) { return f.preise()->grab().toImage(); }
+
+// The whole of it: the step, the book written, the window reading it, the
+// prices drawn.
+void MonatMitOffenemHofbuch(benchmark::State& state) {
+    zehnJahre(state, [](HofbuchFenster& f) {
+        KontrollForm->Button1Click();
+        benchmark::DoNotOptimize(preiseZeichnen(f).constBits());
+    });
+}
+// The parts: the step with the book and the window's reading, and the drawing.
+void MonatOhneZeichnen(benchmark::State& state) {
+    zehnJahre(state, [](HofbuchFenster&) { KontrollForm->Button1Click(); });
+}
+void PreiseZeichnen(benchmark::State& state) {
+    zehnJahre(state, [](HofbuchFenster& f) { benchmark::DoNotOptimize(preiseZeichnen(f).constBits()); });
+}
 BENCHMARK(MonatMitOffenemHofbuch)->Unit(benchmark::kMicrosecond);
+BENCHMARK(MonatOhneZeichnen)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PreiseZeichnen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

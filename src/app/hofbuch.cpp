@@ -222,6 +222,7 @@ void Hofbuch::neuesSpiel() {
         }
     }
     zeilen_.clear();
+    vergessen();
     beginnen();
     schreiben(false);
     if (geaendert) geaendert();
@@ -234,24 +235,35 @@ std::string Hofbuch::beiseite(const std::string& zusatz) const {
     return name;
 }
 
+std::string Hofbuch::zeilenText(const HofbuchZeile& z) const {
+    std::string t = std::to_string(z.jahr) + ";" + std::to_string(z.monat) + ";" +
+                    (z.laufend ? laufendText : abgeschlossenText);
+    for (std::size_t i = 0; i < spalten_.size(); ++i) t += ";" + zahlText(z.werte[i], spalten_[i].nachkomma);
+    return t + "\r\n";
+}
+
 std::string Hofbuch::text(bool mitLaufendem) const {
     std::string t(bom);
     t += "Jahr;Monat;Stand";
     for (const HofbuchSpalte& s : spalten_) t += ";" + s.name;
     t += "\r\n";
-    const auto zeile = [&t, this](const HofbuchZeile& z) {
-        t += std::to_string(z.jahr) + ";" + std::to_string(z.monat) + ";" + (z.laufend ? laufendText : abgeschlossenText);
-        for (std::size_t i = 0; i < spalten_.size(); ++i) t += ";" + zahlText(z.werte[i], spalten_[i].nachkomma);
-        t += "\r\n";
-    };
-    for (const HofbuchZeile& z : zeilen_) zeile(z);
-    if (mitLaufendem) zeile(aktuelleZeile(true));
+    // The rows only grow while the game runs: each is written out once.
+    if (zeilenImText_ > zeilen_.size()) {
+        zeilenImText_ = 0;
+        zeilenText_.clear();
+    }
+    for (; zeilenImText_ < zeilen_.size(); ++zeilenImText_) zeilenText_ += zeilenText(zeilen_[zeilenImText_]);
+    t += zeilenText_;
+    if (mitLaufendem) t += zeilenText(aktuelleZeile(true));
     return t;
 }
 
 bool Hofbuch::schreiben(bool mitLaufendem) {
     std::string fehler;
-    if (dateiErsetzen(pfad_, text(mitLaufendem), true, fehler)) return true;
+    // Synced only at the orderly end: the two syncs of a month would double
+    // what the recovery point already waits for. A killed game still finds
+    // the book whole; a power cut may find it a few months behind.
+    if (dateiErsetzen(pfad_, text(mitLaufendem), true, fehler, mitLaufendem)) return true;
     // Told once a run; the rows stay in memory and go with the next month.
     if (!schreibfehlerGemeldet_) {
         schreibfehlerGemeldet_ = true;
@@ -319,6 +331,7 @@ bool Hofbuch::lesen(const std::string& bytes, std::vector<HofbuchZeile>& zeilen,
 void Hofbuch::angleichen(bool neuesSpiel) {
     liegengebliebeneEntfernen(pfad_, true);
     zeilen_.clear();
+    vergessen();
     beginnen();
     std::string bytes;
     std::string fehler;
@@ -342,6 +355,7 @@ void Hofbuch::angleichen(bool neuesSpiel) {
     }
     if (neuesSpiel) {
         zeilen_ = std::move(gelesen);
+        vergessen();
         this->neuesSpiel();
         return;
     }
@@ -357,6 +371,7 @@ void Hofbuch::angleichen(bool neuesSpiel) {
         gelesen.pop_back();
     }
     zeilen_ = std::move(gelesen);
+    vergessen();
     const auto endeSpalte = static_cast<std::size_t>(spalte(Art::ende));
     if (offen) {
         for (std::size_t i = 0; i < spalten_.size(); ++i)
@@ -374,3 +389,8 @@ void Hofbuch::angleichen(bool neuesSpiel) {
 }
 
 void Hofbuch::sichern() { schreiben(true); }
+
+void Hofbuch::vergessen() {
+    zeilenImText_ = 0;
+    zeilenText_.clear();
+}

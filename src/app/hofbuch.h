@@ -79,6 +79,9 @@ private:
     HofbuchZeile aktuelleZeile(bool laufend) const;
     int32_t buchungsArt(const std::string& bemerkung) const;
     std::string beiseite(const std::string& zusatz) const;
+    std::string zeilenText(const HofbuchZeile& z) const;
+    // The rows were replaced: the text is made anew.
+    void vergessen();
 
     std::string pfad_;
     std::vector<HofbuchSpalte> spalten_;
@@ -88,4 +91,7 @@ private:
     std::vector<int64_t> laufend_;  // the running month's bookings by column
     int64_t anfang_ = 0;            // the balance the running month began with
     bool schreibfehlerGemeldet_ = false;
+    // The completed rows as written, and how many of them.
+    mutable std::string zeilenText_;
+    mutable std::size_t zeilenImText_ = 0;
 };
