@@ -38,7 +38,8 @@ struct HofbuchZeile {
 
 class Hofbuch : public KontoBeobachter {
 public:
-    // Stores and herds are read from these windows, in this order.
+    // The columns come from the running game's windows: its goods, stores,
+    // herds and fields.
     explicit Hofbuch(std::string pfad);
 
     // Makes the book agree with the game that starts now, from the save file
@@ -73,8 +74,7 @@ private:
     void spaltenAnlegen();
     void beginnen();
     bool schreiben(bool mitLaufendem);
-    // The book read from text, or why it is not ours; pending is set to the
-    // running month when there is one.
+    // The rows of a book's text, or why it is not a book of this game.
     bool lesen(const std::string& bytes, std::vector<HofbuchZeile>& zeilen, std::string& grund) const;
     HofbuchZeile aktuelleZeile(bool laufend) const;
     int32_t buchungsArt(const std::string& bemerkung) const;
