@@ -1,6 +1,7 @@
 #include "spiel.h"
 
 #include "app/anzahlform.h"
+#include "app/hofbuch.h"
 #include "app/kindform.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
@@ -71,6 +72,10 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     erzeugeFenster(RuebenForm);
     erzeugeDialog(TierKaufForm);
     KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
+    // The book follows the game as it starts, from whichever file that is.
+    hofbuch_ = std::make_unique<Hofbuch>(hofbuchPfad(spielstandDatei));
+    hofbuch_->angleichen(!spielstand().ini().lesen("Kontrolle", "monat"));
+    KontrollForm->beobachter = hofbuch_.get();
 }
 
 Spiel::~Spiel() {
@@ -91,6 +96,7 @@ void Spiel::lesefehlerMelden() {
 
 bool Spiel::beenden() {
     if (beendet_) return true;
+    hofbuch_->sichern();
     abbauen(true);
     const Spielstand& s = spielstand();
     std::string fehler;
@@ -168,6 +174,7 @@ bool Spiel::wiederherstellungspunktSetzen() {
 
 void Spiel::abbauen(bool sichern) {
     beendet_ = true;
+    if (KontrollForm) KontrollForm->beobachter = nullptr;
     for (auto it = objekte_.rbegin(); it != objekte_.rend(); ++it) {
         if (it->kind) {
             if (sichern) it->kind->speichern();

@@ -11,6 +11,7 @@ class Plattform;
 class TmainForm;
 class TkindForm;
 class TDialog;
+class Hofbuch;
 
 class Spiel {
 public:
@@ -47,6 +48,9 @@ public:
     // The game continues from the recovery point the player accepted.
     bool wiederhergestellt() const { return wiederhergestellt_; }
 
+    // The farm's logbook beside the save file.
+    Hofbuch& hofbuch() { return *hofbuch_; }
+
     TmainForm& frame() { return *frame_; }
     // The game windows in creation order.
     const std::vector<TkindForm*>& fenster() const { return fenster_; }
@@ -72,6 +76,7 @@ private:
     std::unique_ptr<TmainForm> frame_;
     std::vector<Objekt> objekte_;
     std::vector<TkindForm*> fenster_;
+    std::unique_ptr<Hofbuch> hofbuch_;
     bool beendet_ = false;
     std::string wiederherstellung_;
     bool wiederhergestellt_ = false;

@@ -51,10 +51,12 @@ for name in "${namen[@]}"; do
   fi
   cp "$arbeit/$name/protokoll" "$spiele/$name.protokoll"
   cp "$arbeit/$name/TrevoSpielstand.bin" "$spiele/$name.spielstand"
+  # A logbook is compared only where the game keeps one as an expectation.
+  if [ -f "$spiele/$name.hofbuch" ]; then cp "$arbeit/$name/TrevoHofbuch.csv" "$spiele/$name.hofbuch"; fi
 done
 
 # What changed, for review; expectations of new games are listed as new.
 git --no-pager diff --stat -- "$spiele"
-git --no-pager diff --text -- "$spiele/*.protokoll" "$spiele/*.spielstand"
+git --no-pager diff --text -- "$spiele/*.protokoll" "$spiele/*.spielstand" "$spiele/*.hofbuch"
 git status --short -- "$spiele" | grep '^??' || true
 exit $fehler

@@ -30,6 +30,7 @@ void TKontrollForm::neu() {
     setzeDatum(3, 2001);
     geld = 1000000;
     buchen(0, "");
+    if (beobachter) beobachter->neuesSpiel();
 }
 
 void TKontrollForm::platz() {
@@ -73,6 +74,7 @@ void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung) {
     if (!bemerkung.empty()) {
         if (KontoForm) KontoForm->eintragen(bewegt, bemerkung);
         plattform().gebucht(bewegt, bemerkung);
+        if (beobachter) beobachter->gebucht(bewegt, bemerkung);
     }
 }
 
@@ -97,6 +99,7 @@ void TKontrollForm::Button1Click() {
         plattform().spieleKlang("BOING");
         plattform().meldung(MeldungsArt::Warnung, "Wegen Futtermangel sind einige Tiere gestorben!", Knoepfe::OK);
     }
+    if (beobachter) beobachter->monatGebucht();
     ++monat;
     if (monat > 12) {
         monat = 1;

@@ -15,6 +15,18 @@ extern bool futterMangel;
 extern const std::array<const char*, 13> monatsNamen;        // 1..12
 extern const std::array<int32_t, 13> mittelTemperatur;        // 1..12
 
+// Watches the money and the calendar without taking part: the farm's logbook.
+class KontoBeobachter {
+public:
+    virtual ~KontoBeobachter() = default;
+    // What really reached the account, with its remark.
+    virtual void gebucht(int32_t bewegt, const std::string& bemerkung) = 0;
+    // Every window has made its monthly step; the calendar has not turned.
+    virtual void monatGebucht() = 0;
+    // The player started again from the beginning.
+    virtual void neuesSpiel() = 0;
+};
+
 class TKontrollForm : public TkindForm {
 public:
     TKontrollForm();
@@ -47,6 +59,7 @@ public:
     // Runs when a month step has ended and the calendar has turned: the
     // game's recovery point.
     std::function<void()> monatGeschlossen;
+    KontoBeobachter* beobachter = nullptr;
 };
 
 extern TKontrollForm* KontrollForm;

@@ -72,7 +72,7 @@ bool zielVon(const std::string& pfad, std::string& ziel, std::string& fehler) {
 // Writes daten to a file of a new, unique name in verzeichnis, created
 // exclusively and synced; returns its path, or an empty text and fehler.
 std::string neueDatei(const std::string& verzeichnis, const std::string& name, const std::string& daten,
-                      const struct stat* vorbild, std::string& fehler) {
+                      const struct stat* vorbild, std::string& fehler, bool syncen = true) {
     static unsigned zaehler = 0;
     std::string tmp;
     int fd = -1;
@@ -86,7 +86,7 @@ std::string neueDatei(const std::string& verzeichnis, const std::string& name, c
     }
     // The replaced file keeps its permissions.
     if (vorbild) ::fchmod(fd, vorbild->st_mode & 07777);
-    bool ok = allesSchreiben(fd, daten) && ::fsync(fd) == 0;
+    bool ok = allesSchreiben(fd, daten) && (!syncen || ::fsync(fd) == 0);
     if (!ok) fehler = systemFehlerText(errno);
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -213,7 +213,8 @@ void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen)
     ::closedir(d);
 }
 
-bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler) {
+bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler,
+                   bool syncen) {
     // A symbolic link stays a link: its target is replaced, in the target's
     // own directory, where the rename is atomic.
     std::string ziel = pfad;
@@ -221,14 +222,14 @@ bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verkn
     const std::string verzeichnis = verzeichnisVon(ziel);
     struct stat alt {};
     const bool gibtEs = ::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
-    const std::string tmp = neueDatei(verzeichnis, nameVon(ziel), daten, gibtEs ? &alt : nullptr, fehler);
+    const std::string tmp = neueDatei(verzeichnis, nameVon(ziel), daten, gibtEs ? &alt : nullptr, fehler, syncen);
     if (tmp.empty()) return false;
     if (::rename(tmp.c_str(), ziel.c_str()) != 0) {
         fehler = systemFehlerText(errno);
         ::unlink(tmp.c_str());
         return false;
     }
-    verzeichnisSyncen(verzeichnis);
+    if (syncen) verzeichnisSyncen(verzeichnis);
     return true;
 }
 

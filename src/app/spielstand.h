@@ -78,7 +78,10 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
 // verknuepfungFolgen a symbolic link's target is replaced and the link stays;
 // without, a link in its place is replaced by the file. On failure the old
 // file stays, no temporary file is left, and fehler says why in German.
-bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler);
+// Without syncen the file is still replaced in one piece for every process,
+// but a power cut may find the old one.
+bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler,
+                   bool syncen = true);
 // Removes the temporary files that writers of pfad (or of its link's target)
 // left when they were killed half-way: those of processes no longer alive.
 void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen);

@@ -12,6 +12,7 @@
 #include "app/kindform.h"
 #include "app/mainform.h"
 #include "spiel.h"
+#include "ui/views/hofbuchfenster.h"
 #include "ui/kindview.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
@@ -55,6 +56,7 @@ void HauptFenster::menueAnlegen() {
     neuesSpiel_ = trevo->addAction(QStringLiteral("&Neues Spiel"));
     anordnen_ = trevo->addAction(QStringLiteral("Fenster &Anordnen"));
     musik_ = trevo->addAction(QStringLiteral("Hintergrund &Musik ein-/ausschalten"));
+    hofbuch_ = trevo->addAction(QStringLiteral("Hof&buch"));
     trevo->addSeparator();
     ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
     // "&Hilfe" is an item of the menu bar itself, without a menu.
@@ -80,6 +82,19 @@ void HauptFenster::menueAnlegen() {
         sicher([] {
             if (MainForm) MainForm->hilfeClick();
         });
+    });
+    connect(hofbuch_, &QAction::triggered, this, [this] {
+        if (!hofbuchFenster_) {
+            hofbuchFenster_ = new HofbuchFenster(spiel_.hofbuch(), this);
+            hofbuchFenster_->setAttribute(Qt::WA_DeleteOnClose);
+            // Over the middle of the frame, where the player looks.
+            QRect platz = hofbuchFenster_->frameGeometry();
+            platz.moveCenter(frameGeometry().center());
+            hofbuchFenster_->move(platz.topLeft());
+        }
+        hofbuchFenster_->show();
+        hofbuchFenster_->raise();
+        hofbuchFenster_->activateWindow();
     });
     // Closing the frame ends the game, whichever way it is closed.
     connect(ende_, &QAction::triggered, this, &QWidget::close);

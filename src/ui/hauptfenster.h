@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/views/hofbuchfenster.h"
+
 class KindView;
 class QAction;
 class QMdiArea;
@@ -43,6 +45,9 @@ public:
     QAction* musikAktion() const { return musik_; }
     QAction* endeAktion() const { return ende_; }
     QAction* hilfeAktion() const { return hilfe_; }
+    QAction* hofbuchAktion() const { return hofbuch_; }
+    // The logbook's window while it is open.
+    HofbuchFenster* hofbuchFenster() const { return hofbuchFenster_; }
 
 signals:
     // The working area has been painted for the first time.
@@ -73,4 +78,6 @@ private:
     QAction* musik_ = nullptr;
     QAction* ende_ = nullptr;
     QAction* hilfe_ = nullptr;
+    QAction* hofbuch_ = nullptr;
+    QPointer<HofbuchFenster> hofbuchFenster_;
 };

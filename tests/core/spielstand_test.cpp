@@ -54,9 +54,11 @@ std::string inhalt(const fs::path& p) {
     return s.str();
 }
 
+// The save files in a directory; the logbook beside them has tests of its own.
 std::vector<std::string> dateienIn(const fs::path& verzeichnis) {
     std::vector<std::string> namen;
-    for (const auto& e : fs::directory_iterator(verzeichnis)) namen.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(verzeichnis))
+        if (!e.path().filename().string().starts_with("TrevoHofbuch")) namen.push_back(e.path().filename().string());
     std::sort(namen.begin(), namen.end());
     return namen;
 }

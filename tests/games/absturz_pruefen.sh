@@ -15,6 +15,7 @@ mkdir -p "$arbeit/erwartet"
 dir=$arbeit/dir punkt=$arbeit/dir/TrevoSpielstand.wiederherstellen
 namen=(Januar Febuar März April Mai Juni Juli August September Oktober November Dezember)
 fehlschlag=0
+buchpruefung=$(dirname "$0")/hofbuch_pruefen.sh
 fehler() {
   echo "round $runde (killed after $pause s): $*"
   fehlschlag=1
@@ -78,7 +79,9 @@ for runde in $(seq "$runden"); do
   wie=$arbeit/ohne/TrevoSpielstand.bin
   [ -n "$antwort" ] && wie=$(erwartet "$k")
   cmp -s "$dir/TrevoSpielstand.bin" "$wie" || fehler "after the start ($antwort) the save file is not $wie"
-  [ "$(ls -A "$dir")" = TrevoSpielstand.bin ] || fehler "left behind: $(ls -A "$dir" | tr '\n' ' ')"
+  [ "$(ls -A "$dir" | grep -v '^TrevoHofbuch-')" = "$(printf 'TrevoHofbuch.csv\nTrevoSpielstand.bin')" ] || fehler "left behind: $(ls -A "$dir" | tr '\n' ' ')"
+  # The logbook holds no month the game it goes on with has not lived.
+  "$buchpruefung" "$dir/TrevoHofbuch.csv" "$dir/TrevoSpielstand.bin" || fehler "the logbook does not agree with the save file"
 done
 [ $fehlschlag = 0 ] && echo "$runden rounds, each killed at a random moment, recovered as expected"
 exit $fehlschlag

@@ -30,6 +30,18 @@ if ! cmp -s "$spiele/$name.spielstand" "$arbeit/TrevoSpielstand.bin"; then
   cmp "$spiele/$name.spielstand" "$arbeit/TrevoSpielstand.bin"
   fehlschlag=1
 fi
+# The logbook adds up and agrees with the save file; where NAME.hofbuch is
+# there, byte for byte.
+if [ "$status" = 0 ] && [ -f "$arbeit/TrevoHofbuch.csv" ] &&
+  ! "$hier/hofbuch_pruefen.sh" "$arbeit/TrevoHofbuch.csv" "$arbeit/TrevoSpielstand.bin"; then
+  echo "the logbook does not agree with the save file"
+  fehlschlag=1
+fi
+if [ -f "$spiele/$name.hofbuch" ] && ! cmp -s "$spiele/$name.hofbuch" "$arbeit/TrevoHofbuch.csv"; then
+  echo "logbook differs from $name.hofbuch:"
+  diff -u "$spiele/$name.hofbuch" "$arbeit/TrevoHofbuch.csv" | head -100
+  fehlschlag=1
+fi
 # An orderly end leaves no recovery point behind.
 if [ "$status" = 0 ] && [ -e "$arbeit/dir/TrevoSpielstand.wiederherstellen" ]; then
   echo "the orderly end left TrevoSpielstand.wiederherstellen behind"

@@ -9,7 +9,7 @@
 # the recovery point a crashed run left beside it; SPIELE/NAME.mid, when
 # present, is put beside it as the music file. Afterwards ARBEIT holds the transcript
 # (protokoll), standard error (fehler), the exit status (status) and the
-# save file the game wrote (TrevoSpielstand.bin).
+# save file the game wrote (TrevoSpielstand.bin) and its logbook (TrevoHofbuch.csv).
 set -euo pipefail
 sim=$1 spiele=$2 name=$3 arbeit=$4
 
@@ -24,3 +24,4 @@ status=0
 "$sim" --dir "$arbeit/dir" "$spiele/$name.trevo" >"$arbeit/protokoll" 2>"$arbeit/fehler" || status=$?
 echo "$status" >"$arbeit/status"
 if [ -f "$arbeit/dir/TrevoSpielstand.bin" ]; then cp "$arbeit/dir/TrevoSpielstand.bin" "$arbeit/TrevoSpielstand.bin"; fi
+if [ -f "$arbeit/dir/TrevoHofbuch.csv" ]; then cp "$arbeit/dir/TrevoHofbuch.csv" "$arbeit/TrevoHofbuch.csv"; fi

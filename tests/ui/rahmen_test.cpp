@@ -43,7 +43,7 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
     EXPECT_EQ(leiste[0]->text(), "&Trevo");
     ASSERT_NE(leiste[0]->menu(), nullptr);
     EXPECT_EQ(menuePunkte(leiste[0]->menu()),
-              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hintergrund &Musik ein-/ausschalten", "-",
+              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hintergrund &Musik ein-/ausschalten", "Hof&buch", "-",
                            "Programm be&enden"}));
     // "&Hilfe" is an item of the bar itself, reached with F1.
     EXPECT_EQ(leiste[1]->text(), "&Hilfe");

@@ -1,0 +1,179 @@
+// The logbook beside the save file: it follows the game the start chooses
+// after a crash, a new game keeps the old book, and a foreign or damaged book
+// is put aside with one warning. (Whole games and their sums:
+// tests/games/hofbuch.trevo and hofbuch_pruefen.sh.)
+#include <gtest/gtest.h>
+
+#include "app/hofbuch.h"
+#include "app/kontrollform.h"
+#include "app/mainform.h"
+#include "spielumgebung.h"
+
+namespace {
+
+std::string inhalt(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+std::filesystem::path buch(const Spielumgebung& u) { return u.verzeichnis / "TrevoHofbuch.csv"; }
+
+std::vector<std::string> zeilenVon(const std::string& text) {
+    std::vector<std::string> z;
+    std::stringstream s(text);
+    for (std::string l; std::getline(s, l);) z.push_back(l);
+    return z;
+}
+
+std::string warnungen(Spielumgebung& u) {
+    std::string w;
+    for (const std::string& z : u.plattform.leeren())
+        if (z.starts_with("meldung\tWarnung")) w += z + "\n";
+    return w;
+}
+
+void monate(int n) {
+    for (int i = 0; i < n; ++i) KontrollForm->Button1Click();
+}
+
+}  // namespace
+
+// Three months saved in order, two more and a crash. Declining the recovery
+// point, the game goes on in June: the crashed months leave the book. Taking
+// it, the book keeps them.
+TEST(Hofbuch, FolgtDemSpielstandNachDemAbsturz) {
+    for (const bool nehmen : {false, true}) {
+        Spielumgebung u;
+        u.starten();
+        monate(3);
+        ASSERT_TRUE(u.beenden());
+        u.spiel.reset();
+        u.starten();
+        monate(2);
+        const std::string vorDemAbsturz = inhalt(buch(u));
+        u.spiel.reset();  // killed: no orderly end
+
+        u.plattform.antworten.push_back(nehmen ? Antwort::Ja : Antwort::Nein);
+        u.starten();
+        const Hofbuch& b = u.spiel->hofbuch();
+        ASSERT_EQ(b.zeilen().size(), nehmen ? 5u : 3u);
+        EXPECT_EQ(b.zeilen().back().monat, nehmen ? 7 : 5);
+        EXPECT_EQ(KontrollForm->monat, nehmen ? 8 : 6);
+        // On the disk as well, before the first month of the new run.
+        const std::vector<std::string> datei = zeilenVon(inhalt(buch(u)));
+        EXPECT_EQ(zeilenVon(vorDemAbsturz).size(), 6u);
+        EXPECT_EQ(datei.size(), b.zeilen().size() + 1);
+        EXPECT_TRUE(warnungen(u).empty());
+        monate(1);
+        EXPECT_EQ(b.zeilen().size(), nehmen ? 6u : 4u);
+    }
+}
+
+// Bookings made before the player quits belong to the month they were made
+// in, though it ends in the next run.
+TEST(Hofbuch, LaufenderMonatUeberstehtDenNeustart) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->buchen(-5000, "Düngemittel");
+    KontrollForm->buchen(1234, "Kühe Verkauf");
+    u.neustart();
+    KontrollForm->buchen(-100, "Düngemittel");
+    monate(1);
+    const Hofbuch& b = u.spiel->hofbuch();
+    ASSERT_EQ(b.zeilen().size(), 1u);
+    const auto wert = [&](const char* name) {
+        for (std::size_t i = 0; i < b.spalten().size(); ++i)
+            if (b.spalten()[i].name == name) return b.zeilen()[0].werte[i];
+        ADD_FAILURE() << "no column " << name;
+        return int64_t{0};
+    };
+    EXPECT_EQ(wert("Düngemittel"), -5100);
+    EXPECT_EQ(wert("Kühe Verkauf"), 1234);
+    EXPECT_EQ(wert("Guthaben am Monatsanfang"), 1000000);
+    EXPECT_EQ(wert("Sonstiges"), 0);
+
+    // A balance edited by hand while the game was away is kept apart, so
+    // that the month still adds up.
+    u.beenden();
+    u.spiel.reset();
+    std::string stand = u.datei();
+    const std::size_t g = stand.find("geld=");
+    stand.replace(g, stand.find('\r', g) - g, "geld=2000000");
+    u.schreibeDatei(stand);
+    u.starten();
+    monate(1);
+    const Hofbuch& c = u.spiel->hofbuch();
+    ASSERT_EQ(c.zeilen().size(), 2u);
+    const HofbuchZeile& z = c.zeilen().back();
+    const int64_t ende = c.zeilen().front().werte[static_cast<std::size_t>(c.spalte(HofbuchSpalte::Art::ende))];
+    EXPECT_EQ(z.werte[static_cast<std::size_t>(c.spalte(HofbuchSpalte::Art::anfang))], ende);
+    int64_t sonstiges = 0;
+    for (std::size_t i = 0; i < c.spalten().size(); ++i)
+        if (c.spalten()[i].name == "Sonstiges") sonstiges = z.werte[i];
+    EXPECT_EQ(sonstiges, 2000000 - ende);
+}
+
+// "Neues Spiel" and a start without a save file keep the old book under its
+// last month; the new one begins empty.
+TEST(Hofbuch, NeuesSpielBehaeltDasAlteBuch) {
+    Spielumgebung u;
+    u.starten();
+    monate(2);
+    const std::string alt = inhalt(buch(u));
+    u.plattform.antworten.push_back(Antwort::OK);
+    MainForm->NeuesSpiel1Click();
+    EXPECT_EQ(inhalt(u.verzeichnis / "TrevoHofbuch-2001-04.csv"), alt);
+    EXPECT_TRUE(u.spiel->hofbuch().zeilen().empty());
+    monate(1);
+    u.beenden();
+    u.spiel.reset();
+
+    std::filesystem::remove(u.dateiPfad());
+    const std::string zweites = inhalt(buch(u));
+    u.starten();
+    EXPECT_EQ(inhalt(u.verzeichnis / "TrevoHofbuch-2001-04-2.csv"), zweites) << "the same last month: a name of its own";
+    EXPECT_EQ(zeilenVon(inhalt(buch(u))).size(), 1u);
+    EXPECT_TRUE(warnungen(u).empty());
+}
+
+// A book of another farm layout, a row cut short, a date out of order: each
+// is put aside untouched with one warning, and the game goes on with a new
+// book.
+TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
+    Spielumgebung vorlage;
+    vorlage.starten();
+    monate(2);
+    vorlage.beenden();
+    const std::string gut = inhalt(buch(vorlage));
+    const std::string spielstand = vorlage.datei();
+    std::vector<std::string> getauscht = zeilenVon(gut);
+    std::swap(getauscht[1], getauscht[2]);
+    std::string vertauscht;
+    for (const std::string& z : getauscht) vertauscht += z + "\n";
+    const std::vector<std::pair<std::string, std::string>> faelle = {
+        {"Datum;Umsatz\r\n1.1.2001;12,00\r\n", "Die Kopfzeile ist nicht die eines Hofbuchs dieses Spiels."},
+        {gut.substr(0, gut.size() - 10), "Zeile 4 hat"},
+        {vertauscht, "Zeile 3 steht nicht in der Reihenfolge der Monate."},
+        {std::string(gut).replace(gut.find(";-"), 2, ";x"), "keine Zahl"},
+    };
+    for (const auto& [bytes, grund] : faelle) {
+        Spielumgebung u;
+        u.schreibeDatei(spielstand);
+        {
+            std::ofstream f(buch(u), std::ios::binary);
+            f << bytes;
+        }
+        u.starten();
+        const std::string w = warnungen(u);
+        EXPECT_NE(w.find("Das Hofbuch TrevoHofbuch.csv ist unbrauchbar"), std::string::npos) << w;
+        EXPECT_NE(w.find(grund), std::string::npos) << w;
+        EXPECT_NE(w.find("Das Hofbuch beginnt neu."), std::string::npos);
+        EXPECT_EQ(inhalt(u.verzeichnis / "TrevoHofbuch-unbrauchbar.csv"), bytes);
+        EXPECT_TRUE(u.spiel->hofbuch().zeilen().empty());
+        monate(1);
+        EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 1u);
+        EXPECT_TRUE(warnungen(u).empty()) << "told once";
+        EXPECT_TRUE(u.beenden());
+    }
+}
