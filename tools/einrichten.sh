@@ -4,6 +4,8 @@
 TREVO_PAKETE=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   libfluidsynth-dev timgm6mb-soundfont fonts-liberation2)
+# ./check also fuzzes the save file with clang's libFuzzer.
+TREVO_FUZZ_PAKETE=(clang libclang-rt-dev)
 
 trevo_pakete_pruefen() {
   local fehlt=()
