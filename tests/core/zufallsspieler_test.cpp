@@ -65,6 +65,12 @@ public:
         char muster[] = "/tmp/trevo-zufall-XXXXXX";
         verzeichnis_ = mkdtemp(muster);
         dezimalTrenner = ",";
+        // Every third game starts near the upper, every third near the lower
+        // end of the balance, where bookings are refused or held.
+        if (saat % 3 != 0) {
+            std::ofstream f(verzeichnis_ / "TrevoSpielstand.bin", std::ios::binary);
+            f << "[Kontrolle]\r\ngeld=" << (saat % 3 == 1 ? "2147400000" : "-2147400000") << "\r\n";
+        }
         lauf_ = std::make_unique<Lauf>(verzeichnis_.string() + "/", aus_);
         pruefen("Start");
     }
