@@ -4,7 +4,8 @@
 // file, so that trevo-sim replays it line by line.
 //
 // TREVO_ZUFALL_MONATE (months per seed) and TREVO_ZUFALL_SAATEN (how many
-// seeds) make the run longer than the one ./check runs.
+// seeds) make the run longer than the one ./check runs; TREVO_ZUFALL_SKRIPT
+// names a file for the script of the last game.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,11 +87,24 @@ public:
     void spielen(int64_t monate) {
         while (monateGespielt < monate && !::testing::Test::HasFailure()) {
             const int zahl = wuerfel(0, 9);
-            for (int i = 0; i < zahl && !::testing::Test::HasFailure(); ++i) zeileSpielen(zufallsZeile());
+            for (int i = 0; i < zahl && !::testing::Test::HasFailure(); ++i) {
+                zeileSpielen(zufallsZeile());
+                // A plan is played out before the month ends.
+                while (!geplant_.empty() && !::testing::Test::HasFailure()) {
+                    const std::string z = geplant_.front();
+                    geplant_.erase(geplant_.begin());
+                    zeileSpielen(z);
+                }
+            }
             if (wuerfel(0, 59) == 0) hinUndZurueck();
             zeileSpielen("weiter");
         }
         if (::testing::Test::HasFailure()) skriptAblegen();
+        // To look at what the player did: the script of the last game.
+        if (const char* datei = std::getenv("TREVO_ZUFALL_SKRIPT")) {
+            std::ofstream f(datei);
+            for (const std::string& z : skript_) f << z << '\n';
+        }
     }
 
     int64_t monateGespielt = 0;
@@ -116,7 +130,23 @@ private:
 
     std::string zufallsZeile() {
         const std::string jaNein = wuerfel(0, 1) ? "ja" : "nein";
-        switch (wuerfel(0, 26)) {
+        switch (wuerfel(0, 28)) {
+            case 27:
+                return "rechtsklick FutterForm kaufen";
+            case 28: {
+                // A field worked as a farmer would: sown in spring, harvested
+                // from summer on, with diesel bought first. Random lines
+                // alone seldom bring in a harvest.
+                const std::string n = std::to_string(wuerfel(1, 5));
+                const int32_t m = KontrollForm->monat;
+                geplant_ = {"feld " + n + " ja"};
+                if (m >= 3 && m <= 5)
+                    for (const char* w : {" 0", " 1", " 2", " 3 "})
+                        geplant_.push_back("arbeit " + n + w + (w[1] == '3' ? std::to_string(wuerfel(0, 3)) : ""));
+                else if (m >= 7 && m <= 10)
+                    geplant_.push_back("arbeit " + n + " 4");
+                return "rechtsklick DieselForm kaufen";
+            }
             case 0:
             case 1:
             case 2: {
@@ -310,6 +340,7 @@ private:
     std::ostringstream aus_;
     std::unique_ptr<Lauf> lauf_;
     std::vector<std::string> skript_;
+    std::vector<std::string> geplant_;
 };
 
 }  // namespace
