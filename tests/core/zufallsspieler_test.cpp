@@ -69,8 +69,8 @@ public:
         // Every third game starts near the upper, every third near the lower
         // end of the balance, where bookings are refused or held.
         if (saat % 3 != 0) {
-            std::ofstream f(verzeichnis_ / "TrevoSpielstand.bin", std::ios::binary);
-            f << "[Kontrolle]\r\ngeld=" << (saat % 3 == 1 ? "2147400000" : "-2147400000") << "\r\n";
+            start_ = std::string("[Kontrolle]\r\ngeld=") + (saat % 3 == 1 ? "2147400000" : "-2147400000") + "\r\n";
+            std::ofstream(verzeichnis_ / "TrevoSpielstand.bin", std::ios::binary) << start_;
         }
         lauf_ = std::make_unique<Lauf>(verzeichnis_.string() + "/", aus_);
         pruefen("Start");
@@ -331,7 +331,14 @@ private:
         std::ofstream f(p);
         f << "# Random player, seed " << saat_ << "; the last line broke a rule.\n";
         for (const std::string& z : skript_) f << z << '\n';
-        ADD_FAILURE() << "Replay: trevo-sim --dir LEERES_VERZEICHNIS " << p.string();
+        std::string start;
+        if (!start_.empty()) {
+            fs::path s = p;
+            s.replace_extension(".start");
+            std::ofstream(s, std::ios::binary) << start_;
+            start = ", with " + s.string() + " as TrevoSpielstand.bin in it";
+        }
+        ADD_FAILURE() << "Replay: trevo-sim --dir EIN_VERZEICHNIS " << p.string() << start;
     }
 
     std::mt19937 rng_;
@@ -341,6 +348,7 @@ private:
     std::unique_ptr<Lauf> lauf_;
     std::vector<std::string> skript_;
     std::vector<std::string> geplant_;
+    std::string start_;  // the save file the game started from, if any
 };
 
 }  // namespace
