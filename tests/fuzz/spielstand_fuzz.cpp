@@ -44,14 +44,25 @@ const char* const spielzug =
     "tierverkauf KueheForm\n"
     "arbeit 4 4\n";
 
-std::string verzeichnis() {
-    std::error_code ec;
-    const std::filesystem::path basis =
-        std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
-    std::string muster = (basis / "trevo-fuzz-XXXXXX").string();
-    if (!mkdtemp(muster.data())) std::abort();
-    return muster + "/";
-}
+// A directory of its own for the run, in memory where there is one, removed
+// when the fuzzer ends.
+struct Verzeichnis {
+    Verzeichnis() {
+        std::error_code ec;
+        const std::filesystem::path basis =
+            std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
+        std::string muster = (basis / "trevo-fuzz-XXXXXX").string();
+        if (!mkdtemp(muster.data())) std::abort();
+        pfad = muster + "/";
+    }
+    ~Verzeichnis() {
+        std::error_code ec;
+        std::filesystem::remove_all(pfad, ec);
+    }
+    Verzeichnis(const Verzeichnis&) = delete;
+    Verzeichnis& operator=(const Verzeichnis&) = delete;
+    std::string pfad;
+};
 
 std::string lesen(const std::string& pfad) {
     std::ifstream f(pfad, std::ios::binary);
@@ -99,7 +110,8 @@ void scheitern(const char* was) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
-    static const std::string dir = verzeichnis();
+    static const Verzeichnis verzeichnis;
+    const std::string& dir = verzeichnis.pfad;
     static const Skript skript = skriptLesen(spielzug);
     if (skript.fehler) scheitern("the script of the month does not read");
     dezimalTrenner = ",";
