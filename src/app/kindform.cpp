@@ -6,7 +6,9 @@
 #include "app/spielstand.h"
 
 namespace {
-// Hand-edited sizes are held within what a screen can show.
+// Places and sizes are held within what a screen can show, both when read
+// from the file and when the player drags, so that a game saves, loads and
+// saves again to the same bytes.
 int32_t groesseBegrenzen(int32_t v) { return std::clamp(v, 0, 16384); }
 int32_t ortBegrenzen(int32_t v) { return std::clamp(v, -16384, 16384); }
 FensterZustand alsZustand(int32_t v) {
@@ -71,10 +73,10 @@ void TkindForm::setzeAussenGroesse(int32_t breite, int32_t hoehe) {
 }
 
 void TkindForm::gezogen(int32_t x, int32_t y, int32_t w, int32_t h, FensterZustand z) {
-    left = x;
-    top = y;
-    clientWidth = w;
-    clientHeight = h;
+    left = ortBegrenzen(x);
+    top = ortBegrenzen(y);
+    clientWidth = groesseBegrenzen(w);
+    clientHeight = groesseBegrenzen(h);
     windowState = z;
 }
 

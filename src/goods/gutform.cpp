@@ -46,7 +46,10 @@ void TgutForm::laden() {
     setzeErweitert(false);
     int32_t v = maxmenge;
     iniLesen(name(), "maxmenge", v);
-    setzeMaxMenge(v);
+    // A negative capacity is no capacity at all: it counts as missing, and the
+    // new-game capacity stays. (Taken as it stood, its enlargement would cost
+    // a negative amount and make the store smaller.)
+    if (v >= 0) setzeMaxMenge(v);
     v = menge;
     iniLesen(name(), "menge", v);
     setzeMenge(v);

@@ -106,7 +106,15 @@ bool TtierForm::entferneTier(int32_t i) {
 }
 
 bool TtierForm::setzeMenge(int32_t /*v*/) {
-    const bool ok = TgutForm::setzeMenge(tierAnzahl());
+    const int32_t n = tierAnzahl();
+    const bool ok = TgutForm::setzeMenge(n);
+    // A herd loaded larger than its stable keeps every animal and is counted
+    // all the same; no animal joins it until it is below the capacity.
+    if (!ok) {
+        menge = n;
+        MengeLabel.caption = std::to_string(n) + " " + PreiseForm->einheit[static_cast<std::size_t>(gutNr)];
+        neuZeichnen();
+    }
     zeigeTier(aktuell);
     return ok;
 }
@@ -216,14 +224,15 @@ void TtierForm::laden() {
     if (anzahl == 0) return;
     // An edited file may claim more animals than the list holds, leave keys
     // out or hold weights beyond 16 bits: the herd is the run of animals up
-    // to the first missing or zero key, at most 249 of them.
+    // to the first missing or zero key, at most 249 of them. A negative
+    // weight is held at the lightest animal, 0.1 kg: it would otherwise cost
+    // money to sell and could grow to 0, which would cut the herd in two.
     const int32_t bis = std::min(anzahl, maxTiere);
     for (int32_t i = 1; i <= bis; ++i) {
         int32_t g = 0;
         iniLesen(name(), "T" + std::to_string(i), g);
-        const int16_t w = alsGewicht(g);
-        if (w == 0) break;
-        gewicht[static_cast<std::size_t>(i)] = w;
+        if (g == 0) break;
+        gewicht[static_cast<std::size_t>(i)] = std::max<int16_t>(alsGewicht(g), 1);
     }
     aktuell = 1;
     setzeMenge(0);
