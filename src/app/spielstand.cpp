@@ -213,8 +213,11 @@ void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen)
     ::closedir(d);
 }
 
+bool dateienSyncen = true;
+
 bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler,
                    bool syncen) {
+    syncen = syncen && dateienSyncen;
     // A symbolic link stays a link: its target is replaced, in the target's
     // own directory, where the rename is atomic.
     std::string ziel = pfad;

@@ -82,6 +82,9 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
 // but a power cut may find the old one.
 bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler,
                    bool syncen = true);
+// Whether files are synced to the disk at all. The game always does; tests and
+// the fuzzer, whose files are thrown away, switch it off to play faster.
+extern bool dateienSyncen;
 // Removes the temporary files that writers of pfad (or of its link's target)
 // left when they were killed half-way: those of processes no longer alive.
 void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen);

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/geldtext.h"
+#include "app/spielstand.h"
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"
 
@@ -19,6 +20,7 @@ public:
         char muster[] = "/tmp/trevo-test-XXXXXX";
         verzeichnis = mkdtemp(muster);
         dezimalTrenner = ",";
+        dateienSyncen = false;
     }
     ~Spielumgebung() {
         spiel.reset();

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/geldtext.h"
+#include "app/spielstand.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "fields/feld.h"
@@ -66,6 +67,7 @@ public:
         char muster[] = "/tmp/trevo-zufall-XXXXXX";
         verzeichnis_ = mkdtemp(muster);
         dezimalTrenner = ",";
+        dateienSyncen = false;
         // Every third game starts near the upper, every third near the lower
         // end of the balance, where bookings are refused or held.
         if (saat % 3 != 0) {

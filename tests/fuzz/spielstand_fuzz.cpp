@@ -16,6 +16,7 @@
 #include <string>
 
 #include "app/geldtext.h"
+#include "app/spielstand.h"
 #include "sim/aktionen.h"
 #include "sim/lauf.h"
 
@@ -115,6 +116,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     static const Skript skript = skriptLesen(spielzug);
     if (skript.fehler) scheitern("the script of the month does not read");
     dezimalTrenner = ",";
+    dateienSyncen = false;
+    // Every input starts in an empty directory: no logbook, recovery point or
+    // kept old book of an earlier input may change what this one does.
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(dir, ec)) std::filesystem::remove_all(e.path(), ec);
     const std::string datei = dir + "TrevoSpielstand.bin";
     {
         std::ofstream f(datei, std::ios::binary | std::ios::trunc);
