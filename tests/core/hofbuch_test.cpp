@@ -11,12 +11,6 @@
 
 namespace {
 
-std::string inhalt(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 std::filesystem::path buch(const Spielumgebung& u) { return u.verzeichnis / "TrevoHofbuch.csv"; }
 
 std::vector<std::string> zeilenVon(const std::string& text) {
@@ -51,7 +45,7 @@ TEST(Hofbuch, FolgtDemSpielstandNachDemAbsturz) {
         u.spiel.reset();
         u.starten();
         monate(2);
-        const std::string vorDemAbsturz = inhalt(buch(u));
+        const std::string vorDemAbsturz = dateiInhalt(buch(u));
         u.spiel.reset();  // killed: no orderly end
 
         u.plattform.antworten.push_back(nehmen ? Antwort::Ja : Antwort::Nein);
@@ -61,7 +55,7 @@ TEST(Hofbuch, FolgtDemSpielstandNachDemAbsturz) {
         EXPECT_EQ(b.zeilen().back().monat, nehmen ? 7 : 5);
         EXPECT_EQ(KontrollForm->monat, nehmen ? 8 : 6);
         // On the disk as well, before the first month of the new run.
-        const std::vector<std::string> datei = zeilenVon(inhalt(buch(u)));
+        const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
         EXPECT_EQ(zeilenVon(vorDemAbsturz).size(), 6u);
         EXPECT_EQ(datei.size(), b.zeilen().size() + 1);
         EXPECT_TRUE(warnungen(u).empty());
@@ -120,20 +114,20 @@ TEST(Hofbuch, NeuesSpielBehaeltDasAlteBuch) {
     Spielumgebung u;
     u.starten();
     monate(2);
-    const std::string alt = inhalt(buch(u));
+    const std::string alt = dateiInhalt(buch(u));
     u.plattform.antworten.push_back(Antwort::OK);
     MainForm->NeuesSpiel1Click();
-    EXPECT_EQ(inhalt(u.verzeichnis / "TrevoHofbuch-2001-04.csv"), alt);
+    EXPECT_EQ(dateiInhalt(u.verzeichnis / "TrevoHofbuch-2001-04.csv"), alt);
     EXPECT_TRUE(u.spiel->hofbuch().zeilen().empty());
     monate(1);
     u.beenden();
     u.spiel.reset();
 
     std::filesystem::remove(u.dateiPfad());
-    const std::string zweites = inhalt(buch(u));
+    const std::string zweites = dateiInhalt(buch(u));
     u.starten();
-    EXPECT_EQ(inhalt(u.verzeichnis / "TrevoHofbuch-2001-04-2.csv"), zweites) << "the same last month: a name of its own";
-    EXPECT_EQ(zeilenVon(inhalt(buch(u))).size(), 1u);
+    EXPECT_EQ(dateiInhalt(u.verzeichnis / "TrevoHofbuch-2001-04-2.csv"), zweites) << "the same last month: a name of its own";
+    EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), 1u);
     EXPECT_TRUE(warnungen(u).empty());
 }
 
@@ -145,7 +139,7 @@ TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
     vorlage.starten();
     monate(2);
     vorlage.beenden();
-    const std::string gut = inhalt(buch(vorlage));
+    const std::string gut = dateiInhalt(buch(vorlage));
     const std::string spielstand = vorlage.datei();
     std::vector<std::string> getauscht = zeilenVon(gut);
     std::swap(getauscht[1], getauscht[2]);
@@ -169,7 +163,7 @@ TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
         EXPECT_NE(w.find("Das Hofbuch TrevoHofbuch.csv ist unbrauchbar"), std::string::npos) << w;
         EXPECT_NE(w.find(grund), std::string::npos) << w;
         EXPECT_NE(w.find("Das Hofbuch beginnt neu."), std::string::npos);
-        EXPECT_EQ(inhalt(u.verzeichnis / "TrevoHofbuch-unbrauchbar.csv"), bytes);
+        EXPECT_EQ(dateiInhalt(u.verzeichnis / "TrevoHofbuch-unbrauchbar.csv"), bytes);
         EXPECT_TRUE(u.spiel->hofbuch().zeilen().empty());
         monate(1);
         EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 1u);

@@ -14,6 +14,14 @@
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"
 
+// The bytes of a file, empty when it is not there.
+inline std::string dateiInhalt(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
 class Spielumgebung {
 public:
     Spielumgebung() {
@@ -38,12 +46,7 @@ public:
         starten();
     }
     std::filesystem::path dateiPfad() const { return verzeichnis / "TrevoSpielstand.bin"; }
-    std::string datei() const {
-        std::ifstream f(dateiPfad(), std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
+    std::string datei() const { return dateiInhalt(dateiPfad()); }
     void schreibeDatei(const std::string& bytes) const {
         std::ofstream f(dateiPfad(), std::ios::binary);
         f << bytes;

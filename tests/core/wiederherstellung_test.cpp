@@ -17,12 +17,6 @@
 
 namespace {
 
-std::string inhalt(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 std::filesystem::path punkt(const Spielumgebung& u) { return u.verzeichnis / "TrevoSpielstand.wiederherstellen"; }
 
 // From a hand-edited file (sections in the player's order, a key the game
@@ -45,10 +39,10 @@ std::pair<std::vector<std::string>, std::string> spiele(bool mitPunkt, std::vect
     KontrollForm->Button1Click();
     EXPECT_EQ(PreiseForm->left, -20) << "the window stays where the player dragged it";
     EXPECT_EQ(PreiseForm->top, -7);
-    punkte.push_back(inhalt(punkt(u)));
+    punkte.push_back(dateiInhalt(punkt(u)));
     for (int i = 0; i < 5 && KueheForm->tierAnzahl() > 0; ++i) KueheForm->KVButtonClick(KueheForm->VKaufenButton);
     KontrollForm->Button1Click();
-    punkte.push_back(inhalt(punkt(u)));
+    punkte.push_back(dateiInhalt(punkt(u)));
     EXPECT_TRUE(u.beenden());
     EXPECT_FALSE(std::filesystem::exists(punkt(u)));
     return {u.plattform.leeren(), u.datei()};
@@ -84,13 +78,13 @@ TEST(Wiederherstellung, ZweiterAbsturzVeralteterPunktVolleFestplatte) {
     u.schreibeDatei("[Kontrolle]\r\nmonat=12\r\njahr=2003\r\ngeld=123\r\n");
     u.starten();
     KontrollForm->Button1Click();
-    const std::string januar = inhalt(punkt(u));
+    const std::string januar = dateiInhalt(punkt(u));
     for (int absturz = 0; absturz < 2; ++absturz) {
         u.spiel.reset();
         u.plattform.antworten.push_back(Antwort::Ja);
         u.starten();
         EXPECT_EQ(KontrollForm->Label1.caption, "Januar 2004");
-        EXPECT_EQ(inhalt(punkt(u)), januar);
+        EXPECT_EQ(dateiInhalt(punkt(u)), januar);
     }
     u.spiel.reset();
     const timespec spaeter[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 60, 0}};
@@ -111,6 +105,6 @@ TEST(Wiederherstellung, ZweiterAbsturzVeralteterPunktVolleFestplatte) {
     EXPECT_EQ(KontrollForm->Label1.caption, "Febuar 2004");
     EXPECT_FALSE(u.beenden());
     Spielstand::schreiber = schreiber;
-    EXPECT_EQ(inhalt(punkt(u)), januar);
+    EXPECT_EQ(dateiInhalt(punkt(u)), januar);
     EXPECT_EQ(u.datei(), "[Kontrolle]\r\nmonat=12\r\njahr=2003\r\ngeld=123\r\n");
 }
