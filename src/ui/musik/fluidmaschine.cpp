@@ -163,10 +163,6 @@ bool FluidMaschine::laden() {
         player_ = fl->new_fluid_player(synth_);
     if (!player_ || fl->fluid_player_add(player_, datei_.c_str()) != FLUID_OK)
         return false;
-    // The expensive step: 20 ms for a small soundfont, 400 ms for FluidR3.
-    // Before the audio driver, whose thread would render a synth without sounds.
-    if (fl->fluid_synth_sfload(synth_, klangbank_.c_str(), 1) == FLUID_FAILED)
-        return false;
     for (const std::string& name : einstellungen_.treiber) {
         if (fl->fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
             continue;
@@ -176,10 +172,12 @@ bool FluidMaschine::laden() {
             break;
         }
     }
+    // Without a device the soundfont is not worth its memory.
     if (!einstellungen_.treiber.empty() && !audio_)
         return false;
-    geladen_ = true;
-    return true;
+    // The expensive step: 20 ms for a small soundfont, 400 ms for FluidR3.
+    geladen_ = fl->fluid_synth_sfload(synth_, klangbank_.c_str(), 1) != FLUID_FAILED;
+    return geladen_;
 }
 
 void FluidMaschine::abspielen() {
