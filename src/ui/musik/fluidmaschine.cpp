@@ -11,6 +11,7 @@
 // libraries along, and loading them cost the start of the game more than all
 // of Qt. The library stays open until the program ends.
 struct FluidBibliothek {
+    void* handle = nullptr;
     decltype(&::fluid_set_log_function) fluid_set_log_function = nullptr;
     decltype(&::fluid_is_midifile) fluid_is_midifile = nullptr;
     decltype(&::fluid_is_soundfont) fluid_is_soundfont = nullptr;
@@ -53,6 +54,7 @@ const FluidBibliothek* fluid() {
         if (!handle)
             return nullptr;
         static FluidBibliothek b;
+        b.handle = handle;
         bool vollstaendig = true
         && holen(handle, "fluid_set_log_function", b.fluid_set_log_function)
         && holen(handle, "fluid_is_midifile", b.fluid_is_midifile)
@@ -98,8 +100,8 @@ bool kopfStimmt(const std::string& datei, std::streamoff stelle, const char (&ke
 void alsaSchweigt(const char*, int, const char*, int, const char*, ...) {}
 
 // Missing music is silent: neither FluidSynth nor the ALSA library FluidSynth
-// brings along may talk on the terminal. ALSA is reached through the loader
-// so that the game does not link it itself.
+// brings along may talk on the terminal. ALSA is found among FluidSynth's own
+// libraries, which were loaded privately.
 void fluidStumm(const FluidBibliothek* fl) {
     static std::once_flag einmal;
     std::call_once(einmal, [fl] {
@@ -107,7 +109,7 @@ void fluidStumm(const FluidBibliothek* fl) {
             fl->fluid_set_log_function(stufe, nullptr, nullptr);
         using Meldung = void (*)(const char*, int, const char*, int, const char*, ...);
         using Setzen = int (*)(Meldung);
-        if (void* symbol = dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler")) {
+        if (void* symbol = dlsym(fl->handle, "snd_lib_error_set_handler")) {
             Setzen setzen;
             std::memcpy(&setzen, &symbol, sizeof setzen);
             setzen(alsaSchweigt);
