@@ -3,24 +3,113 @@
 #include <dlfcn.h>
 
 #include <cstring>
+#include <fstream>
 #include <mutex>
 #include <utility>
 
+// FluidSynth is opened on the first music, not linked: it brings some sixty
+// libraries along, and loading them cost the start of the game more than all
+// of Qt. The library stays open until the program ends.
+struct FluidBibliothek {
+    void* handle = nullptr;
+    decltype(&::fluid_set_log_function) fluid_set_log_function = nullptr;
+    decltype(&::fluid_is_midifile) fluid_is_midifile = nullptr;
+    decltype(&::fluid_is_soundfont) fluid_is_soundfont = nullptr;
+    decltype(&::new_fluid_settings) new_fluid_settings = nullptr;
+    decltype(&::fluid_settings_setint) fluid_settings_setint = nullptr;
+    decltype(&::fluid_settings_setstr) fluid_settings_setstr = nullptr;
+    decltype(&::fluid_settings_setnum) fluid_settings_setnum = nullptr;
+    decltype(&::new_fluid_synth) new_fluid_synth = nullptr;
+    decltype(&::new_fluid_player) new_fluid_player = nullptr;
+    decltype(&::fluid_player_add) fluid_player_add = nullptr;
+    decltype(&::new_fluid_audio_driver) new_fluid_audio_driver = nullptr;
+    decltype(&::fluid_synth_sfload) fluid_synth_sfload = nullptr;
+    decltype(&::fluid_player_play) fluid_player_play = nullptr;
+    decltype(&::fluid_player_stop) fluid_player_stop = nullptr;
+    decltype(&::fluid_player_seek) fluid_player_seek = nullptr;
+    decltype(&::fluid_player_get_status) fluid_player_get_status = nullptr;
+    decltype(&::delete_fluid_audio_driver) delete_fluid_audio_driver = nullptr;
+    decltype(&::delete_fluid_player) delete_fluid_player = nullptr;
+    decltype(&::delete_fluid_synth) delete_fluid_synth = nullptr;
+    decltype(&::delete_fluid_settings) delete_fluid_settings = nullptr;
+    decltype(&::fluid_synth_write_float) fluid_synth_write_float = nullptr;
+    decltype(&::fluid_player_get_current_tick) fluid_player_get_current_tick = nullptr;
+};
+
 namespace {
+
+template <typename Funktion>
+bool holen(void* handle, const char* name, Funktion& ziel) {
+    void* symbol = dlsym(handle, name);
+    if (!symbol)
+        return false;
+    std::memcpy(&ziel, &symbol, sizeof ziel);
+    return true;
+}
+
+// Null when the library or one of its functions is missing: the music is then silent.
+const FluidBibliothek* fluid() {
+    static const FluidBibliothek* const bibliothek = []() -> const FluidBibliothek* {
+        void* handle = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return nullptr;
+        static FluidBibliothek b;
+        b.handle = handle;
+        bool vollstaendig = true
+        && holen(handle, "fluid_set_log_function", b.fluid_set_log_function)
+        && holen(handle, "fluid_is_midifile", b.fluid_is_midifile)
+        && holen(handle, "fluid_is_soundfont", b.fluid_is_soundfont)
+        && holen(handle, "new_fluid_settings", b.new_fluid_settings)
+        && holen(handle, "fluid_settings_setint", b.fluid_settings_setint)
+        && holen(handle, "fluid_settings_setstr", b.fluid_settings_setstr)
+        && holen(handle, "fluid_settings_setnum", b.fluid_settings_setnum)
+        && holen(handle, "new_fluid_synth", b.new_fluid_synth)
+        && holen(handle, "new_fluid_player", b.new_fluid_player)
+        && holen(handle, "fluid_player_add", b.fluid_player_add)
+        && holen(handle, "new_fluid_audio_driver", b.new_fluid_audio_driver)
+        && holen(handle, "fluid_synth_sfload", b.fluid_synth_sfload)
+        && holen(handle, "fluid_player_play", b.fluid_player_play)
+        && holen(handle, "fluid_player_stop", b.fluid_player_stop)
+        && holen(handle, "fluid_player_seek", b.fluid_player_seek)
+        && holen(handle, "fluid_player_get_status", b.fluid_player_get_status)
+        && holen(handle, "delete_fluid_audio_driver", b.delete_fluid_audio_driver)
+        && holen(handle, "delete_fluid_player", b.delete_fluid_player)
+        && holen(handle, "delete_fluid_synth", b.delete_fluid_synth)
+        && holen(handle, "delete_fluid_settings", b.delete_fluid_settings)
+        && holen(handle, "fluid_synth_write_float", b.fluid_synth_write_float)
+        && holen(handle, "fluid_player_get_current_tick", b.fluid_player_get_current_tick);
+        if (!vollstaendig) {
+            dlclose(handle);
+            return nullptr;
+        }
+        return &b;
+    }();
+    return bibliothek;
+}
+
+// The first bytes of the file at `stelle` are `kennung`: a cheap look at the
+// kind of file without the library.
+bool kopfStimmt(const std::string& datei, std::streamoff stelle, const char (&kennung)[5]) {
+    std::ifstream ein(datei, std::ios::binary);
+    char kopf[4] = {};
+    if (!ein || !ein.seekg(stelle) || !ein.read(kopf, sizeof kopf))
+        return false;
+    return std::memcmp(kopf, kennung, sizeof kopf) == 0;
+}
 
 void alsaSchweigt(const char*, int, const char*, int, const char*, ...) {}
 
 // Missing music is silent: neither FluidSynth nor the ALSA library FluidSynth
-// brings along may talk on the terminal. ALSA is reached through the loader
-// so that the game does not link it itself.
-void fluidStumm() {
+// brings along may talk on the terminal. ALSA is found among FluidSynth's own
+// libraries, which were loaded privately.
+void fluidStumm(const FluidBibliothek* fl) {
     static std::once_flag einmal;
-    std::call_once(einmal, [] {
+    std::call_once(einmal, [fl] {
         for (int stufe : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(stufe, nullptr, nullptr);
+            fl->fluid_set_log_function(stufe, nullptr, nullptr);
         using Meldung = void (*)(const char*, int, const char*, int, const char*, ...);
         using Setzen = int (*)(Meldung);
-        if (void* symbol = dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler")) {
+        if (void* symbol = dlsym(fl->handle, "snd_lib_error_set_handler")) {
             Setzen setzen;
             std::memcpy(&setzen, &symbol, sizeof setzen);
             setzen(alsaSchweigt);
@@ -37,107 +126,117 @@ FluidMaschine::~FluidMaschine() { schliessen(); }
 
 bool FluidMaschine::pruefen(const std::string& datei) {
     schliessen();
-    fluidStumm();
-    if (datei.empty() || !fluid_is_midifile(datei.c_str()))
+    // Only the file headers here: the library itself is loaded by laden(),
+    // away from the first picture of the game.
+    if (datei.empty() || !kopfStimmt(datei, 0, "MThd"))
         return false;
     for (const std::string& bank : einstellungen_.klangbanken) {
-        if (fluid_is_soundfont(bank.c_str())) {
+        if (kopfStimmt(bank, 0, "RIFF") && kopfStimmt(bank, 8, "sfbk")) {
             klangbank_ = bank;
             break;
         }
     }
     if (klangbank_.empty())
         return false;
+    datei_ = datei;
+    return true;
+}
 
-    settings_ = new_fluid_settings();
-    if (!settings_) {
-        schliessen();
+bool FluidMaschine::laden() {
+    if (klangbank_.empty() || datei_.empty() || settings_)
         return false;
-    }
+    fl_ = fluid();
+    if (!fl_)
+        return false;
+    const FluidBibliothek* const fl = fl_;
+    fluidStumm(fl);
+
+    settings_ = fl->new_fluid_settings();
+    if (!settings_)
+        return false;
     // Locking 150 MB of samples into memory only earns a warning on most desktops.
-    fluid_settings_setint(settings_, "synth.lock-memory", 0);
+    fl->fluid_settings_setint(settings_, "synth.lock-memory", 0);
     // The player advances with the rendered sound, not with a timer thread of its own.
-    fluid_settings_setstr(settings_, "player.timing-source", "sample");
-    fluid_settings_setnum(settings_, "synth.gain", einstellungen_.lautstaerke);
+    fl->fluid_settings_setstr(settings_, "player.timing-source", "sample");
+    fl->fluid_settings_setnum(settings_, "synth.gain", einstellungen_.lautstaerke);
 
-    synth_ = new_fluid_synth(settings_);
+    synth_ = fl->new_fluid_synth(settings_);
     if (synth_)
-        player_ = new_fluid_player(synth_);
-    if (!player_ || fluid_player_add(player_, datei.c_str()) != FLUID_OK) {
-        schliessen();
+        player_ = fl->new_fluid_player(synth_);
+    if (!player_ || fl->fluid_player_add(player_, datei_.c_str()) != FLUID_OK)
         return false;
-    }
     for (const std::string& name : einstellungen_.treiber) {
-        if (fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
+        if (fl->fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
             continue;
-        audio_ = new_fluid_audio_driver(settings_, synth_);
+        audio_ = fl->new_fluid_audio_driver(settings_, synth_);
         if (audio_) {
             treiber_ = name;
             break;
         }
     }
-    if (!einstellungen_.treiber.empty() && !audio_) {
-        schliessen();
-        return false;
-    }
-    return true;
-}
-
-bool FluidMaschine::laden() {
-    if (!synth_ || klangbank_.empty())
+    // Without a device the soundfont is not worth its memory.
+    if (!einstellungen_.treiber.empty() && !audio_)
         return false;
     // The expensive step: 20 ms for a small soundfont, 400 ms for FluidR3.
-    geladen_ = fluid_synth_sfload(synth_, klangbank_.c_str(), 1) != FLUID_FAILED;
+    geladen_ = fl->fluid_synth_sfload(synth_, klangbank_.c_str(), 1) != FLUID_FAILED;
     return geladen_;
 }
 
 void FluidMaschine::abspielen() {
+    const FluidBibliothek* const fl = fl_;
     if (player_ && geladen_)
-        fluid_player_play(player_);
+        fl->fluid_player_play(player_);
 }
 
 void FluidMaschine::anhalten() {
+    const FluidBibliothek* const fl = fl_;
     // FluidSynth's stop keeps the position and silences the sounding notes;
     // the next play goes on from there.
     if (player_)
-        fluid_player_stop(player_);
+        fl->fluid_player_stop(player_);
 }
 
 void FluidMaschine::vonVorn() {
+    const FluidBibliothek* const fl = fl_;
     if (player_)
-        fluid_player_seek(player_, 0);
+        fl->fluid_player_seek(player_, 0);
 }
 
 bool FluidMaschine::durchgelaufen() {
+    const FluidBibliothek* const fl = fl_;
     // DONE also follows a stop; the owner asks only while the piece is meant to play.
-    return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_DONE;
+    return player_ && fl->fluid_player_get_status(player_) == FLUID_PLAYER_DONE;
 }
 
 void FluidMaschine::schliessen() {
+    const FluidBibliothek* const fl = fl_;
     // The audio thread goes first: it renders the synth and drives the player.
     if (audio_)
-        delete_fluid_audio_driver(audio_);
+        fl->delete_fluid_audio_driver(audio_);
     if (player_)
-        delete_fluid_player(player_);
+        fl->delete_fluid_player(player_);
     if (synth_)
-        delete_fluid_synth(synth_);
+        fl->delete_fluid_synth(synth_);
     if (settings_)
-        delete_fluid_settings(settings_);
+        fl->delete_fluid_settings(settings_);
     audio_ = nullptr;
     player_ = nullptr;
     synth_ = nullptr;
     settings_ = nullptr;
     klangbank_.clear();
+    datei_.clear();
     treiber_.clear();
     geladen_ = false;
 }
 
 bool FluidMaschine::rendern(int frames, float* links, float* rechts) {
+    const FluidBibliothek* const fl = fl_;
     if (!synth_ || audio_ || frames <= 0 || !links || !rechts)
         return false;
-    return fluid_synth_write_float(synth_, frames, links, 0, 1, rechts, 0, 1) == FLUID_OK;
+    return fl->fluid_synth_write_float(synth_, frames, links, 0, 1, rechts, 0, 1) == FLUID_OK;
 }
 
 int FluidMaschine::position() const {
-    return player_ ? fluid_player_get_current_tick(player_) : -1;
+    const FluidBibliothek* const fl = fl_;
+    return player_ ? fl->fluid_player_get_current_tick(player_) : -1;
 }

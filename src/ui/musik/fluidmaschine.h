@@ -1,5 +1,6 @@
 // The music machine on FluidSynth: a General MIDI soundfont from the system,
-// a MIDI file player and an audio driver (PulseAudio, then ALSA).
+// a MIDI file player and an audio driver (PulseAudio, then ALSA). The
+// library is loaded when the music is first opened; without it the music is silent.
 #pragma once
 
 #include "ui/musik/musikmaschine.h"
@@ -8,6 +9,9 @@
 
 #include <string>
 #include <vector>
+
+// FluidSynth's functions, looked up when the music is first opened.
+struct FluidBibliothek;
 
 struct FluidEinstellungen {
     // Tried in this order; the first that is a soundfont is taken.
@@ -53,7 +57,9 @@ public:
 private:
     FluidEinstellungen einstellungen_;
     std::string klangbank_;
+    std::string datei_;
     std::string treiber_;
+    const FluidBibliothek* fl_ = nullptr;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;

@@ -9,11 +9,12 @@ class MusikMaschine {
 public:
     virtual ~MusikMaschine() = default;
 
-    // The quick part of opening, on the UI thread: the file is a MIDI file,
-    // a soundfont is there and an audio device answers. False otherwise.
+    // The quick part of opening, on the UI thread: the file is a MIDI file
+    // and a soundfont is there. False otherwise.
     virtual bool pruefen(const std::string& datei) = 0;
-    // The slow part (the soundfont): may run on a worker thread, once after a
-    // successful pruefen(). False when it fails.
+    // The slow part (the sound library, the soundfont, the audio device): may
+    // run on a worker thread, once after a successful pruefen(). False when it
+    // fails.
     virtual bool laden() = 0;
     // Plays on from the current position.
     virtual void abspielen() = 0;
