@@ -12,11 +12,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "lauf_melden.h"
 #include "sim/lauf.h"
 
 namespace {
 
-bool fehlgeschlagen = false;
 constexpr std::size_t zehnMB = 10 * 1000 * 1000;
 
 // 0: nothing but blank lines; 1: blank lines inside the control panel's
@@ -61,8 +61,7 @@ void GrosserSpielstand(benchmark::State& state) {
         std::ostringstream err;
         state.ResumeTiming();
         if (trevoSim({"--dir", dir.string()}, ein, aus, err) != 0) {
-            fehlgeschlagen = true;
-            state.SkipWithError(("trevo-sim: " + err.str() + aus.str()).c_str());
+            benchFehler(state, "trevo-sim: " + err.str() + aus.str());
             break;
         }
     }
@@ -74,10 +73,4 @@ BENCHMARK(GrosserSpielstand)->ArgName("art")->DenseRange(0, 2)->Unit(benchmark::
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return fehlgeschlagen ? 1 : 0;
-}
+int main(int argc, char** argv) { return benchHauptprogramm(argc, argv); }

@@ -7,12 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "lauf_melden.h"
 #include "sim/lauf.h"
 #include "sim/skript.h"
 
 namespace {
-
-bool fehlgeschlagen = false;
 
 std::string skriptText() {
     std::ifstream f(TREVO_SPIELE "/zehn_jahre.trevo", std::ios::binary);
@@ -41,10 +40,6 @@ public:
     std::filesystem::path pfad;
 };
 
-void fehler(benchmark::State& state, const std::string& was) {
-    fehlgeschlagen = true;
-    state.SkipWithError(was.c_str());
-}
 
 void ZehnJahreGanz(benchmark::State& state) {
     const std::string skript = skriptText();
@@ -58,7 +53,7 @@ void ZehnJahreGanz(benchmark::State& state) {
         state.ResumeTiming();
         const int status = trevoSim({"--dir", dir.pfad.string()}, ein, aus, err);
         if (status != 0) {
-            fehler(state, "trevo-sim: " + err.str());
+            benchFehler(state, "trevo-sim: " + err.str());
             break;
         }
         benchmark::DoNotOptimize(aus.str().size());
@@ -69,7 +64,7 @@ BENCHMARK(ZehnJahreGanz)->Unit(benchmark::kMillisecond);
 void ZehnJahreSpiel(benchmark::State& state) {
     const Skript s = skriptLesen(skriptText());
     if (s.fehler || s.befehle.size() < 120) {
-        fehler(state, "zehn_jahre.trevo could not be read");
+        benchFehler(state, "zehn_jahre.trevo could not be read");
         return;
     }
     const Verzeichnis dir;
@@ -84,10 +79,4 @@ BENCHMARK(ZehnJahreSpiel)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return fehlgeschlagen ? 1 : 0;
-}
+int main(int argc, char** argv) { return benchHauptprogramm(argc, argv); }
