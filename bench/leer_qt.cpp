@@ -1,12 +1,15 @@
 // The toolkit's floor for the start-up: a frame with a menu and as many empty
 // child windows as the game has, the same style and font, nothing else.
-// Reports its first painted frame as the game does, then ends.
+// Reports its first painted frame and the memory it has needed so far as the
+// game does, then waits, as the game would, until it is ended.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -22,8 +25,13 @@ protected:
         if (gemalt_) return;
         gemalt_ = true;
         QTimer::singleShot(0, [] {
-            std::fprintf(stderr, "Trevo: erstes Bild nach %lld ms\n", static_cast<long long>(uhr.elapsed()));
-            QCoreApplication::exit(0);
+            long spitze = 0;
+            QFile status(QStringLiteral("/proc/self/status"));
+            if (status.open(QIODevice::ReadOnly))
+                for (const QByteArray& zeile : status.readAll().split('\n'))
+                    if (zeile.startsWith("VmHWM:")) spitze = zeile.mid(6).trimmed().split(' ').value(0).toLong();
+            std::fprintf(stderr, "Trevo: erstes Bild nach %lld ms, Speicher %ld KiB\n",
+                         static_cast<long long>(uhr.elapsed()), spitze);
         });
     }
 
@@ -56,6 +64,13 @@ int main(int argc, char** argv) {
         w->move(20 * i, 20 * i);
         w->show();
     }
+    // The game's frame: its designed place, maximized, and without a window
+    // manager made as large as the screen after 300 ms.
+    rahmen.setGeometry(340, 202, 423, 294);
     rahmen.showMaximized();
+    QTimer::singleShot(300, &rahmen, [&rahmen] {
+        if (rahmen.isMaximized() && rahmen.geometry() == QRect(340, 202, 423, 294))
+            if (QScreen* s = rahmen.screen()) rahmen.setGeometry(s->availableGeometry());
+    });
     return QApplication::exec();
 }

@@ -105,6 +105,10 @@ void HauptFenster::starten() {
     showMaximized();
     QTimer::singleShot(0, this, &HauptFenster::startAbschliessen);
     QTimer::singleShot(300, this, &HauptFenster::ohneFensterverwaltungMaximieren);
+    // Music waits for the first picture; a frame that starts hidden or is
+    // never painted gets it after a while all the same.
+    connect(this, &HauptFenster::erstesBild, &plattform_, &QtPlattform::startVorbei);
+    QTimer::singleShot(3000, &plattform_, &QtPlattform::startVorbei);
 }
 
 void HauptFenster::startAbschliessen() {

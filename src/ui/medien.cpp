@@ -23,9 +23,13 @@ public:
 
 std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> amEnde, bool still) {
     if (still) return std::make_unique<KeineMusik>();
-    auto musik = std::make_unique<FluidMusik>();
+    auto musik = std::make_unique<FluidMusik>(nullptr, FluidMusik::Laden::nachFreigabe);
     musik->setzeEndeMeldung(std::move(amEnde));
     return musik;
+}
+
+void musikFreigeben(MusikSpieler& musik) {
+    if (auto* fluid = dynamic_cast<FluidMusik*>(&musik)) fluid->freigeben();
 }
 
 void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext) {

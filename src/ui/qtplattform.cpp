@@ -5,16 +5,18 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSoundEffect>
-#include <QUrl>
+
+#include <dlfcn.h>
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 #include "app/dialog.h"
 #include "app/kindform.h"
 #include "app/mainform.h"
 #include "ui/kindview.h"
+#include "ui/klangspieler.h"
 #include "ui/medien.h"
 #include "ui/sicher.h"
 #include "ui/viewregister.h"
@@ -22,6 +24,7 @@
 namespace {
 QtPlattform* dieAktuelle = nullptr;
 bool tonAus = false;
+QString klangModulPfad;
 const QString programmTitel = QStringLiteral("Trevo");
 }  // namespace
 
@@ -43,6 +46,13 @@ QtPlattform::QtPlattform() {
 
 QtPlattform::~QtPlattform() {
     if (dieAktuelle == this) dieAktuelle = nullptr;
+}
+
+void QtPlattform::setzeKlangModul(const QString& pfad) { klangModulPfad = pfad; }
+
+QString QtPlattform::klangModul() {
+    if (!klangModulPfad.isEmpty()) return klangModulPfad;
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kKlangModul);
 }
 
 QtPlattform* QtPlattform::aktuelle() { return dieAktuelle; }
@@ -137,6 +147,8 @@ ModalErgebnis QtPlattform::zeigeModal(TDialog& dialog) {
 
 void QtPlattform::setzeTonAus(bool aus) { tonAus = aus; }
 
+void QtPlattform::startVorbei() { musikFreigeben(*musik_); }
+
 QString QtPlattform::klangDatei(const std::string& name) {
     if (name == "BOING") return QStringLiteral(":/klaenge/boing.wav");
     if (name == "TRAKTOR") return QStringLiteral(":/klaenge/traktor.wav");
@@ -150,15 +162,19 @@ void QtPlattform::spieleKlang(const std::string& name) {
     if (datei.isEmpty() || !QFile::exists(datei)) return;
     ++klaengeAngefordert_;
     if (tonAus) return;
-    // Made on first use: the audio backend starts only when a sound is
-    // wanted. Without an audio device the effect stays silent and never
-    // blocks; nothing here waits for it to finish.
-    QSoundEffect*& effekt = klaenge_[name];
-    if (!effekt) {
-        effekt = new QSoundEffect(this);
-        effekt->setSource(QUrl(QStringLiteral("qrc") + datei));
+    // The module and the audio backend start only when a sound is wanted.
+    // Without the module or an audio device the game is silent and never
+    // blocks; nothing here waits for a sound to finish.
+    if (!klangModulVersucht_) {
+        klangModulVersucht_ = true;
+        // Never closed: its effects live until the platform goes.
+        if (void* modul = dlopen(QFile::encodeName(klangModul()).constData(), RTLD_NOW | RTLD_LOCAL)) {
+            KlangSpielerNeu neu = nullptr;
+            if (void* symbol = dlsym(modul, kKlangSpielerNeu)) std::memcpy(&neu, &symbol, sizeof neu);
+            if (neu) klangSpieler_.reset(neu());
+        }
     }
-    effekt->play();
+    if (klangSpieler_) klangSpieler_->spielen(datei);
 }
 
 Punkt QtPlattform::mausPosition() {

@@ -18,7 +18,7 @@
 #include "app/plattform.h"
 
 class KindView;
-class QSoundEffect;
+class KlangSpieler;
 
 class QtPlattform : public QObject, public Plattform {
     Q_OBJECT
@@ -44,6 +44,10 @@ public:
     MusikSpieler& musik() override { return *musik_; }
     Punkt rahmen() const override;
 
+    // The game's first picture is on the screen: what start-up put off (the
+    // music's soundfont and audio device) may begin.
+    void startVorbei();
+
     // The frame: owner of message boxes and dialogs.
     void setzeHauptfenster(QWidget* fenster) { hauptfenster_ = fenster; }
     // The window a box opens over: an open modal dialog, else the frame.
@@ -62,6 +66,12 @@ public:
     static QString klangDatei(const std::string& name);
     // How many sounds were started (sound on) or asked for (sound off).
     int klaengeAngefordert() const { return klaengeAngefordert_; }
+    // The sound module: beside the program unless set (the tests run from
+    // their own directories). Loaded on the first sound.
+    static void setzeKlangModul(const QString& pfad);
+    static QString klangModul();
+    // The module is loaded and plays the sounds.
+    bool klaengeGeladen() const { return klangSpieler_ != nullptr; }
 
     // The standard error box: the program's title, the stop icon, "OK".
     static void standardFehlerBox(QWidget* eltern, const std::string& text);
@@ -74,7 +84,8 @@ private:
     QTimer zeichenUhr_;
     std::vector<const TkindForm*> offen_;
     std::map<const TkindForm*, KindView*> views_;
-    std::map<std::string, QSoundEffect*> klaenge_;
+    std::unique_ptr<KlangSpieler> klangSpieler_;
+    bool klangModulVersucht_ = false;
     std::unique_ptr<MusikSpieler> musik_;
     QPointer<QWidget> hauptfenster_;
     int klaengeAngefordert_ = 0;

@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,6 +18,7 @@
 #include "spiel.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtplattform.h"
+#include "ui/ruf.h"
 #include "ui/signalwache.h"
 
 namespace {
@@ -30,11 +29,19 @@ QElapsedTimer& startUhr() {
 
 // The running game answers under a name made of the user and its directory,
 // so that a second start on the same save file can find it.
-QString rufName(const QString& programmVerzeichnis) {
+std::string rufName(const QString& programmVerzeichnis) {
     const QString verzeichnis = QDir(programmVerzeichnis).canonicalPath();
     const QByteArray schluessel = QByteArray::number(static_cast<qulonglong>(::getuid())) + '\0' + verzeichnis.toUtf8();
-    return QStringLiteral("trevo-") +
-           QString::fromLatin1(QCryptographicHash::hash(schluessel, QCryptographicHash::Sha256).toHex().left(24));
+    return "trevo-" + QCryptographicHash::hash(schluessel, QCryptographicHash::Sha256).toHex().left(24).toStdString();
+}
+
+// The process's peak resident memory so far, in KiB (0 where unknown).
+long spitzeKb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (QByteArray zeile = status.readLine(); !zeile.isEmpty(); zeile = status.readLine())
+        if (zeile.startsWith("VmHWM:")) return zeile.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
 }
 
 void nachVorne(QWidget& rahmen) {
@@ -46,12 +53,7 @@ void nachVorne(QWidget& rahmen) {
 
 // Another game holds the save file: bring it forward, or say that it runs.
 int laeuftSchon(const QString& programmVerzeichnis) {
-    QLocalSocket ruf;
-    ruf.connectToServer(rufName(programmVerzeichnis));
-    if (ruf.waitForConnected(2000)) {
-        ruf.disconnectFromServer();
-        return 0;
-    }
+    if (Ruf::anrufen(rufName(programmVerzeichnis), 2000)) return 0;
     QtPlattform plattform;
     plattform.meldung(MeldungsArt::Information, "Trevo läuft bereits.", Knoepfe::OK);
     return 1;
@@ -72,28 +74,19 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
         QObject::connect(&rahmen, &HauptFenster::geschlossen, [] { QCoreApplication::exit(0); });
         if (std::getenv("TREVO_STARTZEIT")) {
             QObject::connect(&rahmen, &HauptFenster::erstesBild, [ablage] {
-                std::fprintf(stderr, "Trevo: erstes Bild nach %lld ms\n",
-                             static_cast<long long>(startUhr().elapsed()));
+                std::fprintf(stderr, "Trevo: erstes Bild nach %lld ms, Speicher %ld KiB\n",
+                             static_cast<long long>(startUhr().elapsed()), spitzeKb());
                 // Where an installed game looks for its files, for the install test.
-                std::fprintf(stderr, "Trevo: Spielstand in %s\nTrevo: Musik %s\nTrevo: Hilfe %s\n",
+                std::fprintf(stderr, "Trevo: Spielstand in %s\nTrevo: Musik %s\nTrevo: Klänge %s\nTrevo: Hilfe %s\n",
                              qPrintable(QDir(ablage).absolutePath()),
                              QFile::exists(QString::fromStdString(MainForm->musikDatei)) ? "gefunden" : "fehlt",
+                             QFile::exists(QtPlattform::klangModul()) ? "gefunden" : "fehlen",
                              QFile::exists(QString::fromStdString(MainForm->hilfeDatei)) ? "gefunden" : "fehlt");
             });
         }
         // A second start on this save file brings this game forward.
-        QLocalServer ruf;
-        if (sperre.gehalten()) {
-            const QString name = rufName(ablage);
-            // Left by a game that crashed: the lock says none runs.
-            QLocalServer::removeServer(name);
-            ruf.setSocketOptions(QLocalServer::UserAccessOption);
-            ruf.listen(name);
-            QObject::connect(&ruf, &QLocalServer::newConnection, &rahmen, [&ruf, &rahmen] {
-                while (QLocalSocket* s = ruf.nextPendingConnection()) s->deleteLater();
-                nachVorne(rahmen);
-            });
-        }
+        Ruf ruf;
+        if (sperre.gehalten()) ruf.lauschen(rufName(ablage), [&rahmen] { nachVorne(rahmen); });
         wache.beiSignal([&rahmen] { rahmen.close(); });
         rahmen.starten();
         if (gestartet) QTimer::singleShot(0, &rahmen, [&] { gestartet(rahmen); });

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -183,6 +184,70 @@ TEST_F(FluidMaschineTest, SpielerMeldetDasEndeUndBeginntVonVorn) {
     hoere(m, 0.5);
     EXPECT_FALSE(m.durchgelaufen());
     EXPECT_LT(m.position(), 600);
+}
+
+// A machine without FluidSynth (not installed, or a broken install) opens
+// nothing: the game goes on without music, and the menu item says so.
+TEST_F(FluidMaschineTest, OhneBibliothekBleibtEsStill) {
+    if (installierteKlangbank().empty())
+        GTEST_SKIP() << "keine GM-Klangbank installiert";
+    FluidEinstellungen e = ohneGeraet();
+    e.bibliothek = "libfluidsynth-gibt-es-nicht.so.3";
+    auto eigen = std::make_unique<FluidMaschine>(e);
+    FluidMaschine& m = *eigen;
+    ASSERT_TRUE(m.pruefen(stueck)) << "the files alone look right";
+    EXPECT_FALSE(m.laden());
+    std::vector<float> l(kBlock), r(kBlock);
+    EXPECT_FALSE(m.rendern(kBlock, l.data(), r.data()));
+    EXPECT_EQ(m.position(), -1);
+
+    FluidMusik musik(std::move(eigen), FluidMusik::Laden::sofort);
+    EXPECT_FALSE(musik.oeffnen(stueck));
+    EXPECT_FALSE(musik.geoeffnet());
+    EXPECT_FALSE(musik.spielen());
+}
+
+// The machine asks FluidSynth for fewer voices and for only the instruments
+// the piece selects, to save memory; the game's piece must sound exactly as
+// with FluidSynth's own defaults, sample for sample, to its last note.
+TEST(FluidMaschineKlang, SparsamGeladenKlingtDasStueckWieMitFluidSynthsVorgaben) {
+    const std::string bank = installierteKlangbank();
+    if (bank.empty())
+        GTEST_SKIP() << "keine GM-Klangbank installiert";
+    const std::string musik = std::string(TREVO_PROGRAMM_VERZEICHNIS) + "/trevo.mid";
+    ASSERT_TRUE(std::filesystem::is_regular_file(musik));
+
+    FluidEinstellungen e = ohneGeraet();
+    e.klangbanken = {bank};
+    FluidMaschine m(e);
+    ASSERT_TRUE(m.pruefen(musik));
+    ASSERT_TRUE(m.laden());
+    m.abspielen();
+
+    fluid_settings_t* settings = new_fluid_settings();
+    fluid_settings_setstr(settings, "player.timing-source", "sample");
+    fluid_settings_setnum(settings, "synth.gain", e.lautstaerke);
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    fluid_player_t* player = new_fluid_player(synth);
+    ASSERT_EQ(fluid_player_add(player, musik.c_str()), FLUID_OK);
+    ASSERT_NE(fluid_synth_sfload(synth, bank.c_str(), 1), FLUID_FAILED);
+    fluid_player_play(player);
+
+    std::vector<float> l(kBlock), r(kBlock), vl(kBlock), vr(kBlock);
+    int bloecke = 0;
+    int abweichend = 0;
+    while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && bloecke < 200 * kRate / kBlock) {
+        ASSERT_TRUE(m.rendern(kBlock, l.data(), r.data()));
+        fluid_synth_write_float(synth, kBlock, vl.data(), 0, 1, vr.data(), 0, 1);
+        if (l != vl || r != vr) ++abweichend;
+        ++bloecke;
+    }
+    EXPECT_TRUE(m.durchgelaufen());
+    EXPECT_GT(bloecke, 60 * kRate / kBlock);
+    EXPECT_EQ(abweichend, 0) << "of " << bloecke << " blocks of 10 ms";
+    delete_fluid_player(player);
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
 }
 
 }  // namespace

@@ -304,4 +304,35 @@ TEST_F(FluidMusikTest, AbbauWaehrendDesLadensWartetAufDenLader) {
         QCoreApplication::processEvents();  // the loader's answer finds nobody
 }
 
+// The game's player loads nothing before the frame's first picture: opened
+// and asked to play at start-up, it waits; released, it loads and plays. A
+// game ended before that never loads at all.
+TEST_F(FluidMusikTest, NachFreigabeLaedtErstWennDerRahmenEsErlaubt) {
+    baue(FluidMusik::Laden::nachFreigabe);
+    ASSERT_TRUE(musik->oeffnen("trevo.mid"));
+    ASSERT_TRUE(musik->spielen());
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_TRUE(musik->spielt());
+    EXPECT_FALSE(musik->bereit());
+    EXPECT_EQ(s.protokoll.holen(), (Schritte{"pruefen trevo.mid"}));
+
+    musik->freigeben();
+    warteBisBereit();
+    ASSERT_TRUE(musik->bereit());
+    EXPECT_EQ(s.protokoll.holen(), (Schritte{"pruefen trevo.mid", "laden", "abspielen"}));
+    // Released once: a file opened later loads at once.
+    musik->freigeben();
+    s.protokoll.leeren();
+    ASSERT_TRUE(musik->oeffnen("neu.mid"));
+    warteBisBereit();
+    EXPECT_EQ(s.protokoll.holen(), (Schritte{"schliessen", "pruefen neu.mid", "laden"}));
+
+    baue(FluidMusik::Laden::nachFreigabe);
+    s.protokoll.leeren();
+    ASSERT_TRUE(musik->oeffnen("trevo.mid"));
+    musik.reset();
+    EXPECT_EQ(s.protokoll.holen(), (Schritte{"pruefen trevo.mid", "schliessen"}));
+}
+
 }  // namespace

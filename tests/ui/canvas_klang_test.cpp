@@ -192,6 +192,7 @@ TEST(Klaenge, SpielenHaeltNichtsAufUndFehlendeSindStill) {
     p.spieleKlang("BOING");
     p.spieleKlang("BOING");
     EXPECT_EQ(p.klaengeAngefordert(), 2);
+    EXPECT_TRUE(p.klaengeGeladen()) << qPrintable(QtPlattform::klangModul());
     p.spieleKlang("TRAKTOR");
     EXPECT_EQ(p.klaengeAngefordert(), 3);
     p.spieleKlang("NIX");  // no such sound

@@ -19,5 +19,6 @@ int main(int argc, char** argv) {
     // The tests close frames without ending the process.
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlattform::setzeTonAus(true);
+    QtPlattform::setzeKlangModul(QStringLiteral(TREVO_KLANGMODUL));
     return RUN_ALL_TESTS();
 }

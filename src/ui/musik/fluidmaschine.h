@@ -26,6 +26,8 @@ struct FluidEinstellungen {
     std::vector<std::string> treiber{"pulseaudio", "alsa"};
     // Background music, not the main event.
     double lautstaerke = 0.4;
+    // The library, opened on the first laden(); the music is silent without it.
+    std::string bibliothek = "libfluidsynth.so.3";
 };
 
 class FluidMaschine final : public MusikMaschine {

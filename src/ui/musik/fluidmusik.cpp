@@ -47,20 +47,32 @@ bool FluidMusik::oeffnen(const std::string& datei) {
     }
     zustand_ = Zustand::laedt;
     const unsigned runde = ++runde_;
-    if (laden_ == Laden::sofort) {
+    if (laden_ == Laden::sofort)
         geladen(runde, maschine_->laden());
-    } else {
-        lader_ = std::thread([this, runde] {
-            // The soundfont can wait; the first picture of the game cannot.
-            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-            const bool ok = maschine_->laden();
-            // Back to the UI thread; dropped if the player is gone by then.
-            QMetaObject::invokeMethod(
-                &uhr_, [this, runde, ok] { geladen(runde, ok); }, Qt::QueuedConnection);
-        });
-    }
+    else if (laden_ == Laden::imHintergrund || freigegeben_)
+        ladeImHintergrund(runde);
     // Loading at once may already have failed; in the background it cannot have yet.
     return zustand_ != Zustand::zu;
+}
+
+void FluidMusik::ladeImHintergrund(unsigned runde) {
+    lader_ = std::thread([this, runde] {
+        // The soundfont can wait; the game's windows cannot.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        const bool ok = maschine_->laden();
+        // Back to the UI thread; dropped if the player is gone by then.
+        QMetaObject::invokeMethod(
+            &uhr_, [this, runde, ok] { geladen(runde, ok); }, Qt::QueuedConnection);
+    });
+}
+
+void FluidMusik::freigeben() {
+    if (freigegeben_)
+        return;
+    freigegeben_ = true;
+    // A file opened while waiting loads now.
+    if (laden_ == Laden::nachFreigabe && zustand_ == Zustand::laedt && !lader_.joinable())
+        ladeImHintergrund(runde_);
 }
 
 void FluidMusik::geladen(unsigned runde, bool ok) {

@@ -5,7 +5,9 @@
 // that the file, a soundfont and an audio device are there (a few
 // milliseconds) and loads the soundfont on a worker thread (up to half a
 // second for a large one). A spielen() during that time is remembered and
-// carried out when the soundfont is in.
+// carried out when the soundfont is in. The game's own player waits even for
+// that until freigeben(): the first picture of the game does not share the
+// machine with FluidSynth's libraries and the audio device.
 #pragma once
 
 #include "app/plattform.h"
@@ -20,7 +22,7 @@
 
 class FluidMusik final : public MusikSpieler {
 public:
-    enum class Laden { imHintergrund, sofort };
+    enum class Laden { imHintergrund, sofort, nachFreigabe };
 
     // Without a machine, FluidSynth with the system's soundfont and audio device.
     explicit FluidMusik(std::unique_ptr<MusikMaschine> maschine = nullptr,
@@ -35,6 +37,10 @@ public:
     void stoppen() override;
     bool spielt() const override;
 
+    // With Laden::nachFreigabe: from now on the soundfont may load. Opening
+    // before that only checks the files.
+    void freigeben();
+
     // Called on the UI thread when the piece has played to its end, never
     // for a stop. The frame restarts the music from here while it is on.
     void setzeEndeMeldung(std::function<void()> meldung);
@@ -48,6 +54,7 @@ private:
     enum class Zustand { zu, laedt, bereit };
 
     void geladen(unsigned runde, bool ok);
+    void ladeImHintergrund(unsigned runde);
     void warteAufLader();
 
     std::unique_ptr<MusikMaschine> maschine_;
@@ -56,6 +63,7 @@ private:
     bool laeuft_ = false;   // playing, or waiting for the soundfont to play
     bool amEnde_ = false;   // played through: the next start is from the beginning
     unsigned runde_ = 0;    // counts oeffnen(), to know a stale loader's answer
+    bool freigegeben_ = false;
     std::function<void()> endeMeldung_;
     std::thread lader_;
     QTimer uhr_;            // also the UI thread's address for the loader's answer
