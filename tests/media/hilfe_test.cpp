@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
@@ -184,6 +185,9 @@ TEST_F(HilfeFensterTest, FehlendeDateiMeldetDerBetrachterSelbst) {
     EXPECT_FALSE(browser().toPlainText().contains(QStringLiteral("Hilfe nicht gefunden")));
 }
 
+// Read as a player reads: a click on a link in the contents, back, forward,
+// scrolled on in the chapter, the contents, back again. Every step shows
+// the place it names, not only the right address.
 TEST_F(HilfeFensterTest, ZurueckVorUndInhalt) {
     fenster->zeigeInhalt(kHilfe);
     QAction* zurueck = knopf(*fenster, QStringLiteral("Zurück"));
@@ -191,19 +195,33 @@ TEST_F(HilfeFensterTest, ZurueckVorUndInhalt) {
     QAction* inhalt = knopf(*fenster, QStringLiteral("Inhalt"));
     ASSERT_TRUE(zurueck && vor && inhalt);
     EXPECT_FALSE(zurueck->isEnabled());
+    QScrollBar& leiste = *browser().verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
 
-    QUrl markt = browser().source();
-    markt.setFragment(QStringLiteral("markt"));
-    browser().setSource(markt);  // as a click on the contents' link
+    const QTextCursor verweis = browser().document()->find(QStringLiteral("Die Lager"));
+    ASSERT_FALSE(verweis.isNull());
+    QTextCursor imVerweis(browser().document());
+    imVerweis.setPosition(verweis.selectionStart() + 2);
+    QTest::mouseClick(browser().viewport(), Qt::LeftButton, {}, browser().cursorRect(imVerweis).center());
+    ASSERT_EQ(browser().source().fragment(), QStringLiteral("lager"));
+    const int kapitel = leiste.value();
+    EXPECT_GT(kapitel, 0);
     EXPECT_TRUE(zurueck->isEnabled());
+
     zurueck->trigger();
     EXPECT_FALSE(browser().source().hasFragment());
+    EXPECT_EQ(leiste.value(), 0);
     EXPECT_TRUE(vor->isEnabled());
     vor->trigger();
-    EXPECT_EQ(browser().source().fragment(), QStringLiteral("markt"));
+    EXPECT_EQ(browser().source().fragment(), QStringLiteral("lager"));
+    EXPECT_EQ(leiste.value(), kapitel) << "forward shows the chapter, not the link it came from";
+
+    leiste.setValue(kapitel + 150);
     inhalt->trigger();
     EXPECT_FALSE(browser().source().hasFragment());
-    EXPECT_EQ(browser().verticalScrollBar()->value(), 0);
+    EXPECT_EQ(leiste.value(), 0);
+    zurueck->trigger();
+    EXPECT_EQ(leiste.value(), kapitel + 150) << "back to where the reader was";
 }
 
 TEST(HilfeFensterEinzig, F1NochmalHoltDasselbeFensterNachVorn) {

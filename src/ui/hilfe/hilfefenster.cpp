@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QWindow>
@@ -46,13 +47,21 @@ HilfeFenster::HilfeFenster(QWidget* parent) : QMainWindow(parent) {
     QToolBar* leiste = addToolBar(QStringLiteral("Navigation"));
     leiste->setMovable(false);
     leiste->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    zurueck_ = leiste->addAction(QStringLiteral("Zurück"), browser_, &QTextBrowser::backward);
+    zurueck_ = leiste->addAction(QStringLiteral("Zurück"), this, [this] {
+        stelleMerken();
+        browser_->backward();
+    });
     zurueck_->setShortcut(QKeySequence::Back);
-    vor_ = leiste->addAction(QStringLiteral("Vor"), browser_, &QTextBrowser::forward);
+    vor_ = leiste->addAction(QStringLiteral("Vor"), this, [this] {
+        stelleMerken();
+        browser_->forward();
+    });
     vor_->setShortcut(QKeySequence::Forward);
     inhalt_ = leiste->addAction(QStringLiteral("Inhalt"), this, [this] {
-        if (!inhaltSeite_.isEmpty())
+        if (!inhaltSeite_.isEmpty()) {
+            stelleMerken();
             browser_->setSource(inhaltSeite_);
+        }
     });
     zurueck_->setEnabled(false);
     vor_->setEnabled(false);
@@ -117,8 +126,20 @@ void HilfeFenster::zeige(const QString& hilfeDatei, const QString& anker) {
         else
             statusBar()->showMessage(QStringLiteral("Zu diesem Thema gibt es keine Hilfe."));
     }
+    stelleMerken();
     browser_->setSource(ziel);
     nachVorn();
+}
+
+void HilfeFenster::stelleMerken() {
+    // The history keeps the browser's text cursor with the page it leaves,
+    // and coming back scrolls to that cursor. After a click on a link the
+    // cursor is still that link, on the page before: "Vor" after "Zurück"
+    // would show the contents instead of the chapter. So the cursor is put
+    // where the reader is, in the middle of what is shown.
+    QTextCursor hier = browser_->cursorForPosition(browser_->viewport()->rect().center());
+    hier.clearSelection();
+    browser_->setTextCursor(hier);
 }
 
 void HilfeFenster::zeigeFehlen(const QString& datei) {

@@ -36,6 +36,7 @@ private:
     void zeige(const QString& hilfeDatei, const QString& anker);
     void zeigeFehlen(const QString& datei);
     void nachVorn();
+    void stelleMerken();
 
     QTextBrowser* browser_;
     QAction* zurueck_;
