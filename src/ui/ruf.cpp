@@ -1,8 +1,7 @@
 #include "ui/ruf.h"
 
-#include <fcntl.h>
-#include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -69,20 +68,14 @@ void Ruf::annehmen() {
 }
 
 bool Ruf::anrufen(const std::string& name, int wartenMs) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return false;
+    // A listener with a full queue keeps the call waiting, at most this long.
+    timeval frist{wartenMs / 1000, (wartenMs % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &frist, sizeof frist);
     sockaddr_un a;
     const socklen_t n = adresse(name, a);
-    bool verbunden = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), n) == 0;
-    if (!verbunden && (errno == EAGAIN || errno == EINPROGRESS)) {
-        // The listener's queue is full: wait for room.
-        pollfd p{fd, POLLOUT, 0};
-        int fehler = 0;
-        socklen_t laenge = sizeof fehler;
-        verbunden = ::poll(&p, 1, wartenMs) == 1 &&
-                    ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &fehler, &laenge) == 0 && fehler == 0;
-    }
-    verbunden = verbunden && gleicherNutzer(fd);
+    const bool verbunden = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), n) == 0 && gleicherNutzer(fd);
     ::close(fd);
     return verbunden;
 }

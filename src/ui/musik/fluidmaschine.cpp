@@ -164,11 +164,11 @@ bool FluidMaschine::laden() {
     fl->fluid_settings_setint(settings_, "synth.lock-memory", 0);
     // The player advances with the rendered sound, not with a timer thread of its own.
     fl->fluid_settings_setstr(settings_, "player.timing-source", "sample");
-    // Our piece sounds at most 15 voices at once; 64 leave room and take half
-    // the synth's memory of the default 256. And only the instruments the
-    // piece selects (at its first tick) are read from the soundfont: 7.7
-    // instead of 13.4 MB for TimGM6mb, a few instead of 140 for FluidR3.
-    // Both leave the rendered sound unchanged to the sample.
+    // Our piece sounds at most 15 voices at once; 64 leave room and take about
+    // half the synth's memory of the default 256. And only the instruments
+    // the piece selects (at its first tick) are read from the soundfont: 7.7
+    // instead of 13.4 MB for TimGM6mb, and the larger the soundfont, the more
+    // this saves. Both leave the rendered sound unchanged to the sample.
     fl->fluid_settings_setint(settings_, "synth.polyphony", 64);
     fl->fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     fl->fluid_settings_setnum(settings_, "synth.gain", einstellungen_.lautstaerke);
