@@ -263,11 +263,12 @@ void TtierForm::weiter() {
     }
 
     // Census before growth: an animal that grows up this month neither
-    // breeds nor delivers yet.
-    const auto bis = [this] { return std::min(menge, tierAnzahl()); };
+    // breeds nor delivers yet. The herd is counted once per pass: nothing in
+    // a pass adds an animal, and only a weight grown to 0 ends the list early.
+    int32_t bis = std::min(menge, tierAnzahl());
     int64_t gesamt = 0;
     int32_t erwachsene = 0;
-    for (int32_t i = 1; i <= bis(); ++i) {
+    for (int32_t i = 1; i <= bis; ++i) {
         const int16_t g = gewicht[static_cast<std::size_t>(i)];
         gesamt += g;
         if (g >= ausgewachsen / 2) ++erwachsene;
@@ -282,17 +283,24 @@ void TtierForm::weiter() {
     }
 
     const int32_t grenze = Round(static_cast<long double>(ausgewachsen) * 0.85L);
-    for (int32_t i = 1; i <= bis(); ++i) {
+    bis = std::min(menge, tierAnzahl());
+    for (int32_t i = 1; i <= bis; ++i) {
         int16_t& g = gewicht[static_cast<std::size_t>(i)];
         g = g < grenze ? alsGewicht(streuung(g + zuwachs, 111)) : alsGewicht(streuung(ausgewachsen, 111));
+        if (g == 0) break;
     }
     zeigeTier(aktuell);
 
     if (MehrenCB.checked) {
         const int32_t geburten = Round((Random() * 0.4L + 0.15L) * erwachsene);
         const int32_t basis = Round(static_cast<long double>(ausgewachsen) * 0.25L);
-        // Births beyond the stable are lost without a word.
-        for (int32_t i = 0; i < geburten; ++i) neuesTier(alsGewicht(streuung(basis, 211)));
+        // Births beyond the stable are lost without a word, each still drawing
+        // its weight; once one is lost, so is every later one.
+        bool platz = true;
+        for (int32_t i = 0; i < geburten; ++i) {
+            const int16_t w = alsGewicht(streuung(basis, 211));
+            if (platz) platz = neuesTier(w);
+        }
     }
 
     if (GebenCB.checked && erwachsene > 0) {
