@@ -6,6 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -205,6 +212,45 @@ TEST_F(FluidMaschineTest, OhneBibliothekBleibtEsStill) {
     EXPECT_FALSE(musik.oeffnen(stueck));
     EXPECT_FALSE(musik.geoeffnet());
     EXPECT_FALSE(musik.spielen());
+}
+
+// FluidSynth and its audio libraries are loaded only where a sound server
+// answers: on the session's socket, or one named in PULSE_SERVER. The socket
+// a crashed server left behind does not count.
+TEST(FluidMaschineGeraet, PulseZaehltNurEinenServerDerAntwortet) {
+    if (std::filesystem::exists("/var/run/pulse/native"))
+        GTEST_SKIP() << "ein systemweiter Klangserver läuft";
+    const std::filesystem::path ordner = frischesVerzeichnis("pulse");
+    std::filesystem::create_directories(ordner / "pulse");
+    const std::string pfad = (ordner / "pulse" / "native").string();
+    const char* alt = std::getenv("XDG_RUNTIME_DIR");
+    const std::string altLaufzeit = alt ? alt : "";
+    const char* altServer = std::getenv("PULSE_SERVER");
+    const std::string altServerWert = altServer ? altServer : "";
+    setenv("XDG_RUNTIME_DIR", ordner.c_str(), 1);
+    unsetenv("PULSE_SERVER");
+
+    EXPECT_FALSE(FluidMaschine::erreichbar("pulseaudio"));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    std::strncpy(adresse.sun_path, pfad.c_str(), sizeof adresse.sun_path - 1);
+    ASSERT_EQ(::bind(server, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse), 0);
+    ASSERT_EQ(::listen(server, 4), 0);
+    EXPECT_TRUE(FluidMaschine::erreichbar("pulseaudio"));
+    ::close(server);
+    ASSERT_TRUE(std::filesystem::exists(pfad));
+    EXPECT_FALSE(FluidMaschine::erreichbar("pulseaudio"));
+    setenv("PULSE_SERVER", "unix:/irgendwo/native", 1);
+    EXPECT_TRUE(FluidMaschine::erreichbar("pulseaudio"));
+    // A driver the machine does not know is left to FluidSynth.
+    EXPECT_TRUE(FluidMaschine::erreichbar("kein-solcher-treiber"));
+
+    if (alt) setenv("XDG_RUNTIME_DIR", altLaufzeit.c_str(), 1);
+    else unsetenv("XDG_RUNTIME_DIR");
+    if (altServer) setenv("PULSE_SERVER", altServerWert.c_str(), 1);
+    else unsetenv("PULSE_SERVER");
+    std::filesystem::remove_all(ordner);
 }
 
 // The machine asks FluidSynth for fewer voices and for only the instruments

@@ -1,17 +1,24 @@
 #include "ui/musik/fluidmaschine.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <utility>
 
-// FluidSynth is opened on the first music, not linked: it brings some sixty
+// FluidSynth is opened when the music loads, not linked: it brings some sixty
 // libraries along, and loading them cost the start of the game more than all
-// of Qt. The library stays open until the program ends.
+// of Qt. It is let go again when the music closes (or finds no device).
 struct FluidBibliothek {
     void* handle = nullptr;
     decltype(&::fluid_set_log_function) fluid_set_log_function = nullptr;
@@ -67,19 +74,22 @@ void fluidStumm(const FluidBibliothek& fl) {
 }
 
 // Null when the library or one of its functions is missing: the music is then
-// silent. Each library is opened once, the answer kept.
-const FluidBibliothek* fluid(const std::string& name) {
-    static std::mutex schutz;
-    static std::map<std::string, std::unique_ptr<FluidBibliothek>> offen;
-    const std::lock_guard<std::mutex> halten(schutz);
-    const auto bekannt = offen.find(name);
-    if (bekannt != offen.end())
-        return bekannt->second.get();
-    std::unique_ptr<FluidBibliothek>& eintrag = offen[name];
+// silent. A library is opened once while anyone uses it, and closed with its
+// last user. The cache lives on past the end of the program's statics: a
+// loader thread may still be finishing then.
+std::shared_ptr<const FluidBibliothek> fluid(const std::string& name) {
+    static auto* schutz = new std::mutex;
+    static auto* offen = new std::map<std::string, std::weak_ptr<const FluidBibliothek>>;
+    const std::lock_guard<std::mutex> halten(*schutz);
+    if (auto bekannt = (*offen)[name].lock())
+        return bekannt;
     void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
         return nullptr;
-    auto bibliothek = std::make_unique<FluidBibliothek>();
+    std::shared_ptr<FluidBibliothek> bibliothek(new FluidBibliothek, [](FluidBibliothek* b) {
+        dlclose(b->handle);
+        delete b;
+    });
     FluidBibliothek& b = *bibliothek;
     b.handle = handle;
     bool vollstaendig = true
@@ -105,13 +115,56 @@ const FluidBibliothek* fluid(const std::string& name) {
     && holen(handle, "delete_fluid_settings", b.delete_fluid_settings)
     && holen(handle, "fluid_synth_write_float", b.fluid_synth_write_float)
     && holen(handle, "fluid_player_get_current_tick", b.fluid_player_get_current_tick);
-    if (!vollstaendig) {
-        dlclose(handle);
+    if (!vollstaendig)
         return nullptr;
-    }
     fluidStumm(b);
-    eintrag = std::move(bibliothek);
-    return eintrag.get();
+    (*offen)[name] = bibliothek;
+    return bibliothek;
+}
+
+// A socket that a sound server answers on.
+bool serverAntwortet(const std::string& pfad) {
+    sockaddr_un adresse{};
+    if (pfad.empty() || pfad.size() >= sizeof adresse.sun_path)
+        return false;
+    adresse.sun_family = AF_UNIX;
+    std::memcpy(adresse.sun_path, pfad.c_str(), pfad.size() + 1);
+    const int s = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (s < 0)
+        return false;
+    const bool ok = ::connect(s, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse) == 0;
+    ::close(s);
+    return ok;
+}
+
+// PulseAudio, or PipeWire in its place: a server named in PULSE_SERVER, or
+// one answering on the session's socket or the system-wide one.
+bool pulseErreichbar() {
+    if (const char* server = std::getenv("PULSE_SERVER"); server && *server)
+        return true;
+    const char* laufzeit = std::getenv("XDG_RUNTIME_DIR");
+    const std::string sitzung = laufzeit && *laufzeit ? std::string(laufzeit)
+                                                      : "/run/user/" + std::to_string(::getuid());
+    return serverAntwortet(sitzung + "/pulse/native") || serverAntwortet("/var/run/pulse/native");
+}
+
+// A playback device of the kernel's sound system that opens (or is busy with
+// another program, which ALSA's mixing may still share).
+bool alsaErreichbar() {
+    std::error_code fehler;
+    for (const auto& eintrag : std::filesystem::directory_iterator("/dev/snd", fehler)) {
+        const std::string name = eintrag.path().filename().string();
+        if (name.rfind("pcmC", 0) != 0 || name.back() != 'p')
+            continue;
+        const int fd = ::open(eintrag.path().c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0) {
+            ::close(fd);
+            return true;
+        }
+        if (errno == EBUSY)
+            return true;
+    }
+    return false;
 }
 
 // The first bytes of the file at `stelle` are `kennung`: a cheap look at the
@@ -125,6 +178,15 @@ bool kopfStimmt(const std::string& datei, std::streamoff stelle, const char (&ke
 }
 
 }  // namespace
+
+bool FluidMaschine::erreichbar(const std::string& treiber) {
+    if (treiber == "pulseaudio")
+        return pulseErreichbar();
+    if (treiber == "alsa")
+        return alsaErreichbar();
+    // One we know nothing of is left to FluidSynth to try.
+    return true;
+}
 
 FluidMaschine::FluidMaschine(FluidEinstellungen einstellungen)
     : einstellungen_(std::move(einstellungen)) {}
@@ -152,7 +214,16 @@ bool FluidMaschine::pruefen(const std::string& datei) {
 bool FluidMaschine::laden() {
     if (klangbank_.empty() || datei_.empty() || settings_)
         return false;
-    fl_ = fluid(einstellungen_.bibliothek);
+    // Without a device the library and its sixty companions are not worth
+    // loading: ask the drivers' devices first, without FluidSynth.
+    std::vector<std::string> treiber;
+    for (const std::string& name : einstellungen_.treiber)
+        if (erreichbar(name))
+            treiber.push_back(name);
+    if (!einstellungen_.treiber.empty() && treiber.empty())
+        return false;
+    bibliothek_ = fluid(einstellungen_.bibliothek);
+    fl_ = bibliothek_.get();
     if (!fl_)
         return false;
     const FluidBibliothek* const fl = fl_;
@@ -178,7 +249,7 @@ bool FluidMaschine::laden() {
         player_ = fl->new_fluid_player(synth_);
     if (!player_ || fl->fluid_player_add(player_, datei_.c_str()) != FLUID_OK)
         return false;
-    for (const std::string& name : einstellungen_.treiber) {
+    for (const std::string& name : treiber) {
         if (fl->fluid_settings_setstr(settings_, "audio.driver", name.c_str()) != FLUID_OK)
             continue;
         audio_ = fl->new_fluid_audio_driver(settings_, synth_);
@@ -236,6 +307,9 @@ void FluidMaschine::schliessen() {
     player_ = nullptr;
     synth_ = nullptr;
     settings_ = nullptr;
+    // With its last user, the library and everything it brought go again.
+    fl_ = nullptr;
+    bibliothek_.reset();
     klangbank_.clear();
     datei_.clear();
     treiber_.clear();

@@ -1,12 +1,14 @@
 // The music machine on FluidSynth: a General MIDI soundfont from the system,
 // a MIDI file player and an audio driver (PulseAudio, then ALSA). The
-// library is loaded when the music is first opened; without it the music is silent.
+// library is loaded only when a device is there to play on, and let go when
+// the music closes; without it the music is silent.
 #pragma once
 
 #include "ui/musik/musikmaschine.h"
 
 #include <fluidsynth.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,8 @@ struct FluidEinstellungen {
     std::vector<std::string> treiber{"pulseaudio", "alsa"};
     // Background music, not the main event.
     double lautstaerke = 0.4;
-    // The library, opened on the first laden(); the music is silent without it.
+    // The library, opened by laden() once a driver's device answers; the
+    // music is silent without it.
     std::string bibliothek = "libfluidsynth.so.3";
 };
 
@@ -36,6 +39,11 @@ public:
     ~FluidMaschine() override;
     FluidMaschine(const FluidMaschine&) = delete;
     FluidMaschine& operator=(const FluidMaschine&) = delete;
+
+    // Whether the driver finds a device to play on, asked without loading
+    // FluidSynth: a sound server's socket answers, a playback device opens.
+    // True for a driver this class knows nothing of.
+    static bool erreichbar(const std::string& treiber);
 
     bool pruefen(const std::string& datei) override;
     bool laden() override;
@@ -61,6 +69,7 @@ private:
     std::string klangbank_;
     std::string datei_;
     std::string treiber_;
+    std::shared_ptr<const FluidBibliothek> bibliothek_;
     const FluidBibliothek* fl_ = nullptr;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;

@@ -23,6 +23,15 @@ FluidMusik::FluidMusik(std::unique_ptr<MusikMaschine> maschine, Laden laden)
 
 FluidMusik::~FluidMusik() {
     uhr_.stop();
+    if (lader_.joinable()) {
+        const std::lock_guard<std::mutex> halten(ladeZustand_->schutz);
+        if (!ladeZustand_->gemeldet) {
+            // The end of the game never waits for the soundfont.
+            ladeZustand_->verlassen = true;
+            lader_.detach();
+            return;
+        }
+    }
     warteAufLader();
     maschine_->schliessen();
 }
@@ -56,10 +65,18 @@ bool FluidMusik::oeffnen(const std::string& datei) {
 }
 
 void FluidMusik::ladeImHintergrund(unsigned runde) {
-    lader_ = std::thread([this, runde] {
+    ladeZustand_ = std::make_shared<Lader>();
+    lader_ = std::thread([this, runde, maschine = maschine_, zustand = ladeZustand_] {
         // The soundfont can wait; the game's windows cannot.
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-        const bool ok = maschine_->laden();
+        const bool ok = maschine->laden();
+        const std::lock_guard<std::mutex> halten(zustand->schutz);
+        if (zustand->verlassen) {
+            // Nobody listens any more; `this` is gone.
+            maschine->schliessen();
+            return;
+        }
+        zustand->gemeldet = true;
         // Back to the UI thread; dropped if the player is gone by then.
         QMetaObject::invokeMethod(
             &uhr_, [this, runde, ok] { geladen(runde, ok); }, Qt::QueuedConnection);

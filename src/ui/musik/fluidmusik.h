@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -57,7 +58,16 @@ private:
     void ladeImHintergrund(unsigned runde);
     void warteAufLader();
 
-    std::unique_ptr<MusikMaschine> maschine_;
+    // What the player and its loader thread share: a player going away
+    // while the loader works leaves the machine to it instead of waiting.
+    struct Lader {
+        std::mutex schutz;
+        bool verlassen = false;  // the player is gone: the loader closes the machine
+        bool gemeldet = false;   // the loader has sent its answer and ends
+    };
+
+    std::shared_ptr<MusikMaschine> maschine_;
+    std::shared_ptr<Lader> ladeZustand_;
     Laden laden_;
     Zustand zustand_ = Zustand::zu;
     bool laeuft_ = false;   // playing, or waiting for the soundfont to play
