@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+#include "ui/fensterverwaltung.h"
+
 namespace {
 QElapsedTimer uhr;
 
@@ -65,9 +67,15 @@ int main(int argc, char** argv) {
         w->show();
     }
     // The game's frame: its designed place, maximized, and without a window
-    // manager made as large as the screen after 300 ms.
+    // manager as large as the screen from its first picture.
     rahmen.setGeometry(340, 202, 423, 294);
-    rahmen.showMaximized();
+    if (ohneFensterverwaltung()) {
+        rahmen.setWindowState(Qt::WindowMaximized);
+        if (QScreen* s = rahmen.screen()) rahmen.setGeometry(s->availableGeometry());
+        rahmen.show();
+    } else {
+        rahmen.showMaximized();
+    }
     QTimer::singleShot(300, &rahmen, [&rahmen] {
         if (rahmen.isMaximized() && rahmen.geometry() == QRect(340, 202, 423, 294))
             if (QScreen* s = rahmen.screen()) rahmen.setGeometry(s->availableGeometry());

@@ -6,6 +6,8 @@ TREVO_PAKETE=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
   libfluidsynth-dev timgm6mb-soundfont fonts-liberation2)
 # Qt's own German texts; the tools that check the desktop entry and AppStream data.
 TREVO_PAKETE+=(qt6-translations-l10n desktop-file-utils appstream)
+# The X protocol's header: the frame asks whether a window manager runs.
+TREVO_PAKETE+=(libxcb1-dev)
 # ./check also fuzzes the save file with clang's libFuzzer.
 TREVO_FUZZ_PAKETE=(clang libclang-rt-dev)
 

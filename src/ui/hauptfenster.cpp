@@ -13,6 +13,7 @@
 #include "app/mainform.h"
 #include "spiel.h"
 #include "ui/views/hofbuchfenster.h"
+#include "ui/fensterverwaltung.h"
 #include "ui/kindview.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
@@ -102,7 +103,15 @@ void HauptFenster::menueAnlegen() {
 
 void HauptFenster::starten() {
     setGeometry(entwurf());
-    showMaximized();
+    if (ohneFensterverwaltung()) {
+        // Nobody will maximize the frame: it comes up at its final size,
+        // keeping the designed place for "restore".
+        setWindowState(Qt::WindowMaximized);
+        if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+        show();
+    } else {
+        showMaximized();
+    }
     QTimer::singleShot(0, this, &HauptFenster::startAbschliessen);
     QTimer::singleShot(300, this, &HauptFenster::ohneFensterverwaltungMaximieren);
     // Music waits for the first picture; a frame that starts hidden or is
