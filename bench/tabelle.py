@@ -1,9 +1,26 @@
 #!/usr/bin/env python3
-"""Prints the table of the game's figures, each the median of several runs.
+"""Prints the table of the game's figures beside the bare Qt program's.
 
-Run under one X server (bench/tabelle.sh does), from a release build tree:
-the game and the bare Qt program take turns, so that both see the same
-machine."""
+    tabelle.py BAUM [PAARE] [SEKUNDEN]
+
+Run under an X server (bench/tabelle.sh starts one), from a release build
+tree holding trevo, bench/leer_qt and bench/hof_ui_bench. The game and the
+bare program take turns, PAARE times (at least 21), alternating which one goes
+first, so that both see the same machine. Every figure is the median with the
+interquartile range (first to third quartile) beside it, and the machine's
+load average (one minute) while it was taken, because this machine is shared.
+
+- start, offscreen and on the X server: processor time (user + system, all
+  threads) and wall time from the spawn to the first painted frame; the
+  program is killed the moment it reports that frame, so the processor time
+  is that of the start alone;
+- memory: the peak when the first frame is painted (each program reads its
+  own VmHWM then), and the peak of a whole run of SEKUNDEN seconds (10) with
+  the music, ended with SIGTERM; and the game's orderly end after that run,
+  from the signal to the end of the process;
+- the full farm (bench/hof_ui_bench): a month in the core, a month through
+  the face, and the farm after fifty years: a month with the logbook window
+  closed and open, and the orderly end."""
 import os
 import re
 import signal
@@ -13,62 +30,138 @@ import sys
 import time
 
 baum = sys.argv[1]
-runden = int(sys.argv[2]) if len(sys.argv) > 2 else 9
-danach = 1.5
+paare = max(21, int(sys.argv[2])) if len(sys.argv) > 2 else 21
+sekunden = float(sys.argv[3]) if len(sys.argv) > 3 else 10.0
+
+SPIEL = [os.path.join(baum, "trevo")]
+LEER = [os.path.join(baum, "bench", "leer_qt")]
+ZEILE = re.compile(r"erstes Bild nach \d+ ms, Speicher (\d+) KiB")
 
 
-def starten(programm):
-    """Seconds from the spawn to the first painted frame, the peak memory at
-    that frame (as the program reports it) and the peak of the whole run, in
-    KiB. Each program lives on for `danach` seconds after its first frame, as
-    a game does (the music loads then), and is ended with SIGTERM."""
+def last():
+    with open("/proc/loadavg") as f:
+        return float(f.read().split()[0])
+
+
+def lauf(programm, plattform, danach):
+    """One run. danach None: killed at the first frame. Otherwise ended with
+    SIGTERM that many seconds after it. Returns (seconds to the first frame,
+    processor seconds, VmHWM at the frame in KiB, peak RSS of the run in KiB,
+    seconds from SIGTERM to the end)."""
     umgebung = dict(os.environ, TREVO_STARTZEIT="1")
+    if plattform:
+        umgebung["QT_QPA_PLATFORM"] = plattform
     t0 = time.perf_counter()
     p = subprocess.Popen(programm, stderr=subprocess.PIPE, stdout=subprocess.DEVNULL, env=umgebung, text=True)
-    bild = None
+    bild = beim_bild = None
+    ende_gesendet = None
     for zeile in p.stderr:
-        treffer = re.search(r"erstes Bild nach \d+ ms, Speicher (\d+) KiB", zeile)
+        treffer = ZEILE.search(zeile)
         if treffer and bild is None:
             bild = time.perf_counter() - t0
             beim_bild = int(treffer.group(1))
+            if danach is None:
+                p.kill()
+                break
             time.sleep(danach)
+            ende_gesendet = time.perf_counter()
             p.send_signal(signal.SIGTERM)
     _, status, nutzung = os.wait4(p.pid, 0)
-    ende = os.waitstatus_to_exitcode(status)
+    ende = time.perf_counter() - ende_gesendet if ende_gesendet else 0.0
+    p.stderr.close()
+    code = os.waitstatus_to_exitcode(status)
     # The bare frame has no handler: SIGTERM ends it there and then.
-    if bild is None or ende not in (0, -signal.SIGTERM):
-        sys.exit(f"{programm[0]}: kein erstes Bild (Ende {ende})")
-    return bild, beim_bild, nutzung.ru_maxrss
+    if bild is None or code not in (0, -signal.SIGTERM, -signal.SIGKILL):
+        sys.exit(f"{programm[0]}: kein erstes Bild (Ende {code})")
+    return bild, nutzung.ru_utime + nutzung.ru_stime, beim_bild, nutzung.ru_maxrss, ende
 
 
-spiel = [os.path.join(baum, "trevo")]
-leer = [os.path.join(baum, "bench", "leer_qt")]
-spiel_zeit, spiel_bild, spiel_lauf, leer_zeit, leer_bild, leer_lauf = [], [], [], [], [], []
-starten(spiel)  # the first start warms the file cache for both
-starten(leer)
-for _ in range(runden):
-    for programm, zeit, bild, lauf in ((spiel, spiel_zeit, spiel_bild, spiel_lauf),
-                                       (leer, leer_zeit, leer_bild, leer_lauf)):
-        t, b, l = starten(programm)
-        zeit.append(t)
-        bild.append(b)
-        lauf.append(l)
+def paarweise(plattform, danach):
+    """PAARE alternating pairs; returns the game's runs, the bare program's
+    and the load averages seen."""
+    spiel, leer, lasten = [], [], []
+    for i in range(paare):
+        lasten.append(last())
+        reihe = ((SPIEL, spiel), (LEER, leer)) if i % 2 == 0 else ((LEER, leer), (SPIEL, spiel))
+        for programm, ziel in reihe:
+            ziel.append(lauf(programm, plattform, danach))
+    lasten.append(last())
+    return spiel, leer, lasten
 
+
+def q(werte):
+    return statistics.median(werte), *statistics.quantiles(werte, n=4, method="inclusive")[::2]
+
+
+def zahl(wert, einheit):
+    return f"{wert:.1f}" if einheit != "µs" else f"{wert:.0f}"
+
+
+zeilen = []
+
+
+def zeile(name, einheit, spiel, leer, lasten):
+    m, q1, q3 = q(spiel)
+    text = f"{name} ({einheit})"
+    spalte_spiel = f"{zahl(m, einheit)} [{zahl(q1, einheit)}–{zahl(q3, einheit)}]"
+    if leer:
+        lm, l1, l3 = q(leer)
+        spalte_leer = f"{zahl(lm, einheit)} [{zahl(l1, einheit)}–{zahl(l3, einheit)}]"
+        verhaeltnis = f"{m / lm:.2f}x"
+    else:
+        spalte_leer = verhaeltnis = ""
+    zeilen.append((text, spalte_spiel, spalte_leer, verhaeltnis, f"{statistics.mean(lasten):.1f}"))
+
+
+# The first start of each warms the file cache for both.
+for programm in (SPIEL, LEER):
+    lauf(programm, "offscreen", None)
+
+for plattform, name in (("offscreen", "offscreen"), (None, "X-Server")):
+    spiel, leer, lasten = paarweise(plattform, None)
+    zeile(f"Start bis zum ersten Bild, Rechenzeit, {name}", "ms",
+          [r[1] * 1e3 for r in spiel], [r[1] * 1e3 for r in leer], lasten)
+    zeile(f"Start bis zum ersten Bild, Zeit, {name}", "ms",
+          [r[0] * 1e3 for r in spiel], [r[0] * 1e3 for r in leer], lasten)
+    if plattform is None:
+        zeile("Speicher beim ersten Bild", "MiB",
+              [r[2] / 1024 for r in spiel], [r[2] / 1024 for r in leer], lasten)
+
+spiel, leer, lasten = paarweise(None, sekunden)
+zeile(f"Speicher, Spitze in {sekunden:g} s mit Musik", "MiB",
+      [r[3] / 1024 for r in spiel], [r[3] / 1024 for r in leer], lasten)
+zeile(f"Geordnetes Ende nach {sekunden:g} s", "ms", [r[4] * 1e3 for r in spiel], None, lasten)
+
+vorher = last()
 hof = {}
-for zeile in subprocess.run([os.path.join(baum, "bench", "hof_ui_bench"), str(runden)], check=True,
-                            capture_output=True, text=True).stdout.splitlines():
-    name, wert = zeile.split()
-    hof[name] = float(wert)
+for ausgabe in subprocess.run([os.path.join(baum, "bench", "hof_ui_bench"), str(paare)], check=True,
+                              capture_output=True, text=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen")
+                              ).stdout.splitlines():
+    name, *werte = ausgabe.split()
+    hof[name] = [float(w) for w in werte]
+lasten = [vorher, last()]
 
-m = statistics.median
-print(f"Trevo, Mediane aus {runden} Läufen")
-print(f"{'Messung':<44}{'Trevo':>12}{'Qt leer':>12}{'Verhältnis':>12}")
-print(f"{'Start bis zum ersten Bild (ms)':<44}{m(spiel_zeit) * 1e3:>12.1f}{m(leer_zeit) * 1e3:>12.1f}"
-      f"{m(spiel_zeit) / m(leer_zeit):>11.2f}x")
-print(f"{'Speicher beim ersten Bild (MiB)':<44}{m(spiel_bild) / 1024:>12.1f}{m(leer_bild) / 1024:>12.1f}"
-      f"{m(spiel_bild) / m(leer_bild):>11.2f}x")
-print(f"{'Speicher, Spitze bis 1,5 s danach (MiB)':<44}{m(spiel_lauf) / 1024:>12.1f}{m(leer_lauf) / 1024:>12.1f}"
-      f"{m(spiel_lauf) / m(leer_lauf):>11.2f}x")
-print(f"{'Monat des vollen Hofs, Kern (µs)':<44}{hof['monat_kern_us']:>12.0f}")
-print(f"{'Monat des vollen Hofs, mit Neuzeichnen (ms)':<44}{hof['monat_gesicht_ms']:>12.2f}")
-print(f"{'Geordnetes Ende des vollen Hofs (ms)':<44}{hof['ende_ms']:>12.2f}")
+
+def hofzeile(name, einheit, schluessel):
+    if schluessel not in hof:
+        return
+    m, q1, q3 = hof[schluessel]
+    zeilen.append((f"{name} ({einheit})", f"{zahl(m, einheit)} [{zahl(q1, einheit)}–{zahl(q3, einheit)}]",
+                   "", "", f"{statistics.mean(lasten):.1f}"))
+
+
+hofzeile("Monat des vollen Hofs, Kern, Rechenzeit", "µs", "monat_kern_rechenzeit_us")
+hofzeile("Monat des vollen Hofs, Weiter bis neu gezeichnet", "ms", "monat_gesicht_ms")
+hofzeile("Nach 50 Jahren: Monat, Hofbuch zu", "ms", "fuenfzig_monat_ms")
+hofzeile("Nach 50 Jahren: Monat, Hofbuch offen", "ms", "fuenfzig_monat_hofbuch_ms")
+hofzeile("Nach 50 Jahren: geordnetes Ende", "ms", "fuenfzig_ende_ms")
+if hof.get("boxen", [0])[0]:
+    print(f"Achtung: {hof['boxen'][0]:.0f} Meldungen während der Monate geschlossen")
+
+print(f"Trevo und Qt leer: Median [Quartilsabstand] aus {paare} Paaren; Last = Mittel der Minutenlast, "
+      f"{time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())}, {os.cpu_count()} Kerne")
+breite = max(len(z[0]) for z in zeilen)
+print(f"| {'Messung':<{breite}} | Trevo | Qt leer | Verhältnis | Last |")
+print(f"|{'-' * (breite + 2)}|---|---|---|---|")
+for z in zeilen:
+    print(f"| {z[0]:<{breite}} | {z[1]} | {z[2]} | {z[3]} | {z[4]} |")
