@@ -87,6 +87,13 @@ void kopieren(const QString& von, const QString& nach) {
     for (const QString& name : QDir(von).entryList(QDir::Files)) QFile::copy(von + "/" + name, nach + "/" + name);
 }
 
+// The frame shown and painted, start-up over.
+void aufbauen(HauptFenster& rahmen) {
+    rahmen.starten();
+    while (!rahmen.gestartet()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    zeichnen();
+}
+
 // From the click on "Weiter" to the finished repaint of every window, in ms.
 double weiterKlicken(HauptFenster& rahmen) {
     QPushButton* weiter = nullptr;
@@ -133,9 +140,7 @@ int main(int argc, char** argv) {
             Spiel spiel(*plattform, ort.path().toStdString() + "/", false);
             hofFuellen();
             HauptFenster rahmen(spiel, *plattform);
-            rahmen.starten();
-            while (!rahmen.gestartet()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            zeichnen();
+            aufbauen(rahmen);
             gesicht.push_back(weiterKlicken(rahmen));
         }
         // The old farm: a month with the logbook closed, one with it open,
@@ -148,9 +153,7 @@ int main(int argc, char** argv) {
         hofFuellen();
         {
             HauptFenster rahmen(spiel, *plattform);
-            rahmen.starten();
-            while (!rahmen.gestartet()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            zeichnen();
+            aufbauen(rahmen);
             altZu.push_back(weiterKlicken(rahmen));
             hofFuellen();
             rahmen.hofbuchAktion()->trigger();
