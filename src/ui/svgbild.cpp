@@ -13,8 +13,17 @@ SvgBild::SvgBild(const QString& datei, QWidget* eltern)
 bool SvgBild::gueltig() const { return zeichner_->isValid(); }
 
 void SvgBild::paintEvent(QPaintEvent*) {
+    const qreal verhaeltnis = devicePixelRatioF();
+    const QSize pixel = (QSizeF(size()) * verhaeltnis).toSize();
+    if (gerendert_.size() != pixel || gerendert_.devicePixelRatio() != verhaeltnis) {
+        gerendert_ = QPixmap(pixel);
+        gerendert_.setDevicePixelRatio(verhaeltnis);
+        gerendert_.fill(Qt::transparent);
+        QPainter q(&gerendert_);
+        zeichner_->render(&q, QRectF(QPointF(0, 0), QSizeF(size())));
+    }
     QPainter p(this);
-    zeichner_->render(&p, QRectF(rect()));
+    p.drawPixmap(0, 0, gerendert_);
 }
 
 namespace {

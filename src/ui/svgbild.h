@@ -3,12 +3,15 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 class QSvgRenderer;
 
-// A picture control: the SVG drawn into the widget's whole rectangle.
+// A picture control: the SVG drawn into the widget's whole rectangle. It is
+// rendered once per size and pixel ratio; a repaint (every window is redrawn
+// each month) only copies it.
 class SvgBild : public QWidget {
     Q_OBJECT
 
@@ -23,6 +26,7 @@ protected:
 
 private:
     QSvgRenderer* zeichner_;
+    QPixmap gerendert_;
 };
 
 // An icon drawn from the SVG at whatever size and pixel ratio it is asked
