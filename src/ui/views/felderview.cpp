@@ -25,25 +25,13 @@ FelderKarte::FelderKarte(TFelderForm& form)
 }
 
 void FelderKarte::paintEvent(QPaintEvent*) {
-    const QColor farbe = alsQt(form_.farbe);
-    const QRect bildPlatz(form_.Image1.left, form_.Image1.top, form_.Image1.width, form_.Image1.height);
-    const qreal verhaeltnis = devicePixelRatioF();
-    const QSize pixel = (QSizeF(size()) * verhaeltnis).toSize();
-    if (hintergrund_.size() != pixel || hintergrund_.devicePixelRatio() != verhaeltnis ||
-        hintergrundFarbe_ != farbe || hintergrundBild_ != bildPlatz) {
-        hintergrund_ = QPixmap(pixel);
-        hintergrund_.setDevicePixelRatio(verhaeltnis);
-        hintergrund_.fill(farbe);
-        // Vector art drawn at the screen's own resolution, so it stays sharp
-        // at any scale; stretched to the picture's box like the picture control.
-        QPainter q(&hintergrund_);
-        q.setRenderHint(QPainter::Antialiasing, true);
-        bild_->render(&q, QRectF(bildPlatz));
-        hintergrundFarbe_ = farbe;
-        hintergrundBild_ = bildPlatz;
-    }
     QPainter p(this);
-    p.drawPixmap(0, 0, hintergrund_);
+    p.fillRect(rect(), alsQt(form_.farbe));
+    // Vector art drawn at the screen's own resolution, so it stays sharp at
+    // any scale; stretched to the picture's box like the picture control.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    bild_->render(&p, QRectF(form_.Image1.left, form_.Image1.top, form_.Image1.width, form_.Image1.height));
+    p.setRenderHint(QPainter::Antialiasing, false);
     if (TPaintFelder* felder = form_.PaintFelder.get()) {
         p.translate(felder->left, felder->top);
         QtCanvas canvas(p, palette());

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QPoint>
-#include <QPixmap>
 #include <QWidget>
 
 #include "ui/kindview.h"
@@ -37,11 +36,6 @@ private:
 
     TFelderForm& form_;
     QSvgRenderer* bild_;  // the artwork, read once
-    // The olive and the artwork, drawn once per size, pixel ratio and colour:
-    // a month's redraw only puts the fields over it.
-    QPixmap hintergrund_;
-    QColor hintergrundFarbe_;
-    QRect hintergrundBild_;
     QPoint letzterPunkt_{-1, -1};
     bool gedrueckt_ = false;
 };
