@@ -68,6 +68,9 @@ void HauptFenster::menueAnlegen() {
     ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
     ende_->setShortcut(QKeySequence::Quit);
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    // A screen reader names an open menu by its window title.
+    trevo->setWindowTitle(QStringLiteral("Trevo"));
+    hilfe->setWindowTitle(QStringLiteral("Hilfe"));
     hilfe_ = hilfe->addAction(QStringLiteral("&Handbuch"));
     hilfe_->setShortcut(QKeySequence(Qt::Key_F1));
     ueber_ = hilfe->addAction(QStringLiteral("Ü&ber Trevo"));

@@ -92,7 +92,10 @@ TEST_F(Bedienung, F1OeffnetDasKapitelDesFensters) {
     GutView* futter = qobject_cast<GutView*>(view("FutterForm"));
     ASSERT_NE(futter, nullptr);
     futter->kaufenKnopf()->click();
+    QStringList klassen;
     antworten.dann([&](QWidget* d) {
+        // Buttons with only a picture, read out by their weight class.
+        for (QPushButton* k : d->findChildren<QPushButton*>()) klassen << k->accessibleName();
         tierkauf = kapitelNachF1(d->focusWidget() ? d->focusWidget() : d);
         QTest::keyClick(d, Qt::Key_Escape);
     });
@@ -102,6 +105,7 @@ TEST_F(Bedienung, F1OeffnetDasKapitelDesFensters) {
     EXPECT_TRUE(antworten.fertig());
     EXPECT_EQ(anzahl, "anzahl");
     EXPECT_EQ(tierkauf, "tierkauf");
+    EXPECT_EQ(klassen, QStringList({"Gewichtsklasse Klein", "Gewichtsklasse Mittel", "Gewichtsklasse Groß"}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

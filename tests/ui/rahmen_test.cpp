@@ -220,7 +220,15 @@ TEST_F(Rahmen, NeuesSpielNurNachOK) {
 
     ModalAntworten antworten;
     GesehenerKasten frage;
-    antworten.dann(klickeKnopf("Abbrechen", &frage));
+    // Return keeps the game: "Abbrechen" is the default.
+    antworten.dann([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        frage.titel = box->windowTitle();
+        frage.text = box->text();
+        for (QAbstractButton* b : box->buttons()) frage.knoepfe << b->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     rahmen->neuesSpielAktion()->trigger();
     EXPECT_EQ(frage.titel, "Bestätigen");
     EXPECT_EQ(frage.text, "Wollen Sie wirklich wieder von vorne anfangen?");
