@@ -1,17 +1,15 @@
 #include "ui/gitter.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QToolTip>
 
 #include <algorithm>
 
 #include "app/steuerelemente.h"
+#include "ui/teilzugang.h"
 
 namespace {
 constexpr int linie = 1;
@@ -26,33 +24,25 @@ constexpr double engstens = 0.6;
 class GitterZugang;
 
 // One cell for a screen reader; the header row's cells are column headers.
-class ZellenZugang final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class ZellenZugang final : public TeilZugang<GitterWidget>, public QAccessibleTableCellInterface {
 public:
-    ZellenZugang(GitterWidget* gitter, int spalte, int zeile) : gitter_(gitter), spalte_(spalte), zeile_(zeile) {}
+    ZellenZugang(GitterWidget* gitter, int spalte, int zeile) : TeilZugang(gitter), spalte_(spalte), zeile_(zeile) {}
 
     bool isValid() const override {
-        return gitter_ && spalte_ < gitter_->spalten() && zeile_ < gitter_->gitter().rowCount();
+        return w_ && spalte_ < w_->spalten() && zeile_ < w_->gitter().rowCount();
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return gitter_ ? gitter_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(gitter_.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
         if (t == QAccessible::Name) {
-            const QString s = gitter_->text(spalte_, zeile_);
-            return s.isEmpty() && zeile_ == 0 ? gitter_->spaltenName(spalte_) : s;
+            const QString s = w_->text(spalte_, zeile_);
+            return s.isEmpty() && zeile_ == 0 ? w_->spaltenName(spalte_) : s;
         }
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         if (!isValid()) return {};
-        const QRect r = gitter_->zelle(spalte_, zeile_);
-        return {gitter_->mapToGlobal(r.topLeft()), r.size()};
+        const QRect r = w_->zelle(spalte_, zeile_);
+        return {w_->mapToGlobal(r.topLeft()), r.size()};
     }
     QAccessible::Role role() const override {
         return zeile_ == 0 ? QAccessible::ColumnHeader : QAccessible::Cell;
@@ -60,7 +50,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s;
         s.readOnly = true;
-        if (!isValid() || !gitter_->isVisible()) s.invisible = true;
+        if (!isValid() || !w_->isVisible()) s.invisible = true;
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -77,7 +67,6 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    QPointer<GitterWidget> gitter_;
     int spalte_;
     int zeile_;
 };
@@ -87,9 +76,6 @@ private:
 class GitterZugang final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit GitterZugang(GitterWidget* w) : QAccessibleWidget(w, QAccessible::Table) {}
-    ~GitterZugang() override {
-        for (QAccessible::Id id : std::as_const(zellen_)) QAccessible::deleteAccessibleInterface(id);
-    }
 
     GitterWidget* gitter() const { return static_cast<GitterWidget*>(widget()); }
 
@@ -97,12 +83,8 @@ public:
     QAccessibleInterface* zelle(int spalte, int zeile) const {
         if (spalte < 0 || zeile < 0 || spalte >= gitter()->spalten() || zeile >= gitter()->gitter().rowCount())
             return nullptr;
-        const int index = zeile * gitter()->spalten() + spalte;
-        if (auto it = zellen_.constFind(index); it != zellen_.constEnd())
-            return QAccessible::accessibleInterface(*it);
-        auto* z = new ZellenZugang(gitter(), spalte, zeile);
-        zellen_.insert(index, QAccessible::registerAccessibleInterface(z));
-        return z;
+        return zellen_.holen(zeile * gitter()->spalten() + spalte,
+                             [&] { return new ZellenZugang(gitter(), spalte, zeile); });
     }
 
     int childCount() const override { return gitter()->spalten() * gitter()->gitter().rowCount(); }
@@ -111,10 +93,7 @@ public:
         return s > 0 && i >= 0 ? zelle(i % s, i / s) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* kind) const override {
-        if (!kind || kind->role() == QAccessible::Table) return -1;
-        for (auto it = zellen_.constBegin(); it != zellen_.constEnd(); ++it)
-            if (QAccessible::accessibleInterface(it.value()) == kind) return it.key();
-        return -1;
+        return zellen_.index(kind);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint z = gitter()->zelleBei(gitter()->mapFromGlobal(QPoint(x, y)));
@@ -162,7 +141,7 @@ private:
         return {};
     }
 
-    mutable QHash<int, QAccessible::Id> zellen_;
+    mutable TeilListe zellen_;
 };
 
 QList<QAccessibleInterface*> ZellenZugang::columnHeaderCells() const {

@@ -1,9 +1,6 @@
 #include "ui/views/felderzugang.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
-#include <QHash>
-#include <QPointer>
 #include <QPolygon>
 #include <QTimer>
 
@@ -11,6 +8,7 @@
 #include <span>
 
 #include "fields/felderform.h"
+#include "ui/teilzugang.h"
 #include "ui/views/felderview.h"
 
 std::vector<TFeld*> felderDerKarte(const TFelderForm& form) {
@@ -49,23 +47,16 @@ namespace {
 
 // One field for a screen reader: its name, what the map's colours say about
 // it, and "press", which clicks it.
-class FeldZugang final : public QAccessibleInterface, public QAccessibleActionInterface {
+class FeldZugang final : public TeilZugang<FelderKarte>, public QAccessibleActionInterface {
 public:
-    FeldZugang(FelderKarte* karte, std::size_t nummer) : karte_(karte), nummer_(nummer) {}
+    FeldZugang(FelderKarte* karte, std::size_t nummer) : TeilZugang(karte), nummer_(nummer) {}
 
     const TFeld* feld() const {
-        if (!karte_) return nullptr;
-        const auto liste = felderDerKarte(karte_->form());
+        if (!w_) return nullptr;
+        const auto liste = felderDerKarte(w_->form());
         return nummer_ < liste.size() ? liste[nummer_] : nullptr;
     }
     bool isValid() const override { return feld() != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return karte_ ? karte_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(karte_.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         const TFeld* f = feld();
         if (!f) return {};
@@ -74,22 +65,21 @@ public:
             return QString::fromStdString(f->zustandText() + ", " + std::to_string(f->flaeche) + " ha");
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const TFeld* f = feld();
-        const TPaintFelder* felder = karte_ ? karte_->form().PaintFelder.get() : nullptr;
+        const TPaintFelder* felder = w_ ? w_->form().PaintFelder.get() : nullptr;
         if (!f || !felder || f->eckenZahl <= 0) return {};
         QPolygon umriss;
         for (int32_t i = 0; i < std::min<int32_t>(f->eckenZahl, 9); ++i)
             umriss << QPoint(f->ecken[static_cast<std::size_t>(i)].x + felder->left,
                              f->ecken[static_cast<std::size_t>(i)].y + felder->top);
         const QRect r = umriss.boundingRect();
-        return {karte_->mapToGlobal(r.topLeft()), r.size()};
+        return {w_->mapToGlobal(r.topLeft()), r.size()};
     }
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        if (!karte_ || !karte_->isVisible()) s.invisible = true;
+        if (!w_ || !w_->isVisible()) s.invisible = true;
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -99,16 +89,15 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& name) override {
-        if (name != pressAction() || !karte_) return;
+        if (name != pressAction() || !w_) return;
         // The click opens a box or a dialog that waits: not inside the
         // screen reader's call.
-        QTimer::singleShot(0, karte_.data(), [karte = karte_, n = nummer_] {
+        QTimer::singleShot(0, w_.data(), [karte = w_, n = nummer_] {
             if (karte) karte->feldKlicken(n);
         });
     }
 
 private:
-    QPointer<FelderKarte> karte_;
     std::size_t nummer_;
 };
 
@@ -116,23 +105,15 @@ private:
 class KartenZugang final : public QAccessibleWidget {
 public:
     explicit KartenZugang(FelderKarte* k) : QAccessibleWidget(k, QAccessible::Graphic) {}
-    ~KartenZugang() override {
-        for (QAccessible::Id id : std::as_const(felder_)) QAccessible::deleteAccessibleInterface(id);
-    }
     FelderKarte* karte() const { return static_cast<FelderKarte*>(widget()); }
 
     int childCount() const override { return static_cast<int>(felderDerKarte(karte()->form()).size()); }
     QAccessibleInterface* child(int i) const override {
         if (i < 0 || i >= childCount()) return nullptr;
-        if (auto it = felder_.constFind(i); it != felder_.constEnd()) return QAccessible::accessibleInterface(*it);
-        auto* f = new FeldZugang(karte(), static_cast<std::size_t>(i));
-        felder_.insert(i, QAccessible::registerAccessibleInterface(f));
-        return f;
+        return felder_.holen(i, [&] { return new FeldZugang(karte(), static_cast<std::size_t>(i)); });
     }
     int indexOfChild(const QAccessibleInterface* kind) const override {
-        for (auto it = felder_.constBegin(); it != felder_.constEnd(); ++it)
-            if (QAccessible::accessibleInterface(it.value()) == kind) return it.key();
-        return -1;
+        return felder_.index(kind);
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         for (int i = 0; i < childCount(); ++i) {
@@ -150,7 +131,7 @@ public:
     }
 
 private:
-    mutable QHash<int, QAccessible::Id> felder_;
+    mutable TeilListe felder_;
 };
 
 QAccessibleInterface* kartenFabrik(const QString& klasse, QObject* objekt) {
