@@ -34,8 +34,7 @@ public:
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
         if (t == QAccessible::Name) {
-            const QString s = w_->text(spalte_, zeile_);
-            return s.isEmpty() && zeile_ == 0 ? w_->spaltenName(spalte_) : s;
+            return zeile_ == 0 ? w_->spaltenName(spalte_) : w_->text(spalte_, zeile_);
         }
         return {};
     }
@@ -115,10 +114,7 @@ public:
     QAccessibleInterface* cellAt(int zeile, int spalte) const override { return zelle(spalte, zeile + 1); }
     int columnCount() const override { return gitter()->spalten(); }
     int rowCount() const override { return std::max(0, gitter()->gitter().rowCount() - 1); }
-    QString columnDescription(int spalte) const override {
-        const QString s = gitter()->text(spalte, 0);
-        return s.isEmpty() ? gitter()->spaltenName(spalte) : s;
-    }
+    QString columnDescription(int spalte) const override { return gitter()->spaltenName(spalte); }
     QString rowDescription(int zeile) const override { return gitter()->text(0, zeile + 1); }
     int selectedCellCount() const override { return 0; }
     int selectedColumnCount() const override { return 0; }
@@ -215,6 +211,8 @@ void GitterWidget::setzeSpaltenName(int spalte, const QString& name) {
 }
 
 QString GitterWidget::spaltenName(int spalte) const {
+    const QString kopf = text(spalte, 0);
+    if (!kopf.isEmpty()) return kopf;
     return spalte >= 0 && static_cast<std::size_t>(spalte) < spaltenNamen_.size()
                ? spaltenNamen_[static_cast<std::size_t>(spalte)]
                : QString();

@@ -34,6 +34,7 @@ public:
 
     // The name a screen reader gives a column whose header cell is empty.
     void setzeSpaltenName(int spalte, const QString& name);
+    // The column's header text, or that name.
     QString spaltenName(int spalte) const;
 
     // The game's grid changed: repaint, and tell a screen reader.
