@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <QtGlobal>
 
+#include "ui/hilfetaste.h"
+
 #ifndef TREVO_VERSION
 #define TREVO_VERSION "?"
 #endif
@@ -46,6 +48,7 @@ QDialog* ueberDialog(QWidget* eltern) {
     spalte->addWidget(text);
     spalte->addWidget(knoepfe);
     d->setFixedWidth(420);
+    hilfeTaste(d, QStringLiteral("menue"));
     return d;
 }
 
