@@ -15,6 +15,7 @@
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "fields/felderform.h"
+#include "livestock/arten.h"
 #include "market/preiseform.h"
 #include "ui/gitter.h"
 #include "ui/hilfe/hilfefenster.h"
@@ -129,6 +130,19 @@ TEST_F(Bedienung, EingabetasteImKontrollfensterSpieltEinenMonat) {
     EXPECT_TRUE(QTest::qWaitFor([] { return KontrollForm->Label1.caption == "Mai 2001"; }, 2000));
     warten();
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 2), "Sonstige Kosten");
+
+    // A cow bought with the keyboard: Tab to the middle class, Return.
+    ModalAntworten antworten;
+    antworten.dann([](QWidget* d) {
+        QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    qobject_cast<GutView*>(view("KueheForm"))->kaufenKnopf()->click();
+    EXPECT_TRUE(antworten.fertig());
+    ASSERT_EQ(KueheForm->tierAnzahl(), 1);
+    // 355.6 kg give or take 13.85 %
+    EXPECT_GE(KueheForm->gewicht[1], 3063);
+    EXPECT_LE(KueheForm->gewicht[1], 4049);
 }
 
 TEST_F(Bedienung, UeberTrevoUndKurzbefehle) {
