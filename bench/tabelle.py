@@ -4,7 +4,8 @@
     tabelle.py BAUM [PAARE] [SEKUNDEN]
 
 Run under an X server (bench/tabelle.sh starts one), from a release build
-tree holding trevo, bench/leer_qt and bench/hof_ui_bench. The game and the
+tree holding trevo, bench/leer_qt and bench/hof_ui_bench. Each start of the
+game is a new game, from a directory of its own. The game and the
 bare program take turns, PAARE times (at least 21), alternating which one goes
 first, so that both see the same machine. Every figure is the median with the
 interquartile range (first to third quartile) beside it, and the machine's
@@ -23,18 +24,35 @@ load average (one minute) while it was taken, because this machine is shared.
   closed and open, and the orderly end."""
 import os
 import re
+import shutil
 import signal
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 baum = sys.argv[1]
 paare = max(21, int(sys.argv[2])) if len(sys.argv) > 2 else 21
 sekunden = float(sys.argv[3]) if len(sys.argv) > 3 else 10.0
 
-SPIEL = [os.path.join(baum, "trevo")]
+# The game runs from a directory of its own, emptied of everything but the
+# program and its files before each start: every start is a new game, never
+# one held up by what an earlier run left (a save file, a logbook, a lock).
+ORT = tempfile.mkdtemp(prefix="trevo-tabelle-")
+DATEIEN = ("trevo", "trevo.mid", "trevo.html", "trevo-klaenge.so")
+for name in DATEIEN:
+    if os.path.exists(os.path.join(baum, name)):
+        shutil.copy2(os.path.join(baum, name), ORT)
+SPIEL = [os.path.join(ORT, "trevo")]
 LEER = [os.path.join(baum, "bench", "leer_qt")]
+
+
+def aufraeumen():
+    for name in os.listdir(ORT):
+        if name not in DATEIEN:
+            pfad = os.path.join(ORT, name)
+            shutil.rmtree(pfad) if os.path.isdir(pfad) else os.remove(pfad)
 ZEILE = re.compile(r"erstes Bild nach \d+ ms, Speicher (\d+) KiB")
 
 
@@ -48,6 +66,7 @@ def lauf(programm, plattform, danach):
     SIGTERM that many seconds after it. Returns (seconds to the first frame,
     processor seconds, VmHWM at the frame in KiB, peak RSS of the run in KiB,
     seconds from SIGTERM to the end)."""
+    aufraeumen()
     umgebung = dict(os.environ, TREVO_STARTZEIT="1")
     if plattform:
         umgebung["QT_QPA_PLATFORM"] = plattform
@@ -165,3 +184,4 @@ print(f"| {'Messung':<{breite}} | Trevo | Qt leer | Verhältnis | Last |")
 print(f"|{'-' * (breite + 2)}|---|---|---|---|")
 for z in zeilen:
     print(f"| {z[0]:<{breite}} | {z[1]} | {z[2]} | {z[3]} | {z[4]} |")
+shutil.rmtree(ORT, ignore_errors=True)
