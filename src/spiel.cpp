@@ -48,6 +48,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     frame_->FormCreate(programmVerzeichnis, spielstandVerzeichnis);
     spielstand().laden(spielstandDatei);
     wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
+    punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, false);
     // What writes killed half-way left beside the files is of no use.
     liegengebliebeneEntfernen(spielstandDatei, true);
     liegengebliebeneEntfernen(wiederherstellung_, false);
@@ -79,6 +80,9 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
 }
 
 Spiel::~Spiel() {
+    // A month handed over is written still, as if the game had gone down
+    // right after it.
+    punktSchreiber_.reset();
     if (!beendet_) abbauen(false);
 }
 
@@ -96,6 +100,8 @@ void Spiel::lesefehlerMelden() {
 
 bool Spiel::beenden() {
     if (beendet_) return true;
+    // No point may land after the end has removed it.
+    wiederherstellungAbwarten();
     hofbuch_->sichern();
     abbauen(true);
     const Spielstand& s = spielstand();
@@ -168,9 +174,17 @@ std::string Spiel::stand() {
 }
 
 bool Spiel::wiederherstellungspunktSetzen() {
-    std::string fehler;
-    return wiederherstellungSchreiben(wiederherstellung_, stand(), fehler);
+    punktSchreiber_->auftragen(stand());
+    return punktSchreiber_->letzterFehler().empty();
 }
+
+void Spiel::wiederherstellungImHintergrund(std::function<void()> geschrieben) {
+    punktSchreiber_->abwarten();
+    punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, true);
+    punktSchreiber_->geschrieben = std::move(geschrieben);
+}
+
+void Spiel::wiederherstellungAbwarten() { punktSchreiber_->abwarten(); }
 
 void Spiel::abbauen(bool sichern) {
     beendet_ = true;

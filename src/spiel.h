@@ -12,6 +12,7 @@ class TmainForm;
 class TkindForm;
 class TDialog;
 class Hofbuch;
+class PunktSchreiber;
 
 class Spiel {
 public:
@@ -43,8 +44,16 @@ public:
     std::string stand();
     // Writes stand() to the recovery file beside the save file; done at the
     // end of every month. A point that cannot be written is skipped: the last
-    // one stays, and the save file at the orderly end is not affected.
+    // one stays, and the save file at the orderly end is not affected. The
+    // snapshot is always taken at once; written in the background, true only
+    // says that it was handed over.
     bool wiederherstellungspunktSetzen();
+    // From now on the points are written on a thread of their own, so that a
+    // month never waits for the disk; geschrieben runs on that thread after
+    // each write. The orderly end waits for them.
+    void wiederherstellungImHintergrund(std::function<void()> geschrieben);
+    // Returns once every point handed over is written (or has failed).
+    void wiederherstellungAbwarten();
     // The game continues from the recovery point the player accepted.
     bool wiederhergestellt() const { return wiederhergestellt_; }
 
@@ -79,5 +88,6 @@ private:
     std::unique_ptr<Hofbuch> hofbuch_;
     bool beendet_ = false;
     std::string wiederherstellung_;
+    std::unique_ptr<PunktSchreiber> punktSchreiber_;
     bool wiederhergestellt_ = false;
 };

@@ -1,5 +1,6 @@
 #include "app/spielstand.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -73,7 +74,7 @@ bool zielVon(const std::string& pfad, std::string& ziel, std::string& fehler) {
 // exclusively and synced; returns its path, or an empty text and fehler.
 std::string neueDatei(const std::string& verzeichnis, const std::string& name, const std::string& daten,
                       const struct stat* vorbild, std::string& fehler, bool syncen = true) {
-    static unsigned zaehler = 0;
+    static std::atomic<unsigned> zaehler{0};
     std::string tmp;
     int fd = -1;
     for (int versuch = 0; fd < 0; ++versuch) {

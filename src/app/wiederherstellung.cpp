@@ -78,3 +78,65 @@ bool wiederherstellungEntfernen(const std::string& pfad) {
     // std::remove takes a file or an empty directory.
     return std::remove(pfad.c_str()) == 0 || errno == ENOENT;
 }
+
+PunktSchreiber::PunktSchreiber(std::string pfad, bool imHintergrund) : pfad_(std::move(pfad)) {
+    if (imHintergrund) faden_ = std::thread([this] { arbeiten(); });
+}
+
+PunktSchreiber::~PunktSchreiber() {
+    if (!faden_.joinable()) return;
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        ende_ = true;
+    }
+    auftrag_.notify_one();
+    faden_.join();
+}
+
+void PunktSchreiber::auftragen(std::string bytes) {
+    if (!faden_.joinable()) {
+        schreiben(bytes);
+        return;
+    }
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        wartend_ = std::move(bytes);
+    }
+    auftrag_.notify_one();
+}
+
+void PunktSchreiber::abwarten() {
+    std::unique_lock<std::mutex> sperre(mutex_);
+    erledigt_.wait(sperre, [this] { return !wartend_ && !schreibt_; });
+}
+
+std::string PunktSchreiber::letzterFehler() const {
+    const std::lock_guard<std::mutex> sperre(mutex_);
+    return fehler_;
+}
+
+void PunktSchreiber::schreiben(const std::string& bytes) {
+    std::string fehler;
+    wiederherstellungSchreiben(pfad_, bytes, fehler);
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        fehler_ = fehler;
+    }
+    if (geschrieben) geschrieben();
+}
+
+void PunktSchreiber::arbeiten() {
+    std::unique_lock<std::mutex> sperre(mutex_);
+    for (;;) {
+        auftrag_.wait(sperre, [this] { return wartend_ || ende_; });
+        if (!wartend_) return;
+        const std::string bytes = std::move(*wartend_);
+        wartend_.reset();
+        schreibt_ = true;
+        sperre.unlock();
+        schreiben(bytes);
+        sperre.lock();
+        schreibt_ = false;
+        erledigt_.notify_all();
+    }
+}

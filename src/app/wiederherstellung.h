@@ -5,8 +5,13 @@
 // in order (one game per directory holds the lock, so no running game owns it).
 #pragma once
 
+#include <condition_variable>
 #include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "app/inidatei.h"
 
@@ -44,3 +49,42 @@ bool wiederherstellungSchreiben(const std::string& pfad, const std::string& byte
 // Removes the point (a file, or an empty directory in its place). False when
 // something is still there.
 bool wiederherstellungEntfernen(const std::string& pfad);
+
+// Writes the recovery point off the thread that plays: the month hands over
+// its snapshot and goes on, the file and its syncs follow on a thread of its
+// own. One write at a time, in the order handed over; a snapshot handed over
+// while another waits replaces it (the newer month holds everything the older
+// one does). Without a thread (imHintergrund false) every write is made at
+// once, as the snapshot is handed over.
+class PunktSchreiber {
+public:
+    PunktSchreiber(std::string pfad, bool imHintergrund);
+    // Writes what is still waiting, then ends the thread.
+    ~PunktSchreiber();
+    PunktSchreiber(const PunktSchreiber&) = delete;
+    PunktSchreiber& operator=(const PunktSchreiber&) = delete;
+
+    void auftragen(std::string bytes);
+    // Returns once every snapshot handed over is on the disk or has failed.
+    void abwarten();
+    // Runs after every write, on the writing thread; set before the first
+    // snapshot.
+    std::function<void()> geschrieben;
+    // Why the last finished write failed, in German; empty when it succeeded
+    // or none was made.
+    std::string letzterFehler() const;
+
+private:
+    void schreiben(const std::string& bytes);
+    void arbeiten();
+
+    std::string pfad_;
+    mutable std::mutex mutex_;
+    std::condition_variable auftrag_;
+    std::condition_variable erledigt_;
+    std::optional<std::string> wartend_;
+    bool schreibt_ = false;
+    bool ende_ = false;
+    std::string fehler_;
+    std::thread faden_;
+};

@@ -29,6 +29,8 @@ void Lauf::starten(bool anbieten, std::optional<Antwort> antwort) {
     plattform_ = std::make_unique<ScriptedPlatform>();
     if (antwort) plattform_->antworten.push_back(*antwort);
     spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_, anbieten);
+    // As in the game; each line waits for the month's point (see ausfuehren).
+    spiel_->wiederherstellungImHintergrund({});
     // An answer that no offer took (a damaged point) answers nothing else.
     plattform_->antworten.clear();
 }
@@ -56,6 +58,9 @@ void Lauf::ausfuehren(const Befehl& b) {
         if (!spiel_) throw;
         plattform_->fehlerBox(e.what());
     }
+    // The next line starts when the month's point is on the disk, so that a
+    // run killed after a line finds it as it would without the thread.
+    if (spiel_) spiel_->wiederherstellungAbwarten();
     // Answers that no box asked for do not carry over to the next action.
     plattform_->antworten.clear();
     plattform_->dialogAntworten.clear();

@@ -65,6 +65,8 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
     if (sperre.belegt()) return laeuftSchon(ablage);
     QtPlattform plattform;
     Spiel spiel(plattform, programmVerzeichnis.toStdString(), ablage.toStdString());
+    // The month's recovery point is written beside the play, never in its way.
+    spiel.wiederherstellungImHintergrund({});
     // Lives until the save file is written: a second signal during the end
     // is absorbed.
     SignalWache wache;

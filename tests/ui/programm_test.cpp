@@ -1,10 +1,13 @@
 // The program's own road around the save file: signals during the end, and a
 // second start while a game runs on the same file.
+#include <atomic>
 #include <csignal>
+#include <thread>
 #include <unistd.h>
 
 #include "app/spielstand.h"
 #include "ui/start.h"
+#include "ui/views/kontrollview.h"
 #include "umgebung.h"
 
 namespace {
@@ -83,4 +86,30 @@ TEST(Programm, ZweiterStartOhneAntwortSagtTrevoLaeuftBereits) {
     EXPECT_EQ(kasten.text, "Trevo läuft bereits.");
     EXPECT_EQ(gestartet, 0);
     EXPECT_FALSE(QFile::exists(verzeichnis.filePath("TrevoSpielstand.bin")));
+}
+
+// "Weiter" in the running program: the month's recovery point is written
+// beside the play, never on the thread that paints; the end waits for it and
+// then removes it.
+TEST(Programm, MonatWartetNichtAufDiePlatte) {
+    QTemporaryDir verzeichnis;
+    const auto schreiber = Spielstand::schreiber;
+    const auto spieler = std::this_thread::get_id();
+    std::atomic<int> imSpiel{0};  // the logbook and the end's save file
+    std::atomic<int> daneben{0};
+    Spielstand::schreiber = [&](int fd, const void* daten, std::size_t n) {
+        ++(std::this_thread::get_id() == spieler ? imSpiel : daneben);
+        return ::write(fd, daten, n);
+    };
+    bool punktDa = false;
+    const int ergebnis = spielen(verzeichnis.path(), [&](HauptFenster& r) {
+        for (auto* k : r.findChildren<KontrollView*>()) k->weiter()->click();
+        punktDa = QTest::qWaitFor([&] { return QFile::exists(verzeichnis.filePath("TrevoSpielstand.wiederherstellen")); });
+        r.close();
+    });
+    Spielstand::schreiber = schreiber;
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_TRUE(punktDa);
+    EXPECT_EQ(daneben, 1);
+    EXPECT_FALSE(QFile::exists(verzeichnis.filePath("TrevoSpielstand.wiederherstellen")));
 }
