@@ -38,8 +38,10 @@ std::string wiederherstellungsPfad(const std::string& spielstandPfad) {
 Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
     Wiederherstellungspunkt p;
     std::string bytes;
-    if (!dateiLesen(pfad, bytes, p.grund)) {
-        if (!p.grund.empty()) p.art = Wiederherstellungspunkt::Art::beschaedigt;
+    bool fremd = false;
+    if (!dateiLesen(pfad, bytes, p.grund, &fremd)) {
+        if (!p.grund.empty())
+            p.art = fremd ? Wiederherstellungspunkt::Art::beschaedigt : Wiederherstellungspunkt::Art::unlesbar;
         return p;
     }
     p.art = Wiederherstellungspunkt::Art::beschaedigt;
@@ -71,7 +73,20 @@ bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spiel
 }
 
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler) {
-    return dateiErsetzen(pfad, bytes, false, fehler);
+    return spielstandErsetzen(pfad, bytes, false, fehler);
+}
+
+std::string wiederherstellungBeiseite(const std::string& pfad) {
+    const auto pos = pfad.find_last_of('/');
+    const std::string anfang = (pos == std::string::npos ? std::string() : pfad.substr(0, pos + 1)) +
+                               "TrevoSpielstand-unlesbar";
+    for (int nr = 1; nr <= 100; ++nr) {
+        const std::string ziel = anfang + (nr > 1 ? "-" + std::to_string(nr) : "") + ".wiederherstellen";
+        const int r = umbenennenOhneUeberschreiben(pfad, ziel);
+        if (r == 0) return ziel;
+        if (r != EEXIST) break;
+    }
+    return {};
 }
 
 bool wiederherstellungEntfernen(const std::string& pfad) {

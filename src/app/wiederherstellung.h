@@ -16,14 +16,16 @@
 #include "app/inidatei.h"
 
 struct Wiederherstellungspunkt {
-    enum class Art { keiner, gueltig, beschaedigt };
+    // unlesbar: there, but reading it failed (a failing disk, no right to
+    // read it); it may hold months the save file lacks.
+    enum class Art { keiner, gueltig, beschaedigt, unlesbar };
     Art art = Art::keiner;
     // For a valid point: its text and the date the game continues at, the
     // month after the last one completed.
     IniDatei ini;
     int32_t monat = 0;
     int32_t jahr = 0;
-    // For a damaged one: why, in German.
+    // For a damaged or unreadable one: why, in German.
     std::string grund;
 };
 
@@ -32,9 +34,10 @@ extern const char* const wiederherstellungsName;
 // The recovery file beside the save file at spielstandPfad.
 std::string wiederherstellungsPfad(const std::string& spielstandPfad);
 
-// Reads the point at pfad. A file that cannot be read whole, holds bytes no
-// save file holds, or lacks a month, a year or a balance the game can use is
-// damaged: it is no save file of ours, or not all of one.
+// Reads the point at pfad. A file that is no regular file or too large, holds
+// bytes no save file holds, or lacks a month, a year or a balance the game
+// can use is damaged: it is no save file of ours, or not all of one. One
+// whose reading fails is unreadable, not damaged.
 Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad);
 
 // The point is older than the save file: it belongs to a run whose orderly
@@ -45,6 +48,11 @@ bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spiel
 // Replaces the point in one piece, as the save file is written; a symbolic
 // link in its place is replaced, not followed.
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler);
+
+// Puts an unreadable point aside as "TrevoSpielstand-unlesbar.wiederherstellen"
+// (numbered when taken) and returns its new path; empty when it could not be
+// moved.
+std::string wiederherstellungBeiseite(const std::string& pfad);
 
 // Removes the point (a file, or an empty directory in its place). False when
 // something is still there.

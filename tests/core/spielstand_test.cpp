@@ -152,7 +152,7 @@ TEST(Spielstand, KeineGewoehnlicheDatei) {
 }
 
 // A symbolic link stays a link; its target gets the game, in its own
-// directory. A link to a file not yet there makes that file.
+// directory.
 TEST(Spielstand, SymbolischeVerknuepfungBleibt) {
     Spielumgebung u;
     fs::create_directory(u.verzeichnis / "ablage");
@@ -169,13 +169,23 @@ TEST(Spielstand, SymbolischeVerknuepfungBleibt) {
     EXPECT_EQ(dateienIn(u.verzeichnis), (std::vector<std::string>{"TrevoSpielstand.bin", "ablage"}));
     EXPECT_EQ(dateienIn(u.verzeichnis / "ablage"), std::vector<std::string>{"hof.ini"});
 
+    // A link to nothing (its storage not mounted) is told at the start like
+    // a file that cannot be read; the link stays, the game goes beside it.
     u.spiel.reset();
     fs::remove(u.dateiPfad());
-    fs::create_symlink(u.verzeichnis / "ablage" / "neu.ini", u.dateiPfad());
+    const fs::path ziel = u.verzeichnis / "nicht-eingehaengt" / "hof.ini";
+    fs::create_symlink(ziel, u.dateiPfad());
+    u.plattform.leeren();
     u.starten();
-    ASSERT_TRUE(u.beenden());
-    EXPECT_TRUE(fs::is_symlink(u.dateiPfad()));
-    EXPECT_NE(inhalt(u.verzeichnis / "ablage" / "neu.ini").find("monat=3"), std::string::npos);
+    ASSERT_EQ(u.plattform.protokoll.size(), 1u);
+    EXPECT_NE(u.plattform.protokoll[0].find("Sie ist eine Verknüpfung auf eine Datei, die es nicht gibt:\\r" +
+                                            ziel.string() + "\\r\\rDas Spiel beginnt neu."),
+              std::string::npos);
+    KontrollForm->Button1Click();
+    EXPECT_FALSE(u.beenden());
+    EXPECT_EQ(fs::read_symlink(u.dateiPfad()), ziel);
+    EXPECT_FALSE(fs::exists(ziel.parent_path()));
+    EXPECT_NE(inhalt(u.verzeichnis / "TrevoSpielstand-gerettet.bin").find("monat=4"), std::string::npos);
 }
 
 // A write that fails (the disk is full) leaves the old file as it was, no
@@ -195,6 +205,8 @@ TEST(Spielstand, SchreibfehlerLaesstDieAlteDateiStehen) {
     ASSERT_FALSE(u.plattform.protokoll.empty());
     EXPECT_EQ(u.plattform.protokoll.back(), "meldung\tFehler\tDer Spielstand konnte nicht gespeichert werden:\\r" +
                                                 u.dateiPfad().string() +
-                                                "\\r\\rAuf dem Datenträger ist kein Platz mehr.");
+                                                "\\r\\rAuf dem Datenträger ist kein Platz mehr.\\r\\r„Wiederholen“ "
+                                                "versucht es noch einmal, etwa nachdem Sie Platz geschaffen haben. "
+                                                "„Anderswo speichern …“ legt das Spiel in einer Datei Ihrer Wahl ab.");
     EXPECT_EQ(dateienIn(u.verzeichnis), std::vector<std::string>{"TrevoSpielstand.bin"});
 }

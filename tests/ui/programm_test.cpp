@@ -2,6 +2,11 @@
 // second start while a game runs on the same file.
 #include <atomic>
 #include <csignal>
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -70,6 +75,78 @@ TEST(Programm, ZweiterStartHoltDasLaufendeSpielNachVorne) {
     EXPECT_EQ(zweitesSpiel, 0);
     EXPECT_TRUE(vorne);
     EXPECT_TRUE(spielstandIn(verzeichnis).contains("[KontoForm]\r\nx=77\r\ny=66\r\n"));
+}
+
+// The end a signal started, with no one to ask, on a disk that takes no
+// more: the game goes to the home directory, and standard error says where.
+TEST(Programm, SignalEndeRettetDasSpielInsHeimverzeichnis) {
+    QTemporaryDir verzeichnis;
+    QTemporaryDir heim;
+    const QByteArray altesHeim = qgetenv("HOME");
+    qputenv("HOME", heim.path().toLocal8Bit());
+    const auto schreiber = Spielstand::schreiber;
+    const std::string voll = QDir(verzeichnis.path()).canonicalPath().toStdString() + "/";
+    Spielstand::schreiber = [&](int fd, const void* daten, std::size_t n) -> ssize_t {
+        char pfad[4096] = {};
+        const ssize_t l = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), pfad, sizeof pfad - 1);
+        if (l > 0 && std::string(pfad).rfind(voll, 0) == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, daten, n);
+    };
+    testing::internal::CaptureStderr();
+    const int ergebnis = spielen(verzeichnis.path(), [&](HauptFenster& r) {
+        r.view("KontoForm")->move(55, 44);
+        std::raise(SIGTERM);
+    });
+    const std::string fehlerAusgabe = testing::internal::GetCapturedStderr();
+    Spielstand::schreiber = schreiber;
+    qputenv("HOME", altesHeim);
+    const QString gerettet = heim.filePath("TrevoSpielstand-gerettet.bin");
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_FALSE(QFile::exists(verzeichnis.filePath("TrevoSpielstand.bin")));
+    QFile f(gerettet);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("[KontoForm]\r\nx=55\r\ny=44\r\n"));
+    EXPECT_NE(fehlerAusgabe.find("Das Spiel wurde stattdessen hier gesichert:\n" + gerettet.toStdString()),
+              std::string::npos)
+        << fehlerAusgabe;
+}
+
+// A socket left where the game listens (a crashed game's, or a squatter's
+// with a queue no one reads) never stands in for the running game: the game
+// holding the lock takes the place, closed to other users, and a second
+// start still brings it forward; the place is gone after the end.
+TEST(Programm, ZweiterStartFindetDasSpielTrotzBesetztemRuf) {
+    QTemporaryDir verzeichnis;
+    const QByteArray laufzeit = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    const std::string ort = verzeichnis.filePath("TrevoSpielstand.bin.ruf").toStdString();
+    const int besetzer = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    std::strncpy(a.sun_path, ort.c_str(), sizeof a.sun_path - 1);
+    ASSERT_EQ(::bind(besetzer, reinterpret_cast<const sockaddr*>(&a), sizeof a), 0);
+    ASSERT_EQ(::listen(besetzer, 1), 0);
+    int zweiter = -1;
+    bool vorne = false;
+    mode_t modus = 0;
+    const int ergebnis = spielen(verzeichnis.path(), [&](HauptFenster& r) {
+        struct stat st {};
+        if (::stat(ort.c_str(), &st) == 0) modus = st.st_mode & 0777;
+        r.showMinimized();
+        zweiter = spielen(verzeichnis.path(), {});
+        vorne = QTest::qWaitFor([&] { return !r.isMinimized(); }, 10000);
+        r.close();
+    });
+    ::close(besetzer);
+    if (!laufzeit.isNull()) qputenv("XDG_RUNTIME_DIR", laufzeit);
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_EQ(zweiter, 0);
+    EXPECT_TRUE(vorne);
+    EXPECT_EQ(modus, 0600u);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(ort)));
 }
 
 // Where the running game cannot be reached, the second start says so.
