@@ -127,11 +127,12 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
             liste.push_back({box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole), Antwort::Nein});
             break;
         case Knoepfe::Speicherfehler:
-            // Escape leads to the question whether to end without saving.
-            liste.push_back({box.addButton(QStringLiteral("Wiederholen"), QMessageBox::AcceptRole), Antwort::Wiederholen});
+            // One role, so they stand in this order on every desktop. Escape
+            // leads to the question whether to end without saving.
+            liste.push_back({box.addButton(QStringLiteral("Wiederholen"), QMessageBox::ActionRole), Antwort::Wiederholen});
             liste.push_back({box.addButton(QStringLiteral("Anderswo speichern …"), QMessageBox::ActionRole),
                              Antwort::Anderswo});
-            liste.push_back({box.addButton(QStringLiteral("Ohne Speichern beenden"), QMessageBox::DestructiveRole),
+            liste.push_back({box.addButton(QStringLiteral("Ohne Speichern beenden"), QMessageBox::ActionRole),
                              Antwort::OhneSpeichern});
             break;
     }

@@ -77,6 +77,47 @@ TEST(Programm, ZweiterStartHoltDasLaufendeSpielNachVorne) {
     EXPECT_TRUE(spielstandIn(verzeichnis).contains("[KontoForm]\r\nx=77\r\ny=66\r\n"));
 }
 
+// The end's choice in the real boxes: the three buttons, Escape leads to the
+// second question, "&Nein" back to the choice; the dialog "Anderswo
+// speichern …" is cancelled; "Ohne Speichern beenden" confirmed ends.
+TEST(Programm, SpeicherfehlerBeimEndeLaesstWaehlen) {
+    QTemporaryDir verzeichnis;
+    const auto schreiber = Spielstand::schreiber;
+    // Only the save file fails.
+    Spielstand::schreiber = [](int fd, const void* daten, std::size_t n) -> ssize_t {
+        char pfad[4096] = {};
+        if (::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), pfad, sizeof pfad - 1) > 0 &&
+            std::string(pfad).find("/.TrevoSpielstand.bin.tmp-") != std::string::npos) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, daten, n);
+    };
+    ModalAntworten antworten;
+    GesehenerKasten wahl;
+    GesehenerKasten frage;
+    antworten.dann([](QWidget* w) {
+        QTest::keyClick(w, Qt::Key_Escape);
+    });
+    antworten.dann(klickeKnopf("&Nein", &frage));
+    antworten.dann(klickeKnopf("Anderswo speichern …", &wahl));
+    antworten.dann([](QWidget* w) {
+        ASSERT_TRUE(w->inherits("QFileDialog")) << w->metaObject()->className();
+        QMetaObject::invokeMethod(w, "reject", Qt::QueuedConnection);
+    });
+    antworten.dann(klickeKnopf("Ohne Speichern beenden"));
+    antworten.dann(klickeKnopf("&Ja"));
+    const int ergebnis = spielen(verzeichnis.path(), [](HauptFenster& r) { r.close(); });
+    Spielstand::schreiber = schreiber;
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_TRUE(antworten.fertig());
+    EXPECT_EQ(wahl.titel, "Fehler");
+    EXPECT_EQ(wahl.knoepfe, (QStringList{"Wiederholen", "Anderswo speichern …", "Ohne Speichern beenden"}));
+    EXPECT_TRUE(wahl.text.contains("Auf dem Datenträger ist kein Platz mehr."));
+    EXPECT_TRUE(frage.text.startsWith("Wirklich ohne Speichern beenden?"));
+    EXPECT_FALSE(QFile::exists(verzeichnis.filePath("TrevoSpielstand.bin")));
+}
+
 // The end a signal started, with no one to ask, on a disk that takes no
 // more: the game goes to the home directory, and standard error says where.
 TEST(Programm, SignalEndeRettetDasSpielInsHeimverzeichnis) {
