@@ -231,3 +231,33 @@ TEST(Programm, MonatWartetNichtAufDiePlatte) {
     EXPECT_EQ(daneben, 1);
     EXPECT_FALSE(QFile::exists(verzeichnis.filePath("TrevoSpielstand.wiederherstellen")));
 }
+
+// A point that the disk refuses on its thread is told on the playing one,
+// while the game runs, not first at the end.
+TEST(Programm, FehlgeschlagenerPunktWirdSofortGemeldet) {
+    QTemporaryDir verzeichnis;
+    const auto schreiber = Spielstand::schreiber;
+    const auto spieler = std::this_thread::get_id();
+    Spielstand::schreiber = [&](int fd, const void* daten, std::size_t n) -> ssize_t {
+        if (std::this_thread::get_id() != spieler) {
+            errno = EDQUOT;
+            return -1;
+        }
+        return ::write(fd, daten, n);
+    };
+    ModalAntworten antworten;
+    GesehenerKasten kasten;
+    antworten.dann(klickeKnopf("OK", &kasten));
+    bool gemeldet = false;
+    const int ergebnis = spielen(verzeichnis.path(), [&](HauptFenster& r) {
+        for (auto* k : r.findChildren<KontrollView*>()) k->weiter()->click();
+        gemeldet = QTest::qWaitFor([&] { return antworten.fertig(); });
+        r.close();
+    });
+    Spielstand::schreiber = schreiber;
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_TRUE(gemeldet);
+    EXPECT_EQ(kasten.titel, "Warnung");
+    EXPECT_TRUE(kasten.text.startsWith("Der Wiederherstellungspunkt konnte nicht geschrieben werden:"));
+    EXPECT_TRUE(kasten.text.contains("Das Speicherkontingent ist erschöpft."));
+}
