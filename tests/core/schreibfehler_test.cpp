@@ -180,6 +180,19 @@ TEST(Schreibfehler, UnlesbarerPunktBleibtErhalten) {
     EXPECT_TRUE(u.beenden());
     EXPECT_EQ(dateiInhalt(beiseite), september);
     EXPECT_FALSE(fs::exists(u.verzeichnis / "TrevoSpielstand.wiederherstellen"));
+
+    // Where it cannot be put aside (every name taken), it stays in place:
+    // no month writes over it, and the end does not remove it.
+    u.spiel.reset();
+    std::ofstream(u.verzeichnis / "TrevoSpielstand.wiederherstellen", std::ios::binary) << september;
+    for (int nr = 2; nr <= 100; ++nr)
+        std::ofstream(u.verzeichnis / ("TrevoSpielstand-unlesbar-" + std::to_string(nr) + ".wiederherstellen"));
+    u.plattform.leeren();
+    u.starten();
+    EXPECT_EQ(zaehle(u.plattform.leeren(), "Er bleibt unverändert liegen."), 1);
+    KontrollForm->Button1Click();
+    EXPECT_TRUE(u.beenden());
+    EXPECT_EQ(dateiInhalt(u.verzeichnis / "TrevoSpielstand.wiederherstellen"), september);
 }
 
 // A byte-order mark before the first section is read as nothing: the
