@@ -6,10 +6,13 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -98,15 +101,25 @@ bool Ruf::anrufen(const std::string& pfad, int wartenMs) {
     sockaddr_un a;
     socklen_t n = 0;
     if (!adresse(pfad, a, n)) return false;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return false;
-    // A listener with a full queue keeps the call waiting, at most this long.
-    timeval frist{wartenMs / 1000, (wartenMs % 1000) * 1000};
-    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &frist, sizeof frist);
-    int r;
-    do r = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), n);
-    while (r != 0 && errno == EINTR);
-    const bool verbunden = r == 0 && gleicherNutzer(fd);
-    ::close(fd);
-    return verbunden;
+    // The lock is held, so a game runs: one that is still starting has no
+    // socket yet, and is asked again until the time is up.
+    const auto frist = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartenMs);
+    for (;;) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        // A listener with a full queue keeps the call waiting, at most this long.
+        const auto rest = std::chrono::duration_cast<std::chrono::microseconds>(frist - std::chrono::steady_clock::now());
+        const long us = std::max<long>(1000, static_cast<long>(rest.count()));
+        timeval warten{us / 1000000, us % 1000000};
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &warten, sizeof warten);
+        int r;
+        do r = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), n);
+        while (r != 0 && errno == EINTR);
+        const int grund = r == 0 ? 0 : errno;
+        const bool verbunden = r == 0 && gleicherNutzer(fd);
+        ::close(fd);
+        if (verbunden) return true;
+        if ((grund != ENOENT && grund != ECONNREFUSED) || std::chrono::steady_clock::now() >= frist) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }

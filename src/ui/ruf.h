@@ -33,8 +33,9 @@ public:
     // cannot be made.
     bool lauschen(const std::string& pfad, std::function<void()> angerufen);
 
-    // Calls the game listening at pfad, waiting at most `wartenMs` for a
-    // place in its queue. True when one of the same user answered.
+    // Calls the game listening at pfad, waiting at most `wartenMs` for it to
+    // listen (it may still be starting) and for a place in its queue. True
+    // when one of the same user answered.
     static bool anrufen(const std::string& pfad, int wartenMs);
 
 private:
