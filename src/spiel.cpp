@@ -150,7 +150,7 @@ bool Spiel::spielstandAblegen() {
                                         "wurde, fehlt dann im Spielstand. Der Wiederherstellungspunkt vom Ende des "
                                         "letzten Monats bleibt liegen, falls er geschrieben werden konnte, und wird "
                                         "beim nächsten Start angeboten.",
-                                        Knoepfe::JaNein) == Antwort::Ja)
+                                        Knoepfe::JaNein, {}, Vorgabe::zweiter) == Antwort::Ja)
                     return false;
                 break;
             default:

@@ -16,6 +16,9 @@ enum class Knoepfe { OK, OKAbbrechen, JaNein, Speicherfehler };
 // Abbrechen also stands for a box that no one was there to answer.
 enum class Antwort { OK, Abbrechen, Ja, Nein, Wiederholen, Anderswo, OhneSpeichern };
 enum class ModalErgebnis { OK, Abbruch };
+// The button Return presses in a message box: the first, or the second where
+// the first would do something that cannot be undone.
+enum class Vorgabe { erster, zweiter };
 
 struct Punkt {
     int32_t x = 0;
@@ -48,7 +51,7 @@ public:
     // "Fehler", "Information", "Bestätigen"), or the program's title for the
     // plain box.
     virtual Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
-                            const std::string& titel = {}) = 0;
+                            const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) = 0;
     // The player picks a file to save the game in ("Anderswo speichern …"),
     // starting from vorschlag; empty when the choice was cancelled.
     virtual std::string speicherOrtWaehlen(const std::string& /*vorschlag*/) { return {}; }

@@ -71,7 +71,8 @@ QWidget* QtPlattform::eltern() const {
     return hauptfenster_.data();
 }
 
-Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel) {
+Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel,
+                             Vorgabe vorgabe) {
     if (niemandDa_) {
         // The end a signal started: no one sees a box, the terminal or the
         // session's log gets what it tells, and a choice stays unanswered.
@@ -136,7 +137,7 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
                              Antwort::OhneSpeichern});
             break;
     }
-    box.setDefaultButton(liste.front().knopf);
+    box.setDefaultButton(vorgabe == Vorgabe::zweiter ? liste.back().knopf : liste.front().knopf);
     // Escape and the close box give the last answer: "Abbrechen", "&Nein",
     // or the one "OK".
     box.setEscapeButton(liste.back().knopf);
