@@ -155,7 +155,9 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
     EXPECT_EQ(futter->mengeLabel()->text(), "120 kg");
     EXPECT_EQ(futter->mengeLabel()->pos(), QPoint(8, 88));
     EXPECT_EQ(futter->groesseKnopf()->text(), ">>");
-    EXPECT_EQ(futter->groesseKnopf()->toolTip(), "Weitere Optionen ein-/ausblenden");
+    // Today's prices stand on the buttons that lead to trading and trade.
+    EXPECT_EQ(futter->groesseKnopf()->toolTip(),
+              "Weitere Optionen ein-/ausblenden\nAnkauf heute: 1,12 EUR je kg\nVerkauf heute: 1,04 EUR je kg");
     EXPECT_EQ(futter->inhalt()->width(), 100);
 
     QTest::mouseClick(futter->groesseKnopf(), Qt::LeftButton);
@@ -168,8 +170,8 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
     EXPECT_EQ(futter->maxMengeLabel()->pos(), QPoint(120, 8));
     EXPECT_EQ(futter->maxMengeLabel()->text(), "Maximum:\n600 kg");
     EXPECT_EQ(futter->maxMengeLabel()->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(futter->kaufenKnopf()->toolTip(), "Klick mit Rechts: Kaufe Maximalmenge");
-    EXPECT_EQ(futter->verkaufenKnopf()->toolTip(), "Klick mit Rechts: Verkaufe alles");
+    EXPECT_EQ(futter->kaufenKnopf()->toolTip(), "Ankauf heute: 1,12 EUR je kg\nKlick mit Rechts: Kaufe Maximalmenge");
+    EXPECT_EQ(futter->verkaufenKnopf()->toolTip(), "Verkauf heute: 1,04 EUR je kg\nKlick mit Rechts: Verkaufe alles");
 
     // A right click on "Verkaufen" sells everything, without a dialog.
     QTest::mouseClick(futter->verkaufenKnopf(), Qt::RightButton);
