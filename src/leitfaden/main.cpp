@@ -91,21 +91,38 @@ bool hofSpielen(const QString& skriptDatei, const QString& verzeichnis) {
     return lauf.beenden();
 }
 
+// The picture a modal window that comes up is taken as; empty: none is
+// expected, and one that comes all the same is closed and counted as an
+// error, so that the build never waits for a player.
+QString erwarteterDialog;
+bool dialogGesehen = false;
+
+void modaleFensterBeobachten() {
+    auto* wache = new QTimer(QCoreApplication::instance());
+    wache->setInterval(10);
+    QObject::connect(wache, &QTimer::timeout, [] {
+        QWidget* d = QApplication::activeModalWidget();
+        if (!d) return;
+        if (erwarteterDialog.isEmpty()) {
+            std::cerr << "trevo-bilder: unerwartetes Fenster " << d->windowTitle().toStdString() << '\n';
+            ++fehler;
+        } else if (!dialogGesehen) {
+            aufnehmen(d, erwarteterDialog);
+        }
+        dialogGesehen = true;
+        d->close();
+    });
+    wache->start();
+}
+
 // Shows a modal dialog by calling into the game, takes its picture as soon
 // as it is up and closes it without a choice.
 void dialogAufnehmen(const QString& name, const std::function<void()>& oeffnen) {
-    bool gesehen = false;
-    QTimer wache;
-    wache.setInterval(10);
-    QObject::connect(&wache, &QTimer::timeout, [&] {
-        QWidget* d = QApplication::activeModalWidget();
-        if (!d || gesehen) return;
-        gesehen = true;
-        aufnehmen(d, name);
-        d->close();
-    });
-    wache.start();
+    erwarteterDialog = name;
+    dialogGesehen = false;
     oeffnen();
+    const bool gesehen = dialogGesehen;
+    erwarteterDialog.clear();
     if (!gesehen) {
         std::cerr << "trevo-bilder: kein Dialog für " << name.toStdString() << '\n';
         ++fehler;
@@ -206,12 +223,18 @@ int main(int argc, char** argv) {
     if (!hof.isValid() || !hofSpielen(argumente.at(1), hof.path())) return 1;
 
     {
+        modaleFensterBeobachten();
         QtPlattform plattform;
         Spiel spiel(plattform, hof.path().toStdString());
         HauptFenster rahmen(spiel, plattform);
         rahmen.starten();
         warte([&] { return rahmen.gestartet(); }, 5000);
         rahmen.showNormal();
+        // A few trades of the player, so that the statement has rows: the
+        // grain and the beets sold, the diesel tank filled (right clicks).
+        GetreideForm->KVButtonMouseDown(GetreideForm->VKaufenButton, true);
+        RuebenForm->KVButtonMouseDown(RuebenForm->VKaufenButton, true);
+        DieselForm->KVButtonMouseDown(DieselForm->KaufenButton, true);
         // The frame just large enough for every window at its place.
         QRect alle;
         for (KindView* v : rahmen.views()) {
