@@ -273,7 +273,8 @@ std::string TFeld::zustandMitWert() const { return zustand() + ", " + wertText()
 
 std::string TFeld::beschreibung() const {
     const int64_t pacht = -int64_t{TFelderForm::pachtJeHektar} * flaeche;
-    const std::string miete = passt32(pacht) ? geldText(static_cast<int32_t>(pacht)) : std::to_string(pacht / 100) + " EUR";
+    const std::string miete =
+        passt32(pacht) ? geldText(static_cast<int32_t>(pacht)) : std::to_string(pacht / 100) + " EUR";
     std::string s = name + ": " + std::to_string(flaeche) + " ha, Pacht " + miete + " im Monat";
     if (was < kahl) return s + "\nnicht gepachtet, klicken zum Pachten";
     if (was == kahl) return s + "\nkein Bewuchs, " + zustandMitWert();

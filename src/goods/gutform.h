@@ -39,7 +39,7 @@ public:
     void SizeButtonClick();
     void setzeErweitert(bool b);
     // Today's price of a trade, for the trade buttons' hints: buying
-    // (kaufen) or selling, "Heute 1,12 EUR je kg". Reads only.
+    // (kaufen) or selling, "Ankauf heute: 1,12 EUR je kg". Reads only.
     virtual std::string preisHinweis(bool kaufen) const;
 
 protected:

@@ -134,7 +134,8 @@ int64_t TtierForm::tierPreis(int16_t w, bool kaufen) const {
 std::string TtierForm::preisHinweis(bool kaufen) const {
     if (gutNr < 0 || gutNr >= anzahlGueter || ausgewachsen <= 0) return {};
     if (kaufen) return "Ankauf heute: " + geldText(PreiseForm->ankaufspreis(gutNr)) + " je ausgewachsenes Tier";
-    const int16_t w = aktuell > 0 && aktuell < static_cast<int32_t>(gewicht.size()) ? gewicht[static_cast<std::size_t>(aktuell)] : 0;
+    const int16_t w =
+        aktuell > 0 && aktuell < static_cast<int32_t>(gewicht.size()) ? gewicht[static_cast<std::size_t>(aktuell)] : 0;
     if (w == 0) return "Verkauf heute: " + geldText(PreiseForm->verkaufspreis(gutNr)) + " je ausgewachsenes Tier";
     const int64_t p = tierPreis(w, false);
     return "Verkauf heute: " + (passt32(p) ? geldText(static_cast<int32_t>(p)) : std::to_string(p / 100) + " EUR") +
@@ -158,6 +159,7 @@ void TtierForm::KVButtonClick(const Button& sender) {
     if (&sender == &KaufenButton) {
         TierKaufForm->herde = this;
         plattform().zeigeModal(*TierKaufForm);
+        TierKaufForm->herde = nullptr;
         const int32_t k = TierKaufForm->gewichtsklasse;
         if (k < 1 || k > 3) return;
         const int16_t w = alsGewicht(streuung(kaufGewicht(ausgewachsen, k), kaufStreuung));

@@ -125,7 +125,8 @@ TEST(Felder, ZustandsworteFolgenDenRegeln) {
     // The map's hint and the dialog's cost lines, read from the same field.
     f.was = gerste;
     f.wachs = 301;
-    EXPECT_EQ(f.beschreibung(), "Thomasbach: 17 ha, Pacht 248,54 EUR im Monat\nGerste: erntereif, Wert 301 (Ertrag ab 251)");
+    EXPECT_EQ(f.beschreibung(),
+              "Thomasbach: 17 ha, Pacht 248,54 EUR im Monat\nGerste: erntereif, Wert 301 (Ertrag ab 251)");
     FeldAktionForm->feld = &f;
     EXPECT_EQ(FeldAktionForm->kostenText(0), "17 l Diesel");
     EXPECT_EQ(FeldAktionForm->kostenText(2), "17 l Diesel, 6,80 EUR Düngemittel");

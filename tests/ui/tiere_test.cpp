@@ -113,7 +113,8 @@ TEST_F(Tiere, KaufBuchtImGezeigtenBereichUndZeigenZiehtNichts) {
     EXPECT_EQ(randSeed, vorher);
     EXPECT_EQ(SchafForm->menge, 0);
 
-    static const QRegularExpression muster(QStringLiteral("^etwa (\\d+),?(\\d?) kg\n(\\d+),?(\\d*)–(\\d+),?(\\d*) EUR$"));
+    static const QRegularExpression muster(
+        QStringLiteral("^etwa (\\d+),?(\\d?) kg\n(\\d+),?(\\d*)–(\\d+),?(\\d*) EUR$"));
     for (int klasse = 1; klasse <= 3; ++klasse) {
         SCOPED_TRACE(klasse);
         QString gezeigt;
@@ -130,7 +131,8 @@ TEST_F(Tiere, KaufBuchtImGezeigtenBereichUndZeigenZiehtNichts) {
         ASSERT_TRUE(m.hasMatch()) << gezeigt.toStdString();
         // Cents, whole euros written without them.
         auto cent = [&m](int ganz, int teil) {
-            return m.captured(ganz).toLongLong() * 100 + (m.captured(teil).isEmpty() ? 0 : m.captured(teil).toLongLong());
+            const QString c = m.captured(teil);
+            return m.captured(ganz).toLongLong() * 100 + (c.isEmpty() ? 0 : c.toLongLong());
         };
         const int64_t gebucht = int64_t{geld} - KontrollForm->geld;
         EXPECT_GE(gebucht, cent(3, 4)) << gezeigt.toStdString();
@@ -166,7 +168,8 @@ TEST_F(Tiere, KaufenUeberDenDialogBlaetternHakenUndVerkaufen) {
             // Each weight over its offer, the whole text in its column.
             EXPECT_LT(d->knopf(k)->geometry().bottom(), d->angebot(k)->y());
             for (const QString& zeile : d->angebot(k)->text().split('\n'))
-                EXPECT_LE(d->angebot(k)->fontMetrics().horizontalAdvance(zeile), d->angebot(k)->width()) << zeile.toStdString();
+                EXPECT_LE(d->angebot(k)->fontMetrics().horizontalAdvance(zeile), d->angebot(k)->width())
+                    << zeile.toStdString();
             teile.push_back(d->knopf(k));
             teile.push_back(d->angebot(k));
         }

@@ -67,7 +67,8 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     arbeitRG_ = gruppe(arbeitPlatz, arbeiten_, arbeitKnoepfe_, form_.ArbeitRG.items.size());
     for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
         auto* b = new QLabel(arbeitRG_);
-        b->setGeometry(betragLinks, 20 + static_cast<int>(i) * zeilenAbstand, arbeitPlatz.width() - betragLinks - 6, 20);
+        b->setGeometry(betragLinks, 20 + static_cast<int>(i) * zeilenAbstand, arbeitPlatz.width() - betragLinks - 6,
+                       20);
         b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         b->setTextFormat(Qt::PlainText);
         QPalette grau = b->palette();
