@@ -48,6 +48,15 @@ ModalAntworten::Antwort waehle(int klasse) {
     };
 }
 
+// A herd's view opened with its ">>".
+TierView* aufgeklappt(KindView* v) {
+    auto* herde = qobject_cast<TierView*>(v);
+    if (!herde) return nullptr;
+    QTest::mouseClick(herde->groesseKnopf(), Qt::LeftButton);
+    QTest::qWait(20);
+    return herde;
+}
+
 }  // namespace
 
 TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung) {
@@ -102,10 +111,8 @@ TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung)
 // they were, so the next purchase books what it would have booked.
 TEST_F(Tiere, KaufBuchtImGezeigtenBereichUndZeigenZiehtNichts) {
     starten();
-    auto* schaf = qobject_cast<TierView*>(view("SchafForm"));
+    TierView* schaf = aufgeklappt(view("SchafForm"));
     ASSERT_NE(schaf, nullptr);
-    QTest::mouseClick(schaf->groesseKnopf(), Qt::LeftButton);
-    warten();
     ModalAntworten antworten;
     const uint32_t vorher = randSeed;
     antworten.dann(waehle(0));
@@ -146,10 +153,8 @@ TEST_F(Tiere, KaufBuchtImGezeigtenBereichUndZeigenZiehtNichts) {
 
 TEST_F(Tiere, KaufenUeberDenDialogBlaetternHakenUndVerkaufen) {
     starten();
-    auto* kuh = qobject_cast<TierView*>(view("KueheForm"));
+    TierView* kuh = aufgeklappt(view("KueheForm"));
     ASSERT_NE(kuh, nullptr);
-    QTest::mouseClick(kuh->groesseKnopf(), Qt::LeftButton);
-    warten();
 
     // Beside the pointer; a weight button chooses and closes at once.
     QCursor::setPos(500, 400);
