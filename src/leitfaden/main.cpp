@@ -231,10 +231,10 @@ int main(int argc, char** argv) {
         warte([&] { return rahmen.gestartet(); }, 5000);
         rahmen.showNormal();
         // A few trades of the player, so that the statement has rows: the
-        // grain and the beets sold, the diesel tank filled (right clicks).
-        GetreideForm->KVButtonMouseDown(GetreideForm->VKaufenButton, true);
-        RuebenForm->KVButtonMouseDown(RuebenForm->VKaufenButton, true);
+        // feed silo and the diesel tank filled (right clicks), a pig sold.
+        FutterForm->KVButtonMouseDown(FutterForm->KaufenButton, true);
         DieselForm->KVButtonMouseDown(DieselForm->KaufenButton, true);
+        SchweineForm->KVButtonClick(SchweineForm->VKaufenButton);
         // The frame just large enough for every window at its place.
         QRect alle;
         for (KindView* v : rahmen.views()) {
