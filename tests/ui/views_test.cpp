@@ -78,6 +78,23 @@ TEST_F(Views, WeiterSchaltetDenMonatUndFuelltDenKontoauszug) {
     EXPECT_EQ(dunklePixel(konto->gitter(), konto->gitter()->zelle(0, 2)), 0);
 }
 
+// The balance turns red below zero and back at zero.
+TEST_F(Views, GuthabenUnterNullRot) {
+    starten();
+    QLabel* guthaben = qobject_cast<KontrollView*>(view("KontrollForm"))->guthaben();
+    const QColor normal = guthaben->palette().color(QPalette::WindowText);
+    auto farbe = [&](int32_t betrag) {
+        KontrollForm->buchen(betrag, "Test");
+        warten();
+        return guthaben->palette().color(QPalette::WindowText);
+    };
+    EXPECT_EQ(farbe(-1000000), normal) << "0,00 EUR is not below zero";
+    const QColor rot = farbe(-1);
+    EXPECT_GT(rot.red(), 150);
+    EXPECT_LT(rot.green(), 60);
+    EXPECT_EQ(farbe(1), normal);
+}
+
 TEST_F(Views, EinMonatWirdEinmalNeuGezeichnet) {
     starten();
     KindView* kontrolle = view("KontrollForm");
