@@ -138,6 +138,7 @@ int main(int argc, char** argv) {
             QTemporaryDir ort;
             auto plattform = std::make_unique<QtPlattform>();
             Spiel spiel(*plattform, ort.path().toStdString() + "/", false);
+            spiel.wiederherstellungImHintergrund({});
             hofFuellen();
             HauptFenster rahmen(spiel, *plattform);
             aufbauen(rahmen);
@@ -149,6 +150,7 @@ int main(int argc, char** argv) {
         kopieren(alt.path(), ort.path());
         auto plattform = std::make_unique<QtPlattform>();
         Spiel spiel(*plattform, ort.path().toStdString() + "/", false);
+        spiel.wiederherstellungImHintergrund({});  // as the game writes it
         zeilen = spiel.hofbuch().zeilen().size();
         hofFuellen();
         {
