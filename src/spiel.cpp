@@ -10,6 +10,7 @@
 #include "app/spielstand.h"
 #include "app/wiederherstellung.h"
 #include "app/zufall.h"
+#include "hofbuchspalten.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"
@@ -73,7 +74,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     erzeugeDialog(TierKaufForm);
     KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
     // The book follows the game as it starts, from whichever file that is.
-    hofbuch_ = std::make_unique<Hofbuch>(hofbuchPfad(spielstandDatei));
+    hofbuch_ = std::make_unique<Hofbuch>(hofbuchPfad(spielstandDatei), hofbuchSpalten());
     hofbuch_->angleichen(!spielstand().ini().lesen("Kontrolle", "monat"));
     KontrollForm->beobachter = hofbuch_.get();
 }

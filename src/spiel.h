@@ -36,7 +36,6 @@ public:
     // A file that could not be read at the start is never replaced: the game
     // goes to a new file beside it, and false is returned as well.
     bool beenden();
-    bool beendet() const { return beendet_; }
 
     // What the save file would hold after an orderly end now; the game is
     // left exactly as it was.
@@ -45,8 +44,6 @@ public:
     // end of every month. A point that cannot be written is skipped: the last
     // one stays, and the save file at the orderly end is not affected.
     bool wiederherstellungspunktSetzen();
-    // The game continues from the recovery point the player accepted.
-    bool wiederhergestellt() const { return wiederhergestellt_; }
 
     // The farm's logbook beside the save file.
     Hofbuch& hofbuch() { return *hofbuch_; }

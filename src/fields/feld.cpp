@@ -5,10 +5,7 @@
 
 #include "app/kontrollform.h"
 #include "app/zufall.h"
-#include "fields/feldaktionform.h"
-#include "fields/felderform.h"
 
-TPaintFelder* paintFelder = nullptr;
 
 const std::array<const char*, 5> bewuchsNamen = {"kein", "Gerste", "Weizen", "Rüben", "Gras"};
 const std::array<int32_t, 5> ertrag = {0, 77, 82, 106, 470};
@@ -125,31 +122,12 @@ bool TFeld::enthaelt(Punkt p) const {
     return drin;
 }
 
-void TFeld::aktion() {
-    if (was < 0) {
-        if (plattform().meldung(MeldungsArt::Bestaetigen, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?",
-                                Knoepfe::OKAbbrechen) == Antwort::OK) {
-            was = kahl;
-            wachs = 0;
-        }
-        return;
-    }
-    TFeldAktionForm& d = *FeldAktionForm;
-    d.NameLabel.caption = "Name: " + name;
-    d.WachsLabel.caption.clear();
-    if (was <= gras) d.WasLabel.caption = std::string("Bewuchs: ") + bewuchsNamen[static_cast<std::size_t>(was)];
-    d.FleacheLabel.caption = "Fläche: " + std::to_string(flaeche) + " ha";
-    d.feld = this;
-    plattform().zeigeModal(d);
-}
-
 void TFeld::weiter() {
     if (was < 0) return;
     const Monat m = monat(was, wachs, KontrollForm->temperatur);
     if (m.grund != 0) eingehen(m.grund);
     else wachs = plus(wachs, m.aenderung);
     if (!in(wachs, 90, 110)) wachs = plus(wachs, Random(5) - 2);
-    if (paintFelder) paintFelder->invalidate();
 }
 
 void TFeld::eingehen(int32_t grund) {

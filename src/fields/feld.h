@@ -11,10 +11,6 @@
 #include "app/canvas.h"
 #include "app/plattform.h"
 
-class TPaintFelder;
-// The field map's paint control; the fields ask it for a redraw.
-extern TPaintFelder* paintFelder;
-
 // Crop codes: -1 not leased, 0 leased and bare, 1 barley, 2 wheat, 3 beets, 4 grass.
 constexpr int32_t nichtGepachtet = -1;
 constexpr int32_t kahl = 0;
@@ -49,8 +45,6 @@ public:
     // left or top edge is inside, one on a right or bottom edge outside.
     bool enthaelt(Punkt p) const;
 
-    // A click on the map: the lease offer, or the field work dialog.
-    void aktion();
     // The monthly step with the temperature of the month that ends.
     void weiter();
 

@@ -72,6 +72,11 @@ public:
     void FormCreate();
     void FormDestroy();
     void WMGetMinMaxInfo();
+    // A click on a field: the lease offer for one not leased, else the
+    // field work dialog.
+    void aktion(TFeld& f);
 };
 
 extern TFelderForm* FelderForm;
+// The field map's paint control.
+extern TPaintFelder* paintFelder;

@@ -7,6 +7,7 @@
 #include "app/hofbuch.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
+#include "livestock/arten.h"
 #include "spielumgebung.h"
 
 namespace {
@@ -25,6 +26,13 @@ std::string warnungen(Spielumgebung& u) {
     for (const std::string& z : u.plattform.leeren())
         if (z.starts_with("meldung\tWarnung")) w += z + "\n";
     return w;
+}
+
+int64_t wert(const Hofbuch& b, std::size_t zeile, const std::string& name) {
+    for (std::size_t i = 0; i < b.spalten().size(); ++i)
+        if (b.spalten()[i].name == name) return b.zeilen().at(zeile).werte[i];
+    ADD_FAILURE() << "no column " << name;
+    return 0;
 }
 
 void monate(int n) {
@@ -69,10 +77,10 @@ TEST(Hofbuch, FolgtDemSpielstandNachDemAbsturz) {
 TEST(Hofbuch, LaufenderMonatUeberstehtDenNeustart) {
     Spielumgebung u;
     u.starten();
-    KontrollForm->buchen(-5000, "Düngemittel");
-    KontrollForm->buchen(1234, "Kühe Verkauf");
+    KontrollForm->buchen(-5000, "Düngemittel", {BuchungsArt::duengemittel});
+    KontrollForm->buchen(1234, "Kühe Verkauf", {BuchungsArt::verkauf, KueheForm->gutNr});
     u.neustart();
-    KontrollForm->buchen(-100, "Düngemittel");
+    KontrollForm->buchen(-100, "Düngemittel", {BuchungsArt::duengemittel});
     monate(1);
     const Hofbuch& b = u.spiel->hofbuch();
     ASSERT_EQ(b.zeilen().size(), 1u);
@@ -131,7 +139,8 @@ TEST(Hofbuch, NeuesSpielBehaeltDasAlteBuch) {
     EXPECT_TRUE(warnungen(u).empty());
 }
 
-// A book of another farm layout, a row cut short, a date out of order: each
+// A book of another farm layout, a row cut short in its middle, a date out of
+// order: each
 // is put aside untouched with one warning, and the game goes on with a new
 // book.
 TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
@@ -147,7 +156,7 @@ TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
     for (const std::string& z : getauscht) vertauscht += z + "\n";
     const std::vector<std::pair<std::string, std::string>> faelle = {
         {"Datum;Umsatz\r\n1.1.2001;12,00\r\n", "Die Kopfzeile ist nicht die eines Hofbuchs dieses Spiels."},
-        {gut.substr(0, gut.size() - 10), "Zeile 4 hat"},
+        {std::string(gut).erase(gut.find("\r\n", gut.find("\r\n") + 2) - 10, 10), "Zeile 2 hat"},
         {vertauscht, "Zeile 3 steht nicht in der Reihenfolge der Monate."},
         {std::string(gut).replace(gut.find(";-"), 2, ";x"), "keine Zahl"},
     };
@@ -170,4 +179,123 @@ TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
         EXPECT_TRUE(warnungen(u).empty()) << "told once";
         EXPECT_TRUE(u.beenden());
     }
+}
+
+// The book only grows: a month appends its row after the game's recovery
+// point is set, and leaves every byte before it as it was. A run killed
+// while appending leaves half a row; the next start cuts it off and keeps
+// every finished month.
+TEST(Hofbuch, AbgebrochenesAnhaengenVerliertKeinenMonat) {
+    Spielumgebung u;
+    u.starten();
+    monate(2);
+    const std::string vorher = dateiInhalt(buch(u));
+    std::size_t beimPunkt = 0;
+    auto punkt = KontrollForm->monatGeschlossen;
+    KontrollForm->monatGeschlossen = [&] {
+        beimPunkt = std::filesystem::file_size(buch(u));
+        punkt();
+    };
+    monate(1);
+    const std::string drei = dateiInhalt(buch(u));
+    EXPECT_EQ(beimPunkt, vorher.size()) << "the row is written after the recovery point";
+    ASSERT_GT(drei.size(), vorher.size());
+    EXPECT_EQ(drei.substr(0, vorher.size()), vorher);
+    u.spiel.reset();  // killed
+
+    {
+        std::ofstream f(buch(u), std::ios::binary | std::ios::app);
+        f << zeilenVon(drei).back().substr(0, 40);
+    }
+    u.plattform.antworten.push_back(Antwort::Ja);
+    u.starten();
+    EXPECT_EQ(dateiInhalt(buch(u)), drei);
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 3u);
+    EXPECT_TRUE(warnungen(u).empty());
+    monate(1);
+    const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
+    ASSERT_EQ(datei.size(), 5u);
+    EXPECT_TRUE(datei[4].starts_with("2001;6;abgeschlossen;")) << datei[4];
+}
+
+// A hundred months played after the last save, then killed. Declining the
+// recovery point, the game goes back a hundred months: the start reads the book
+// from its end until it finds the month, and cuts everything after it.
+// Taking the point, the start reads only the book's end: a damaged row near
+// its beginning is found when the whole book is read for the window, which
+// leaves it out and counts it.
+TEST(Hofbuch, WiederherstellungSetztDasBuchWeitZurueck) {
+    for (const bool nehmen : {false, true}) {
+        Spielumgebung u;
+        u.starten();
+        monate(3);
+        ASSERT_TRUE(u.beenden());
+        u.spiel.reset();
+        u.starten();
+        monate(100);
+        std::string lang = dateiInhalt(buch(u));
+        u.spiel.reset();  // killed
+
+        const std::vector<std::string> zeilen = zeilenVon(lang);
+        ASSERT_EQ(zeilen.size(), 104u);
+        if (nehmen) {
+            // The second row's state made unreadable, its length kept.
+            lang.replace(lang.find(zeilen[2]) + 8, 3, "xyz");
+            std::ofstream f(buch(u), std::ios::binary);
+            f << lang;
+        }
+        u.plattform.antworten.push_back(nehmen ? Antwort::Ja : Antwort::Nein);
+        u.starten();
+        EXPECT_TRUE(warnungen(u).empty());
+        const Hofbuch& b = u.spiel->hofbuch();
+        if (nehmen) {
+            EXPECT_TRUE(dateiInhalt(buch(u)) == lang) << "the book as it was";
+            EXPECT_EQ(b.zeilen().size(), 102u);
+            EXPECT_EQ(b.unlesbareZeilen(), 1);
+        } else {
+            EXPECT_EQ(KontrollForm->monat, 6);
+            std::string erwartet;
+            for (std::size_t i = 0; i < 4; ++i) erwartet += zeilen[i] + "\n";
+            EXPECT_TRUE(dateiInhalt(buch(u)) == erwartet) << "the book cut after May";
+            ASSERT_EQ(b.zeilen().size(), 3u);
+            EXPECT_EQ(b.zeilen().back().monat, 5);
+        }
+        monate(1);
+        EXPECT_EQ(b.zeilen().size(), nehmen ? 103u : 4u);
+        EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), nehmen ? 105u : 5u);
+    }
+}
+
+// A book whose header still has the old word for the hens is read and
+// continued, the month the orderly end left running included; its header is
+// written anew once, its rows stay as they were.
+TEST(Hofbuch, AltesBuchWirdWeitergefuehrt) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->buchen(-700, "Hühner Kauf", {BuchungsArt::kauf, HuenerForm->gutNr});
+    monate(2);
+    KontrollForm->buchen(-100, "Düngemittel", {BuchungsArt::duengemittel});
+    ASSERT_TRUE(u.beenden());
+    u.spiel.reset();
+    const std::string neu = dateiInhalt(buch(u));
+    const std::size_t kopfEnde = neu.find("\r\n");
+    std::string kopf = neu.substr(0, kopfEnde);
+    ASSERT_NE(kopf.find("Hühner Kauf"), std::string::npos);
+    for (std::size_t p; (p = kopf.find("Hühner")) != std::string::npos;) kopf.replace(p, 7, "Hüner");
+    {
+        std::ofstream f(buch(u), std::ios::binary);
+        f << kopf << neu.substr(kopfEnde);
+    }
+    u.starten();
+    EXPECT_TRUE(warnungen(u).empty());
+    EXPECT_EQ(dateiInhalt(buch(u)), neu);
+    const Hofbuch& b = u.spiel->hofbuch();
+    ASSERT_EQ(b.zeilen().size(), 2u);
+    EXPECT_EQ(wert(b, 0, "Hühner Kauf"), -700);
+    monate(1);
+    ASSERT_EQ(b.zeilen().size(), 3u);
+    EXPECT_EQ(wert(b, 2, "Düngemittel"), -100);
+    const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
+    ASSERT_EQ(datei.size(), 4u);
+    EXPECT_EQ(datei[0] + "\n", neu.substr(0, kopfEnde + 2));
 }
