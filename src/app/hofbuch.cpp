@@ -581,6 +581,8 @@ void Hofbuch::angleichen(bool neuesSpiel) {
         unbrauchbar(grund);
         return;
     }
+    // No book yet: it begins with the first month.
+    if (kopfEnde_ == 0) return;
     if (neuesSpiel) {
         this->neuesSpiel();
         return;

@@ -39,6 +39,20 @@ void monate(int n) {
     for (int i = 0; i < n; ++i) KontrollForm->Button1Click();
 }
 
+// Three months saved in order, n more and a crash: the book as the crash
+// left it.
+std::string nachDemAbsturz(Spielumgebung& u, int n) {
+    u.starten();
+    monate(3);
+    EXPECT_TRUE(u.beenden());
+    u.spiel.reset();
+    u.starten();
+    monate(n);
+    std::string b = dateiInhalt(buch(u));
+    u.spiel.reset();  // killed: no orderly end
+    return b;
+}
+
 }  // namespace
 
 // Three months saved in order, two more and a crash. Declining the recovery
@@ -47,14 +61,7 @@ void monate(int n) {
 TEST(Hofbuch, FolgtDemSpielstandNachDemAbsturz) {
     for (const bool nehmen : {false, true}) {
         Spielumgebung u;
-        u.starten();
-        monate(3);
-        ASSERT_TRUE(u.beenden());
-        u.spiel.reset();
-        u.starten();
-        monate(2);
-        const std::string vorDemAbsturz = dateiInhalt(buch(u));
-        u.spiel.reset();  // killed: no orderly end
+        const std::string vorDemAbsturz = nachDemAbsturz(u, 2);
 
         u.plattform.antworten.push_back(nehmen ? Antwort::Ja : Antwort::Nein);
         u.starten();
@@ -227,14 +234,7 @@ TEST(Hofbuch, AbgebrochenesAnhaengenVerliertKeinenMonat) {
 TEST(Hofbuch, WiederherstellungSetztDasBuchWeitZurueck) {
     for (const bool nehmen : {false, true}) {
         Spielumgebung u;
-        u.starten();
-        monate(3);
-        ASSERT_TRUE(u.beenden());
-        u.spiel.reset();
-        u.starten();
-        monate(100);
-        std::string lang = dateiInhalt(buch(u));
-        u.spiel.reset();  // killed
+        std::string lang = nachDemAbsturz(u, 100);
 
         const std::vector<std::string> zeilen = zeilenVon(lang);
         ASSERT_EQ(zeilen.size(), 104u);
