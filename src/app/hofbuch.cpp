@@ -535,12 +535,17 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
     }
     geladen_ = erste_ab == 0;
 
-    // An older book's header is written anew, once.
+    // An older book's header is written anew, once. Where that fails, the
+    // book goes on under its old header, which reads as well.
     if (frueher) {
-        std::string alles;
-        if (lesenAb(*fd, kopfEnde_, behalten - kopfEnde_, alles, grund)) {
+        std::string rumpf;
+        std::string fehler;
+        const std::string kopfText = std::string(bom) + kopf(false) + "\r\n";
+        if (lesenAb(*fd, kopfEnde_, behalten - kopfEnde_, rumpf, fehler) &&
+            dateiErsetzen(pfad_, kopfText + rumpf, true, fehler, false)) {
             const int64_t rumpfEnde = dateiEnde_ - kopfEnde_;
-            if (neuAnlegen(alles)) dateiEnde_ = kopfEnde_ + rumpfEnde;
+            kopfEnde_ = static_cast<int64_t>(kopfText.size());
+            dateiEnde_ = kopfEnde_ + rumpfEnde;
         }
     }
     return true;
