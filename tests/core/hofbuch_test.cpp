@@ -3,6 +3,10 @@
 // is put aside with one warning. (Whole games and their sums:
 // tests/games/hofbuch.trevo and hofbuch_pruefen.sh.)
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
 
 #include "app/hofbuch.h"
 #include "app/kontrollform.h"
@@ -298,4 +302,38 @@ TEST(Hofbuch, AltesBuchWirdWeitergefuehrt) {
     const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
     ASSERT_EQ(datei.size(), 4u);
     EXPECT_EQ(datei[0] + "\n", neu.substr(0, kopfEnde + 2));
+}
+
+// A full disk: a month's row is cut off where the disk ended, so nothing
+// half is left in the book; the player is told once; the rows wait and go
+// with the first month that can write again.
+TEST(Hofbuch, VollePlatteVerliertKeinenMonat) {
+    const auto schreiber = Spielstand::schreiber;
+    Spielumgebung u;
+    u.starten();
+    monate(1);
+    const std::string eins = dateiInhalt(buch(u));
+    // Each write gets 50 bytes onto the disk, the next one none.
+    auto voll = std::make_shared<bool>(false);
+    Spielstand::schreiber = [voll](int fd, const void* daten, std::size_t n) -> ssize_t {
+        if (*voll) {
+            *voll = false;
+            errno = ENOSPC;
+            return -1;
+        }
+        *voll = true;
+        return ::write(fd, daten, std::min<std::size_t>(n, 50));
+    };
+    monate(2);
+    const std::string w = warnungen(u);
+    EXPECT_NE(w.find("Das Hofbuch konnte nicht geschrieben werden"), std::string::npos) << w;
+    EXPECT_EQ(w.find("Das Hofbuch", w.find("Das Hofbuch") + 1), std::string::npos) << "told once: " << w;
+    EXPECT_EQ(dateiInhalt(buch(u)), eins);
+    Spielstand::schreiber = schreiber;
+    monate(1);
+    const Hofbuch& b = u.spiel->hofbuch();
+    ASSERT_EQ(b.zeilen().size(), 4u);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(b.zeilen()[static_cast<std::size_t>(i)].monat, 3 + i);
+    EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), 5u);
+    EXPECT_TRUE(dateiInhalt(buch(u)).starts_with(eins));
 }
