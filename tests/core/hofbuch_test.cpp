@@ -1,7 +1,9 @@
 // The logbook beside the save file: it follows the game the start chooses
-// after a crash, a new game keeps the old book, and a foreign or damaged book
-// is put aside with one warning. (Whole games and their sums:
-// tests/games/hofbuch.trevo and hofbuch_pruefen.sh.)
+// after a crash, however far back, a new game keeps the old book, a foreign
+// or damaged book is put aside with one warning, an older one is continued;
+// the book only grows, and neither a killed write nor a full disk loses a
+// month. (Whole games and their sums: tests/games/hofbuch.trevo and
+// hofbuch_pruefen.sh.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 
