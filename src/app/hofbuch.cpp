@@ -35,6 +35,10 @@ constexpr std::string_view bom = "\xEF\xBB\xBF";
 // How much of the book's end a start reads first; more only when the game
 // goes on from further back.
 constexpr int64_t endeLesen = 16384;
+// The most of the book read at once: some thousand years of a farm. A
+// window shows the book's last rows within it; a start that would have to
+// look back further takes the book for unusable.
+constexpr int64_t hoechstensLesen = int64_t{256} << 20;
 
 int64_t zehnHoch(int32_t n) {
     int64_t z = 1;
@@ -227,8 +231,11 @@ const std::vector<HofbuchZeile>& Hofbuch::zeilen() const {
     std::string text;
     std::string fehler;
     const Fd fd(pfad_, O_RDONLY | O_NONBLOCK);
-    if (dateiEnde_ > kopfEnde_ && fd.offen() && lesenAb(*fd, kopfEnde_, dateiEnde_ - kopfEnde_, text, fehler)) {
+    const int64_t von = std::max(kopfEnde_, dateiEnde_ - hoechstensLesen);
+    if (dateiEnde_ > von && fd.offen() && lesenAb(*fd, von, dateiEnde_ - von, text, fehler)) {
         std::string_view rest(text);
+        // Beyond what is read, the first row is only a part.
+        if (von > kopfEnde_) rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
         for (std::size_t ende; (ende = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(ende + 1)) {
             HofbuchZeile z;
             std::string grund;
@@ -472,6 +479,10 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
     int64_t vollEnde = kopfEnde_;  // the end of the last whole line
     std::size_t erste_ab = 0;      // the first row needed
     for (int64_t umfang = endeLesen;; umfang *= 4) {
+        if (umfang > hoechstensLesen) {
+            grund = "Es ist größer als 256 MiB; so weit zurück kann es nicht gelesen werden.";
+            return false;
+        }
         const int64_t von = std::max(kopfEnde_, groesse - umfang);
         const bool alles = von == kopfEnde_;
         if (!lesenAb(*fd, von, groesse - von, text, grund)) return false;
