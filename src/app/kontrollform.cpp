@@ -107,5 +107,7 @@ void TKontrollForm::Button1Click() {
     }
     setzeDatum(monat, jahr);
     if (monatGeschlossen) monatGeschlossen();
+    // The logbook's file after the recovery point: the game's own comes first
+    // on a disk that is nearly full.
     if (beobachter) beobachter->monatGesichert();
 }
