@@ -21,11 +21,11 @@ std::string ersetzt(std::string text, const std::string& alt, const std::string&
     return text;
 }
 
-// The book writes the hens right; books of older versions wrote "Hüner".
-std::string gut(int32_t nr) { return ersetzt(PreiseForm->gutName[static_cast<std::size_t>(nr)], "Hüner", "Hühner"); }
+std::string gut(int32_t nr) { return PreiseForm->gutName[static_cast<std::size_t>(nr)]; }
 
 HofbuchSpalte spalte(Art art, int32_t nr, std::string name, int32_t nachkomma, Buchung buchung = {},
                      std::function<int64_t()> wert = {}) {
+    // Books of older versions wrote the hens "Hüner".
     std::string frueher = ersetzt(name, "Hühner", "Hüner");
     if (frueher == name) frueher.clear();
     return {art, nr, std::move(name), nachkomma, buchung, std::move(wert), std::move(frueher)};

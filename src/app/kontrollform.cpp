@@ -13,7 +13,7 @@
 bool futterMangel = false;
 TKontrollForm* KontrollForm = nullptr;
 
-const std::array<const char*, 13> monatsNamen = {"",     "Januar", "Febuar", "März",      "April",   "Mai",      "Juni",
+const std::array<const char*, 13> monatsNamen = {"",     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
                                                  "Juli", "August", "September", "Oktober", "November", "Dezember"};
 const std::array<int32_t, 13> mittelTemperatur = {0, -1, 1, 3, 8, 13, 16, 18, 17, 14, 9, 4, 1};
 

@@ -27,8 +27,9 @@ void TmainForm::FormCreate(const std::string& programmVerzeichnis, const std::st
 }
 
 void TmainForm::NeuesSpiel1Click() {
+    // Return must not throw the farm away: "Abbrechen" is the default.
     if (plattform().meldung(MeldungsArt::Bestaetigen, "Wollen Sie wirklich wieder von vorne anfangen?",
-                            Knoepfe::OKAbbrechen) != Antwort::OK)
+                            Knoepfe::OKAbbrechen, {}, Vorgabe::zweiter) != Antwort::OK)
         return;
     fuerJedesKind([](TkindForm& k) { k.neu(); });
 }

@@ -13,6 +13,9 @@ enum class MeldungsArt { Warnung, Fehler, Information, Bestaetigen, Schlicht };
 enum class Knoepfe { OK, OKAbbrechen, JaNein };
 enum class Antwort { OK, Abbrechen, Ja, Nein };
 enum class ModalErgebnis { OK, Abbruch };
+// The button Return presses in a message box: the first, or the second where
+// the first would do something that cannot be undone.
+enum class Vorgabe { erster, zweiter };
 
 struct Punkt {
     int32_t x = 0;
@@ -45,7 +48,7 @@ public:
     // "Fehler", "Information", "Bestätigen"), or the program's title for the
     // plain box.
     virtual Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
-                            const std::string& titel = {}) = 0;
+                            const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) = 0;
     // The standard error box for an error that escaped a command.
     virtual void fehlerBox(const std::string& text) = 0;
     // Shows a modal dialog (quantity, purchase, field work); the dialog's own

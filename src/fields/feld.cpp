@@ -181,6 +181,24 @@ int64_t TFeld::ernteMenge() const {
 
 Farbe TFeld::stift() const { return was < 0 ? Farbe{255, 255, 255} : Farbe{255, 0, 0}; }
 
+std::string TFeld::zustandText() const {
+    // The bands of pinsel(), named as the guide names the colours.
+    const int32_t w = wachs;
+    if (was < 0) return "nicht gepachtet";
+    if (was == kahl || was > gras) {
+        if (w <= 0) return "gepachtet, leer, unvorbereitet";
+        return "gepachtet, leer, vorbereitet";
+    }
+    std::string s = std::string("gepachtet, ") + bewuchsNamen[static_cast<std::size_t>(was)] + ", ";
+    if ((was == gerste || was == weizen) && w >= 351) return s + "überreif";
+    if ((was == gerste || was == weizen) && w >= 286) return s + "reif";
+    if (was == rueben && w >= 331) return s + "reif";
+    if (was == gras && w >= 286) return s + "hoch";
+    if (w >= 230) return s + (was == gras ? "wächst" : "reift");
+    if (w >= 180) return s + "wächst";
+    return s + "junge Saat";
+}
+
 Farbe TFeld::pinsel() const {
     const int32_t w = wachs;
     if (was < 0 || w <= 0) return {7, 7, 0};  // below -99 as at -99

@@ -62,6 +62,9 @@ public:
     // The colours the map draws the field with.
     Farbe stift() const;
     Farbe pinsel() const;
+    // What the map's colours tell, in words: "nicht gepachtet", "Gerste,
+    // reif", … (for a screen reader).
+    std::string zustandText() const;
 
 private:
     void eingehen(int32_t grund);

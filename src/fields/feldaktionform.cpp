@@ -124,8 +124,8 @@ void TFeldAktionForm::BearbeitBtClick() {
 
 void TFeldAktionForm::PachtBtClick() {
     if (!feld) return;
-    if (plattform().meldung(MeldungsArt::Bestaetigen, "Möchten Sie den Pachtvergrag mit sofortiger Wirkung kündigen?",
-                            Knoepfe::OKAbbrechen) != Antwort::OK)
+    if (plattform().meldung(MeldungsArt::Bestaetigen, "Möchten Sie den Pachtvertrag mit sofortiger Wirkung kündigen?",
+                            Knoepfe::OKAbbrechen, {}, Vorgabe::zweiter) != Antwort::OK)
         return;
     feld->was = nichtGepachtet;
     modalResult = ModalErgebnis::OK;

@@ -26,7 +26,7 @@ public:
 
 class TRuebenForm : public TSiloForm {
 public:
-    TRuebenForm() : TSiloForm("RuebenForm", "Rueben") {}
+    TRuebenForm() : TSiloForm("RuebenForm", "Rüben") {}
     void neu() override;
     void platz() override;
 };

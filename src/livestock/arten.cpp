@@ -43,7 +43,7 @@ void TSchweineForm::platz() {
     top = 330;
 }
 
-THuenerForm::THuenerForm() : TtierForm("HuenerForm", "Hüner") { GebenCB.caption = "Eierlegen"; }
+THuenerForm::THuenerForm() : TtierForm("HuenerForm", "Hühner") { GebenCB.caption = "Eierlegen"; }
 
 void THuenerForm::neu() {
     TtierForm::neu();

@@ -38,7 +38,7 @@ void TPreiseForm::neu() {
     int32_t c = 0;
     gutAnlegen(c, nrKuehe, "Kühe", "Stück", 189888, 131100);
     gutAnlegen(c, nrSchweine, "Schweine", "Stück", 55000, 31100);
-    gutAnlegen(c, nrHuener, "Hüner", "Stück", 531, 489);
+    gutAnlegen(c, nrHuener, "Hühner", "Stück", 531, 489);
     gutAnlegen(c, nrSchafe, "Schafe", "Stück", 7422, 6311);
     gutAnlegen(c, nrFutter, "Futter", "kg", 130, 100);
     gutAnlegen(c, nrMilch, "Milch", "Liter", 31, 16);

@@ -2,20 +2,24 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "app/kindform.h"
 #include "app/mainform.h"
 #include "spiel.h"
 #include "ui/views/hofbuchfenster.h"
+#include "ui/hilfetaste.h"
 #include "ui/kindview.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
+#include "ui/ueberdialog.h"
 #include "ui/viewregister.h"
 
 HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
@@ -25,6 +29,8 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     // A window partly outside the working area can be scrolled to.
     flaeche_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     flaeche_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    flaeche_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Arbeitsfläche waagerecht verschieben"));
+    flaeche_->verticalScrollBar()->setAccessibleName(QStringLiteral("Arbeitsfläche senkrecht verschieben"));
     setCentralWidget(flaeche_);
     flaeche_->viewport()->installEventFilter(this);
     menueAnlegen();
@@ -54,14 +60,20 @@ QRect HauptFenster::entwurf() { return {340, 202, 423, 294}; }
 void HauptFenster::menueAnlegen() {
     QMenu* trevo = menuBar()->addMenu(QStringLiteral("&Trevo"));
     neuesSpiel_ = trevo->addAction(QStringLiteral("&Neues Spiel"));
+    neuesSpiel_->setShortcut(QKeySequence::New);
     anordnen_ = trevo->addAction(QStringLiteral("Fenster &Anordnen"));
-    musik_ = trevo->addAction(QStringLiteral("Hintergrund &Musik ein-/ausschalten"));
+    musik_ = trevo->addAction(QStringLiteral("Hintergrund&musik ein-/ausschalten"));
     hofbuch_ = trevo->addAction(QStringLiteral("Hof&buch"));
     trevo->addSeparator();
     ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
-    // "&Hilfe" is an item of the menu bar itself, without a menu.
-    hilfe_ = menuBar()->addAction(QStringLiteral("&Hilfe"));
+    ende_->setShortcut(QKeySequence::Quit);
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    // A screen reader names an open menu by its window title.
+    trevo->setWindowTitle(QStringLiteral("Trevo"));
+    hilfe->setWindowTitle(QStringLiteral("Hilfe"));
+    hilfe_ = hilfe->addAction(QStringLiteral("&Handbuch"));
     hilfe_->setShortcut(QKeySequence(Qt::Key_F1));
+    ueber_ = hilfe->addAction(QStringLiteral("Ü&ber Trevo"));
 
     connect(neuesSpiel_, &QAction::triggered, this, [] {
         sicher([] {
@@ -78,11 +90,19 @@ void HauptFenster::menueAnlegen() {
             if (MainForm) MainForm->MusikAnAusClick();
         });
     });
-    connect(hilfe_, &QAction::triggered, this, [] {
-        sicher([] {
-            if (MainForm) MainForm->hilfeClick();
+    // The guide at the chapter of the game window the player is in; with
+    // none active, at its contents.
+    connect(hilfe_, &QAction::triggered, this, [this] {
+        sicher([this] {
+            auto* v = qobject_cast<KindView*>(flaeche_->activeSubWindow());
+            const QString kapitel = v ? hilfeKapitel(v->fenster()) : QString();
+            if (!kapitel.isEmpty())
+                hilfeOeffnen(this, kapitel);
+            else if (MainForm)
+                MainForm->hilfeClick();
         });
     });
+    connect(ueber_, &QAction::triggered, this, [this] { ueberTrevo(this); });
     connect(hofbuch_, &QAction::triggered, this, [this] {
         if (!hofbuchFenster_) {
             hofbuchFenster_ = new HofbuchFenster(spiel_.hofbuch(), this);

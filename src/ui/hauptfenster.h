@@ -1,5 +1,5 @@
 // The frame: the green working area with every game window as a subwindow,
-// and the menu bar "&Trevo" / "&Hilfe".
+// and the menus "&Trevo" and "&Hilfe".
 #pragma once
 
 #include <QMainWindow>
@@ -44,7 +44,9 @@ public:
     QAction* anordnenAktion() const { return anordnen_; }
     QAction* musikAktion() const { return musik_; }
     QAction* endeAktion() const { return ende_; }
+    // "&Handbuch" (F1) and "Ü&ber Trevo" in the menu "&Hilfe".
     QAction* hilfeAktion() const { return hilfe_; }
+    QAction* ueberAktion() const { return ueber_; }
     QAction* hofbuchAktion() const { return hofbuch_; }
     // The logbook's window while it is open.
     HofbuchFenster* hofbuchFenster() const { return hofbuchFenster_; }
@@ -78,6 +80,7 @@ private:
     QAction* musik_ = nullptr;
     QAction* ende_ = nullptr;
     QAction* hilfe_ = nullptr;
+    QAction* ueber_ = nullptr;
     QAction* hofbuch_ = nullptr;
     QPointer<HofbuchFenster> hofbuchFenster_;
 };

@@ -32,7 +32,9 @@ void musikFreigeben(MusikSpieler& musik) {
     if (auto* fluid = dynamic_cast<FluidMusik*>(&musik)) fluid->freigeben();
 }
 
-void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext) {
+namespace {
+
+HilfeFenster& hilfeFenster(QWidget* eltern) {
     HilfeFenster& hilfe = HilfeFenster::einzig();
     // The first time, the guide opens over the game rather than in a corner.
     if (!hilfe.isVisible() && eltern) {
@@ -40,9 +42,20 @@ void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<i
         platz.moveCenter(eltern->window()->frameGeometry().center());
         hilfe.move(platz.topLeft());
     }
+    return hilfe;
+}
+
+}  // namespace
+
+void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext) {
+    HilfeFenster& hilfe = hilfeFenster(eltern);
     const QString datei = QString::fromStdString(hilfeDatei);
     if (kontext)
         hilfe.zeigeKontext(datei, *kontext);
     else
         hilfe.zeigeInhalt(datei);
+}
+
+void hilfeKapitelZeigen(QWidget* eltern, const std::string& hilfeDatei, const QString& anker) {
+    hilfeFenster(eltern).zeigeKapitel(QString::fromStdString(hilfeDatei), anker);
 }

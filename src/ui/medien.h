@@ -10,6 +10,7 @@
 
 #include "app/plattform.h"
 
+class QString;
 class QWidget;
 
 // The music player; amEnde runs on the UI thread when the piece has played
@@ -20,3 +21,6 @@ void musikFreigeben(MusikSpieler& musik);
 
 // Opens the help file at its contents, or at a topic's context number.
 void hilfeZeigen(QWidget* eltern, const std::string& hilfeDatei, std::optional<int32_t> kontext);
+// Opens the help file at the place marked with the anchor; an empty anchor
+// opens the contents.
+void hilfeKapitelZeigen(QWidget* eltern, const std::string& hilfeDatei, const QString& anker);

@@ -69,7 +69,8 @@ QWidget* QtPlattform::eltern() const {
     return hauptfenster_.data();
 }
 
-Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel) {
+Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel,
+                             Vorgabe vorgabe) {
     QMessageBox box(eltern());
     box.setTextFormat(Qt::PlainText);
     box.setText(qtText(text));
@@ -118,7 +119,7 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
             liste.push_back({box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole), Antwort::Nein});
             break;
     }
-    box.setDefaultButton(liste.front().knopf);
+    box.setDefaultButton(vorgabe == Vorgabe::zweiter ? liste.back().knopf : liste.front().knopf);
     // Escape and the close box give the last answer: "Abbrechen", "&Nein",
     // or the one "OK".
     box.setEscapeButton(liste.back().knopf);

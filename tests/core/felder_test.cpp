@@ -156,14 +156,28 @@ TEST(Felder, FarbenAufDerKarte) {
     struct Fall {
         int32_t was, wachs;
         Farbe pinsel;
+        const char* zustand;  // what a screen reader says of the colour
     };
     // One field after another in slot 1, drawn with the others not leased.
     const Fall faelle[] = {
-        {1, 240, {70, 255, 0}}, {1, 300, {255, 255, 0}}, {4, 240, {30, 220, 0}},  {0, 0, {7, 7, 0}},
-        {0, 50, {54, 54, 0}},   {2, 351, {170, 170, 0}}, {3, 330, {10, 55, 0}},   {3, 331, {4, 50, 2}},
-        {1, 180, {16, 120, 0}}, {1, 229, {16, 218, 0}},  {0, 1, {5, 5, 0}},        {0, 99, {103, 103, 0}},
+        {1, 240, {70, 255, 0}, "Gerste, reift"},
+        {1, 300, {255, 255, 0}, "Gerste, reif"},
+        {4, 240, {30, 220, 0}, "Gras, wächst"},
+        {0, 0, {7, 7, 0}, "leer, unvorbereitet"},
+        {0, 50, {54, 54, 0}, "leer, vorbereitet"},
+        {2, 351, {170, 170, 0}, "Weizen, überreif"},
+        {3, 330, {10, 55, 0}, "Rüben, reift"},
+        {3, 331, {4, 50, 2}, "Rüben, reif"},
+        {1, 180, {16, 120, 0}, "Gerste, wächst"},
+        {1, 229, {16, 218, 0}, "Gerste, wächst"},
+        {1, 179, {22, 113, 0}, "Gerste, junge Saat"},
+        {0, 1, {5, 5, 0}, "leer, vorbereitet"},
+        {0, 99, {103, 103, 0}, "leer, vorbereitet"},
         // Where the colour tables leave the brush open: the nearest value.
-        {0, -100, {7, 7, 0}},   {0, 230, {16, 218, 0}},  {4, 5000, {0, 153, 0}},   {1, 1000, {170, 170, 0}},
+        {0, -100, {7, 7, 0}, "leer, unvorbereitet"},
+        {0, 230, {16, 218, 0}, "leer, vorbereitet"},
+        {4, 5000, {0, 153, 0}, "Gras, hoch"},
+        {1, 1000, {170, 170, 0}, "Gerste, überreif"},
     };
     TFeld& f = *FelderForm->felder[1];
     for (const Fall& fall : faelle) {
@@ -173,6 +187,7 @@ TEST(Felder, FarbenAufDerKarte) {
         PixelCanvas c(540, 380);
         paintFelder->paint(c);
         EXPECT_EQ(c.at(430, 145), fall.pinsel);
+        EXPECT_EQ(f.zustandText(), std::string("gepachtet, ") + fall.zustand);
         EXPECT_EQ(c.at(369, 103), (Farbe{255, 0, 0})) << "leased: red outline";
         EXPECT_EQ(c.at(430, 280), (Farbe{7, 7, 0}));
         EXPECT_EQ(c.at(435, 189), (Farbe{255, 255, 255})) << "not leased: white outline";

@@ -31,7 +31,7 @@ TEST(Lager, NachNeuemSpiel) {
     for (const Soll& soll : {Soll{FutterForm, "Futter", 600, 120, 280, 330, 12, {0, 128, 0}, "120 kg"},
                              Soll{DieselForm, "Diesel", 1000, 360, 310, 350, 22, {154, 116, 131}, "360 Liter"},
                              Soll{GetreideForm, "Getreide", 800, 7, 340, 370, 1, {255, 255, 0}, "7 DZentner"},
-                             Soll{RuebenForm, "Rueben", 700, 40, 370, 390, 3, {85, 85, 0}, "40 DZentner"}}) {
+                             Soll{RuebenForm, "Rüben", 700, 40, 370, 390, 3, {85, 85, 0}, "40 DZentner"}}) {
         SCOPED_TRACE(soll.caption);
         EXPECT_EQ(soll.s->caption, soll.caption);
         EXPECT_EQ(soll.s->maxmenge, soll.max);
@@ -216,7 +216,7 @@ TEST(Lager, KapazitaetUnterDemBestand) {
     u.tippe({"10"});
     r.KVButtonClick(r.VKaufenButton);
     EXPECT_EQ(r.menge, 30);
-    EXPECT_EQ(u.plattform.protokoll.back(), buchung(10LL * verkauf(nrRueben), "Rueben-Verkauf 10 DZentner"));
+    EXPECT_EQ(u.plattform.protokoll.back(), buchung(10LL * verkauf(nrRueben), "Rüben-Verkauf 10 DZentner"));
 }
 
 TEST(Lager, RechtsklickHandel) {

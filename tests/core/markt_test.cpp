@@ -15,7 +15,7 @@ TEST(Preise, StartpreiseAusSeedNull) {
     EXPECT_EQ(PreiseForm->StringGrid1.cell(0, 0), "Gut");
     EXPECT_EQ(PreiseForm->StringGrid1.cell(1, 0), "");
     EXPECT_EQ(PreiseForm->StringGrid1.cell(2, 0), "Preis");
-    EXPECT_EQ(PreiseForm->StringGrid1.cell(0, 3), "Hüner");
+    EXPECT_EQ(PreiseForm->StringGrid1.cell(0, 3), "Hühner");
     EXPECT_EQ(PreiseForm->StringGrid1.cell(1, 9), "DZentner");
     EXPECT_EQ(PreiseForm->StringGrid1.cell(2, 1), "   1311,00 EUR");
     EXPECT_EQ(PreiseForm->StringGrid1.cell(2, 7), "      0,06 EUR");

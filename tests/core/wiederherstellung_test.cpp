@@ -102,7 +102,7 @@ TEST(Wiederherstellung, ZweiterAbsturzVeralteterPunktVolleFestplatte) {
         return -1;
     };
     KontrollForm->Button1Click();
-    EXPECT_EQ(KontrollForm->Label1.caption, "Febuar 2004");
+    EXPECT_EQ(KontrollForm->Label1.caption, "Februar 2004");
     EXPECT_FALSE(u.beenden());
     Spielstand::schreiber = schreiber;
     EXPECT_EQ(dateiInhalt(punkt(u)), januar);

@@ -91,6 +91,6 @@ TEST(GeldText, ExaktAufDenCent) {
 
 TEST(GeldText, RechtsbuendigZaehltZeichen) {
     EXPECT_EQ(rechtsbuendig("-372,00 EUR", 15), "    -372,00 EUR");
-    EXPECT_EQ(rechtsbuendig("Hüner", 6), " Hüner");
+    EXPECT_EQ(rechtsbuendig("Hühner", 7), " Hühner");
     EXPECT_EQ(rechtsbuendig("zu lang für das Feld", 5), "zu lang für das Feld");
 }

@@ -13,7 +13,7 @@ sim=$1 skript=$2 arbeit=$3 runden=${4:-20}
 rm -rf "$arbeit"
 mkdir -p "$arbeit/erwartet"
 dir=$arbeit/dir punkt=$arbeit/dir/TrevoSpielstand.wiederherstellen
-namen=(Januar Febuar März April Mai Juni Juli August September Oktober November Dezember)
+namen=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
 fehlschlag=0
 buchpruefung=$(dirname "$0")/hofbuch_pruefen.sh
 fehler() {

@@ -13,7 +13,7 @@ p=$tmp/usr
 for f in bin/trevo lib/trevo/trevo lib/trevo/trevo.mid lib/trevo/trevo.html \
          share/applications/de.trevo.Trevo.desktop share/metainfo/de.trevo.Trevo.metainfo.xml \
          share/icons/hicolor/scalable/apps/trevo.svg share/icons/hicolor/48x48/apps/trevo.png \
-         share/icons/hicolor/256x256/apps/trevo.png; do
+         share/icons/hicolor/256x256/apps/trevo.png share/doc/trevo/LICENSE; do
   [ -e "$p/$f" ] || fehler "$f fehlt"
 done
 [ -x "$p/bin/trevo" ] || fehler "bin/trevo startet nicht"

@@ -200,17 +200,29 @@ TEST_F(Felder, ArbeitsdialogWahlHilfeUndSchliessen) {
     EXPECT_EQ(hilfe, 2);
     EXPECT_EQ(feld(1).was, 3) << "nothing harvested";
 
-    // Ending the lease: its box comes over the dialog, and the OK there
-    // closes the dialog too. (Clicked once this answer has returned, so
-    // that the box can be answered in turn.)
-    antworten.dann([&](QWidget* w) {
+    // Ending the lease: its box comes over the dialog. Return there keeps
+    // the lease ("Abbrechen" is the default), the OK closes the dialog too.
+    // (Clicked once this answer has returned, so that the box can be
+    // answered in turn.)
+    auto kuendigen = [&](QWidget* w) {
         auto* d = qobject_cast<FeldAktionDialog*>(w);
         ASSERT_NE(d, nullptr);
         QTimer::singleShot(0, d, [d] { d->pachtKnopf()->click(); });
+    };
+    QString vorgabe;
+    antworten.dann(kuendigen);
+    antworten.dann([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "Möchten Sie den Pachtvertrag mit sofortiger Wirkung kündigen?");
+        if (box->defaultButton()) vorgabe = box->defaultButton()->text();
+        QTest::keyClick(box, Qt::Key_Return);
     });
+    antworten.dann(kuendigen);
     antworten.dann(klickeKnopf("OK"));
     QTest::mouseClick(view_->karte(), Qt::LeftButton, {}, mitte(1));
     EXPECT_TRUE(antworten.fertig());
+    EXPECT_EQ(vorgabe, "Abbrechen");
     EXPECT_EQ(feld(1).was, -1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

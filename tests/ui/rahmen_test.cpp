@@ -43,12 +43,12 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
     EXPECT_EQ(leiste[0]->text(), "&Trevo");
     ASSERT_NE(leiste[0]->menu(), nullptr);
     EXPECT_EQ(menuePunkte(leiste[0]->menu()),
-              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hintergrund &Musik ein-/ausschalten", "Hof&buch", "-",
+              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hintergrund&musik ein-/ausschalten", "Hof&buch", "-",
                            "Programm be&enden"}));
-    // "&Hilfe" is an item of the bar itself, reached with F1.
     EXPECT_EQ(leiste[1]->text(), "&Hilfe");
-    EXPECT_EQ(leiste[1]->menu(), nullptr);
-    EXPECT_EQ(leiste[1]->shortcut(), QKeySequence(Qt::Key_F1));
+    ASSERT_NE(leiste[1]->menu(), nullptr);
+    EXPECT_EQ(menuePunkte(leiste[1]->menu()), QStringList({"&Handbuch", "Ü&ber Trevo"}));
+    EXPECT_EQ(rahmen->hilfeAktion()->shortcut(), QKeySequence(Qt::Key_F1));
 
     const QWidget* vp = rahmen->flaeche()->viewport();
     EXPECT_EQ(flaecheBei(*rahmen, QPoint(vp->width() - 2, vp->height() - 2)), QColor(0, 128, 0));
@@ -220,7 +220,15 @@ TEST_F(Rahmen, NeuesSpielNurNachOK) {
 
     ModalAntworten antworten;
     GesehenerKasten frage;
-    antworten.dann(klickeKnopf("Abbrechen", &frage));
+    // Return keeps the game: "Abbrechen" is the default.
+    antworten.dann([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        frage.titel = box->windowTitle();
+        frage.text = box->text();
+        for (QAbstractButton* b : box->buttons()) frage.knoepfe << b->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     rahmen->neuesSpielAktion()->trigger();
     EXPECT_EQ(frage.titel, "Bestätigen");
     EXPECT_EQ(frage.text, "Wollen Sie wirklich wieder von vorne anfangen?");

@@ -53,7 +53,7 @@ TEST_F(Views, WeiterSchaltetDenMonatUndFuelltDenKontoauszug) {
     ASSERT_NE(konto, nullptr);
     EXPECT_EQ(kontrolle->datum()->text(), "März 2001");
     EXPECT_EQ(kontrolle->guthaben()->text(), "Guthaben: 10000,00 EUR");
-    EXPECT_EQ(kontrolle->weiter()->text(), "Weiter");
+    EXPECT_EQ(kontrolle->weiter()->text(), "&Weiter");
     EXPECT_EQ(kontrolle->weiter()->toolTip(),
               "Hier klicken, wenn alle Arbeiten für den aktuellen Monat abgeschlossen sind.");
     EXPECT_EQ(kontrolle->weiter()->geometry(), QRect(80, 72, 129, 25));
@@ -104,13 +104,13 @@ TEST_F(Views, PreislisteZeigtDenPreisDerZeileUnterDerMaus) {
     EXPECT_EQ(gitter->size(), QSize(332, 204));
     EXPECT_EQ(gitter->zelle(2, 3), QRect(155 + 1 + 64 + 1, 3 * 17, 108, 16));
 
-    // Hüner, the third good, starts at 525 cents: 546 to buy, 504 to sell.
+    // Hühner, the third good, starts at 525 cents: 546 to buy, 504 to sell.
     ModalAntworten antworten;
     GesehenerKasten kasten;
     antworten.dann(klickeKnopf("OK", &kasten));
     QTest::mouseClick(gitter, Qt::RightButton, {}, gitter->zelle(2, 3).center());
     EXPECT_TRUE(antworten.fertig());
-    EXPECT_EQ(kasten.titel, "Hüner");
+    EXPECT_EQ(kasten.titel, "Hühner");
     EXPECT_EQ(kasten.text, "Ankaufspreis: 5,46 EUR,\nVerkaufspreis: 5,04 EUR");
     EXPECT_EQ(kasten.symbol, QMessageBox::NoIcon);
     EXPECT_EQ(kasten.knoepfe, QStringList({"OK"}));

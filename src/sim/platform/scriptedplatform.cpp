@@ -42,7 +42,8 @@ std::string ScriptedPlatform::maskieren(const std::string& text) {
     return aus;
 }
 
-Antwort ScriptedPlatform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string&) {
+Antwort ScriptedPlatform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string&,
+                                  Vorgabe) {
     protokoll.push_back(std::string("meldung\t") + artName(art) + "\t" + maskieren(text));
     if (knoepfe == Knoepfe::OK) return Antwort::OK;
     Antwort a = knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::Abbrechen;

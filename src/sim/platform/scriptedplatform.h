@@ -32,7 +32,7 @@ public:
     using DialogAntwort = std::function<ModalErgebnis(TDialog&)>;
 
     Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
-                    const std::string& titel = {}) override;
+                    const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) override;
     void fehlerBox(const std::string& text) override;
     ModalErgebnis zeigeModal(TDialog& dialog) override;
     void spieleKlang(const std::string& name) override;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -103,6 +104,21 @@ void HilfeFenster::zeigeInhalt(const QString& hilfeDatei) { zeige(hilfeDatei, {}
 void HilfeFenster::zeigeKontext(const QString& hilfeDatei, int kontext) {
     zeige(hilfeDatei, kontextAnker(kontext));
 }
+
+void HilfeFenster::keyPressEvent(QKeyEvent* e) {
+    // Escape puts the guide away, as it closes a dialog. (A key, not a
+    // shortcut: opened over a modal dialog, the guide still gets it.)
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+void HilfeFenster::zeigeKapitel(const QString& hilfeDatei, const QString& anker) { zeige(hilfeDatei, anker); }
+
+QString HilfeFenster::anker() const { return browser_->source().fragment(); }
 
 void HilfeFenster::zeige(const QString& hilfeDatei, const QString& anker) {
     const QString datei = htmlDatei(hilfeDatei);

@@ -1,6 +1,7 @@
 // The help viewer: the game's guide, an HTML file beside the program, in a
 // browser window with "Zurück", "Vor" and "Inhalt". F1 opens it at the
-// contents page, the field work dialog's help button at its topic.
+// chapter of the window the player is in, the field work dialog's help
+// button at its topic; Escape puts it away.
 #pragma once
 
 #include <QMainWindow>
@@ -25,12 +26,20 @@ public:
     // The topic of a help context number: the place marked "kontext-<n>" in
     // the file. An unknown number shows the contents page.
     void zeigeKontext(const QString& hilfeDatei, int kontext);
+    // The place marked with the anchor; an empty or unknown one shows the
+    // contents page.
+    void zeigeKapitel(const QString& hilfeDatei, const QString& anker);
+    // The anchor the viewer shows, empty at the contents page.
+    QString anker() const;
 
     // The HTML file that stands for a help file name.
     static QString htmlDatei(const QString& hilfeDatei);
     static QString kontextAnker(int kontext);
 
     QTextBrowser* browser() const { return browser_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void zeige(const QString& hilfeDatei, const QString& anker);

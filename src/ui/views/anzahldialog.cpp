@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/anzahlform.h"
+#include "ui/hilfetaste.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/views/steuer.h"
@@ -24,6 +25,8 @@ AnzahlDialog::AnzahlDialog(TAnzahlForm& form, QWidget* eltern)
     abbruch_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbruch_, &QPushButton::clicked, this, &QDialog::reject);
+    edit1_->setAccessibleName(QStringLiteral("Anzahl"));
+    hilfeTaste(this, QStringLiteral("anzahl"));
 }
 
 ModalErgebnis AnzahlDialog::ausfuehren() {

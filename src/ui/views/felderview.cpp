@@ -10,6 +10,7 @@
 #include "fields/felderform.h"
 #include "ui/qtcanvas.h"
 #include "ui/sicher.h"
+#include "ui/views/feldpunkte.h"
 
 namespace {
 QColor alsQt(Farbe f) { return {f.r, f.g, f.b}; }
@@ -62,6 +63,17 @@ void FelderKarte::zeigerUebernehmen() {
     }
 }
 
+void FelderKarte::feldKlicken(std::size_t nummer) {
+    const auto liste = felderDerKarte(form_);
+    TPaintFelder* felder = form_.PaintFelder.get();
+    if (nummer >= liste.size() || !felder) return;
+    const std::optional<QPoint> p = punktIm(*liste[nummer], *felder);
+    if (!p) return;
+    // As the mouse does it: the pointer reaches the field, then the click.
+    zeigerBei(*p);
+    if (felder->aktFeld == liste[nummer]) sicher([felder] { felder->Click(); });
+}
+
 void FelderKarte::mouseMoveEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     if (p != letzterPunkt_) zeigerBei(p);
@@ -108,6 +120,8 @@ FelderView::FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* k
     // The map moves while the player drags a scroll bar's thumb.
     rollen_->horizontalScrollBar()->setTracking(true);
     rollen_->verticalScrollBar()->setTracking(true);
+    rollen_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Karte waagerecht verschieben"));
+    rollen_->verticalScrollBar()->setAccessibleName(QStringLiteral("Karte senkrecht verschieben"));
     // The player cannot drag the window larger than this outer size; what
     // the window holds beyond it is reached by scrolling.
     setMaximumSize(form_.maxTrackWidth, form_.maxTrackHeight);

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QPoint>
+
+#include <cstddef>
 #include <QWidget>
 
 #include "ui/kindview.h"
@@ -20,6 +22,11 @@ class FelderKarte : public QWidget {
 
 public:
     explicit FelderKarte(TFelderForm& form);
+
+    TFelderForm& form() const { return form_; }
+    // A click on the field in slot nummer + 1, as the mouse would make it
+    // (a screen reader's "press").
+    void feldKlicken(std::size_t nummer);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -15,9 +15,8 @@
 #include <map>
 
 #include "app/hofbuch.h"
-#include "app/mainform.h"
-#include "app/plattform.h"
 #include "market/preiseform.h"
+#include "ui/hilfetaste.h"
 #include "ui/sicher.h"
 
 namespace {
@@ -35,9 +34,6 @@ QString kurz(double w) {
     if (b >= 1e4) return de.toString(w / 1e3, 'f', 0) + QStringLiteral(" Tsd.");
     return de.toString(w, 'f', b < 10 && w != std::floor(w) ? 2 : 0);
 }
-
-// The guide's place for the logbook.
-constexpr int32_t hilfeKontext = 120;
 
 // A line through n values (a bound given per month), at most two points per
 // pixel column: the lowest and the highest of the months that fall on it, in
@@ -303,7 +299,7 @@ HofbuchFenster::HofbuchFenster(Hofbuch& buch, QWidget* parent)
 
 bool HofbuchFenster::event(QEvent* e) {
     // F1 is the frame's shortcut too; here it belongs to the window, even
-    // when the frame is what the system thinks active.
+    // when the frame is what the system thinks active (so no hilfeTaste).
     if (e->type() == QEvent::ShortcutOverride) {
         auto* k = static_cast<QKeyEvent*>(e);
         if ((k->key() == Qt::Key_F1 || k->key() == Qt::Key_Escape) && k->modifiers() == Qt::NoModifier) {
@@ -322,9 +318,7 @@ void HofbuchFenster::keyPressEvent(QKeyEvent* e) {
     }
     if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
         e->accept();
-        sicher([] {
-            if (MainForm) plattform().hilfeKontext(MainForm->hilfeDatei, hilfeKontext);
-        });
+        sicher([this] { hilfeOeffnen(this, QStringLiteral("hofbuch")); });
         return;
     }
     QWidget::keyPressEvent(e);

@@ -9,5 +9,5 @@ KontoView::KontoView(TKontoForm& fenster)
 void KontoView::inhaltAuffrischen() {
     // The grid fills the client area, without border or scroll bars.
     gitter_->setGeometry(inhalt()->rect());
-    gitter_->update();
+    gitter_->neuLesen();
 }

@@ -1,5 +1,8 @@
 #include "ui/views/kontrollview.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 #include "app/kontrollform.h"
 #include "ui/sicher.h"
 #include "ui/views/steuer.h"
@@ -11,6 +14,15 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
     weiter_ = new QPushButton(inhalt());
     weiter_->setGeometry(80, 72, 129, 25);
     connect(weiter_, &QPushButton::clicked, this, [this] { sicher([this] { form_.Button1Click(); }); });
+    // A month without the mouse: Return in the control panel presses
+    // "Weiter", as does its mnemonic Alt+W.
+    for (const int taste : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* kurz = new QShortcut(QKeySequence(taste), this);
+        kurz->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(kurz, &QShortcut::activated, weiter_, [this] {
+            if (weiter_->isVisible() && weiter_->isEnabled()) weiter_->click();
+        });
+    }
 }
 
 void KontrollView::inhaltAuffrischen() {
@@ -18,4 +30,5 @@ void KontrollView::inhaltAuffrischen() {
     uebernehmen(label2_, form_.Label2);
     uebernehmen(label3_, form_.Label3);
     uebernehmen(weiter_, form_.Button1);
+    if (!weiter_->text().contains(QLatin1Char('&'))) weiter_->setText(QLatin1Char('&') + weiter_->text());
 }

@@ -11,11 +11,13 @@ PreiseView::PreiseView(TPreiseForm& fenster)
                                {TPreiseForm::spaltenBreiten.begin(), TPreiseForm::spaltenBreiten.end()},
                                TPreiseForm::zeilenHoehe, inhalt())) {
     gitter_->setCursor(Qt::PointingHandCursor);
+    // The unit column has no header; a screen reader names it all the same.
+    gitter_->setzeSpaltenName(1, QStringLiteral("Einheit"));
     connect(gitter_, &GitterWidget::losgelassen, this,
             [this](QPoint p) { sicher([&] { form_.StringGrid1MouseUp(p.x(), p.y()); }); });
 }
 
 void PreiseView::inhaltAuffrischen() {
     gitter_->setGeometry(inhalt()->rect());
-    gitter_->update();
+    gitter_->neuLesen();
 }

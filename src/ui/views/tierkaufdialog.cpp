@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "livestock/tierkaufform.h"
+#include "ui/hilfetaste.h"
 #include "ui/sicher.h"
 #include "ui/svgbild.h"
 #include "ui/views/steuer.h"
@@ -18,15 +19,19 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
         k->setGeometry(8 + 64 * i, 8, 49, 49);
         k->setIcon(svgSymbol(QStringLiteral(":/bilder/gewicht%1.svg").arg(i + 1)));
         k->setIconSize(QSize(32, 32));
-        k->setAutoDefault(false);
+        // Return buys in the class that has the focus, the small one first.
+        k->setAutoDefault(true);
         const Button& b = *knoepfe[i];
         k->setToolTip(b.showHint ? QString::fromStdString(b.hint) : QString());
+        // A button with only a picture is read out by its class.
+        k->setAccessibleName(QString::fromStdString(b.hint));
         const int klasse = i + 1;
         connect(k, &QPushButton::clicked, this, [this, klasse] { gewaehlt(klasse); });
         knoepfe_[static_cast<std::size_t>(i)] = k;
     }
     // The game's cancel button lies below the client area and is never
     // seen; Escape, which it answers, is the dialog's own reject here.
+    hilfeTaste(this, QStringLiteral("tierkauf"));
 }
 
 ModalErgebnis TierKaufDialog::ausfuehren() {

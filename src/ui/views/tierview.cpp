@@ -116,8 +116,11 @@ void TierView::inhaltAuffrischen() {
     mehren_->setChecked(form_.MehrenCB.checked);
     mehren_->setVisible(form_.MehrenCB.visible);
     geben_->setText(QString::fromStdString(form_.GebenCB.caption));
+    // A herd without a product keeps the box hidden; unnamed, a screen
+    // reader would still list it as a box without a name.
+    geben_->setAccessibleName(geben_->text().isEmpty() ? QStringLiteral("Keine Ware") : QString());
     geben_->setChecked(form_.GebenCB.checked);
     geben_->setVisible(form_.GebenCB.visible);
     gruppe_->setTitle(QString::fromStdString(form_.GroupBox1.caption));
-    gitter_->update();
+    gitter_->neuLesen();
 }

@@ -1,0 +1,42 @@
+#include "ui/hilfetaste.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+
+#include "app/kontoform.h"
+#include "app/kontrollform.h"
+#include "app/mainform.h"
+#include "fields/felderform.h"
+#include "goods/siloform.h"
+#include "livestock/arten.h"
+#include "market/preiseform.h"
+#include "ui/medien.h"
+#include "ui/sicher.h"
+
+QString hilfeKapitel(const TkindForm& f) {
+    // A species before the herd window, the stores before the goods window.
+    if (dynamic_cast<const TKueheForm*>(&f)) return QStringLiteral("kuehe");
+    if (dynamic_cast<const TSchweineForm*>(&f)) return QStringLiteral("schweine");
+    if (dynamic_cast<const THuenerForm*>(&f)) return QStringLiteral("huehner");
+    if (dynamic_cast<const TSchafForm*>(&f)) return QStringLiteral("schafe");
+    if (dynamic_cast<const TtierForm*>(&f)) return QStringLiteral("tiere");
+    if (dynamic_cast<const TgutForm*>(&f)) return QStringLiteral("lager");
+    if (dynamic_cast<const TPreiseForm*>(&f)) return QStringLiteral("markt");
+    if (dynamic_cast<const TFelderForm*>(&f)) return QStringLiteral("felder");
+    if (dynamic_cast<const TKontoForm*>(&f)) return QStringLiteral("kontoauszug");
+    if (dynamic_cast<const TKontrollForm*>(&f)) return QStringLiteral("monat");
+    return {};
+}
+
+void hilfeOeffnen(QWidget* eltern, const QString& anker) {
+    if (!MainForm) return;
+    hilfeKapitelZeigen(eltern, MainForm->hilfeDatei, anker);
+}
+
+void hilfeTaste(QWidget* fenster, const QString& anker) {
+    auto* taste = new QShortcut(QKeySequence(Qt::Key_F1), fenster);
+    taste->setContext(Qt::WindowShortcut);
+    QObject::connect(taste, &QShortcut::activated, fenster,
+                     [fenster, anker] { sicher([&] { hilfeOeffnen(fenster, anker); }); });
+}

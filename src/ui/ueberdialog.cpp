@@ -1,0 +1,59 @@
+#include "ui/ueberdialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtGlobal>
+
+#include "ui/hilfetaste.h"
+
+#ifndef TREVO_VERSION
+#define TREVO_VERSION "?"
+#endif
+
+QDialog* ueberDialog(QWidget* eltern) {
+    auto* d = new QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowCloseButtonHint);
+    d->setWindowTitle(QStringLiteral("Über Trevo"));
+    d->setObjectName(QStringLiteral("UeberTrevo"));
+    auto* text = new QLabel(d);
+    text->setObjectName(QStringLiteral("text"));
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setText(
+        QStringLiteral(
+            "<h2>Trevo %1</h2>"
+            "<p>Einen Bauernhof Monat für Monat führen.</p>"
+            "<p>Trevo ist freie Software: Sie dürfen es unter den Bedingungen der GNU General "
+            "Public License, Version&nbsp;3 oder (nach Ihrer Wahl) jeder späteren Version, "
+            "weitergeben und verändern (GPL-3.0-or-later). Trevo wird ohne jede Gewährleistung "
+            "verbreitet; der Wortlaut der Lizenz liegt dem Spiel als LICENSE bei.</p>"
+            "<p>Beim Spielen verwendet Trevo:</p>"
+            "<ul>"
+            "<li>Qt %2 für Fenster und Bilder (The Qt Company, LGPL-3.0)</li>"
+            "<li>FluidSynth für die Hintergrundmusik (LGPL-2.1 oder später)</li>"
+            "<li>die General-MIDI-Klangbank TimGM6mb von Tim Brechbill (GPL-2.0)</li>"
+            "<li>die Schriften Liberation Sans und Liberation Mono (Red Hat, SIL Open Font "
+            "License 1.1)</li>"
+            "</ul>")
+            .arg(QStringLiteral(TREVO_VERSION), QString::fromLatin1(qVersion())));
+    auto* knoepfe = new QDialogButtonBox(d);
+    QPushButton* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, d, &QDialog::accept);
+    auto* spalte = new QVBoxLayout(d);
+    spalte->addWidget(text);
+    spalte->addWidget(knoepfe);
+    d->setFixedWidth(420);
+    hilfeTaste(d, QStringLiteral("menue"));
+    return d;
+}
+
+void ueberTrevo(QWidget* eltern) {
+    QDialog* d = ueberDialog(eltern);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->exec();
+}
