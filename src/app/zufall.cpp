@@ -32,8 +32,9 @@ int32_t Round(long double x) {
     return static_cast<int32_t>(r);
 }
 
-int32_t streuung(int32_t x, int32_t p) {
-    const long double r = Random();
+int32_t streuung(int32_t x, int32_t p) { return streuungBei(x, p, Random()); }
+
+int32_t streuungBei(int32_t x, int32_t p, long double r) {
     const long double xx = x;
     const long double pp = p;
     return Round(xx + r * xx * pp * 0.001L - xx * pp * 0.0005L);

@@ -15,6 +15,11 @@ long double Random();
 int32_t Round(long double x);
 // x varied at random by up to ±p/2 per mille; one draw.
 int32_t streuung(int32_t x, int32_t p);
+// What streuung gives for the draw r in [0, 1): no draw of its own, so a
+// window can show the span a draw can reach before the player acts.
+int32_t streuungBei(int32_t x, int32_t p, long double r);
+// The largest value Random() returns.
+constexpr long double groessterZufall = 4294967295.0L / 4294967296.0L;
 // The same for a real x (band first), kept at the precision of the game's
 // stored reals (40 significant bits); one draw.
 long double streuungReal(int32_t p, long double x);

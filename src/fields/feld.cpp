@@ -3,18 +3,24 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/geldtext.h"
 #include "app/kontrollform.h"
 #include "app/zufall.h"
 
 
 const std::array<const char*, 5> bewuchsNamen = {"kein", "Gerste", "Weizen", "Rüben", "Gras"};
 const std::array<int32_t, 5> ertrag = {0, 77, 82, 106, 470};
+const std::array<int32_t, 5> reifAb = {0, 286, 286, 331, 286};
 const std::array<const char*, 3> eingehMeldungen = {
     "", "Wegen der Kälte sind alle Pflanzen auf Feld \"%s\" eingegangen.",
     "Auf Feld \"%s\" waren alle Pflanzen überreif und sind eingegangen."};
 
 namespace {
 bool in(int32_t v, int32_t von, int32_t bis) { return v >= von && v <= bis; }
+
+bool passt32(int64_t v) {
+    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
+}
 
 // A hand-edited score near the 32-bit limits stays there instead of wrapping.
 int32_t plus(int32_t v, int32_t d) {
@@ -33,7 +39,7 @@ Monat monat(int32_t was, int32_t wachs, int32_t t) {
     const Monat frost{1, 0};
     const Monat ueberreif{2, 0};
     auto um = [](int32_t d) { return Monat{0, d}; };
-    if ((was == gerste || was == weizen || was == rueben) && in(wachs, 350, 999)) return ueberreif;
+    if ((was == gerste || was == weizen || was == rueben) && in(wachs, ueberreifAb, 999)) return ueberreif;
     if (t < -99 || t > 99) return {};
     switch (was) {
         case gerste:
@@ -175,8 +181,8 @@ void TFeld::ernten() {
 
 int64_t TFeld::ernteMenge() const {
     // Nothing sown brings nothing, however far fertiliser pushed the score.
-    if (was < gerste || was > gras || wachs <= 250) return 0;
-    return (int64_t{wachs} - 250) * flaeche * ertrag[static_cast<std::size_t>(was)] / 100;
+    if (was < gerste || was > gras || wachs < ertragAb) return 0;
+    return (int64_t{wachs} - (ertragAb - 1)) * flaeche * ertrag[static_cast<std::size_t>(was)] / 100;
 }
 
 Farbe TFeld::stift() const { return was < 0 ? Farbe{255, 255, 255} : Farbe{255, 0, 0}; }
@@ -191,9 +197,9 @@ std::string TFeld::zustandText() const {
     }
     std::string s = std::string("gepachtet, ") + bewuchsNamen[static_cast<std::size_t>(was)] + ", ";
     if ((was == gerste || was == weizen) && w >= 351) return s + "überreif";
-    if ((was == gerste || was == weizen) && w >= 286) return s + "reif";
-    if (was == rueben && w >= 331) return s + "reif";
-    if (was == gras && w >= 286) return s + "hoch";
+    const int32_t reif = reifAb[static_cast<std::size_t>(was)];
+    if (was != gras && w >= reif) return s + "reif";
+    if (was == gras && w >= reif) return s + "hoch";
     if (w >= 230) return s + (was == gras ? "wächst" : "reift");
     if (w >= 180) return s + "wächst";
     return s + "junge Saat";
@@ -207,15 +213,15 @@ Farbe TFeld::pinsel() const {
         case gerste:
         case weizen:
             if (w >= 351) return {170, 170, 0};  // above 999 as at 999
-            if (w >= 286) return {255, 255, 0};
+            if (w >= reifAb[gerste]) return {255, 255, 0};
             if (w >= 230) return {k(30 + 4 * (w - 230)), 255, 0};
             break;
         case rueben:
-            if (w >= 331) return {4, 50, 2};
+            if (w >= reifAb[rueben]) return {4, 50, 2};
             if (w >= 230) return {10, k(255 - 2 * (w - 230)), 0};
             break;
         case gras:
-            if (w >= 286) return {0, 153, 0};
+            if (w >= reifAb[gras]) return {0, 153, 0};
             if (w >= 230) return {30, k(100 + w / 2), 0};
             break;
         default:
@@ -225,4 +231,49 @@ Farbe TFeld::pinsel() const {
     if (w <= 179) return {22, 113, 0};
     // A bare field fertilised above 229 keeps the colour of 229.
     return {16, k(120 + 2 * (std::min(w, 229) - 180)), 0};
+}
+
+int32_t wachsNachMonat(int32_t was, int32_t wachs, int32_t t) {
+    const Monat m = monat(was, wachs, t);
+    return m.grund != 0 ? -10 : plus(wachs, m.aenderung);
+}
+
+std::string TFeld::zustand() const {
+    if (was < kahl) return "nicht gepachtet";
+    if (was == kahl) {
+        // Drilling adds 100 to the preparation: below 0 the crop would lie
+        // under its first growth band and never grow. Ploughing and
+        // cultivating change their effect at 30 and 60, fertiliser stops at 88.
+        if (wachs < 0) return "unbearbeitet";
+        if (wachs <= 30) return "kaum vorbereitet";
+        if (wachs <= 60) return "halb vorbereitet";
+        if (wachs < 88) return "gut vorbereitet";
+        return "saatfertig";
+    }
+    if (was > gras) return {};
+    if (wachs < (was == gras ? grasKeimtAb : keimtAb)) return "wächst nicht";
+    if (wachs < waechstAb) return "keimt";
+    if (was != gras && wachs >= ueberreifAb) return "überreif";
+    if (wachs >= reifAb[static_cast<std::size_t>(was)]) return "erntereif";
+    return "wächst";
+}
+
+std::string TFeld::wertText() const {
+    std::string s = "Wert " + std::to_string(wachs);
+    if (was == kahl) s += " (saatfähig ab 0)";
+    if (was > kahl && was <= gras) s += " (Ertrag ab " + std::to_string(ertragAb) + ")";
+    return s;
+}
+
+std::string TFeld::zustandMitWert() const { return zustand() + ", " + wertText(); }
+
+std::string TFeld::beschreibung() const {
+    const int64_t pacht = -int64_t{TFelderForm::pachtJeHektar} * flaeche;
+    const std::string miete =
+        passt32(pacht) ? geldText(static_cast<int32_t>(pacht)) : std::to_string(pacht / 100) + " EUR";
+    std::string s = name + ": " + std::to_string(flaeche) + " ha, Pacht " + miete + " im Monat";
+    if (was < kahl) return s + "\nnicht gepachtet, klicken zum Pachten";
+    if (was == kahl) return s + "\nkein Bewuchs, " + zustandMitWert();
+    if (was > gras) return s;
+    return s + "\n" + bewuchsNamen[static_cast<std::size_t>(was)] + ": " + zustandMitWert();
 }

@@ -27,6 +27,24 @@ extern const std::array<int32_t, 5> ertrag;
 // Why a crop died, by reason 1 (frost) and 2 (over-ripeness); %s is the name.
 extern const std::array<const char*, 3> eingehMeldungen;
 
+// Edges of a crop's score: its first and second growth band of the month
+// step (grass has its first from 70), the first score a harvest yields
+// anything at, and over-ripeness, of which barley, wheat and beets die in
+// the next month step.
+constexpr int32_t keimtAb = 100;
+constexpr int32_t grasKeimtAb = 70;
+constexpr int32_t waechstAb = 200;
+constexpr int32_t ertragAb = 251;
+constexpr int32_t ueberreifAb = 350;
+// From which score the map shows a crop ripe, by code 1..4 (entry 0 unused):
+// the colour of ripeness stops changing there.
+extern const std::array<int32_t, 5> reifAb;
+
+// A crop's score after one month of temperature t by the growth rules of the
+// month step, without its random drift: -10 when the crop dies (frost or
+// over-ripeness). Draws nothing; for charts of a season.
+int32_t wachsNachMonat(int32_t was, int32_t wachs, int32_t t);
+
 // The works of the field work dialog, in the order of its radio group.
 enum class Arbeit : int32_t { pfluegen = 0, grubbern = 1, duengen = 2, drillen = 3, ernten = 4 };
 
@@ -58,6 +76,21 @@ public:
     // What a harvest would bring now; 0 for a bare field. 64 bits, because a
     // hand-edited score makes the product leave 32 bits.
     int64_t ernteMenge() const;
+
+    // The state in words, from the edges above, so that words, yield and
+    // colours agree: for a crop "keimt", "wächst", "erntereif", "überreif"
+    // (or "wächst nicht" below its first band); for a bare field how far
+    // its soil is prepared for drilling.
+    std::string zustand() const;
+    // The score and, for a crop, from which score a harvest yields anything
+    // (for a bare field, from which a sowing grows):
+    // "Wert 243 (Ertrag ab 251)"; with the state before it, "wächst, Wert 243
+    // (Ertrag ab 251)".
+    std::string wertText() const;
+    std::string zustandMitWert() const;
+    // What the map tells of the field under the pointer: name, area, monthly
+    // rent, crop and state. Reads only.
+    std::string beschreibung() const;
 
     // The colours the map draws the field with.
     Farbe stift() const;

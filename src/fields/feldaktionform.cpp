@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "app/geldtext.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
 #include "app/plattform.h"
@@ -41,6 +42,40 @@ TFeldAktionForm::TFeldAktionForm() : TDialog("Feld Bearbeitung") {
     PachtBt.caption = "Pachtvertrag &kündigen";
 }
 
+TFeldAktionForm::Kosten TFeldAktionForm::kosten(Arbeit arbeit, int32_t flaeche) {
+    Kosten k;
+    k.diesel = flaeche;
+    if (arbeit == Arbeit::duengen) k.betrag = int64_t{-40} * flaeche;
+    if (arbeit == Arbeit::drillen) k.betrag = int64_t{-150} * flaeche;
+    return k;
+}
+
+std::string TFeldAktionForm::kostenText(int32_t arbeit) const {
+    if (!feld || arbeit < 0 || arbeit > static_cast<int32_t>(Arbeit::ernten)) return {};
+    const auto a = static_cast<Arbeit>(arbeit);
+    const Kosten k = kosten(a, feld->flaeche);
+    std::string s = std::to_string(k.diesel) + " l Diesel";
+    if (k.betrag != 0 && passt(k.betrag))
+        s += ", " + geldText(static_cast<int32_t>(-k.betrag)) + (a == Arbeit::duengen ? " Düngemittel" : " Saatgut");
+    if (a == Arbeit::ernten) {
+        const std::string einheit = feld->was == gras ? " kg Futter" : " DZentner";
+        const int64_t y = feld->ernteMenge();
+        s += y > 0 ? ", bringt " + std::to_string(y) + einheit : ", bringt nichts";
+    }
+    return s;
+}
+
+std::string TFeldAktionForm::kostenKurz(int32_t arbeit) const {
+    if (!feld || arbeit < 0 || arbeit > static_cast<int32_t>(Arbeit::ernten)) return {};
+    const auto a = static_cast<Arbeit>(arbeit);
+    if (a == Arbeit::ernten) {
+        const int64_t y = feld->ernteMenge();
+        return y > 0 ? std::to_string(y) + (feld->was == gras ? " kg" : " DZ") : std::string();
+    }
+    const Kosten k = kosten(a, feld->flaeche);
+    return k.betrag != 0 && passt(k.betrag) ? geldText(static_cast<int32_t>(-k.betrag)) : std::string();
+}
+
 void TFeldAktionForm::FormShow() {
     ArbeitRG.itemIndex = 0;
     SaatgutRG.itemIndex = 0;
@@ -58,20 +93,19 @@ void TFeldAktionForm::BearbeitBtClick() {
     TFeld& f = *feld;
     const auto arbeit = static_cast<Arbeit>(ArbeitRG.itemIndex);
 
-    if (KontrollForm->temperatur < 3) {
+    if (KontrollForm->temperatur < mindestTemperatur) {
         plattform().spieleKlang("BOING");
         plattform().meldung(MeldungsArt::Warnung, "Es ist zu kalt und der Boden ist zu hart für eine Bearbeitung.",
                             Knoepfe::OK);
         return;
     }
-    int64_t kosten = 0;
-    if (arbeit == Arbeit::duengen) kosten = int64_t{-40} * f.flaeche;
-    if (arbeit == Arbeit::drillen) kosten = int64_t{-150} * f.flaeche;
+    const Kosten k = kosten(arbeit, f.flaeche);
+    const int64_t kosten = k.betrag;
     if (!passt(kosten) || !KontrollForm->kannBuchen(kosten)) {
         plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK);
         return;
     }
-    const int64_t diesel = int64_t{DieselForm->menge} - f.flaeche;
+    const int64_t diesel = int64_t{DieselForm->menge} - k.diesel;
     if (!passt(diesel) || !DieselForm->setzeMenge(static_cast<int32_t>(diesel))) {
         plattform().spieleKlang("BOING");
         plattform().meldung(MeldungsArt::Warnung,

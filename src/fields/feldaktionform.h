@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/dialog.h"
 #include "app/steuerelemente.h"
@@ -27,6 +28,24 @@ public:
     int32_t clientWidth = 312;
     int32_t clientHeight = 353;
     static constexpr int32_t hilfeKontext = 102;
+    // Below this temperature the ground is too hard for any work.
+    static constexpr int32_t mindestTemperatur = 3;
+
+    // What a work costs on a field of the area: the diesel it uses (Liter)
+    // and what it books (cents, negative). Reads only.
+    struct Kosten {
+        int64_t diesel = 0;
+        int64_t betrag = 0;
+    };
+    static Kosten kosten(Arbeit arbeit, int32_t flaeche);
+    // The cost of work i (ArbeitRG's order) on the dialog's field, for its
+    // label: "17 l Diesel", "17 l Diesel, 25,50 EUR Saatgut"; for the harvest
+    // also what it would bring now. Empty without a field.
+    std::string kostenText(int32_t arbeit) const;
+    // The same in a few characters, for the work's row: the money it books
+    // ("6,80 EUR"), or for the harvest what it brings ("667 DZ"); empty for
+    // a work that only uses diesel.
+    std::string kostenKurz(int32_t arbeit) const;
 
     void FormShow() override;
     // After the player changed ArbeitRG.itemIndex.

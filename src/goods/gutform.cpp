@@ -125,3 +125,10 @@ void TgutForm::MaxMengeLbClick() {
     KontrollForm->buchen(static_cast<int32_t>(-k), "Vergrößerung", {BuchungsArt::vergroesserung, gutNr});
     setzeMaxMenge(maxmenge + h);
 }
+
+std::string TgutForm::preisHinweis(bool kaufen) const {
+    if (gutNr < 0 || gutNr >= anzahlGueter) return {};
+    const int32_t p = kaufen ? PreiseForm->ankaufspreis(gutNr) : PreiseForm->verkaufspreis(gutNr);
+    return std::string(kaufen ? "Ankauf" : "Verkauf") + " heute: " + geldText(p) + " je " +
+           PreiseForm->einheit[static_cast<std::size_t>(gutNr)];
+}

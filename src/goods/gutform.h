@@ -38,6 +38,9 @@ public:
     virtual void MaxMengeLbClick();
     void SizeButtonClick();
     void setzeErweitert(bool b);
+    // Today's price of a trade, for the trade buttons' hints: buying
+    // (kaufen) or selling, "Ankauf heute: 1,12 EUR je kg". Reads only.
+    virtual std::string preisHinweis(bool kaufen) const;
 
 protected:
     enum class Handel { gebucht, abgelehnt, zuTeuer };

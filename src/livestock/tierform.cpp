@@ -33,6 +33,13 @@ bool passt32(int64_t v) {
     return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
 }
 
+// A purchase's weight before its draw, by weight class 1..3, and the spread
+// of that draw in per mille.
+int32_t kaufGewicht(int32_t ausgewachsen, int32_t klasse) {
+    return Round(static_cast<long double>(ausgewachsen) / (4 - klasse));
+}
+constexpr int32_t kaufStreuung = 277;
+
 void schlicht(const std::string& text) { plattform().meldung(MeldungsArt::Schlicht, text, Knoepfe::OK); }
 
 // "%4.1f kg" of the weight in tenths, with the player's decimal separator.
@@ -119,18 +126,49 @@ bool TtierForm::setzeMenge(int32_t /*v*/) {
     return ok;
 }
 
+int64_t TtierForm::tierPreis(int16_t w, bool kaufen) const {
+    const int32_t preis = kaufen ? PreiseForm->ankaufspreis(gutNr) : PreiseForm->verkaufspreis(gutNr);
+    return rund64(static_cast<long double>(preis) * w / ausgewachsen);
+}
+
+std::string TtierForm::preisHinweis(bool kaufen) const {
+    if (gutNr < 0 || gutNr >= anzahlGueter || ausgewachsen <= 0) return {};
+    if (kaufen) return "Ankauf heute: " + geldText(PreiseForm->ankaufspreis(gutNr)) + " je ausgewachsenes Tier";
+    const int16_t w =
+        aktuell > 0 && aktuell < static_cast<int32_t>(gewicht.size()) ? gewicht[static_cast<std::size_t>(aktuell)] : 0;
+    if (w == 0) return "Verkauf heute: " + geldText(PreiseForm->verkaufspreis(gutNr)) + " je ausgewachsenes Tier";
+    const int64_t p = tierPreis(w, false);
+    return "Verkauf heute: " + (passt32(p) ? geldText(static_cast<int32_t>(p)) : std::to_string(p / 100) + " EUR") +
+           " für dieses Tier";
+}
+
+TtierForm::Kaufangebot TtierForm::kaufAngebot(int32_t klasse) const {
+    Kaufangebot a;
+    if (klasse < 1 || klasse > 3 || ausgewachsen <= 0) return a;
+    const int32_t mitte = kaufGewicht(ausgewachsen, klasse);
+    a.gewicht = alsGewicht(mitte);
+    a.leichtest = alsGewicht(streuungBei(mitte, kaufStreuung, 0.0L));
+    a.schwerst = alsGewicht(streuungBei(mitte, kaufStreuung, groessterZufall));
+    a.preis = tierPreis(a.gewicht, true);
+    a.preisVon = tierPreis(a.leichtest, true);
+    a.preisBis = tierPreis(a.schwerst, true);
+    return a;
+}
+
 void TtierForm::KVButtonClick(const Button& sender) {
     if (&sender == &KaufenButton) {
+        TierKaufForm->herde = this;
         plattform().zeigeModal(*TierKaufForm);
+        TierKaufForm->herde = nullptr;
         const int32_t k = TierKaufForm->gewichtsklasse;
         if (k < 1 || k > 3) return;
-        const int16_t w = alsGewicht(streuung(Round(static_cast<long double>(ausgewachsen) / (4 - k)), 277));
+        const int16_t w = alsGewicht(streuung(kaufGewicht(ausgewachsen, k), kaufStreuung));
         if (tierAnzahl() + 1 > maxmenge || tierAnzahl() >= maxTiere) {
             plattform().spieleKlang("BOING");
             schlicht("Das ist zu viel!\r\rKlicken Sie auf Maximum, um die verfügbare Stallfläche zu erhöhen.");
             return;
         }
-        const int64_t preis = rund64(static_cast<long double>(PreiseForm->ankaufspreis(gutNr)) * w / ausgewachsen);
+        const int64_t preis = tierPreis(w, true);
         if (!passt32(-preis) || !KontrollForm->kannBuchen(-preis)) {
             schlicht("Das ist zu viel!");
             return;
@@ -148,7 +186,7 @@ void TtierForm::KVButtonClick(const Button& sender) {
     const std::size_t nr = aktuell >= 0 && aktuell < static_cast<int32_t>(gewicht.size())
                                ? static_cast<std::size_t>(aktuell) : 0;
     const int16_t w = gewicht[nr];
-    const int64_t preis = rund64(static_cast<long double>(PreiseForm->verkaufspreis(gutNr)) * w / ausgewachsen);
+    const int64_t preis = tierPreis(w, false);
     if (!passt32(preis) || !KontrollForm->kannBuchen(preis)) {
         schlicht("Das ist zu viel!");
         return;

@@ -43,6 +43,22 @@ public:
     // Removes animal i: the last one takes its number.
     bool entferneTier(int32_t i);
 
+    // What the purchase dialog's weight class (1 small … 3 large) brings: the
+    // weight before the purchase's draw, the lightest and the heaviest weight
+    // that draw can give (tenths of a kg), and what each costs at today's
+    // buying price (cents). Reads only: nothing is drawn or booked.
+    struct Kaufangebot {
+        int16_t gewicht = 0, leichtest = 0, schwerst = 0;
+        int64_t preis = 0, preisVon = 0, preisBis = 0;
+    };
+    Kaufangebot kaufAngebot(int32_t klasse) const;
+    // What an animal of weight w costs at today's buying (kaufen) or selling
+    // price, in cents; 64 bits, for a price list edited beyond the usual.
+    int64_t tierPreis(int16_t w, bool kaufen) const;
+
+    // Buying: a full-grown animal's price; selling: the shown animal's.
+    std::string preisHinweis(bool kaufen) const override;
+
     // Ignores v: the stock is the number of animals.
     bool setzeMenge(int32_t v) override;
     // Buys one animal through the purchase dialog, or sells the shown one.

@@ -6,6 +6,8 @@
 #include "app/dialog.h"
 #include "app/steuerelemente.h"
 
+class TtierForm;
+
 class TTierKaufForm : public TDialog {
 public:
     TTierKaufForm();
@@ -16,6 +18,14 @@ public:
     Button Button1;  // cancel (Escape); lies outside the client area
     // 0 nothing chosen, 1 small, 2 medium, 3 large.
     int32_t gewichtsklasse = 0;
+    // The herd that buys; the dialog shows its weights and prices.
+    const TtierForm* herde = nullptr;
+
+    // What a weight button offers, for its label: "etwa 237 kg" and the
+    // prices the purchase can book, "1129–1493 EUR" (whole euros, the span
+    // widened outwards). Empty without a herd. Draws nothing.
+    std::string gewichtText(int32_t klasse) const;
+    std::string preisText(int32_t klasse) const;
 
     // Clears the choice and opens beside the mouse pointer.
     void FormShow() override;

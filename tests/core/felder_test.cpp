@@ -59,8 +59,12 @@ TEST(Felder, MonatsTabelleAnIhrenKanten) {
         const uint32_t seed = randSeed;
         const int32_t drift = Random(5) - 2;
         randSeed = seed;
+        // The season chart's month, without drift and without a draw.
+        const int32_t ohneDrift = wachsNachMonat(m.was, m.wachs, m.t);
+        EXPECT_EQ(randSeed, seed);
 
         f.weiter();
+        EXPECT_EQ(ohneDrift, m.folge >= frost ? -10 : m.wachs + m.folge);
         if (m.folge == frost || m.folge == ueberreif) {
             EXPECT_EQ(f.was, 0);
             EXPECT_EQ(f.wachs, -10 + drift);
@@ -77,6 +81,60 @@ TEST(Felder, MonatsTabelleAnIhrenKanten) {
             EXPECT_TRUE(u.plattform.leeren().empty());
         }
     }
+}
+
+// The words the player reads change exactly where the rules do: the growth
+// bands of the month step, the first score a harvest yields at, the colour
+// of ripeness and the death of over-ripeness.
+TEST(Felder, ZustandsworteFolgenDenRegeln) {
+    Spielumgebung u;
+    u.starten();
+    TFeld& f = *FelderForm->felder[1];
+    const struct {
+        int32_t was, wachs;
+        const char* wort;
+    } kanten[] = {
+        {1, 99, "wächst nicht"}, {1, 100, "keimt"}, {1, 199, "keimt"}, {1, 200, "wächst"}, {1, 250, "wächst"},
+        {1, 251, "wächst"}, {1, 285, "wächst"}, {1, 286, "erntereif"}, {1, 349, "erntereif"}, {1, 350, "überreif"},
+        {3, 330, "wächst"}, {3, 331, "erntereif"}, {4, 69, "wächst nicht"}, {4, 70, "keimt"}, {4, 400, "erntereif"},
+        {0, -1, "unbearbeitet"}, {0, 0, "kaum vorbereitet"}, {0, 31, "halb vorbereitet"}, {0, 61, "gut vorbereitet"},
+        {0, 88, "saatfertig"}, {-1, 50, "nicht gepachtet"},
+    };
+    for (const auto& k : kanten) {
+        SCOPED_TRACE("was " + std::to_string(k.was) + ", wachs " + std::to_string(k.wachs));
+        f.was = k.was;
+        f.wachs = k.wachs;
+        const std::string wort = f.zustand();
+        EXPECT_EQ(wort, k.wort);
+        if (k.was < 1) continue;
+        // Growing in a warm month means standing in a growth band.
+        const bool waechst = wachsNachMonat(k.was, k.wachs, 15) != k.wachs;
+        EXPECT_EQ(wort != "wächst nicht", waechst || wort == "erntereif");
+        // Over-ripe is what dies in the next month whatever the weather.
+        EXPECT_EQ(wort == "überreif", wachsNachMonat(k.was, k.wachs, 15) == -10);
+        // A harvest yields from the edge the score line names.
+        EXPECT_EQ(f.ernteMenge() > 0, k.wachs >= ertragAb);
+    }
+    // Ripe is where the map's colour of ripeness begins.
+    f.was = gerste;
+    f.wachs = reifAb[gerste];
+    EXPECT_EQ(f.pinsel(), (Farbe{255, 255, 0}));
+    f.wachs = reifAb[gerste] - 1;
+    EXPECT_NE(f.pinsel(), (Farbe{255, 255, 0}));
+
+    // The map's hint and the dialog's cost lines, read from the same field.
+    f.was = gerste;
+    f.wachs = 301;
+    EXPECT_EQ(f.beschreibung(),
+              "Thomasbach: 17 ha, Pacht 248,54 EUR im Monat\nGerste: erntereif, Wert 301 (Ertrag ab 251)");
+    FeldAktionForm->feld = &f;
+    EXPECT_EQ(FeldAktionForm->kostenText(0), "17 l Diesel");
+    EXPECT_EQ(FeldAktionForm->kostenText(2), "17 l Diesel, 6,80 EUR Düngemittel");
+    EXPECT_EQ(FeldAktionForm->kostenText(3), "17 l Diesel, 25,50 EUR Saatgut");
+    EXPECT_EQ(FeldAktionForm->kostenText(4), "17 l Diesel, bringt 667 DZentner");
+    f.was = nichtGepachtet;
+    EXPECT_EQ(f.beschreibung(), "Thomasbach: 17 ha, Pacht 248,54 EUR im Monat\nnicht gepachtet, klicken zum Pachten");
+    FeldAktionForm->feld = nullptr;
 }
 
 TEST(Felder, Arbeiten) {

@@ -3,6 +3,8 @@
 // the list's bounds, the lower balance limit and the purchase dialog.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/kontrollform.h"
 #include "app/zufall.h"
 #include "goods/stores.h"
@@ -12,14 +14,16 @@
 #include "spielumgebung.h"
 
 namespace {
-// The seed after which the next Random() is exactly 0.5: the spread then
-// leaves a value as it is.
-uint32_t seedVorMitte() {
+// The seed after which the generator's next seed is naechster.
+uint32_t seedVor(uint32_t naechster) {
     const uint32_t a = 134775813u;
     uint32_t inv = a;  // Newton's iteration for the inverse modulo 2^32
     for (int i = 0; i < 5; ++i) inv *= 2u - a * inv;
-    return (0x80000000u - 1u) * inv;
+    return (naechster - 1u) * inv;
 }
+// The seed after which the next Random() is exactly 0.5: the spread then
+// leaves a value as it is.
+uint32_t seedVorMitte() { return seedVor(0x80000000u); }
 // The seed advanced n times.
 uint32_t weiterGezogen(uint32_t seed, int n) {
     for (int i = 0; i < n; ++i) seed = seed * 134775813u + 1u;
@@ -49,6 +53,39 @@ TEST(Herde, KaufGenauAmGewichtDerKlasse) {
     ASSERT_EQ(p.size(), 2u);
     EXPECT_EQ(p[0], "buchung\t" + std::to_string(-preis) + "\tKühe Kauf");
     EXPECT_EQ(KueheForm->StringGrid1.cell(1, 1), "355,6 kg");
+}
+
+// The span the purchase dialog shows is the one the draw reaches: the
+// smallest and the largest draw buy exactly its lightest and heaviest animal
+// at exactly its prices, and reading it draws nothing.
+TEST(Herde, KaufSpanneIstDieDerZiehung) {
+    Spielumgebung u;
+    u.starten();
+    for (int32_t klasse = 1; klasse <= 3; ++klasse) {
+        SCOPED_TRACE(klasse);
+        const uint32_t vorher = randSeed;
+        const TtierForm::Kaufangebot a = KueheForm->kaufAngebot(klasse);
+        EXPECT_EQ(randSeed, vorher);
+        EXPECT_LT(a.leichtest, a.gewicht);
+        EXPECT_GT(a.schwerst, a.gewicht);
+        for (const auto& [naechster, gewicht, preis] :
+             {std::tuple{0u, a.leichtest, a.preisVon}, std::tuple{0xFFFFFFFFu, a.schwerst, a.preisBis}}) {
+            const int32_t geld = KontrollForm->geld;
+            randSeed = seedVor(naechster);
+            kaufe(u, klasse);
+            EXPECT_EQ(KueheForm->gewicht[static_cast<std::size_t>(KueheForm->tierAnzahl())], gewicht);
+            EXPECT_EQ(int64_t{geld} - KontrollForm->geld, preis);
+        }
+    }
+    // What the dialog's labels make of it: whole euros, taken outwards.
+    // (The first prices: a cow 1363,44 EUR, a hen 5,46 EUR.)
+    TierKaufForm->herde = KueheForm;
+    EXPECT_EQ(TierKaufForm->gewichtText(1), "etwa 237 kg");
+    EXPECT_EQ(TierKaufForm->preisText(1), "391–518 EUR");  // 391,53 to 517,31
+    TierKaufForm->herde = HuenerForm;
+    EXPECT_EQ(TierKaufForm->gewichtText(1), "etwa 1,3 kg");
+    EXPECT_EQ(TierKaufForm->preisText(1), "1,50–2,05 EUR");
+    TierKaufForm->herde = nullptr;
 }
 
 TEST(Herde, ZuegeEinesMonats) {

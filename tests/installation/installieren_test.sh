@@ -17,6 +17,12 @@ for f in bin/trevo lib/trevo/trevo lib/trevo/trevo.mid lib/trevo/trevo.html \
   [ -e "$p/$f" ] || fehler "$f fehlt"
 done
 [ -x "$p/bin/trevo" ] || fehler "bin/trevo startet nicht"
+# Every picture the guide names is installed beside it.
+bilder=$(grep -o 'src="bilder/[^"]*"' "$p/lib/trevo/trevo.html" | sed 's/^src="//; s/"$//')
+[ -n "$bilder" ] || fehler "die Anleitung zeigt keine Bilder"
+for b in $bilder; do
+  [ -s "$p/lib/trevo/$b" ] || fehler "$b fehlt"
+done
 desktop-file-validate "$p/share/applications/de.trevo.Trevo.desktop"
 appstreamcli validate --no-net "$p/share/metainfo/de.trevo.Trevo.metainfo.xml" >/dev/null
 

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QDialog>
+#include <QImage>
 #include <QtTest/QTest>
 #include <QUrl>
 
@@ -131,6 +132,32 @@ TEST(HilfeDatei, AnkerSindEindeutig) {
     EXPECT_TRUE(gesehen.count(HilfeFenster::kontextAnker(102)));
 }
 
+// Every picture the guide names lies beside it after the build, made at
+// twice the size the page gives it (or larger, where the page shrinks a wide
+// window) and in the page's proportions, so that it stays sharp on a screen
+// of double density.
+TEST(HilfeDatei, JedesBildLiegtBeiUndIstDoppeltScharf) {
+    const QString text = leseText(kQuellen + QStringLiteral("/trevo.html"));
+    static const QRegularExpression muster(
+        QStringLiteral(R"re(<img\s+src="([^"]+)"\s+width="(\d+)"\s+height="(\d+)")re"));
+    int bilder = 0;
+    for (auto it = muster.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString pfad = kProgramm + QLatin1Char('/') + m.captured(1);
+        SCOPED_TRACE(pfad.toStdString());
+        const QImage bild(pfad);
+        ASSERT_FALSE(bild.isNull());
+        const int breite = m.captured(2).toInt();
+        const int hoehe = m.captured(3).toInt();
+        EXPECT_GE(bild.width(), 2 * breite);
+        EXPECT_GE(bild.height(), 2 * hoehe);
+        EXPECT_NEAR(static_cast<double>(bild.width()) / bild.height(), static_cast<double>(breite) / hoehe, 0.01);
+        ++bilder;
+    }
+    EXPECT_EQ(bilder, static_cast<int>(text.count(QStringLiteral("<img")))) << "a picture without its size";
+    EXPECT_GE(bilder, 15);
+}
+
 class HilfeFensterTest : public ::testing::Test {
 protected:
     std::unique_ptr<HilfeFenster> fenster = std::make_unique<HilfeFenster>();
@@ -144,6 +171,11 @@ TEST_F(HilfeFensterTest, F1ZeigtDieInhaltsseite) {
     EXPECT_TRUE(browser().toPlainText().contains(QStringLiteral("Inhalt")));
     EXPECT_EQ(browser().verticalScrollBar()->value(), 0);
     EXPECT_TRUE(knopf(*fenster, QStringLiteral("Inhalt"))->isEnabled());
+    // The pictures are found beside the guide.
+    const QVariant bild = browser().document()->resource(QTextDocument::ImageResource,
+                                                         QUrl(QStringLiteral("bilder/tierkauf.png")));
+    // The browser hands the file's bytes to the document, which decodes them.
+    EXPECT_FALSE(QImage::fromData(bild.toByteArray()).isNull() && bild.value<QImage>().isNull());
 }
 
 TEST_F(HilfeFensterTest, Kontext102OeffnetDieFeldarbeit) {

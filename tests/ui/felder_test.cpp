@@ -97,7 +97,8 @@ TEST_F(Felder, ZeigenKlickenUndGroessteGroesse) {
     QTest::mouseMove(k, mitte(3));
     EXPECT_EQ(FelderForm->PaintFelder->aktFeld, &feld(3));
     EXPECT_EQ(k->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(k->toolTip(), "");
+    // On a field the hint tells the field, its rent and its state.
+    EXPECT_EQ(k->toolTip(), "Glücksberg: 21 ha, Pacht 307,02 EUR im Monat\nnicht gepachtet, klicken zum Pachten");
     QTest::mouseMove(k, QPoint(300, 60));
     EXPECT_EQ(FelderForm->PaintFelder->aktFeld, nullptr);
     EXPECT_EQ(k->cursor().shape(), Qt::ArrowCursor);

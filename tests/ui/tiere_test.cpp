@@ -2,9 +2,14 @@
 // show, that every click reaches the herd; the window active after start-up.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QRegularExpression>
 #include <QToolButton>
 
+#include <cmath>
+
 #include "app/kontoform.h"
+#include "app/kontrollform.h"
+#include "app/zufall.h"
 #include "app/mainform.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
@@ -43,6 +48,15 @@ ModalAntworten::Antwort waehle(int klasse) {
     };
 }
 
+// A herd's view opened with its ">>".
+TierView* aufgeklappt(KindView* v) {
+    auto* herde = qobject_cast<TierView*>(v);
+    if (!herde) return nullptr;
+    QTest::mouseClick(herde->groesseKnopf(), Qt::LeftButton);
+    QTest::qWait(20);
+    return herde;
+}
+
 }  // namespace
 
 TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung) {
@@ -75,7 +89,8 @@ TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung)
         warten();
         EXPECT_EQ(v->inhalt()->width(), 400);
         EXPECT_EQ(v->gebenBox()->isVisible() ? v->gebenBox()->text() : QString(), a.geben);
-        EXPECT_EQ(v->kaufenKnopf()->toolTip(), "") << "the herd buys with the left button only";
+        EXPECT_TRUE(v->kaufenKnopf()->toolTip().startsWith("Ankauf heute: "));
+        EXPECT_FALSE(v->kaufenKnopf()->toolTip().contains("Rechts")) << "the herd buys with the left button only";
         EXPECT_EQ(v->maxMengeLabel()->cursor().shape(), Qt::PointingHandCursor);
         // Every text fits its control, and nothing overlaps.
         for (QCheckBox* b : {v->mehrenBox(), v->gebenBox()}) EXPECT_LE(b->sizeHint().width(), b->width());
@@ -91,12 +106,55 @@ TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung)
     }
 }
 
+// What the dialog shows is what a purchase can book, for every class, and
+// showing it draws nothing: a cancelled dialog leaves the random numbers as
+// they were, so the next purchase books what it would have booked.
+TEST_F(Tiere, KaufBuchtImGezeigtenBereichUndZeigenZiehtNichts) {
+    starten();
+    TierView* schaf = aufgeklappt(view("SchafForm"));
+    ASSERT_NE(schaf, nullptr);
+    ModalAntworten antworten;
+    const uint32_t vorher = randSeed;
+    antworten.dann(waehle(0));
+    QTest::mouseClick(schaf->kaufenKnopf(), Qt::LeftButton);
+    EXPECT_EQ(randSeed, vorher);
+    EXPECT_EQ(SchafForm->menge, 0);
+
+    static const QRegularExpression muster(
+        QStringLiteral("^etwa (\\d+),?(\\d?) kg\n(\\d+),?(\\d*)–(\\d+),?(\\d*) EUR$"));
+    for (int klasse = 1; klasse <= 3; ++klasse) {
+        SCOPED_TRACE(klasse);
+        QString gezeigt;
+        antworten.dann([&gezeigt, klasse](QWidget* w) {
+            auto* d = qobject_cast<TierKaufDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            gezeigt = d->angebot(klasse)->text();
+            QTest::mouseClick(d->knopf(klasse), Qt::LeftButton);
+        });
+        const int32_t geld = KontrollForm->geld;
+        QTest::mouseClick(schaf->kaufenKnopf(), Qt::LeftButton);
+        ASSERT_EQ(SchafForm->menge, klasse);
+        const QRegularExpressionMatch m = muster.match(gezeigt);
+        ASSERT_TRUE(m.hasMatch()) << gezeigt.toStdString();
+        // Cents, whole euros written without them.
+        auto cent = [&m](int ganz, int teil) {
+            const QString c = m.captured(teil);
+            return m.captured(ganz).toLongLong() * 100 + (c.isEmpty() ? 0 : c.toLongLong());
+        };
+        const int64_t gebucht = int64_t{geld} - KontrollForm->geld;
+        EXPECT_GE(gebucht, cent(3, 4)) << gezeigt.toStdString();
+        EXPECT_LE(gebucht, cent(5, 6)) << gezeigt.toStdString();
+        // The animal weighs about what the dialog said, within the purchase's spread.
+        const double etwa = m.captured(1).toDouble() + m.captured(2).toDouble() / 10;
+        const double kg = SchafForm->gewicht[static_cast<std::size_t>(klasse)] / 10.0;
+        EXPECT_LE(std::abs(kg - etwa), etwa * 0.1385 + 0.5) << kg;
+    }
+}
+
 TEST_F(Tiere, KaufenUeberDenDialogBlaetternHakenUndVerkaufen) {
     starten();
-    auto* kuh = qobject_cast<TierView*>(view("KueheForm"));
+    TierView* kuh = aufgeklappt(view("KueheForm"));
     ASSERT_NE(kuh, nullptr);
-    QTest::mouseClick(kuh->groesseKnopf(), Qt::LeftButton);
-    warten();
 
     // Beside the pointer; a weight button chooses and closes at once.
     QCursor::setPos(500, 400);
@@ -106,13 +164,22 @@ TEST_F(Tiere, KaufenUeberDenDialogBlaetternHakenUndVerkaufen) {
         ASSERT_NE(d, nullptr);
         EXPECT_EQ(d->windowTitle(), "Bitte wählen");
         EXPECT_TRUE(d->windowFlags().testFlag(Qt::Tool));
-        EXPECT_EQ(d->size(), QSize(195, 67));
         EXPECT_EQ(d->pos(), QCursor::pos() - QPoint(40, 70));
         const char* hinweise[] = {"Gewichtsklasse Klein", "Gewichtsklasse Mittel", "Gewichtsklasse Groß"};
+        std::vector<QWidget*> teile;
         for (int k = 1; k <= 3; ++k) {
-            EXPECT_EQ(d->knopf(k)->geometry(), QRect(8 + 64 * (k - 1), 8, 49, 49));
+            EXPECT_EQ(d->knopf(k)->size(), QSize(49, 49));
             EXPECT_EQ(d->knopf(k)->toolTip(), hinweise[k - 1]);
+            // Each weight over its offer, the whole text in its column.
+            EXPECT_LT(d->knopf(k)->geometry().bottom(), d->angebot(k)->y());
+            for (const QString& zeile : d->angebot(k)->text().split('\n'))
+                EXPECT_LE(d->angebot(k)->fontMetrics().horizontalAdvance(zeile), d->angebot(k)->width())
+                    << zeile.toStdString();
+            teile.push_back(d->knopf(k));
+            teile.push_back(d->angebot(k));
         }
+        liegenFrei(d, teile);
+        EXPECT_EQ(d->angebot(3)->text(), "etwa 711 kg\n1174–1553 EUR");
         QTest::mouseClick(d->knopf(3), Qt::LeftButton);
         EXPECT_FALSE(d->isVisible());
     });

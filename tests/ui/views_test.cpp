@@ -78,6 +78,23 @@ TEST_F(Views, WeiterSchaltetDenMonatUndFuelltDenKontoauszug) {
     EXPECT_EQ(dunklePixel(konto->gitter(), konto->gitter()->zelle(0, 2)), 0);
 }
 
+// The balance turns red below zero and back at zero.
+TEST_F(Views, GuthabenUnterNullRot) {
+    starten();
+    QLabel* guthaben = qobject_cast<KontrollView*>(view("KontrollForm"))->guthaben();
+    const QColor normal = guthaben->palette().color(QPalette::WindowText);
+    auto farbe = [&](int32_t betrag) {
+        KontrollForm->buchen(betrag, "Test");
+        warten();
+        return guthaben->palette().color(QPalette::WindowText);
+    };
+    EXPECT_EQ(farbe(-1000000), normal) << "0,00 EUR is not below zero";
+    const QColor rot = farbe(-1);
+    EXPECT_GT(rot.red(), 150);
+    EXPECT_LT(rot.green(), 60);
+    EXPECT_EQ(farbe(1), normal);
+}
+
 TEST_F(Views, EinMonatWirdEinmalNeuGezeichnet) {
     starten();
     KindView* kontrolle = view("KontrollForm");
@@ -155,7 +172,9 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
     EXPECT_EQ(futter->mengeLabel()->text(), "120 kg");
     EXPECT_EQ(futter->mengeLabel()->pos(), QPoint(8, 88));
     EXPECT_EQ(futter->groesseKnopf()->text(), ">>");
-    EXPECT_EQ(futter->groesseKnopf()->toolTip(), "Weitere Optionen ein-/ausblenden");
+    // Today's prices stand on the buttons that lead to trading and trade.
+    EXPECT_EQ(futter->groesseKnopf()->toolTip(),
+              "Weitere Optionen ein-/ausblenden\nAnkauf heute: 1,12 EUR je kg\nVerkauf heute: 1,04 EUR je kg");
     EXPECT_EQ(futter->inhalt()->width(), 100);
 
     QTest::mouseClick(futter->groesseKnopf(), Qt::LeftButton);
@@ -168,8 +187,8 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
     EXPECT_EQ(futter->maxMengeLabel()->pos(), QPoint(120, 8));
     EXPECT_EQ(futter->maxMengeLabel()->text(), "Maximum:\n600 kg");
     EXPECT_EQ(futter->maxMengeLabel()->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(futter->kaufenKnopf()->toolTip(), "Klick mit Rechts: Kaufe Maximalmenge");
-    EXPECT_EQ(futter->verkaufenKnopf()->toolTip(), "Klick mit Rechts: Verkaufe alles");
+    EXPECT_EQ(futter->kaufenKnopf()->toolTip(), "Ankauf heute: 1,12 EUR je kg\nKlick mit Rechts: Kaufe Maximalmenge");
+    EXPECT_EQ(futter->verkaufenKnopf()->toolTip(), "Verkauf heute: 1,04 EUR je kg\nKlick mit Rechts: Verkaufe alles");
 
     // A right click on "Verkaufen" sells everything, without a dialog.
     QTest::mouseClick(futter->verkaufenKnopf(), Qt::RightButton);

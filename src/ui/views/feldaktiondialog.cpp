@@ -29,6 +29,11 @@ const QRect arbeitPlatz(8, 72, 145, 20 + 5 * zeilenAbstand + 4);
 const QRect saatgutPlatz(159, 72, 145, 20 + 4 * zeilenAbstand + 4);
 const QRect bearbeitenPlatz(8, 240, 145, 30);
 const QRect hilfePlatz(159, 240, 145, 30);
+const QRect zustandPlatz(16, 40, 142, 16);  // beside "Bewuchs", where the score's label stays empty
+const QRect wertPlatz(8, 274, 296, 18);
+const QRect kostenPlatz(8, 292, 296, 18);
+// A work's money or yield, right in its row of the radio group.
+constexpr int betragLinks = 78;
 const QRect pachtPlatz(8, 315, 145, 30);
 const QRect abbrechenPlatz(159, 315, 145, 30);
 }  // namespace
@@ -47,7 +52,33 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     wachs_ = neuesLabel(this, 16, 40);
     flaeche_ = neuesLabel(this, 160, 40);
 
+    // What the field's score means and what the chosen work costs, between
+    // the work buttons and the lease's.
+    zustand_ = new QLabel(this);
+    zustand_->setGeometry(zustandPlatz);
+    zustand_->setTextFormat(Qt::PlainText);
+    wert_ = new QLabel(this);
+    wert_->setGeometry(wertPlatz);
+    wert_->setTextFormat(Qt::PlainText);
+    kosten_ = new QLabel(this);
+    kosten_->setGeometry(kostenPlatz);
+    kosten_->setTextFormat(Qt::PlainText);
+
     arbeitRG_ = gruppe(arbeitPlatz, arbeiten_, arbeitKnoepfe_, form_.ArbeitRG.items.size());
+    for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
+        auto* b = new QLabel(arbeitRG_);
+        b->setGeometry(betragLinks, 20 + static_cast<int>(i) * zeilenAbstand, arbeitPlatz.width() - betragLinks - 6,
+                       20);
+        b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        b->setTextFormat(Qt::PlainText);
+        QPalette grau = b->palette();
+        grau.setColor(QPalette::WindowText, QColor(96, 96, 96));
+        b->setPalette(grau);
+        betraege_.push_back(b);
+        // The label lies over the radio button's free end; a click there
+        // still chooses the work.
+        b->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     saatgutRG_ = gruppe(saatgutPlatz, saaten_, saatKnoepfe_, form_.SaatgutRG.items.size());
     connect(arbeitKnoepfe_, &QButtonGroup::idToggled, this, [this](int id, bool an) {
         if (!an || uebernehmen_) return;
@@ -152,6 +183,21 @@ void FeldAktionDialog::auffrischen() {
         g->setVisible(rg.visible);
     };
     gruppeUebernehmen(arbeitRG_, arbeiten_, arbeitKnoepfe_, form_.ArbeitRG);
+    // Every work's cost on its button's hint, the chosen one's in the line
+    // below; the state from the field itself. Reading only.
+    sicher([this] {
+        const TFeld* f = form_.feld;
+        zustand_->setText(f ? QStringLiteral("Zustand: ") + QString::fromStdString(f->zustand()) : QString());
+        zustand_->setVisible(f && form_.WachsLabel.caption.empty());
+        wert_->setText(f ? QString::fromStdString(f->wertText()) : QString());
+        for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
+            const auto nr = static_cast<int32_t>(i);
+            arbeiten_[i]->setToolTip(QString::fromStdString(form_.kostenText(nr)));
+            betraege_[i]->setText(QString::fromStdString(form_.kostenKurz(nr)));
+        }
+        const std::string k = form_.kostenText(form_.ArbeitRG.itemIndex);
+        kosten_->setText(k.empty() ? QString() : QStringLiteral("Kosten: ") + QString::fromStdString(k));
+    });
     gruppeUebernehmen(saatgutRG_, saaten_, saatKnoepfe_, form_.SaatgutRG);
     uebernehmen(bearbeiten_, form_.BearbeitBt);
     uebernehmen(hilfe_, form_.BitBtn3);

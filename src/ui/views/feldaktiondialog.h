@@ -32,6 +32,12 @@ public:
     QLabel* wasLabel() const { return was_; }
     QLabel* wachsLabel() const { return wachs_; }
     QLabel* flaecheLabel() const { return flaeche_; }
+    // The field's state in words, its score, the chosen work's cost and
+    // each work's money or yield in its row.
+    QLabel* zustandLabel() const { return zustand_; }
+    QLabel* wertLabel() const { return wert_; }
+    QLabel* kostenLabel() const { return kosten_; }
+    QLabel* betragLabel(int i) const { return betraege_.at(static_cast<std::size_t>(i)); }
     QGroupBox* arbeitGruppe() const { return arbeitRG_; }
     QGroupBox* saatgutGruppe() const { return saatgutRG_; }
     QRadioButton* arbeit(int i) const { return arbeiten_.at(static_cast<std::size_t>(i)); }
@@ -62,6 +68,10 @@ private:
     QLabel* was_;
     QLabel* wachs_;
     QLabel* flaeche_;
+    QLabel* zustand_;
+    QLabel* wert_;
+    QLabel* kosten_;
+    std::vector<QLabel*> betraege_;
     QGroupBox* arbeitRG_;
     QGroupBox* saatgutRG_;
     QButtonGroup* arbeitKnoepfe_ = nullptr;

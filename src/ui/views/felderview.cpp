@@ -55,11 +55,22 @@ void FelderKarte::zeigerUebernehmen() {
         setCursor(Qt::PointingHandCursor);
     else
         unsetCursor();
-    const QString hinweis = felder->showHint ? QString::fromStdString(felder->hint) : QString();
+    // Off the fields the game's hint explains the map; on a field the hint
+    // tells what the field is and what it costs, read from the field.
+    QString hinweis;
+    if (felder->showHint)
+        hinweis = QString::fromStdString(felder->hint);
+    else if (felder->aktFeld)
+        sicher([&] { hinweis = QString::fromStdString(felder->aktFeld->beschreibung()); });
     if (toolTip() != hinweis) {
         setToolTip(hinweis);
-        // A hint already on the screen goes when the pointer reaches a field.
-        if (hinweis.isEmpty()) QToolTip::hideText();
+        // A hint already on the screen follows the pointer to the next field.
+        if (QToolTip::isVisible()) {
+            if (hinweis.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(QCursor::pos(), hinweis, this);
+        }
     }
 }
 

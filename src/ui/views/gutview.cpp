@@ -40,6 +40,28 @@ void GutView::inhaltAuffrischen() {
     uebernehmen(groesse_, form_.SizeButton);
     uebernehmen(kaufen_, form_.KaufenButton);
     uebernehmen(verkaufen_, form_.VKaufenButton);
+    preiseZeigen();
+}
+
+void GutView::preiseZeigen() {
+    // Today's prices head the trade buttons' hints, read from the price list.
+    QString kauf, verkauf;
+    sicher([&] {
+        kauf = QString::fromStdString(form_.preisHinweis(true));
+        verkauf = QString::fromStdString(form_.preisHinweis(false));
+    });
+    auto davor = [](QPushButton* k, const QString& zeile) {
+        if (zeile.isEmpty()) return;
+        k->setToolTip(k->toolTip().isEmpty() ? zeile : zeile + QLatin1Char('\n') + k->toolTip());
+    };
+    davor(kaufen_, kauf);
+    davor(verkaufen_, verkauf);
+    if (!kauf.isEmpty() || !verkauf.isEmpty()) {
+        QString zeilen = groesse_->toolTip();
+        for (const QString& z : {kauf, verkauf})
+            if (!z.isEmpty()) zeilen += (zeilen.isEmpty() ? QString() : QStringLiteral("\n")) + z;
+        groesse_->setToolTip(zeilen);
+    }
 }
 
 void GutView::mengeEinpassen() {

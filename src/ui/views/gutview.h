@@ -43,6 +43,7 @@ protected:
 
 private:
     void mengeEinpassen();
+    void preiseZeigen();
 
     TgutForm& form_;
     QLabel* menge_;

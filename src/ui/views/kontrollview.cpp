@@ -28,6 +28,10 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
 void KontrollView::inhaltAuffrischen() {
     uebernehmen(label1_, form_.Label1);
     uebernehmen(label2_, form_.Label2);
+    // A balance below zero stands out in red.
+    QPalette farben = label2_->palette();
+    farben.setColor(QPalette::WindowText, form_.geld < 0 ? QColor(192, 0, 0) : palette().color(QPalette::WindowText));
+    label2_->setPalette(farben);
     uebernehmen(label3_, form_.Label3);
     uebernehmen(weiter_, form_.Button1);
     if (!weiter_->text().contains(QLatin1Char('&'))) weiter_->setText(QLatin1Char('&') + weiter_->text());

@@ -1,5 +1,6 @@
 #include "ui/views/tierkaufdialog.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "livestock/tierkaufform.h"
@@ -12,11 +13,13 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
     : QDialog(eltern, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       form_(form) {
     setWindowTitle(QString::fromStdString(form_.caption));
-    setFixedSize(195, 67);
+    // Three columns, each a weight button over what it offers.
+    constexpr int spalte = 88;
+    setFixedSize(8 + 3 * spalte, 98);
     const Button* knoepfe[] = {&form_.BitBtn1, &form_.BitBtn2, &form_.BitBtn3};
     for (int i = 0; i < 3; ++i) {
         auto* k = new QPushButton(this);
-        k->setGeometry(8 + 64 * i, 8, 49, 49);
+        k->setGeometry(4 + spalte * i + (spalte - 49) / 2, 6, 49, 49);
         k->setIcon(svgSymbol(QStringLiteral(":/bilder/gewicht%1.svg").arg(i + 1)));
         k->setIconSize(QSize(32, 32));
         // Return buys in the class that has the focus, the small one first.
@@ -28,10 +31,26 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
         const int klasse = i + 1;
         connect(k, &QPushButton::clicked, this, [this, klasse] { gewaehlt(klasse); });
         knoepfe_[static_cast<std::size_t>(i)] = k;
+        auto* angebot = new QLabel(this);
+        angebot->setGeometry(4 + spalte * i, 58, spalte, 36);
+        angebot->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        angebot->setTextFormat(Qt::PlainText);
+        angebote_[static_cast<std::size_t>(i)] = angebot;
     }
+    angeboteAuffrischen();
     // The game's cancel button lies below the client area and is never
     // seen; Escape, which it answers, is the dialog's own reject here.
     hilfeTaste(this, QStringLiteral("tierkauf"));
+}
+
+void TierKaufDialog::angeboteAuffrischen() {
+    for (int klasse = 1; klasse <= 3; ++klasse) {
+        QString text;
+        sicher([&] {
+            text = QString::fromStdString(form_.gewichtText(klasse) + "\n" + form_.preisText(klasse)).trimmed();
+        });
+        angebot(klasse)->setText(text);
+    }
 }
 
 ModalErgebnis TierKaufDialog::ausfuehren() {

@@ -1,5 +1,6 @@
 // The purchase dialog: a small tool window beside the mouse pointer with
-// three weight buttons, small to large. A weight button chooses and closes;
+// three weight buttons, small to large, each over the weight and the price
+// span of the animal it buys. A weight button chooses and closes;
 // Escape and the close box close without a choice.
 #pragma once
 
@@ -9,6 +10,7 @@
 
 #include "app/plattform.h"
 
+class QLabel;
 class QPushButton;
 class TTierKaufForm;
 
@@ -25,10 +27,14 @@ public:
 
     // The weight buttons, small, medium, large.
     QPushButton* knopf(int klasse) const { return knoepfe_.at(static_cast<std::size_t>(klasse - 1)); }
+    // What a class offers: its weight and the prices its purchase can book.
+    QLabel* angebot(int klasse) const { return angebote_.at(static_cast<std::size_t>(klasse - 1)); }
 
 private:
     void gewaehlt(int klasse);
+    void angeboteAuffrischen();
 
     TTierKaufForm& form_;
     std::array<QPushButton*, 3> knoepfe_{};
+    std::array<QLabel*, 3> angebote_{};
 };
