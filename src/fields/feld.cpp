@@ -268,7 +268,7 @@ std::string TFeld::wertText() const {
 std::string TFeld::zustandMitWert() const { return zustand() + ", " + wertText(); }
 
 std::string TFeld::beschreibung() const {
-    const int64_t pacht = -int64_t{TFelderForm::pachtJeHektar} * flaeche;
+    const int64_t pacht = -int64_t{pachtJeHektar} * flaeche;
     const std::string miete =
         passt32(pacht) ? geldText(static_cast<int32_t>(pacht)) : std::to_string(pacht / 100) + " EUR";
     std::string s = name + ": " + std::to_string(flaeche) + " ha, Pacht " + miete + " im Monat";

@@ -19,6 +19,9 @@ constexpr int32_t weizen = 2;
 constexpr int32_t rueben = 3;
 constexpr int32_t gras = 4;
 
+// The rent of a leased field, in cents a month per hectare, as booked.
+constexpr int32_t pachtJeHektar = -1462;
+
 // Crop names by code 0..4.
 extern const std::array<const char*, 5> bewuchsNamen;
 // Yield factors by code 1..4 (entry 0 unused): DZentner of grain or beets, kg
