@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
         QTemporaryDir ort;
         auto plattform = std::make_unique<QtPlattform>();
         Spiel spiel(*plattform, ort.path().toStdString(), false);
+        spiel.wiederherstellungImHintergrund({});  // as the game writes it
         hofFuellen();
         {
             HauptFenster rahmen(spiel, *plattform);

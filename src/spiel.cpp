@@ -1,5 +1,7 @@
 #include "spiel.h"
 
+#include <cstdlib>
+
 #include "app/anzahlform.h"
 #include "app/hofbuch.h"
 #include "app/kindform.h"
@@ -49,6 +51,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     frame_->FormCreate(programmVerzeichnis, spielstandVerzeichnis);
     spielstand().laden(spielstandDatei);
     wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
+    punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, false);
     // What writes killed half-way left beside the files is of no use.
     liegengebliebeneEntfernen(spielstandDatei, true);
     liegengebliebeneEntfernen(wiederherstellung_, false);
@@ -80,6 +83,9 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
 }
 
 Spiel::~Spiel() {
+    // A month handed over is written still, as if the game had gone down
+    // right after it.
+    punktSchreiber_.reset();
     if (!beendet_) abbauen(false);
 }
 
@@ -97,31 +103,104 @@ void Spiel::lesefehlerMelden() {
 
 bool Spiel::beenden() {
     if (beendet_) return true;
+    // No point may land after the end has removed it.
+    wiederherstellungAbwarten();
     hofbuch_->sichern();
     abbauen(true);
+    return spielstandAblegen();
+}
+
+void Spiel::punktEntfernen() {
+    if (!punktGesperrt_) wiederherstellungEntfernen(wiederherstellung_);
+}
+
+bool Spiel::spielstandAblegen() {
     const Spielstand& s = spielstand();
-    std::string fehler;
-    std::string text = "Der Spielstand konnte nicht gespeichert werden:\r" + s.pfad() + "\r\r";
-    if (!s.lesefehler().empty()) {
-        // The farm in the file that could not be read is never written over.
-        text += "Die Datei konnte beim Start nicht gelesen werden und bleibt, wie sie war.\r";
-        const std::string ort = s.retten(fehler);
-        if (ort.empty()) {
+    for (;;) {
+        std::string fehler;
+        std::string text = "Der Spielstand konnte nicht gespeichert werden:\r" + s.pfad() + "\r\r";
+        if (!s.lesefehler().empty()) {
+            // The farm in the file that could not be read is never written over.
+            text += "Die Datei konnte beim Start nicht gelesen werden und bleibt, wie sie war.\r";
+            const std::string ort = s.retten(fehler);
+            if (!ort.empty()) {
+                text += "Das Spiel wurde stattdessen hier gesichert:\r" + ort;
+                punktEntfernen();
+                plattform().meldung(MeldungsArt::Fehler, text, Knoepfe::OK);
+                return false;
+            }
             text += "Das Spiel konnte auch daneben nicht gesichert werden: " + fehler;
+        } else if (s.sichern(fehler)) {
+            // Only now: until the game is on the disk the recovery point is all
+            // there is of this run.
+            punktEntfernen();
+            return true;
         } else {
-            text += "Das Spiel wurde stattdessen hier gesichert:\r" + ort;
-            wiederherstellungEntfernen(wiederherstellung_);
+            text += fehler;
         }
-    } else if (s.sichern(fehler)) {
-        // Only now: until the game is on the disk the recovery point is all
-        // there is of this run.
-        wiederherstellungEntfernen(wiederherstellung_);
-        return true;
-    } else {
-        text += fehler;
+        text += "\r\r„Wiederholen“ versucht es noch einmal, etwa nachdem Sie Platz geschaffen haben. "
+                "„Anderswo speichern …“ legt das Spiel in einer Datei Ihrer Wahl ab.";
+        switch (plattform().meldung(MeldungsArt::Fehler, text, Knoepfe::Speicherfehler)) {
+            case Antwort::Wiederholen: break;
+            case Antwort::Anderswo:
+                if (anderswoSpeichern()) return false;
+                break;
+            case Antwort::OhneSpeichern:
+                if (plattform().meldung(MeldungsArt::Bestaetigen,
+                                        "Wirklich ohne Speichern beenden?\r\rWas seit dem letzten Speichern gespielt "
+                                        "wurde, fehlt dann im Spielstand. Der Wiederherstellungspunkt vom Ende des "
+                                        "letzten Monats bleibt liegen, falls er geschrieben werden konnte, und wird "
+                                        "beim nächsten Start angeboten.",
+                                        Knoepfe::JaNein, {}, Vorgabe::zweiter) == Antwort::Ja)
+                    return false;
+                break;
+            default:
+                ausweichen();
+                return false;
+        }
     }
-    plattform().meldung(MeldungsArt::Fehler, text, Knoepfe::OK);
-    return false;
+}
+
+bool Spiel::anderswoSpeichern() {
+    const Spielstand& s = spielstand();
+    const char* heim = std::getenv("HOME");
+    const std::string vorschlag =
+        (heim && heim[0] == '/' ? std::string(heim) + "/" : std::string()) + "TrevoSpielstand.bin";
+    for (;;) {
+        const std::string ziel = plattform().speicherOrtWaehlen(vorschlag);
+        if (ziel.empty()) return false;
+        std::string fehler;
+        if (s.sichernNach(ziel, fehler)) {
+            plattform().meldung(MeldungsArt::Information,
+                                "Das Spiel wurde hier gespeichert:\r" + ziel +
+                                    "\r\rBeim nächsten Start findet Trevo es nur, wenn Sie die Datei an den "
+                                    "Platz des Spielstands zurücklegen:\r" + s.pfad(),
+                                Knoepfe::OK);
+            return true;
+        }
+        plattform().meldung(MeldungsArt::Fehler,
+                            "Das Spiel konnte auch dort nicht gespeichert werden:\r" + ziel + "\r\r" + fehler,
+                            Knoepfe::OK);
+    }
+}
+
+void Spiel::ausweichen() {
+    if (ausweichOrte_.empty()) return;
+    const Spielstand& s = spielstand();
+    std::string text = "Der Spielstand konnte nicht gespeichert werden:\r" + s.pfad() + "\r\r";
+    for (const std::string& verzeichnis : ausweichOrte_) {
+        std::string fehler;
+        const std::string ort = s.rettenIn(verzeichnis, fehler);
+        if (ort.empty()) continue;
+        plattform().meldung(MeldungsArt::Fehler,
+                            text + "Das Spiel wurde stattdessen hier gesichert:\r" + ort +
+                                "\r\rBeim nächsten Start findet Trevo es nur, wenn Sie die Datei an den Platz des "
+                                "Spielstands zurücklegen.",
+                            Knoepfe::OK);
+        return;
+    }
+    plattform().meldung(MeldungsArt::Fehler, text + "Das Spiel konnte auch anderswo nicht gesichert werden.",
+                        Knoepfe::OK);
 }
 
 void Spiel::wiederherstellungAnbieten() {
@@ -131,6 +210,22 @@ void Spiel::wiederherstellungAnbieten() {
     }
     Wiederherstellungspunkt p = wiederherstellungLesen(wiederherstellung_);
     if (p.art == Wiederherstellungspunkt::Art::keiner) return;
+    if (p.art == Wiederherstellungspunkt::Art::unlesbar) {
+        // It may hold months the save file lacks: never thrown away.
+        std::string text = std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+                           " konnte nicht gelesen werden:\r\r" + p.grund + "\r\r";
+        const std::string beiseite = wiederherstellungBeiseite(wiederherstellung_);
+        if (!beiseite.empty()) {
+            text += "Er wurde unverändert beiseitegelegt:\r" + beiseite;
+        } else {
+            text += "Er bleibt unverändert liegen. Bis zum nächsten Start schreibt das Spiel keinen neuen "
+                    "Wiederherstellungspunkt.";
+            punktGesperrt_ = true;
+        }
+        plattform().meldung(MeldungsArt::Warnung, text + "\r\rDas Spiel geht mit dem zuletzt gespeicherten Spielstand weiter.",
+                            Knoepfe::OK);
+        return;
+    }
     if (p.art == Wiederherstellungspunkt::Art::beschaedigt) {
         plattform().meldung(MeldungsArt::Warnung,
                             std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
@@ -169,9 +264,44 @@ std::string Spiel::stand() {
 }
 
 bool Spiel::wiederherstellungspunktSetzen() {
-    std::string fehler;
-    return wiederherstellungSchreiben(wiederherstellung_, stand(), fehler);
+    if (punktGesperrt_) return false;
+    punktSchreiber_->auftragen(stand());
+    if (!imHintergrund_) schreibfehlerMelden();
+    return punktSchreiber_->letzterFehler().empty();
 }
+
+void Spiel::schreibfehlerMelden() {
+    if (beendet_) return;
+    // The logbook's rows follow the point onto the disk.
+    hofbuch_->nachholen();
+    const std::string fehler = punktSchreiber_->letzterFehler();
+    if (fehler == gemeldeterFehler_) return;
+    const bool klar = fehler.empty();
+    gemeldeterFehler_ = fehler;
+    if (klar) {
+        plattform().meldung(MeldungsArt::Information,
+                            "Der Wiederherstellungspunkt wird wieder geschrieben:\r" + wiederherstellung_ +
+                                "\r\rDer Hof ist bis zum Ende des letzten Monats gesichert.",
+                            Knoepfe::OK);
+    } else {
+        plattform().meldung(MeldungsArt::Warnung,
+                            "Der Wiederherstellungspunkt konnte nicht geschrieben werden:\r" + wiederherstellung_ +
+                                "\r\r" + fehler +
+                                "\r\rDas Spiel geht weiter. Bricht es ab, bevor es beim Beenden gespeichert ist, "
+                                "gehen die Monate seit dem letzten gelungenen Wiederherstellungspunkt verloren.",
+                            Knoepfe::OK);
+    }
+}
+
+void Spiel::wiederherstellungImHintergrund(std::function<void()> geschrieben) {
+    punktSchreiber_->abwarten();
+    punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, true);
+    punktSchreiber_->geschrieben = std::move(geschrieben);
+    imHintergrund_ = true;
+    hofbuch_->aufschieben();
+}
+
+void Spiel::wiederherstellungAbwarten() { punktSchreiber_->abwarten(); }
 
 void Spiel::abbauen(bool sichern) {
     beendet_ = true;

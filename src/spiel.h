@@ -12,6 +12,7 @@ class TmainForm;
 class TkindForm;
 class TDialog;
 class Hofbuch;
+class PunktSchreiber;
 
 class Spiel {
 public:
@@ -32,18 +33,37 @@ public:
 
     // The orderly end: windows destroyed in reverse order, each saving its
     // state, then the save file replaced in one piece. When it cannot be
-    // written the player is told and false is returned; the old file stays.
+    // written the old file stays and the player chooses: try again, save
+    // somewhere else, or end without saving (asked twice). Where no one
+    // answers, the game goes to the first of ausweichOrte that takes it.
     // A file that could not be read at the start is never replaced: the game
-    // goes to a new file beside it, and false is returned as well.
+    // goes to a new file beside it. False unless the save file was written.
     bool beenden();
+    // Directories for the game when the save file cannot be written and no
+    // one is there to choose (the end a signal started).
+    void ausweichOrte(std::vector<std::string> verzeichnisse) { ausweichOrte_ = std::move(verzeichnisse); }
 
     // What the save file would hold after an orderly end now; the game is
     // left exactly as it was.
     std::string stand();
     // Writes stand() to the recovery file beside the save file; done at the
     // end of every month. A point that cannot be written is skipped: the last
-    // one stays, and the save file at the orderly end is not affected.
+    // one stays, and the save file at the orderly end is not affected. The
+    // snapshot is always taken at once; written in the background, true only
+    // says that it was handed over.
     bool wiederherstellungspunktSetzen();
+    // From now on the points are written on a thread of their own, so that a
+    // month never waits for the disk; geschrieben runs on that thread after
+    // each write. The orderly end waits for them.
+    void wiederherstellungImHintergrund(std::function<void()> geschrieben);
+    // Returns once every point handed over is written (or has failed).
+    void wiederherstellungAbwarten();
+    // Tells the player when the last point could not be written, once for
+    // each reason, and again when a point is written after a failure. Called
+    // after every write; written in the background, on the playing thread
+    // after geschrieben. The logbook's rows of the months now on the disk
+    // are written then, after the point.
+    void schreibfehlerMelden();
 
     // The farm's logbook beside the save file.
     Hofbuch& hofbuch() { return *hofbuch_; }
@@ -69,6 +89,10 @@ private:
     // only at the end.
     void lesefehlerMelden();
     void wiederherstellungAnbieten();
+    bool spielstandAblegen();
+    bool anderswoSpeichern();
+    void ausweichen();
+    void punktEntfernen();
 
     std::unique_ptr<TmainForm> frame_;
     std::vector<Objekt> objekte_;
@@ -76,5 +100,12 @@ private:
     std::unique_ptr<Hofbuch> hofbuch_;
     bool beendet_ = false;
     std::string wiederherstellung_;
+    std::unique_ptr<PunktSchreiber> punktSchreiber_;
+    bool imHintergrund_ = false;
+    std::string gemeldeterFehler_;
+    // An unreadable point that could not be put aside is neither written
+    // over nor removed in this run.
+    bool punktGesperrt_ = false;
+    std::vector<std::string> ausweichOrte_;
     bool wiederhergestellt_ = false;
 };

@@ -216,7 +216,9 @@ void Hofbuch::monatGebucht() {
     if (geaendert) geaendert(false);
 }
 
-void Hofbuch::monatGesichert() { schreiben(); }
+void Hofbuch::monatGesichert() {
+    if (!aufgeschoben_) schreiben();
+}
 
 void Hofbuch::beginnen() {
     anfang_ = KontrollForm->geld;

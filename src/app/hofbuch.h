@@ -73,6 +73,10 @@ public:
     // the game's recovery point.
     void monatGebucht() override;
     void monatGesichert() override;
+    // Where the recovery point is written beside the play, the rows wait
+    // until it is on the disk: nachholen, called then, writes them.
+    void aufschieben() { aufgeschoben_ = true; }
+    void nachholen() { schreiben(); }
     void neuesSpiel() override;
 
     // The orderly end: the book with the month still running, synced.
@@ -120,6 +124,7 @@ private:
     std::vector<int64_t> laufend_;  // the running month's bookings by column
     int64_t anfang_ = 0;            // the balance the running month began with
     bool schreibfehlerGemeldet_ = false;
+    bool aufgeschoben_ = false;
 
     // The file: its header's length, the end of its completed rows (0: no
     // file of this book yet), the date of its last row, and the rows taken

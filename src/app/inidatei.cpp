@@ -69,6 +69,9 @@ std::optional<std::string_view> schluesselName(std::string_view zeile) {
 }  // namespace
 
 IniDatei::IniDatei(std::string bytes) : text_(std::move(bytes)) {
+    // The byte-order mark a Windows editor puts first is no part of the
+    // first line; the file is written back without it.
+    if (text_.starts_with("\xEF\xBB\xBF")) text_.erase(0, 3);
     if (text_.size() >= std::numeric_limits<uint32_t>::max()) throw std::length_error("Die Datei ist zu groß.");
     const auto groesse = static_cast<uint32_t>(text_.size());
     for (uint32_t pos = 0; pos < groesse; pos = naechsteZeile(pos)) {

@@ -23,7 +23,8 @@
 class IniDatei {
 public:
     IniDatei() = default;
-    // Throws std::length_error for a text of 4 GiB or more.
+    // A UTF-8 byte-order mark at the start is read as nothing. Throws
+    // std::length_error for a text of 4 GiB or more.
     explicit IniDatei(std::string bytes);
 
     // The integer under section/key, or nothing if section or key is missing.

@@ -10,8 +10,11 @@ class TkindForm;
 class TDialog;
 
 enum class MeldungsArt { Warnung, Fehler, Information, Bestaetigen, Schlicht };
-enum class Knoepfe { OK, OKAbbrechen, JaNein };
-enum class Antwort { OK, Abbrechen, Ja, Nein };
+// Speicherfehler: the end's choice when the save file cannot be written,
+// "Wiederholen", "Anderswo speichern …", "Ohne Speichern beenden".
+enum class Knoepfe { OK, OKAbbrechen, JaNein, Speicherfehler };
+// Abbrechen also stands for a box that no one was there to answer.
+enum class Antwort { OK, Abbrechen, Ja, Nein, Wiederholen, Anderswo, OhneSpeichern };
 enum class ModalErgebnis { OK, Abbruch };
 // The button Return presses in a message box: the first, or the second where
 // the first would do something that cannot be undone.
@@ -49,6 +52,9 @@ public:
     // plain box.
     virtual Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                             const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) = 0;
+    // The player picks a file to save the game in ("Anderswo speichern …"),
+    // starting from vorschlag; empty when the choice was cancelled.
+    virtual std::string speicherOrtWaehlen(const std::string& /*vorschlag*/) { return {}; }
     // The standard error box for an error that escaped a command.
     virtual void fehlerBox(const std::string& text) = 0;
     // Shows a modal dialog (quantity, purchase, field work); the dialog's own

@@ -1,5 +1,6 @@
 #include "app/spielstand.h"
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -73,7 +74,7 @@ bool zielVon(const std::string& pfad, std::string& ziel, std::string& fehler) {
 // exclusively and synced; returns its path, or an empty text and fehler.
 std::string neueDatei(const std::string& verzeichnis, const std::string& name, const std::string& daten,
                       const struct stat* vorbild, std::string& fehler, bool syncen = true) {
-    static unsigned zaehler = 0;
+    static std::atomic<unsigned> zaehler{0};
     std::string tmp;
     int fd = -1;
     for (int versuch = 0; fd < 0; ++versuch) {
@@ -99,17 +100,6 @@ std::string neueDatei(const std::string& verzeichnis, const std::string& name, c
     return tmp;
 }
 
-// Puts the file tmp under the name ziel unless that name is taken; 0 or the
-// error number.
-int ohneUeberschreiben(const std::string& tmp, const std::string& ziel) {
-    if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, ziel.c_str(), RENAME_NOREPLACE) == 0) return 0;
-    if (errno != EINVAL && errno != ENOSYS) return errno;
-    // A file system without that kind of rename: a hard link is as safe.
-    if (::link(tmp.c_str(), ziel.c_str()) != 0) return errno;
-    ::unlink(tmp.c_str());
-    return 0;
-}
-
 // Makes a rename in the directory durable.
 void verzeichnisSyncen(const std::string& verzeichnis) {
     const int dfd = ::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -120,6 +110,30 @@ void verzeichnisSyncen(const std::string& verzeichnis) {
 }
 
 }  // namespace
+
+int umbenennenOhneUeberschreiben(const std::string& alt, const std::string& neu) {
+    if (::renameat2(AT_FDCWD, alt.c_str(), AT_FDCWD, neu.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A file system without that kind of rename: a hard link is as safe.
+    if (::link(alt.c_str(), neu.c_str()) != 0) return errno;
+    ::unlink(alt.c_str());
+    return 0;
+}
+
+const char* const Spielstand::zuGrossText = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+
+namespace {
+bool lesbarGross(const std::string& daten, std::string& fehler) {
+    if (Spielstand::passt(daten.size())) return true;
+    fehler = "Das Spiel ist größer als 16 MiB geworden; so groß würde es beim nächsten Start nicht gelesen.";
+    return false;
+}
+}  // namespace
+
+bool spielstandErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen,
+                        std::string& fehler) {
+    return lesbarGross(daten, fehler) && dateiErsetzen(pfad, daten, verknuepfungFolgen, fehler);
+}
 
 std::string systemFehlerText(int fehlerNr) {
     switch (fehlerNr) {
@@ -147,9 +161,10 @@ std::string systemFehlerText(int fehlerNr) {
     }
 }
 
-bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler) {
+bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler, bool* fremd) {
     bytes.clear();
     fehler.clear();
+    bool nichtUnseres = false;
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -161,10 +176,13 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
         fehler = systemFehlerText(errno);
     } else if (S_ISDIR(st.st_mode)) {
         fehler = "An ihrer Stelle steht ein Verzeichnis.";
+        nichtUnseres = true;
     } else if (!S_ISREG(st.st_mode)) {
         fehler = "Sie ist keine gewöhnliche Datei.";
-    } else if (st.st_size > Spielstand::maxGroesse) {
-        fehler = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+        nichtUnseres = true;
+    } else if (!Spielstand::passt(static_cast<uint64_t>(st.st_size))) {
+        fehler = Spielstand::zuGrossText;
+        nichtUnseres = true;
     } else {
         bytes.reserve(static_cast<std::size_t>(st.st_size));
         char puffer[65536];
@@ -178,14 +196,16 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
             }
             bytes.append(puffer, static_cast<std::size_t>(n));
             // It grew while being read.
-            if (static_cast<off_t>(bytes.size()) > Spielstand::maxGroesse) {
-                fehler = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+            if (!Spielstand::passt(bytes.size())) {
+                fehler = Spielstand::zuGrossText;
+                nichtUnseres = true;
                 break;
             }
         }
     }
     ::close(fd);
     if (!fehler.empty()) bytes.clear();
+    if (fremd) *fremd = nichtUnseres;
     return fehler.empty();
 }
 
@@ -240,7 +260,20 @@ void Spielstand::laden(const std::string& pfad) {
     pfad_ = pfad;
     ini_ = IniDatei();
     std::string bytes;
-    if (dateiLesen(pfad, bytes, lesefehler_)) ini_ = IniDatei(std::move(bytes));
+    if (dateiLesen(pfad, bytes, lesefehler_)) {
+        ini_ = IniDatei(std::move(bytes));
+        return;
+    }
+    // Not there, or a link whose target is not there: the farm may lie on
+    // storage that is not mounted, and is never replaced by a new game.
+    struct stat st {};
+    if (!lesefehler_.empty() || ::lstat(pfad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return;
+    std::string ziel;
+    std::string fehler;
+    if (zielVon(pfad, ziel, fehler))
+        lesefehler_ = "Sie ist eine Verknüpfung auf eine Datei, die es nicht gibt:\r" + ziel;
+    else
+        lesefehler_ = fehler;
 }
 
 void Spielstand::uebernehmen(IniDatei ini) { ini_ = std::move(ini); }
@@ -261,24 +294,31 @@ bool Spielstand::sichern(std::string& fehler) const {
         fehler = "Die vorhandene Datei konnte nicht gelesen werden.";
         return false;
     }
-    return dateiErsetzen(pfad_, ini_.bytes(), true, fehler);
+    return spielstandErsetzen(pfad_, ini_.bytes(), true, fehler);
 }
 
-std::string Spielstand::retten(std::string& fehler) const {
-    const std::string verzeichnis = verzeichnisVon(pfad_);
+bool Spielstand::sichernNach(const std::string& ziel, std::string& fehler) const {
+    return spielstandErsetzen(ziel, ini_.bytes(), true, fehler);
+}
+
+std::string Spielstand::retten(std::string& fehler) const { return rettenIn(verzeichnisVon(pfad_), fehler); }
+
+std::string Spielstand::rettenIn(const std::string& verzeichnis, std::string& fehler) const {
+    const std::string bytes = ini_.bytes();
+    if (!lesbarGross(bytes, fehler)) return {};
     std::string name = nameVon(pfad_);
     std::string endung;
     if (const auto punkt = name.find_last_of('.'); punkt != std::string::npos && punkt > 0) {
         endung = name.substr(punkt);
         name.erase(punkt);
     }
-    const std::string tmp = neueDatei(verzeichnis, name, ini_.bytes(), nullptr, fehler);
+    const std::string tmp = neueDatei(verzeichnis, name, bytes, nullptr, fehler);
     if (tmp.empty()) return {};
     // Never over an earlier rescue: the first free number.
     for (int nr = 1; nr <= 1000; ++nr) {
         const std::string ziel =
             verzeichnis + "/" + name + "-gerettet" + (nr > 1 ? "-" + std::to_string(nr) : "") + endung;
-        const int r = ohneUeberschreiben(tmp, ziel);
+        const int r = umbenennenOhneUeberschreiben(tmp, ziel);
         if (r == 0) {
             verzeichnisSyncen(verzeichnis);
             return ziel;

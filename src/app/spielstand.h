@@ -23,8 +23,11 @@ extern std::string spielstandDatei;
 class Spielstand {
 public:
     // Far above any real save file (a few kilobytes); a larger file is not ours
-    // and is not read into memory.
+    // and is not read into memory. The one rule for both ways: the game never
+    // writes a save file (or a recovery point) that it would refuse to read.
     static constexpr off_t maxGroesse = off_t{16} * 1024 * 1024;
+    static bool passt(uint64_t bytes) { return bytes <= static_cast<uint64_t>(maxGroesse); }
+    static const char* const zuGrossText;
 
     // How the file is read and written: ::read and ::write but for tests of a
     // failing disk.
@@ -33,7 +36,8 @@ public:
 
     // Reads the file at pfad without ever waiting on it (a FIFO, a device).
     // A missing file is a new game; a file that cannot be read whole is a new
-    // game too, with lesefehler() telling why.
+    // game too, with lesefehler() telling why. So is a symbolic link that
+    // points nowhere (its storage not mounted): the game goes beside it.
     void laden(const std::string& pfad);
     // Why the file found at start-up could not be read, in German; empty when
     // it was read or was not there.
@@ -47,6 +51,11 @@ public:
     // read ("TrevoSpielstand-gerettet.bin", numbered if that is taken) and
     // returns its path; an empty path and fehler when that failed too.
     std::string retten(std::string& fehler) const;
+    // The same in another directory (where the save file's own cannot be
+    // written).
+    std::string rettenIn(const std::string& verzeichnis, std::string& fehler) const;
+    // Writes the text to a file the player chose, in one piece.
+    bool sichernNach(const std::string& ziel, std::string& fehler) const;
     const std::string& pfad() const { return pfad_; }
     IniDatei& ini() { return ini_; }
     // The game continues from another text (a recovery point) in place of
@@ -71,8 +80,17 @@ private:
 
 // Reads a whole file without ever waiting on it (a FIFO, a device). False
 // with an empty fehler when it is not there, with the reason in German when
-// it cannot be read whole (an error, not a regular file, over 16 MiB).
-bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler);
+// it cannot be read whole (an error, not a regular file, over 16 MiB). With
+// fremd, whether it is known to be no save file (a directory, a device, too
+// large) rather than one that could not be read (a failing disk, no right to
+// read it).
+bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler, bool* fremd = nullptr);
+// Replaces a save file or a recovery point at pfad as dateiErsetzen does, but
+// never with more than the game reads.
+bool spielstandErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen,
+                        std::string& fehler);
+// Renames alt to neu unless neu is taken; 0 or the error number (EEXIST).
+int umbenennenOhneUeberschreiben(const std::string& alt, const std::string& neu);
 // Replaces the file at pfad by daten in one piece: a temporary file of its
 // own beside it, synced, renamed over it, the directory synced. With
 // verknuepfungFolgen a symbolic link's target is replaced and the link stays;

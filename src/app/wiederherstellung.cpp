@@ -38,8 +38,10 @@ std::string wiederherstellungsPfad(const std::string& spielstandPfad) {
 Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
     Wiederherstellungspunkt p;
     std::string bytes;
-    if (!dateiLesen(pfad, bytes, p.grund)) {
-        if (!p.grund.empty()) p.art = Wiederherstellungspunkt::Art::beschaedigt;
+    bool fremd = false;
+    if (!dateiLesen(pfad, bytes, p.grund, &fremd)) {
+        if (!p.grund.empty())
+            p.art = fremd ? Wiederherstellungspunkt::Art::beschaedigt : Wiederherstellungspunkt::Art::unlesbar;
         return p;
     }
     p.art = Wiederherstellungspunkt::Art::beschaedigt;
@@ -71,10 +73,85 @@ bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spiel
 }
 
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler) {
-    return dateiErsetzen(pfad, bytes, false, fehler);
+    return spielstandErsetzen(pfad, bytes, false, fehler);
+}
+
+std::string wiederherstellungBeiseite(const std::string& pfad) {
+    const auto pos = pfad.find_last_of('/');
+    const std::string anfang = (pos == std::string::npos ? std::string() : pfad.substr(0, pos + 1)) +
+                               "TrevoSpielstand-unlesbar";
+    for (int nr = 1; nr <= 100; ++nr) {
+        const std::string ziel = anfang + (nr > 1 ? "-" + std::to_string(nr) : "") + ".wiederherstellen";
+        const int r = umbenennenOhneUeberschreiben(pfad, ziel);
+        if (r == 0) return ziel;
+        if (r != EEXIST) break;
+    }
+    return {};
 }
 
 bool wiederherstellungEntfernen(const std::string& pfad) {
     // std::remove takes a file or an empty directory.
     return std::remove(pfad.c_str()) == 0 || errno == ENOENT;
+}
+
+PunktSchreiber::PunktSchreiber(std::string pfad, bool imHintergrund) : pfad_(std::move(pfad)) {
+    if (imHintergrund) faden_ = std::thread([this] { arbeiten(); });
+}
+
+PunktSchreiber::~PunktSchreiber() {
+    if (!faden_.joinable()) return;
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        ende_ = true;
+    }
+    auftrag_.notify_one();
+    faden_.join();
+}
+
+void PunktSchreiber::auftragen(std::string bytes) {
+    if (!faden_.joinable()) {
+        schreiben(bytes);
+        return;
+    }
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        wartend_ = std::move(bytes);
+    }
+    auftrag_.notify_one();
+}
+
+void PunktSchreiber::abwarten() {
+    std::unique_lock<std::mutex> sperre(mutex_);
+    erledigt_.wait(sperre, [this] { return !wartend_ && !schreibt_; });
+}
+
+std::string PunktSchreiber::letzterFehler() const {
+    const std::lock_guard<std::mutex> sperre(mutex_);
+    return fehler_;
+}
+
+void PunktSchreiber::schreiben(const std::string& bytes) {
+    std::string fehler;
+    wiederherstellungSchreiben(pfad_, bytes, fehler);
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        fehler_ = fehler;
+    }
+    if (geschrieben) geschrieben();
+}
+
+void PunktSchreiber::arbeiten() {
+    std::unique_lock<std::mutex> sperre(mutex_);
+    for (;;) {
+        auftrag_.wait(sperre, [this] { return wartend_ || ende_; });
+        if (!wartend_) return;
+        const std::string bytes = std::move(*wartend_);
+        wartend_.reset();
+        schreibt_ = true;
+        sperre.unlock();
+        schreiben(bytes);
+        sperre.lock();
+        schreibt_ = false;
+        erledigt_.notify_all();
+    }
 }

@@ -188,21 +188,12 @@ int64_t TFeld::ernteMenge() const {
 Farbe TFeld::stift() const { return was < 0 ? Farbe{255, 255, 255} : Farbe{255, 0, 0}; }
 
 std::string TFeld::zustandText() const {
-    // The bands of pinsel(), named as the guide names the colours.
-    const int32_t w = wachs;
-    if (was < 0) return "nicht gepachtet";
-    if (was == kahl || was > gras) {
-        if (w <= 0) return "gepachtet, leer, unvorbereitet";
-        return "gepachtet, leer, vorbereitet";
-    }
-    std::string s = std::string("gepachtet, ") + bewuchsNamen[static_cast<std::size_t>(was)] + ", ";
-    if ((was == gerste || was == weizen) && w >= 351) return s + "überreif";
-    const int32_t reif = reifAb[static_cast<std::size_t>(was)];
-    if (was != gras && w >= reif) return s + "reif";
-    if (was == gras && w >= reif) return s + "hoch";
-    if (w >= 230) return s + (was == gras ? "wächst" : "reift");
-    if (w >= 180) return s + "wächst";
-    return s + "junge Saat";
+    // The words of the work dialog and the map's hint, so that a screen
+    // reader hears what a sighted player reads.
+    if (was < kahl) return "nicht gepachtet";
+    if (was == kahl) return "gepachtet, leer, " + zustand();
+    if (was > gras) return "gepachtet";
+    return std::string("gepachtet, ") + bewuchsNamen[static_cast<std::size_t>(was)] + ", " + zustand();
 }
 
 Farbe TFeld::pinsel() const {

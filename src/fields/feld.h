@@ -98,8 +98,8 @@ public:
     // The colours the map draws the field with.
     Farbe stift() const;
     Farbe pinsel() const;
-    // What the map's colours tell, in words: "nicht gepachtet", "Gerste,
-    // reif", … (for a screen reader).
+    // The field's lease, crop and state in the words above: "nicht
+    // gepachtet", "gepachtet, Gerste, erntereif", … (for a screen reader).
     std::string zustandText() const;
 
 private:

@@ -141,6 +141,20 @@ std::vector<Aktion> tabelle() {
     // The answer to the offer of a recovery point at the start; the game has
     // taken it before the first line runs.
     neu("wiederherstellen", {jaNein()}, [](Lauf&, const Befehl&) {});
+    // Answers kept for the next end (the last line's, or a restart's), should
+    // the save file not be written then.
+    neu("beim-ende", {wahl("wiederholen|ohne-speichern", {"wiederholen", "ohne-speichern"})}, [](Lauf& l, const Befehl& b) {
+        l.amEnde(b.wahl(0) == 0 ? Antwort::Wiederholen : Antwort::OhneSpeichern);
+    });
+    {
+        Aktion& a = neu("anderswo-speichern", {{A::Texte, "DATEI", 0, 0, {}}}, [](Lauf& l, const Befehl& b) {
+            l.amEnde(Antwort::Anderswo, b.abbruch ? std::string() : b.texte.front());
+        });
+        a.pruefen = [](const Befehl& b) -> std::string {
+            if (b.texte.size() + (b.abbruch ? 1 : 0) != 1) return "anderswo-speichern: one file, or abbruch";
+            return {};
+        };
+    }
     {
         // Not a player action: it prints what the player would see, and
         // changes nothing, not even the focus.
@@ -281,7 +295,7 @@ std::string Aktion::gebrauch() const {
         s += ' ';
         switch (a.art) {
             case A::OptZahl: s += std::string("[") + a.name + "]"; break;
-            case A::Texte: s += "TEXT...|abbruch"; break;
+            case A::Texte: s += std::string(a.name) + "|abbruch"; break;
             default: s += a.name;
         }
     }

@@ -28,6 +28,8 @@ void Lauf::starten(bool anbieten, std::optional<Antwort> antwort) {
     plattform_ = std::make_unique<ScriptedPlatform>();
     if (antwort) plattform_->antworten.push_back(*antwort);
     spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_, anbieten);
+    // As in the game; each line waits for the month's point (see ausfuehren).
+    spiel_->wiederherstellungImHintergrund({});
     // An answer that no offer took (a damaged point) answers nothing else.
     plattform_->antworten.clear();
 }
@@ -55,13 +57,33 @@ void Lauf::ausfuehren(const Befehl& b) {
         if (!spiel_) throw;
         plattform_->fehlerBox(e.what());
     }
+    // The next line starts when the month's point is on the disk, so that a
+    // run killed after a line finds it as it would without the thread.
+    if (spiel_) {
+        spiel_->wiederherstellungAbwarten();
+        spiel_->schreibfehlerMelden();
+    }
     // Answers that no box asked for do not carry over to the next action.
     plattform_->antworten.clear();
     plattform_->dialogAntworten.clear();
     ausgeben();
 }
 
+void Lauf::amEnde(Antwort antwort, std::string ort) {
+    endeAntworten_.push_back(antwort);
+    if (antwort == Antwort::OhneSpeichern) endeAntworten_.push_back(Antwort::Ja);
+    if (antwort == Antwort::Anderswo) endeOrte_.push_back(std::move(ort));
+}
+
+void Lauf::endeVorbereiten() {
+    plattform_->antworten.assign(endeAntworten_.begin(), endeAntworten_.end());
+    plattform_->speicherOrte.assign(endeOrte_.begin(), endeOrte_.end());
+    endeAntworten_.clear();
+    endeOrte_.clear();
+}
+
 bool Lauf::beenden() {
+    endeVorbereiten();
     const bool ok = spiel_->beenden();
     ausgeben();
     return ok;
@@ -70,6 +92,7 @@ bool Lauf::beenden() {
 void Lauf::neustart() {
     // A save file that cannot be written is reported by the game itself; the
     // new start then reads the file as it was.
+    endeVorbereiten();
     spiel_->beenden();
     ausgeben();
     spiel_.reset();

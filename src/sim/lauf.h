@@ -34,6 +34,10 @@ public:
     bool beenden();
     // The player quits and starts the program again.
     void neustart();
+    // An answer to the choice the next end offers when the save file cannot
+    // be written; with Anderswo the file picked (empty: the dialog is
+    // cancelled), with OhneSpeichern the question after it answered "&Ja".
+    void amEnde(Antwort antwort, std::string ort = {});
     // Where a recovery point lies beside the save file, the game is started
     // once more, now offering it, and the offer gets this answer (none
     // declines).
@@ -53,9 +57,12 @@ public:
 private:
     void starten(bool anbieten, std::optional<Antwort> antwort = {});
     void ausgeben();
+    void endeVorbereiten();
 
     std::string verzeichnis_;
     std::ostream& aus_;
     std::unique_ptr<ScriptedPlatform> plattform_;
     std::unique_ptr<Spiel> spiel_;
+    std::vector<Antwort> endeAntworten_;
+    std::vector<std::string> endeOrte_;
 };

@@ -34,3 +34,11 @@ QString spielstandVerzeichnis(const QString& programmVerzeichnis) {
     }
     return beschreibbar(eigenes) ? eigenes : programmVerzeichnis;
 }
+
+std::vector<std::string> ausweichVerzeichnisse() {
+    std::vector<std::string> orte;
+    const char* heim = std::getenv("HOME");
+    if (heim && heim[0] == '/') orte.emplace_back(heim);
+    if (const QString daten = datenVerzeichnis(); !daten.isEmpty()) orte.push_back(QFile::encodeName(daten).toStdString());
+    return orte;
+}

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
@@ -71,6 +73,13 @@ QWidget* QtPlattform::eltern() const {
 
 Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe, const std::string& titel,
                              Vorgabe vorgabe) {
+    if (niemandDa_) {
+        // The end a signal started: no one sees a box, the terminal or the
+        // session's log gets what it tells, and a choice stays unanswered.
+        if (knoepfe != Knoepfe::OK) return Antwort::Abbrechen;
+        std::fprintf(stderr, "Trevo: %s\n", qPrintable(qtText(text)));
+        return Antwort::OK;
+    }
     QMessageBox box(eltern());
     box.setTextFormat(Qt::PlainText);
     box.setText(qtText(text));
@@ -118,6 +127,15 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
             liste.push_back({box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole), Antwort::Ja});
             liste.push_back({box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole), Antwort::Nein});
             break;
+        case Knoepfe::Speicherfehler:
+            // One role, so they stand in this order on every desktop. Escape
+            // leads to the question whether to end without saving.
+            liste.push_back({box.addButton(QStringLiteral("Wiederholen"), QMessageBox::ActionRole), Antwort::Wiederholen});
+            liste.push_back({box.addButton(QStringLiteral("Anderswo speichern …"), QMessageBox::ActionRole),
+                             Antwort::Anderswo});
+            liste.push_back({box.addButton(QStringLiteral("Ohne Speichern beenden"), QMessageBox::ActionRole),
+                             Antwort::OhneSpeichern});
+            break;
     }
     box.setDefaultButton(vorgabe == Vorgabe::zweiter ? liste.back().knopf : liste.front().knopf);
     // Escape and the close box give the last answer: "Abbrechen", "&Nein",
@@ -127,6 +145,13 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
     for (const Knopf& k : liste)
         if (box.clickedButton() == k.knopf) return k.antwort;
     return liste.back().antwort;
+}
+
+std::string QtPlattform::speicherOrtWaehlen(const std::string& vorschlag) {
+    const QString ort = QFileDialog::getSaveFileName(eltern(), QStringLiteral("Spielstand anderswo speichern"),
+                                                     QFile::decodeName(vorschlag.c_str()),
+                                                     QStringLiteral("Spielstand (*.bin);;Alle Dateien (*)"));
+    return QFile::encodeName(ort).toStdString();
 }
 
 void QtPlattform::standardFehlerBox(QWidget* eltern, const std::string& text) {

@@ -33,6 +33,7 @@ public:
 
     Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                     const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) override;
+    std::string speicherOrtWaehlen(const std::string& vorschlag) override;
     void fehlerBox(const std::string& text) override;
     ModalErgebnis zeigeModal(TDialog& dialog) override;
     void spieleKlang(const std::string& name) override;
@@ -46,6 +47,10 @@ public:
     // The game's first picture is on the screen: what start-up put off (the
     // music's soundfont and audio device) may begin.
     void startVorbei();
+
+    // No one is there to answer (the end a signal started): boxes go to
+    // standard error and choices stay unanswered (Antwort::Abbrechen).
+    void setzeNiemandDa(bool niemand) { niemandDa_ = niemand; }
 
     // The frame: owner of message boxes and dialogs.
     void setzeHauptfenster(QWidget* fenster) { hauptfenster_ = fenster; }
@@ -82,4 +87,5 @@ private:
     std::unique_ptr<MusikSpieler> musik_;
     QPointer<QWidget> hauptfenster_;
     int klaengeAngefordert_ = 0;
+    bool niemandDa_ = false;
 };

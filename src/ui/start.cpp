@@ -27,12 +27,13 @@ QElapsedTimer& startUhr() {
     return uhr;
 }
 
-// The running game answers under a name made of the user and its directory,
-// so that a second start on the same save file can find it.
-std::string rufName(const QString& programmVerzeichnis) {
-    const QString verzeichnis = QDir(programmVerzeichnis).canonicalPath();
-    const QByteArray schluessel = QByteArray::number(static_cast<qulonglong>(::getuid())) + '\0' + verzeichnis.toUtf8();
-    return "trevo-" + QCryptographicHash::hash(schluessel, QCryptographicHash::Sha256).toHex().left(24).toStdString();
+// Where the running game answers: a name made of its directory, so that a
+// second start on the same save file finds it.
+std::string rufOrt(const QString& ablage) {
+    const QString verzeichnis = QDir(ablage).canonicalPath();
+    const std::string name =
+        "trevo-" + QCryptographicHash::hash(verzeichnis.toUtf8(), QCryptographicHash::Sha256).toHex().left(24).toStdString();
+    return Ruf::ort(name, QFile::encodeName(ablage).toStdString());
 }
 
 // The process's peak resident memory so far, in KiB (0 where unknown).
@@ -53,7 +54,7 @@ void nachVorne(QWidget& rahmen) {
 
 // Another game holds the save file: bring it forward, or say that it runs.
 int laeuftSchon(const QString& programmVerzeichnis) {
-    if (Ruf::anrufen(rufName(programmVerzeichnis), 2000)) return 0;
+    if (Ruf::anrufen(rufOrt(programmVerzeichnis), 2000)) return 0;
     QtPlattform plattform;
     plattform.meldung(MeldungsArt::Information, "Trevo läuft bereits.", Knoepfe::OK);
     return 1;
@@ -64,7 +65,16 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
     const SpielstandSperre sperre(ablage.toStdString());
     if (sperre.belegt()) return laeuftSchon(ablage);
     QtPlattform plattform;
+    // Carries word of a written recovery point to this thread; made before
+    // the game, so it outlives the thread that writes the points.
+    QObject bote;
     Spiel spiel(plattform, programmVerzeichnis.toStdString(), ablage.toStdString());
+    // The month's recovery point is written beside the play, never in its way;
+    // a failed one is told here as soon as it is known.
+    spiel.wiederherstellungImHintergrund([&bote, &spiel] {
+        QMetaObject::invokeMethod(&bote, [&spiel] { spiel.schreibfehlerMelden(); }, Qt::QueuedConnection);
+    });
+    spiel.ausweichOrte(ausweichVerzeichnisse());
     // Lives until the save file is written: a second signal during the end
     // is absorbed.
     SignalWache wache;
@@ -86,8 +96,12 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
         }
         // A second start on this save file brings this game forward.
         Ruf ruf;
-        if (sperre.gehalten()) ruf.lauschen(rufName(ablage), [&rahmen] { nachVorne(rahmen); });
-        wache.beiSignal([&rahmen] { rahmen.close(); });
+        if (sperre.gehalten()) ruf.lauschen(rufOrt(ablage), [&rahmen] { nachVorne(rahmen); });
+        wache.beiSignal([&rahmen, &plattform] {
+            // No one may be there to answer a box during this end.
+            plattform.setzeNiemandDa(true);
+            rahmen.close();
+        });
         rahmen.starten();
         if (gestartet) QTimer::singleShot(0, &rahmen, [&] { gestartet(rahmen); });
         ergebnis = QApplication::exec();

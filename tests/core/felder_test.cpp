@@ -214,27 +214,27 @@ TEST(Felder, FarbenAufDerKarte) {
     struct Fall {
         int32_t was, wachs;
         Farbe pinsel;
-        const char* zustand;  // what a screen reader says of the colour
+        const char* zustand;  // what a screen reader says of the field
     };
     // One field after another in slot 1, drawn with the others not leased.
     const Fall faelle[] = {
-        {1, 240, {70, 255, 0}, "Gerste, reift"},
-        {1, 300, {255, 255, 0}, "Gerste, reif"},
+        {1, 240, {70, 255, 0}, "Gerste, wächst"},
+        {1, 300, {255, 255, 0}, "Gerste, erntereif"},
         {4, 240, {30, 220, 0}, "Gras, wächst"},
-        {0, 0, {7, 7, 0}, "leer, unvorbereitet"},
-        {0, 50, {54, 54, 0}, "leer, vorbereitet"},
+        {0, 0, {7, 7, 0}, "leer, kaum vorbereitet"},
+        {0, 50, {54, 54, 0}, "leer, halb vorbereitet"},
         {2, 351, {170, 170, 0}, "Weizen, überreif"},
-        {3, 330, {10, 55, 0}, "Rüben, reift"},
-        {3, 331, {4, 50, 2}, "Rüben, reif"},
-        {1, 180, {16, 120, 0}, "Gerste, wächst"},
+        {3, 330, {10, 55, 0}, "Rüben, wächst"},
+        {3, 331, {4, 50, 2}, "Rüben, erntereif"},
+        {1, 180, {16, 120, 0}, "Gerste, keimt"},
         {1, 229, {16, 218, 0}, "Gerste, wächst"},
-        {1, 179, {22, 113, 0}, "Gerste, junge Saat"},
-        {0, 1, {5, 5, 0}, "leer, vorbereitet"},
-        {0, 99, {103, 103, 0}, "leer, vorbereitet"},
+        {1, 179, {22, 113, 0}, "Gerste, keimt"},
+        {0, 1, {5, 5, 0}, "leer, kaum vorbereitet"},
+        {0, 99, {103, 103, 0}, "leer, saatfertig"},
         // Where the colour tables leave the brush open: the nearest value.
-        {0, -100, {7, 7, 0}, "leer, unvorbereitet"},
-        {0, 230, {16, 218, 0}, "leer, vorbereitet"},
-        {4, 5000, {0, 153, 0}, "Gras, hoch"},
+        {0, -100, {7, 7, 0}, "leer, unbearbeitet"},
+        {0, 230, {16, 218, 0}, "leer, saatfertig"},
+        {4, 5000, {0, 153, 0}, "Gras, erntereif"},
         {1, 1000, {170, 170, 0}, "Gerste, überreif"},
     };
     TFeld& f = *FelderForm->felder[1];

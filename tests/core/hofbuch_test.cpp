@@ -339,3 +339,19 @@ TEST(Hofbuch, VollePlatteVerliertKeinenMonat) {
     EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), 5u);
     EXPECT_TRUE(dateiInhalt(buch(u)).starts_with(eins));
 }
+
+// Where the recovery point is written on a thread of its own, a month's row
+// waits until the game has heard that the point is on the disk.
+TEST(Hofbuch, WartetAufDenPunktImHintergrund) {
+    Spielumgebung u;
+    u.starten();
+    monate(1);
+    const std::string eins = dateiInhalt(buch(u));
+    u.spiel->wiederherstellungImHintergrund({});
+    monate(1);
+    EXPECT_EQ(dateiInhalt(buch(u)), eins) << "not before the point";
+    u.spiel->wiederherstellungAbwarten();
+    u.spiel->schreibfehlerMelden();
+    EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), 3u);
+    EXPECT_TRUE(u.beenden());
+}

@@ -1,9 +1,13 @@
 // The save file on a disk that misbehaves: read errors, things that are not
-// a file, links, a failing write. (A second game on the same file:
+// a file, links, a failing write at any write of the game, an unreadable
+// recovery point, a byte-order mark, the size limit. (A second game on the same file:
 // tests/games/zwei_kopien_pruefen.sh.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -152,7 +156,7 @@ TEST(Spielstand, KeineGewoehnlicheDatei) {
 }
 
 // A symbolic link stays a link; its target gets the game, in its own
-// directory. A link to a file not yet there makes that file.
+// directory.
 TEST(Spielstand, SymbolischeVerknuepfungBleibt) {
     Spielumgebung u;
     fs::create_directory(u.verzeichnis / "ablage");
@@ -169,13 +173,23 @@ TEST(Spielstand, SymbolischeVerknuepfungBleibt) {
     EXPECT_EQ(dateienIn(u.verzeichnis), (std::vector<std::string>{"TrevoSpielstand.bin", "ablage"}));
     EXPECT_EQ(dateienIn(u.verzeichnis / "ablage"), std::vector<std::string>{"hof.ini"});
 
+    // A link to nothing (its storage not mounted) is told at the start like
+    // a file that cannot be read; the link stays, the game goes beside it.
     u.spiel.reset();
     fs::remove(u.dateiPfad());
-    fs::create_symlink(u.verzeichnis / "ablage" / "neu.ini", u.dateiPfad());
+    const fs::path ziel = u.verzeichnis / "nicht-eingehaengt" / "hof.ini";
+    fs::create_symlink(ziel, u.dateiPfad());
+    u.plattform.leeren();
     u.starten();
-    ASSERT_TRUE(u.beenden());
-    EXPECT_TRUE(fs::is_symlink(u.dateiPfad()));
-    EXPECT_NE(inhalt(u.verzeichnis / "ablage" / "neu.ini").find("monat=3"), std::string::npos);
+    ASSERT_EQ(u.plattform.protokoll.size(), 1u);
+    EXPECT_NE(u.plattform.protokoll[0].find("Sie ist eine Verknüpfung auf eine Datei, die es nicht gibt:\\r" +
+                                            ziel.string() + "\\r\\rDas Spiel beginnt neu."),
+              std::string::npos);
+    KontrollForm->Button1Click();
+    EXPECT_FALSE(u.beenden());
+    EXPECT_EQ(fs::read_symlink(u.dateiPfad()), ziel);
+    EXPECT_FALSE(fs::exists(ziel.parent_path()));
+    EXPECT_NE(inhalt(u.verzeichnis / "TrevoSpielstand-gerettet.bin").find("monat=4"), std::string::npos);
 }
 
 // A write that fails (the disk is full) leaves the old file as it was, no
@@ -195,6 +209,166 @@ TEST(Spielstand, SchreibfehlerLaesstDieAlteDateiStehen) {
     ASSERT_FALSE(u.plattform.protokoll.empty());
     EXPECT_EQ(u.plattform.protokoll.back(), "meldung\tFehler\tDer Spielstand konnte nicht gespeichert werden:\\r" +
                                                 u.dateiPfad().string() +
-                                                "\\r\\rAuf dem Datenträger ist kein Platz mehr.");
+                                                "\\r\\rAuf dem Datenträger ist kein Platz mehr.\\r\\r„Wiederholen“ "
+                                                "versucht es noch einmal, etwa nachdem Sie Platz geschaffen haben. "
+                                                "„Anderswo speichern …“ legt das Spiel in einer Datei Ihrer Wahl ab.");
     EXPECT_EQ(dateienIn(u.verzeichnis), std::vector<std::string>{"TrevoSpielstand.bin"});
+}
+
+namespace {
+
+std::string pfadVon(int fd) {
+    char puffer[PATH_MAX];
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), puffer, sizeof puffer);
+    return n > 0 ? std::string(puffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+// Each file replaced in the game's directory is one write; the write
+// numbered `ab` fails with ENOSPC, and with `bleibt` every one after it.
+// Returns the names written, in turn.
+std::shared_ptr<std::vector<std::string>> platteVoll(const fs::path& verzeichnis, std::size_t ab, bool bleibt) {
+    auto ziele = std::make_shared<std::vector<std::string>>();
+    auto zuletzt = std::make_shared<std::string>();
+    Spielstand::schreiber = [=, dir = verzeichnis.string() + "/."](int fd, const void* d, std::size_t n) -> ssize_t {
+        const std::string pfad = pfadVon(fd);
+        if (pfad.rfind(dir, 0) == 0) {
+            if (pfad != *zuletzt) ziele->push_back(pfad.substr(dir.size(), pfad.find(".tmp-") - dir.size()));
+            *zuletzt = pfad;
+            if (ziele->size() == ab || (bleibt && ziele->size() > ab)) {
+                errno = ENOSPC;
+                return -1;
+            }
+        }
+        return ::write(fd, d, n);
+    };
+    return ziele;
+}
+
+// Three months, then the end with the choice answered as given.
+bool dreiMonate(Spielumgebung& u, std::initializer_list<Antwort> antworten, const std::string& ort = {}) {
+    u.starten();
+    for (int m = 0; m < 3; ++m) KontrollForm->Button1Click();
+    u.plattform.antworten = antworten;
+    u.plattform.speicherOrte = {ort};
+    return u.beenden();
+}
+
+long zaehle(const std::vector<std::string>& protokoll, const std::string& text) {
+    return std::count_if(protokoll.begin(), protokoll.end(),
+                         [&](const std::string& z) { return z.find(text) != std::string::npos; });
+}
+
+}  // namespace
+
+// A write that fails at any one of the writes of three months and the end:
+// the disk stays full and the player saves elsewhere, or it fails once and
+// the player tries again. Either way all three months reach a file, and a
+// failed recovery point is told at once, once, and again when it clears.
+TEST(Spielstand, SchreibfehlerKostenKeinenMonat) {
+    Stoerung stoerung;
+    std::string erwartet;
+    std::vector<std::string> ziele;
+    {
+        Spielumgebung u;
+        const auto geschrieben = platteVoll(u.verzeichnis, SIZE_MAX, false);
+        ASSERT_TRUE(dreiMonate(u, {}));
+        erwartet = u.datei();
+        ziele = *geschrieben;
+    }
+    const std::string punkt = "TrevoSpielstand.wiederherstellen";
+    ASSERT_EQ(std::count(ziele.begin(), ziele.end(), punkt), 3);
+    ASSERT_EQ(ziele.back(), "TrevoSpielstand.bin");
+    const std::string gescheitert = "Der Wiederherstellungspunkt konnte nicht geschrieben";
+    const std::string wieder = "Der Wiederherstellungspunkt wird wieder geschrieben";
+    for (std::size_t ab = 1; ab <= ziele.size(); ++ab) {
+        SCOPED_TRACE("write " + std::to_string(ab) + ": " + ziele[ab - 1]);
+        const auto danach = ziele.begin() + static_cast<long>(ab);
+        {
+            Spielumgebung u;
+            const fs::path usb = u.verzeichnis.string() + "-usb";
+            fs::create_directory(usb);
+            platteVoll(u.verzeichnis, ab, true);
+            EXPECT_FALSE(dreiMonate(u, {Antwort::Anderswo}, (usb / "hof.bin").string()));
+            EXPECT_EQ(inhalt(usb / "hof.bin"), erwartet);
+            const auto protokoll = u.plattform.leeren();
+            EXPECT_EQ(zaehle(protokoll, gescheitert), std::count(danach - 1, ziele.end(), punkt) ? 1 : 0);
+            EXPECT_EQ(zaehle(protokoll, wieder), 0);
+            fs::remove_all(usb);
+        }
+        Spielumgebung u;
+        platteVoll(u.verzeichnis, ab, false);
+        EXPECT_TRUE(dreiMonate(u, {Antwort::Wiederholen}));
+        EXPECT_EQ(u.datei(), erwartet);
+        const auto protokoll = u.plattform.leeren();
+        const bool punktFehlte = ziele[ab - 1] == punkt;
+        EXPECT_EQ(zaehle(protokoll, gescheitert), punktFehlte ? 1 : 0);
+        EXPECT_EQ(zaehle(protokoll, wieder), punktFehlte && std::count(danach, ziele.end(), punkt) ? 1 : 0);
+    }
+}
+
+// Save file at July, a newer point at September whose reading fails: the
+// point is put aside unchanged and told, the game goes on in July. Where it
+// cannot be put aside (every name taken) it stays: no month writes over it
+// and the end leaves it.
+TEST(Spielstand, UnlesbarerPunktBleibtErhalten) {
+    Stoerung stoerung;
+    Spielumgebung u;
+    u.schreibeDatei("[Kontrolle]\r\nmonat=7\r\njahr=2001\r\ngeld=5\r\n");
+    const std::string september = "[Kontrolle]\r\nmonat=9\r\njahr=2001\r\ngeld=7\r\n";
+    const fs::path punkt = u.verzeichnis / "TrevoSpielstand.wiederherstellen";
+    std::ofstream(punkt, std::ios::binary) << september;
+    Spielstand::leser = [](int fd, void* puffer, std::size_t n) -> ssize_t {
+        if (!pfadVon(fd).ends_with(".wiederherstellen")) return ::read(fd, puffer, n);
+        errno = EIO;
+        return -1;
+    };
+    u.starten();
+    const fs::path beiseite = u.verzeichnis / "TrevoSpielstand-unlesbar.wiederherstellen";
+    EXPECT_EQ(u.plattform.leeren(),
+              std::vector<std::string>{"meldung\tWarnung\tDer Wiederherstellungspunkt TrevoSpielstand.wiederherstellen "
+                                       "konnte nicht gelesen werden:\\r\\rEin-/Ausgabefehler.\\r\\rEr wurde unverändert "
+                                       "beiseitegelegt:\\r" + beiseite.string() +
+                                       "\\r\\rDas Spiel geht mit dem zuletzt gespeicherten Spielstand weiter."});
+    EXPECT_EQ(KontrollForm->Label1.caption, "Juli 2001");
+    KontrollForm->Button1Click();
+    EXPECT_TRUE(u.beenden());
+    EXPECT_EQ(inhalt(beiseite), september);
+    EXPECT_FALSE(fs::exists(punkt));
+
+    u.spiel.reset();
+    std::ofstream(punkt, std::ios::binary) << september;
+    for (int nr = 2; nr <= 100; ++nr)
+        std::ofstream(u.verzeichnis / ("TrevoSpielstand-unlesbar-" + std::to_string(nr) + ".wiederherstellen"));
+    u.starten();
+    EXPECT_EQ(zaehle(u.plattform.leeren(), "Er bleibt unverändert liegen."), 1);
+    KontrollForm->Button1Click();
+    EXPECT_TRUE(u.beenden());
+    EXPECT_EQ(inhalt(punkt), september);
+}
+
+// A byte-order mark before the first section is read as nothing, and the
+// end writes that section back once. One size rule both ways: exactly the
+// limit is read, a byte more is not, and a game grown past it is not written.
+TEST(Spielstand, ByteOrderMarkUndGroessengrenze) {
+    Spielumgebung u;
+    u.schreibeDatei("\xEF\xBB\xBF[Kontrolle]\r\nmonat=9\r\njahr=2010\r\n");
+    u.starten();
+    EXPECT_EQ(KontrollForm->Label1.caption, "September 2010");
+    ASSERT_TRUE(u.beenden());
+    EXPECT_EQ(u.datei().rfind("[Kontrolle]\r\nmonat=9\r\njahr=2010\r\n", 0), 0u);
+    EXPECT_EQ(u.datei().find("[Kontrolle]", 1), std::string::npos);
+
+    const std::string kopf = "[Kontrolle]\r\nmonat=7\r\n;";
+    const std::string voll = kopf + std::string(static_cast<std::size_t>(Spielstand::maxGroesse) - kopf.size(), 'x');
+    for (const std::string& datei : {voll + "x", voll}) {
+        u.spiel.reset();
+        u.schreibeDatei(datei);
+        u.plattform.leeren();
+        u.starten();
+        EXPECT_EQ(spielstand().lesefehler(), datei == voll ? "" : Spielstand::zuGrossText);
+    }
+    EXPECT_EQ(KontrollForm->Label1.caption, "Juli 2001");
+    EXPECT_FALSE(u.beenden());
+    EXPECT_EQ(zaehle(u.plattform.leeren(), "Das Spiel ist größer als 16 MiB geworden"), 1);
+    EXPECT_EQ(u.datei(), voll);
 }

@@ -3,8 +3,12 @@
 // tests/games/absturz_pruefen.sh; the offer: tests/games/wiederherstellen*.)
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <ctime>
+#include <future>
+#include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -107,4 +111,50 @@ TEST(Wiederherstellung, ZweiterAbsturzVeralteterPunktVolleFestplatte) {
     Spielstand::schreiber = schreiber;
     EXPECT_EQ(dateiInhalt(punkt(u)), januar);
     EXPECT_EQ(u.datei(), "[Kontrolle]\r\nmonat=12\r\njahr=2003\r\ngeld=123\r\n");
+}
+
+// Written on a thread of its own: a month handed over while the disk still
+// writes the one before replaces any month waiting, and an orderly end right
+// after a month loses none to the thread. (A crash: absturz_pruefen.sh.)
+TEST(Wiederherstellung, ImHintergrundGeschrieben) {
+    Spielumgebung u;
+    u.starten();
+    u.spiel->wiederherstellungImHintergrund({});
+    const auto schreiber = Spielstand::schreiber;
+    const auto spieler = std::this_thread::get_id();
+    std::promise<void> frei;
+    std::shared_future<void> freigegeben = frei.get_future().share();
+    std::atomic<int> punkte{0};
+    // The thread's writes wait until the test lets them go on.
+    Spielstand::schreiber = [&](int fd, const void* d, std::size_t n) {
+        if (std::this_thread::get_id() != spieler) {
+            ++punkte;
+            freigegeben.wait();
+        }
+        return ::write(fd, d, n);
+    };
+    KontrollForm->Button1Click();
+    KontrollForm->Button1Click();
+    KontrollForm->Button1Click();
+    const std::string mai = u.spiel->stand();
+    frei.set_value();
+    u.spiel->wiederherstellungAbwarten();
+    EXPECT_EQ(punkte, 2) << "April waited and was replaced by May";
+    EXPECT_EQ(dateiInhalt(punkt(u)), mai);
+
+    std::promise<void> wiederFrei;
+    freigegeben = wiederFrei.get_future().share();
+    KontrollForm->Button1Click();
+    const std::string juni = u.spiel->stand();
+    // The end starts while June's point is still being written.
+    std::thread loslassen([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        wiederFrei.set_value();
+    });
+    EXPECT_TRUE(u.beenden());
+    loslassen.join();
+    Spielstand::schreiber = schreiber;
+    EXPECT_EQ(u.datei(), juni);
+    EXPECT_FALSE(std::filesystem::exists(punkt(u))) << "no point lands after the end removed it";
+    EXPECT_EQ(punkte, 3);
 }

@@ -85,5 +85,26 @@ if [ "$s" != 1 ] || ! head -n 1 "$arbeit/aus" | grep -q "^meldung	Fehler	Der Spi
   fehlschlag=1
 fi
 
+# A disk that takes no file of a kilobyte: the recovery point's failure is
+# told after the month, the end's choice takes the script's answers in turn
+# (the file dialog cancelled, then ending without saving, confirmed), and the
+# run ends with status 1 and nothing written.
+rm -rf "$arbeit/dir" && mkdir -p "$arbeit/dir"
+printf 'weiter\nanderswo-speichern abbruch\nbeim-ende ohne-speichern\n' >"$arbeit/voll.trevo"
+# (The transcript goes through a pipe: the limit is the files'.)
+(trap '' XFSZ; ulimit -f 1; "$sim" --dir "$arbeit/dir" "$arbeit/voll.trevo" 2>/dev/null; echo $? >"$arbeit/status") |
+  cat >"$arbeit/aus"
+s=$(cat "$arbeit/status")
+: >"$arbeit/err"
+if [ "$s" != 1 ] || [ "$(grep -v '^meldung	Warnung	Das Hofbuch' "$arbeit/aus" | cut -f 1-2)" != "$(printf \
+  'buchung\t-38607\nmeldung\tWarnung\nmeldung\tFehler\ndateiwahl\tTrevoSpielstand.bin\nmeldung\tFehler\nmeldung\tBestätigen')" ] ||
+  ! grep -q "^meldung	Warnung	Der Wiederherstellungspunkt konnte nicht geschrieben werden:" "$arbeit/aus" ||
+  [ -n "$(ls -A "$arbeit/dir" | grep -v '^TrevoHofbuch')" ]; then
+  echo "full disk: status $s, transcript:"
+  cat "$arbeit/aus" "$arbeit/err"
+  ls -A "$arbeit/dir"
+  fehlschlag=1
+fi
+
 [ $fehlschlag = 0 ] && echo "command line as expected"
 exit $fehlschlag

@@ -274,5 +274,5 @@ TEST_F(Bedienung, BildschirmleserFindetPreiseBuchungenUndFelder) {
     warten();
     EXPECT_EQ(kasten.text, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?");
     EXPECT_EQ(FelderForm->felder[1]->was, 0);
-    EXPECT_EQ(thomasbach->text(QAccessible::Description), "gepachtet, leer, unvorbereitet, 17 ha");
+    EXPECT_EQ(thomasbach->text(QAccessible::Description), "gepachtet, leer, kaum vorbereitet, 17 ha");
 }

@@ -54,6 +54,15 @@ Antwort ScriptedPlatform::meldung(MeldungsArt art, const std::string& text, Knoe
     return a;
 }
 
+std::string ScriptedPlatform::speicherOrtWaehlen(const std::string& vorschlag) {
+    const auto pos = vorschlag.find_last_of('/');
+    protokoll.push_back("dateiwahl\t" + maskieren(pos == std::string::npos ? vorschlag : vorschlag.substr(pos + 1)));
+    if (speicherOrte.empty()) return {};
+    std::string ort = std::move(speicherOrte.front());
+    speicherOrte.pop_front();
+    return ort;
+}
+
 void ScriptedPlatform::fehlerBox(const std::string& text) {
     protokoll.push_back("meldung\tFehler\t" + maskieren(text));
 }

@@ -33,6 +33,7 @@ public:
 
     Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                     const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) override;
+    std::string speicherOrtWaehlen(const std::string& vorschlag) override;
     void fehlerBox(const std::string& text) override;
     ModalErgebnis zeigeModal(TDialog& dialog) override;
     void spieleKlang(const std::string& name) override;
@@ -45,8 +46,13 @@ public:
 
     // Answers for boxes that offer a choice, taken in turn; a box with only
     // "OK" takes none. Without an answer a choice is declined
-    // ("Abbrechen" or "&Nein").
+    // ("Abbrechen" or "&Nein"); the end's choice after a failed save is then
+    // left unanswered (Antwort::Abbrechen), as when no one is there.
     std::deque<Antwort> antworten;
+    // The files the player picks to save in, taken in turn; an empty one, or
+    // none left, cancels the file dialog. Each dialog is a transcript line
+    // "dateiwahl" with the name it proposes.
+    std::deque<std::string> speicherOrte;
     // Answers for modal dialogs, taken in turn; without one a dialog is
     // cancelled. The dialog's show handler has run when the answer is asked.
     std::deque<DialogAntwort> dialogAntworten;
