@@ -14,6 +14,7 @@
 
 #include "lauf_melden.h"
 #include "sim/lauf.h"
+#include "sim/trevosim.h"
 
 namespace {
 

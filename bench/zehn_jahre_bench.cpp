@@ -8,7 +8,9 @@
 #include <sstream>
 
 #include "lauf_melden.h"
+#include "sim/aktionen.h"
 #include "sim/lauf.h"
+#include "sim/trevosim.h"
 #include "sim/skript.h"
 
 namespace {

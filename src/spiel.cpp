@@ -15,6 +15,7 @@
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"
+#include "hofbuchspalten.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
@@ -76,7 +77,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     erzeugeDialog(TierKaufForm);
     KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
     // The book follows the game as it starts, from whichever file that is.
-    hofbuch_ = std::make_unique<Hofbuch>(hofbuchPfad(spielstandDatei));
+    hofbuch_ = std::make_unique<Hofbuch>(hofbuchPfad(spielstandDatei), hofbuchSpalten());
     hofbuch_->angleichen(!spielstand().ini().lesen("Kontrolle", "monat"));
     KontrollForm->beobachter = hofbuch_.get();
 }
@@ -271,6 +272,8 @@ bool Spiel::wiederherstellungspunktSetzen() {
 
 void Spiel::schreibfehlerMelden() {
     if (beendet_) return;
+    // The logbook's rows follow the point onto the disk.
+    hofbuch_->nachholen();
     const std::string fehler = punktSchreiber_->letzterFehler();
     if (fehler == gemeldeterFehler_) return;
     const bool klar = fehler.empty();
@@ -295,6 +298,7 @@ void Spiel::wiederherstellungImHintergrund(std::function<void()> geschrieben) {
     punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, true);
     punktSchreiber_->geschrieben = std::move(geschrieben);
     imHintergrund_ = true;
+    hofbuch_->aufschieben();
 }
 
 void Spiel::wiederherstellungAbwarten() { punktSchreiber_->abwarten(); }

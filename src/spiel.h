@@ -42,7 +42,6 @@ public:
     // Directories for the game when the save file cannot be written and no
     // one is there to choose (the end a signal started).
     void ausweichOrte(std::vector<std::string> verzeichnisse) { ausweichOrte_ = std::move(verzeichnisse); }
-    bool beendet() const { return beendet_; }
 
     // What the save file would hold after an orderly end now; the game is
     // left exactly as it was.
@@ -62,10 +61,9 @@ public:
     // Tells the player when the last point could not be written, once for
     // each reason, and again when a point is written after a failure. Called
     // after every write; written in the background, on the playing thread
-    // after geschrieben.
+    // after geschrieben. The logbook's rows of the months now on the disk
+    // are written then, after the point.
     void schreibfehlerMelden();
-    // The game continues from the recovery point the player accepted.
-    bool wiederhergestellt() const { return wiederhergestellt_; }
 
     // The farm's logbook beside the save file.
     Hofbuch& hofbuch() { return *hofbuch_; }

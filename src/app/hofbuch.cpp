@@ -1,20 +1,21 @@
 #include "app/hofbuch.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <array>
-#include <cstdlib>
-#include <filesystem>
+#include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <numeric>
-#include <optional>
+#include <stdexcept>
+#include <string_view>
 
 #include "app/plattform.h"
 #include "app/spielstand.h"
-#include "fields/felderform.h"
-#include "goods/stores.h"
-#include "livestock/arten.h"
-#include "market/preiseform.h"
 
 const char* const hofbuchName = "TrevoHofbuch.csv";
 
@@ -27,13 +28,17 @@ namespace {
 
 using Art = HofbuchSpalte::Art;
 
-constexpr const char* abgeschlossenText = "abgeschlossen";
-constexpr const char* laufendText = "laufend";
+constexpr std::string_view abgeschlossenText = "abgeschlossen";
+constexpr std::string_view laufendText = "laufend";
 // Excel reads the umlauts of the header only with it; other programs skip it.
 constexpr std::string_view bom = "\xEF\xBB\xBF";
-
-std::array<TgutForm*, 4> lager() { return {FutterForm, DieselForm, GetreideForm, RuebenForm}; }
-std::array<TtierForm*, 4> herden() { return {KueheForm, SchweineForm, HuenerForm, SchafForm}; }
+// How much of the book's end a start reads first; more only when the game
+// goes on from further back.
+constexpr int64_t endeLesen = 16384;
+// The most of the book read at once: some thousand years of a farm. A
+// window shows the book's last rows within it; a start that would have to
+// look back further takes the book for unusable.
+constexpr int64_t hoechstensLesen = int64_t{256} << 20;
 
 int64_t zehnHoch(int32_t n) {
     int64_t z = 1;
@@ -51,97 +56,118 @@ std::string zahlText(int64_t wert, int32_t nachkomma) {
     return (wert < 0 ? "-" : "") + std::to_string(betrag / teiler) + "," + rest;
 }
 
+bool ziffern(std::string_view t) {
+    return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // The reverse, exactly: the decimals the column has, no more, no fewer.
 bool zahlLesen(std::string_view t, int32_t nachkomma, int64_t& wert) {
-    bool negativ = false;
-    if (!t.empty() && t.front() == '-') {
-        negativ = true;
-        t.remove_prefix(1);
-    }
-    std::string ziffern;
+    const bool negativ = !t.empty() && t.front() == '-';
+    if (negativ) t.remove_prefix(1);
+    std::string_view ganz = t;
+    std::string_view teil;
     const std::size_t komma = t.find(',');
     if (nachkomma == 0) {
         if (komma != std::string_view::npos) return false;
-        ziffern = t;
     } else {
-        if (komma == std::string_view::npos || t.size() - komma - 1 != static_cast<std::size_t>(nachkomma)) return false;
-        ziffern = std::string(t.substr(0, komma)) + std::string(t.substr(komma + 1));
-        if (komma == 0) return false;
+        if (komma == std::string_view::npos || komma == 0 || t.size() - komma - 1 != static_cast<std::size_t>(nachkomma))
+            return false;
+        ganz = t.substr(0, komma);
+        teil = t.substr(komma + 1);
     }
-    if (ziffern.empty() || ziffern.size() > 17) return false;
-    if (!std::all_of(ziffern.begin(), ziffern.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
-    const int64_t v = std::stoll(ziffern);
+    if (ganz.empty() || ganz.size() + teil.size() > 17 || !ziffern(ganz) || !ziffern(teil)) return false;
+    int64_t g = 0;
+    int64_t n = 0;
+    std::from_chars(ganz.data(), ganz.data() + ganz.size(), g);
+    if (!teil.empty()) std::from_chars(teil.data(), teil.data() + teil.size(), n);
+    const int64_t v = g * zehnHoch(nachkomma) + n;
     wert = negativ ? -v : v;
     return true;
 }
 
-std::vector<std::string_view> teilen(std::string_view zeile, char trenner) {
-    std::vector<std::string_view> teile;
-    std::size_t anfang = 0;
-    while (true) {
-        const std::size_t ende = zeile.find(trenner, anfang);
-        teile.push_back(zeile.substr(anfang, ende == std::string_view::npos ? std::string_view::npos : ende - anfang));
-        if (ende == std::string_view::npos) return teile;
-        anfang = ende + 1;
+int64_t datumsZahl(int32_t monat, int32_t jahr) { return int64_t{jahr} * 12 + monat; }
+int64_t datumsZahl(const HofbuchZeile& z) { return datumsZahl(z.monat, z.jahr); }
+
+// A file opened for the book, closed with it.
+class Fd {
+public:
+    Fd(const std::string& pfad, int flags) : fd_(::open(pfad.c_str(), flags | O_NOCTTY | O_CLOEXEC)) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
     }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int operator*() const { return fd_; }
+    bool offen() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+// n bytes from offset, or false with the reason.
+bool lesenAb(int fd, int64_t von, int64_t n, std::string& text, std::string& fehler) {
+    text.resize(static_cast<std::size_t>(n));
+    std::size_t gelesen = 0;
+    while (gelesen < text.size()) {
+        const ssize_t r = ::pread(fd, text.data() + gelesen, text.size() - gelesen, von + static_cast<off_t>(gelesen));
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) {
+            fehler = systemFehlerText(errno);
+            return false;
+        }
+        if (r == 0) break;  // it shrank meanwhile
+        gelesen += static_cast<std::size_t>(r);
+    }
+    text.resize(gelesen);
+    return true;
 }
 
-int64_t datumsZahl(int32_t monat, int32_t jahr) { return int64_t{jahr} * 12 + monat; }
+// Writes text at offset von with the save file's writer (which tests replace
+// by a failing disk).
+bool schreibenAb(int fd, int64_t von, std::string_view text, std::string& fehler) {
+    if (::lseek(fd, von, SEEK_SET) < 0) {
+        fehler = systemFehlerText(errno);
+        return false;
+    }
+    while (!text.empty()) {
+        const ssize_t n = Spielstand::schreiber(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            fehler = systemFehlerText(n < 0 ? errno : ENOSPC);
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The line number of the byte at bis, counted from 1.
+int64_t zeileBei(int fd, int64_t bis) {
+    std::string text;
+    std::string fehler;
+    if (!lesenAb(fd, 0, bis, text, fehler)) return 0;
+    return 1 + std::count(text.begin(), text.end(), '\n');
+}
+
+std::string_view ohneCr(std::string_view z) {
+    if (z.ends_with('\r')) z.remove_suffix(1);
+    return z;
+}
 
 }  // namespace
 
-Hofbuch::Hofbuch(std::string pfad) : pfad_(std::move(pfad)) {
-    spaltenAnlegen();
+Hofbuch::Hofbuch(std::string pfad, std::vector<HofbuchSpalte> spalten)
+    : pfad_(std::move(pfad)), spalten_(std::move(spalten)) {
+    for (std::size_t i = 0; i < spalten_.size(); ++i) {
+        const HofbuchSpalte& s = spalten_[i];
+        if (s.art == Art::anfang) anfangSpalte_ = static_cast<int32_t>(i);
+        if (s.art == Art::ende) endeSpalte_ = static_cast<int32_t>(i);
+        if (s.art == Art::buchung && s.buchung.art == BuchungsArt::keine) sonstiges_ = static_cast<int32_t>(i);
+    }
+    if (anfangSpalte_ < 0 || endeSpalte_ < 0 || sonstiges_ < 0)
+        throw std::logic_error("Das Hofbuch braucht Anfang, Ende und Sonstiges.");
     laufend_.assign(spalten_.size(), 0);
     if (KontrollForm) anfang_ = KontrollForm->geld;
-}
-
-void Hofbuch::spaltenAnlegen() {
-    const auto gut = [](int32_t nr) { return PreiseForm->gutName[static_cast<std::size_t>(nr)]; };
-    const auto buchung = [this](std::string name, std::string praefix) {
-        spalten_.push_back({Art::buchung, 0, std::move(name), 2});
-        buchungsPraefixe_.push_back(std::move(praefix));
-    };
-    spalten_.push_back({Art::anfang, 0, "Guthaben am Monatsanfang", 2});
-    buchungsPraefixe_.emplace_back();
-    buchung("Sonstige Kosten", "Sonstige Kosten");
-    buchung("Pacht", "Pacht für Felder");
-    buchung("Düngemittel", "Düngemittel");
-    buchung("Saatgut", "Saatgut");
-    // The remarks the windows book with: "Futter-Kauf 100 kg", "Kühe Verkauf",
-    // "Milchgeben 3200 Liter".
-    for (TgutForm* l : lager()) {
-        buchung(gut(l->gutNr) + " Kauf", l->caption + "-Kauf ");
-        buchung(gut(l->gutNr) + " Verkauf", l->caption + "-Verkauf ");
-    }
-    for (TtierForm* h : herden()) {
-        buchung(gut(h->gutNr) + " Kauf", h->caption + " Kauf");
-        buchung(gut(h->gutNr) + " Verkauf", h->caption + " Verkauf");
-        if (h->GebenCB.visible) buchung(gut(h->gutNr) + " " + gut(h->produktNr), h->GebenCB.caption + " ");
-    }
-    buchung("Vergrößerung", "Vergrößerung");
-    sonstiges_ = static_cast<int32_t>(spalten_.size());
-    buchung("Sonstiges", "");
-    spalten_.push_back({Art::ende, 0, "Guthaben am Monatsende", 2});
-    for (int32_t i = 0; i < anzahlGueter; ++i) spalten_.push_back({Art::preis, i, "Preis " + gut(i), 2});
-    int32_t nr = 0;
-    for (TgutForm* l : lager()) {
-        spalten_.push_back({Art::bestand, nr, gut(l->gutNr) + " Bestand", 0});
-        spalten_.push_back({Art::kapazitaet, nr, gut(l->gutNr) + " Kapazität", 0});
-        ++nr;
-    }
-    nr = 0;
-    for (TtierForm* h : herden()) {
-        spalten_.push_back({Art::tiere, nr, gut(h->gutNr) + " Tiere", 0});
-        spalten_.push_back({Art::gewicht, nr, gut(h->gutNr) + " Gewicht kg", 1});
-        ++nr;
-    }
-    for (int32_t i = 1; i < static_cast<int32_t>(FelderForm->felder.size()); ++i) {
-        const TFeld* f = FelderForm->felder[static_cast<std::size_t>(i)].get();
-        if (!f) continue;
-        spalten_.push_back({Art::frucht, i, f->name + " Frucht", 0});
-        spalten_.push_back({Art::wachs, i, f->name + " Wachstum", 0});
-    }
 }
 
 int32_t Hofbuch::spalte(Art art, int32_t nr) const {
@@ -150,16 +176,17 @@ int32_t Hofbuch::spalte(Art art, int32_t nr) const {
     return -1;
 }
 
-int32_t Hofbuch::buchungsArt(const std::string& bemerkung) const {
-    for (std::size_t i = 0; i < buchungsPraefixe_.size(); ++i) {
-        const std::string& p = buchungsPraefixe_[i];
-        if (!p.empty() && bemerkung.starts_with(p)) return static_cast<int32_t>(i);
+void Hofbuch::gebucht(int32_t betrag, Buchung art) {
+    auto ziel = static_cast<std::size_t>(sonstiges_);
+    for (std::size_t i = 0; i < spalten_.size(); ++i) {
+        const HofbuchSpalte& s = spalten_[i];
+        if (s.art == Art::buchung && s.buchung.art == art.art && art.art != BuchungsArt::keine &&
+            (s.buchung.gut < 0 || s.buchung.gut == art.gut)) {
+            ziel = i;
+            break;
+        }
     }
-    return sonstiges_;
-}
-
-void Hofbuch::gebucht(int32_t betrag, const std::string& bemerkung) {
-    laufend_[static_cast<std::size_t>(buchungsArt(bemerkung))] += betrag;
+    laufend_[ziel] += betrag;
 }
 
 HofbuchZeile Hofbuch::aktuelleZeile(bool laufend) const {
@@ -170,35 +197,27 @@ HofbuchZeile Hofbuch::aktuelleZeile(bool laufend) const {
     z.werte.assign(spalten_.size(), 0);
     for (std::size_t i = 0; i < spalten_.size(); ++i) {
         const HofbuchSpalte& s = spalten_[i];
-        const auto n = static_cast<std::size_t>(s.nr);
         int64_t& w = z.werte[i];
         switch (s.art) {
         case Art::anfang: w = anfang_; break;
         case Art::buchung: w = laufend_[i]; break;
         case Art::ende: w = KontrollForm->geld; break;
-        case Art::preis: w = PreiseForm->preis[n]; break;
-        case Art::bestand: w = lager()[n]->menge; break;
-        case Art::kapazitaet: w = lager()[n]->maxmenge; break;
-        case Art::tiere: w = herden()[n]->tierAnzahl(); break;
-        case Art::gewicht: {
-            const TtierForm& h = *herden()[n];
-            for (int32_t t = 1; t <= h.tierAnzahl(); ++t) w += h.gewicht[static_cast<std::size_t>(t)];
-            break;
-        }
-        case Art::frucht: w = FelderForm->felder[n] ? FelderForm->felder[n]->was : 0; break;
-        case Art::wachs: w = FelderForm->felder[n] ? FelderForm->felder[n]->wachs : 0; break;
+        default: w = s.wert ? s.wert() : 0; break;
         }
     }
     return z;
 }
 
 void Hofbuch::monatGebucht() {
-    zeilen_.push_back(aktuelleZeile(false));
+    HofbuchZeile z = aktuelleZeile(false);
+    if (geladen_) zeilen_.push_back(z);
+    ausstehend_.push_back(std::move(z));
     beginnen();
-    // Before the calendar turns and before the recovery point: a game killed
-    // in between starts from the older point, and the row goes again.
-    schreiben(false);
-    if (geaendert) geaendert();
+    if (geaendert) geaendert(false);
+}
+
+void Hofbuch::monatGesichert() {
+    if (!aufgeschoben_) schreiben();
 }
 
 void Hofbuch::beginnen() {
@@ -206,26 +225,65 @@ void Hofbuch::beginnen() {
     std::fill(laufend_.begin(), laufend_.end(), 0);
 }
 
+const std::vector<HofbuchZeile>& Hofbuch::zeilen() const {
+    if (geladen_) return zeilen_;
+    geladen_ = true;
+    zeilen_.clear();
+    unlesbar_ = 0;
+    std::string text;
+    std::string fehler;
+    const Fd fd(pfad_, O_RDONLY | O_NONBLOCK);
+    const int64_t von = std::max(kopfEnde_, dateiEnde_ - hoechstensLesen);
+    if (dateiEnde_ > von && fd.offen() && lesenAb(*fd, von, dateiEnde_ - von, text, fehler)) {
+        std::string_view rest(text);
+        // Beyond what is read, the first row is only a part.
+        if (von > kopfEnde_) rest.remove_prefix(std::min(rest.size(), rest.find('\n') + 1));
+        for (std::size_t ende; (ende = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(ende + 1)) {
+            HofbuchZeile z;
+            std::string grund;
+            if (zeileLesen(ohneCr(rest.substr(0, ende)), z, grund, 0) && !z.laufend &&
+                (zeilen_.empty() || datumsZahl(z) > datumsZahl(zeilen_.back())))
+                zeilen_.push_back(std::move(z));
+            else
+                ++unlesbar_;
+        }
+    }
+    zeilen_.insert(zeilen_.end(), ausstehend_.begin(), ausstehend_.end());
+    return zeilen_;
+}
+
 void Hofbuch::neuesSpiel() {
     // The old farm's book is kept under its last month. What was booked in
     // the month the player gave up is not: the windows have started anew.
-    if (!zeilen_.empty()) {
+    schreiben();
+    if (dateiEnde_ > 0 && letztesDatum_ >= 0) {
         char datum[32];
-        std::snprintf(datum, sizeof datum, "%04d-%02d", zeilen_.back().jahr, zeilen_.back().monat);
-        std::string fehler;
+        std::snprintf(datum, sizeof datum, "%04lld-%02lld", static_cast<long long>((letztesDatum_ - 1) / 12),
+                      static_cast<long long>((letztesDatum_ - 1) % 12 + 1));
         const std::string ziel = beiseite(datum);
-        if (!dateiErsetzen(ziel, text(false), true, fehler) && !schreibfehlerGemeldet_) {
+        std::string fehler;
+        {
+            const Fd fd(pfad_, O_WRONLY);
+            if (fd.offen()) (void)::ftruncate(*fd, dateiEnde_);
+        }
+        std::error_code ec;
+        std::filesystem::rename(pfad_, ziel, ec);
+        if (ec && !schreibfehlerGemeldet_) {
             schreibfehlerGemeldet_ = true;
             plattform().meldung(MeldungsArt::Warnung,
-                                "Das alte Hofbuch konnte nicht aufbewahrt werden:\r" + ziel + "\r\r" + fehler,
+                                "Das alte Hofbuch konnte nicht aufbewahrt werden:\r" + ziel + "\r\r" +
+                                    systemFehlerText(ec.value()),
                                 Knoepfe::OK);
         }
     }
     zeilen_.clear();
-    vergessen();
+    geladen_ = true;
+    unlesbar_ = 0;
+    ausstehend_.clear();
+    letztesDatum_ = -1;
     beginnen();
-    schreiben(false);
-    if (geaendert) geaendert();
+    neuAnlegen("");
+    if (geaendert) geaendert(true);
 }
 
 std::string Hofbuch::beiseite(const std::string& zusatz) const {
@@ -237,160 +295,320 @@ std::string Hofbuch::beiseite(const std::string& zusatz) const {
 
 std::string Hofbuch::zeilenText(const HofbuchZeile& z) const {
     std::string t = std::to_string(z.jahr) + ";" + std::to_string(z.monat) + ";" +
-                    (z.laufend ? laufendText : abgeschlossenText);
+                    std::string(z.laufend ? laufendText : abgeschlossenText);
     for (std::size_t i = 0; i < spalten_.size(); ++i) t += ";" + zahlText(z.werte[i], spalten_[i].nachkomma);
     return t + "\r\n";
 }
 
-std::string Hofbuch::text(bool mitLaufendem) const {
-    std::string t(bom);
-    t += "Jahr;Monat;Stand";
-    for (const HofbuchSpalte& s : spalten_) t += ";" + s.name;
-    t += "\r\n";
-    // The rows only grow while the game runs: each is written out once.
-    if (zeilenImText_ > zeilen_.size()) {
-        zeilenImText_ = 0;
-        zeilenText_.clear();
-    }
-    for (; zeilenImText_ < zeilen_.size(); ++zeilenImText_) zeilenText_ += zeilenText(zeilen_[zeilenImText_]);
-    t += zeilenText_;
-    if (mitLaufendem) t += zeilenText(aktuelleZeile(true));
+std::string Hofbuch::kopf(bool frueher) const {
+    std::string t = "Jahr;Monat;Stand";
+    for (const HofbuchSpalte& s : spalten_) t += ";" + (frueher && !s.frueher.empty() ? s.frueher : s.name);
     return t;
 }
 
-bool Hofbuch::schreiben(bool mitLaufendem) {
-    std::string fehler;
-    // Synced only at the orderly end: the two syncs of a month would double
-    // what the recovery point already waits for. A killed game still finds
-    // the book whole; a power cut may find it a few months behind.
-    if (dateiErsetzen(pfad_, text(mitLaufendem), true, fehler, mitLaufendem)) return true;
+void Hofbuch::schreibfehler(const std::string& fehler) {
     // Told once a run; the rows stay in memory and go with the next month.
-    if (!schreibfehlerGemeldet_) {
-        schreibfehlerGemeldet_ = true;
-        plattform().meldung(MeldungsArt::Warnung,
-                            "Das Hofbuch konnte nicht geschrieben werden:\r" + pfad_ + "\r\r" + fehler +
-                                "\r\rDas Spiel geht weiter; das Hofbuch wird nach dem nächsten Monat wieder "
-                                "geschrieben.",
-                            Knoepfe::OK);
-    }
-    return false;
+    if (schreibfehlerGemeldet_) return;
+    schreibfehlerGemeldet_ = true;
+    plattform().meldung(MeldungsArt::Warnung,
+                        "Das Hofbuch konnte nicht geschrieben werden:\r" + pfad_ + "\r\r" + fehler +
+                            "\r\rDas Spiel geht weiter; das Hofbuch wird nach dem nächsten Monat wieder "
+                            "geschrieben.",
+                        Knoepfe::OK);
 }
 
-bool Hofbuch::lesen(const std::string& bytes, std::vector<HofbuchZeile>& zeilen, std::string& grund) const {
-    std::string_view rest(bytes);
-    if (rest.starts_with(bom)) rest.remove_prefix(bom.size());
-    std::vector<std::string_view> liste = teilen(rest, '\n');
-    if (!liste.empty() && liste.back().empty()) liste.pop_back();
-    for (std::string_view& l : liste)
-        if (l.ends_with('\r')) l.remove_suffix(1);
-    const std::string kopf = text(false).substr(bom.size());
-    if (liste.empty() || liste.front() != std::string_view(kopf).substr(0, kopf.size() - 2)) {
+bool Hofbuch::neuAnlegen(const std::string& rumpf) {
+    const std::string kopfText = std::string(bom) + kopf(false) + "\r\n";
+    std::string fehler;
+    // Synced only at the orderly end: the syncs of a month would double what
+    // the recovery point already waits for.
+    if (!dateiErsetzen(pfad_, kopfText + rumpf, true, fehler, false)) {
+        dateiEnde_ = 0;
+        schreibfehler(fehler);
+        return false;
+    }
+    kopfEnde_ = static_cast<int64_t>(kopfText.size());
+    dateiEnde_ = kopfEnde_ + static_cast<int64_t>(rumpf.size());
+    return true;
+}
+
+bool Hofbuch::schreiben() {
+    if (ausstehend_.empty()) return true;
+    std::string rumpf;
+    for (const HofbuchZeile& z : ausstehend_) rumpf += zeilenText(z);
+    const int64_t datum = datumsZahl(ausstehend_.back());
+    bool ok = false;
+    if (dateiEnde_ == 0) {
+        ok = neuAnlegen(rumpf);
+    } else {
+        const Fd fd(pfad_, O_WRONLY);
+        struct stat st {};
+        if (!fd.offen() && errno != ENOENT) {
+            schreibfehler(systemFehlerText(errno));
+        } else if (!fd.offen() || ::fstat(*fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < dateiEnde_) {
+            // Not the file the book left: it is made anew from the rows it
+            // knows.
+            if (geladen_) {
+                rumpf.clear();
+                for (const HofbuchZeile& z : zeilen_) rumpf += zeilenText(z);
+            }
+            ok = neuAnlegen(rumpf);
+        } else {
+            std::string fehler;
+            // The running month's row an orderly end left goes; so does
+            // anything a killed write left.
+            if (st.st_size != dateiEnde_ && ::ftruncate(*fd, dateiEnde_) != 0) {
+                schreibfehler(systemFehlerText(errno));
+            } else if (!schreibenAb(*fd, dateiEnde_, rumpf, fehler)) {
+                (void)::ftruncate(*fd, dateiEnde_);
+                schreibfehler(fehler);
+            } else {
+                dateiEnde_ += static_cast<int64_t>(rumpf.size());
+                ok = true;
+            }
+        }
+    }
+    if (ok) {
+        ausstehend_.clear();
+        letztesDatum_ = datum;
+    }
+    return ok;
+}
+
+void Hofbuch::sichern() {
+    if (!schreiben()) return;
+    const std::string zeile = zeilenText(aktuelleZeile(true));
+    if (dateiEnde_ == 0 && !neuAnlegen("")) return;
+    const Fd fd(pfad_, O_WRONLY);
+    std::string fehler;
+    if (!fd.offen()) {
+        schreibfehler(systemFehlerText(errno));
+    } else if (::ftruncate(*fd, dateiEnde_) != 0) {
+        schreibfehler(systemFehlerText(errno));
+    } else if (!schreibenAb(*fd, dateiEnde_, zeile, fehler)) {
+        (void)::ftruncate(*fd, dateiEnde_);
+        schreibfehler(fehler);
+    } else if (dateienSyncen && ::fsync(*fd) != 0) {
+        schreibfehler(systemFehlerText(errno));
+    }
+}
+
+bool Hofbuch::zeileLesen(std::string_view text, HofbuchZeile& z, std::string& grund, int64_t nr) const {
+    const std::string zeile = nr > 0 ? "Zeile " + std::to_string(nr) : "Eine Zeile";
+    const std::size_t soll = spalten_.size() + 3;
+    const auto anzahl = static_cast<std::size_t>(std::count(text.begin(), text.end(), ';')) + 1;
+    if (anzahl != soll) {
+        grund = zeile + " hat " + std::to_string(anzahl) + " statt " + std::to_string(soll) + " Spalten.";
+        return false;
+    }
+    std::size_t anfang = 0;
+    const auto naechstes = [&] {
+        const std::size_t ende = std::min(text.find(';', anfang), text.size());
+        const std::string_view feld = text.substr(anfang, ende - anfang);
+        anfang = ende + 1;
+        return feld;
+    };
+    int64_t jahr = 0;
+    int64_t monat = 0;
+    if (!zahlLesen(naechstes(), 0, jahr) || !zahlLesen(naechstes(), 0, monat) || monat < 1 || monat > 12 ||
+        jahr < 0 || jahr > INT32_MAX) {
+        grund = zeile + " hat kein gültiges Datum.";
+        return false;
+    }
+    z.jahr = static_cast<int32_t>(jahr);
+    z.monat = static_cast<int32_t>(monat);
+    const std::string_view stand = naechstes();
+    if (stand != abgeschlossenText && stand != laufendText) {
+        grund = zeile + " ist weder abgeschlossen noch laufend.";
+        return false;
+    }
+    z.laufend = stand == laufendText;
+    z.werte.resize(spalten_.size());
+    for (std::size_t i = 0; i < spalten_.size(); ++i) {
+        if (!zahlLesen(naechstes(), spalten_[i].nachkomma, z.werte[i])) {
+            grund = zeile + ", Spalte „" + spalten_[i].name + "“: keine Zahl.";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
+    const Fd fd(pfad_, O_RDONLY | O_NONBLOCK);
+    if (!fd.offen()) {
+        if (errno == ENOENT) return true;  // no book yet: it begins with this month
+        grund = systemFehlerText(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(*fd, &st) != 0) {
+        grund = systemFehlerText(errno);
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        grund = "An ihrer Stelle steht ein Verzeichnis.";
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        grund = "Sie ist keine gewöhnliche Datei.";
+        return false;
+    }
+    const int64_t groesse = st.st_size;
+
+    // The header: this game's, or the one older books were written with.
+    std::string text;
+    if (!lesenAb(*fd, 0, std::min<int64_t>(groesse, 65536), text, grund)) return false;
+    const std::size_t kopfZeile = text.find('\n');
+    std::string_view erste = std::string_view(text).substr(0, kopfZeile);
+    if (erste.starts_with(bom)) erste.remove_prefix(bom.size());
+    erste = ohneCr(erste);
+    const bool frueher = erste != kopf(false);
+    if (kopfZeile == std::string::npos || (frueher && erste != kopf(true))) {
         grund = "Die Kopfzeile ist nicht die eines Hofbuchs dieses Spiels.";
         return false;
     }
-    for (std::size_t n = 1; n < liste.size(); ++n) {
-        const std::string nr = std::to_string(n + 1);
-        const std::vector<std::string_view> felder = teilen(liste[n], ';');
-        if (felder.size() != spalten_.size() + 3) {
-            grund = "Zeile " + nr + " hat " + std::to_string(felder.size()) + " statt " +
-                    std::to_string(spalten_.size() + 3) + " Spalten.";
-            return false;
-        }
+    kopfEnde_ = static_cast<int64_t>(kopfZeile) + 1;
+
+    // The last rows: enough of them to find the month the game goes on
+    // with and the one before it. The start of what is read is mostly the
+    // middle of a row, which is skipped.
+    struct Gelesen {
         HofbuchZeile z;
-        int64_t jahr = 0;
-        int64_t monat = 0;
-        if (!zahlLesen(felder[0], 0, jahr) || !zahlLesen(felder[1], 0, monat) || monat < 1 || monat > 12 ||
-            jahr < 0 || jahr > INT32_MAX) {
-            grund = "Zeile " + nr + " hat kein gültiges Datum.";
+        int64_t ab;
+    };
+    std::vector<Gelesen> zeilen;
+    const int64_t start = datumsZahl(KontrollForm->monat, KontrollForm->jahr);
+    int64_t vollEnde = kopfEnde_;  // the end of the last whole line
+    std::size_t erste_ab = 0;      // the first row needed
+    for (int64_t umfang = endeLesen;; umfang *= 4) {
+        if (umfang > hoechstensLesen) {
+            grund = "Es ist größer als 256 MiB; so weit zurück kann es nicht gelesen werden.";
             return false;
         }
-        z.jahr = static_cast<int32_t>(jahr);
-        z.monat = static_cast<int32_t>(monat);
-        if (felder[2] != abgeschlossenText && felder[2] != laufendText) {
-            grund = "Zeile " + nr + " ist weder abgeschlossen noch laufend.";
-            return false;
+        const int64_t von = std::max(kopfEnde_, groesse - umfang);
+        const bool alles = von == kopfEnde_;
+        if (!lesenAb(*fd, von, groesse - von, text, grund)) return false;
+        std::size_t p = 0;
+        if (!alles) {
+            p = text.find('\n');
+            p = p == std::string::npos ? text.size() : p + 1;
         }
-        z.laufend = felder[2] == laufendText;
-        if (!zeilen.empty() && (zeilen.back().laufend ||
-                                datumsZahl(z.monat, z.jahr) <= datumsZahl(zeilen.back().monat, zeilen.back().jahr))) {
-            grund = "Zeile " + nr + " steht nicht in der Reihenfolge der Monate.";
-            return false;
-        }
-        z.werte.resize(spalten_.size());
-        for (std::size_t i = 0; i < spalten_.size(); ++i) {
-            if (!zahlLesen(felder[i + 3], spalten_[i].nachkomma, z.werte[i])) {
-                grund = "Zeile " + nr + ", Spalte „" + spalten_[i].name + "“: keine Zahl.";
+        zeilen.clear();
+        vollEnde = von + static_cast<int64_t>(p);
+        for (std::size_t ende; (ende = text.find('\n', p)) != std::string::npos; p = ende + 1) {
+            const int64_t ab = von + static_cast<int64_t>(p);
+            HofbuchZeile z;
+            const auto nr = [&] { return alles ? static_cast<int64_t>(zeilen.size()) + 2 : zeileBei(*fd, ab); };
+            if (!zeileLesen(ohneCr(std::string_view(text).substr(p, ende - p)), z, grund, 0)) {
+                // Again, with the row's number for the player.
+                zeileLesen(ohneCr(std::string_view(text).substr(p, ende - p)), z, grund, nr());
                 return false;
             }
+            if (!zeilen.empty() && (zeilen.back().z.laufend || datumsZahl(z) <= datumsZahl(zeilen.back().z))) {
+                grund = "Zeile " + std::to_string(nr()) + " steht nicht in der Reihenfolge der Monate.";
+                return false;
+            }
+            zeilen.push_back({std::move(z), ab});
+            vollEnde = von + static_cast<int64_t>(ende) + 1;
         }
-        zeilen.push_back(std::move(z));
+        erste_ab = 0;
+        if (!neuesSpiel)
+            while (erste_ab < zeilen.size() && datumsZahl(zeilen[erste_ab].z) < start) ++erste_ab;
+        else
+            erste_ab = zeilen.size();
+        if (alles || erste_ab > 0) break;
+    }
+    // Whatever a killed write left after the last whole line goes.
+    letztesDatum_ = erste_ab > 0 ? datumsZahl(zeilen[erste_ab - 1].z) : -1;
+    if (neuesSpiel) {
+        dateiEnde_ = vollEnde;
+        return true;
+    }
+
+    // The month the game goes on with, as the orderly end left it: its
+    // bookings carry on.
+    const HofbuchZeile* offen = nullptr;
+    if (erste_ab + 1 == zeilen.size()) {
+        const HofbuchZeile& z = zeilen.back().z;
+        if (z.laufend && datumsZahl(z) == start && z.werte[static_cast<std::size_t>(endeSpalte_)] == KontrollForm->geld)
+            offen = &z;
+    }
+    const int64_t behalten = erste_ab < zeilen.size() && !offen ? zeilen[erste_ab].ab : vollEnde;
+    dateiEnde_ = offen ? zeilen.back().ab : behalten;
+    if (behalten != groesse) {
+        const Fd schreib(pfad_, O_WRONLY);
+        if (schreib.offen()) (void)::ftruncate(*schreib, behalten);
+    }
+    if (offen) {
+        for (std::size_t i = 0; i < spalten_.size(); ++i)
+            if (spalten_[i].art == Art::buchung) laufend_[i] = offen->werte[i];
+        anfang_ = offen->werte[static_cast<std::size_t>(anfangSpalte_)];
+    } else if (erste_ab > 0) {
+        anfang_ = zeilen[erste_ab - 1].z.werte[static_cast<std::size_t>(endeSpalte_)];
+    }
+    geladen_ = erste_ab == 0;
+
+    // An older book's header is written anew, once. Where that fails, the
+    // book goes on under its old header, which reads as well.
+    if (frueher) {
+        std::string rumpf;
+        std::string fehler;
+        const std::string kopfText = std::string(bom) + kopf(false) + "\r\n";
+        if (lesenAb(*fd, kopfEnde_, behalten - kopfEnde_, rumpf, fehler) &&
+            dateiErsetzen(pfad_, kopfText + rumpf, true, fehler, false)) {
+            const int64_t rumpfEnde = dateiEnde_ - kopfEnde_;
+            kopfEnde_ = static_cast<int64_t>(kopfText.size());
+            dateiEnde_ = kopfEnde_ + rumpfEnde;
+        }
     }
     return true;
+}
+
+void Hofbuch::unbrauchbar(const std::string& grund) {
+    // Nothing of the player's is lost: the file goes beside under a name of
+    // its own, the book starts afresh.
+    const std::string ziel = beiseite("unbrauchbar");
+    std::error_code ec;
+    std::filesystem::rename(pfad_, ziel, ec);
+    plattform().meldung(MeldungsArt::Warnung,
+                        std::string("Das Hofbuch ") + hofbuchName + " ist unbrauchbar:\r\r" + grund + "\r\r" +
+                            (ec ? std::string()
+                                : "Es wurde als " + std::filesystem::path(ziel).filename().string() +
+                                      " beiseitegelegt. ") +
+                            "Das Hofbuch beginnt neu.",
+                        Knoepfe::OK);
+    zeilen_.clear();
+    geladen_ = true;
+    letztesDatum_ = -1;
+    dateiEnde_ = 0;
+    if (!ec) neuAnlegen("");
 }
 
 void Hofbuch::angleichen(bool neuesSpiel) {
     liegengebliebeneEntfernen(pfad_, true);
     zeilen_.clear();
-    vergessen();
+    geladen_ = true;
+    unlesbar_ = 0;
+    ausstehend_.clear();
+    dateiEnde_ = 0;
+    kopfEnde_ = 0;
+    letztesDatum_ = -1;
     beginnen();
-    std::string bytes;
-    std::string fehler;
-    std::vector<HofbuchZeile> gelesen;
-    const bool da = dateiLesen(pfad_, bytes, fehler);
-    if (!da && fehler.empty()) return;  // no book yet: it begins with this month
-    if (!da || !lesen(bytes, gelesen, fehler)) {
-        // Nothing of the player's is lost: the file goes beside under a name
-        // of its own, the book starts afresh.
-        const std::string ziel = beiseite("unbrauchbar");
-        std::error_code ec;
-        std::filesystem::rename(pfad_, ziel, ec);
-        plattform().meldung(MeldungsArt::Warnung,
-                            std::string("Das Hofbuch ") + hofbuchName + " ist unbrauchbar:\r\r" + fehler +
-                                "\r\r" + (ec ? std::string() : "Es wurde als " +
-                                          std::filesystem::path(ziel).filename().string() + " beiseitegelegt. ") +
-                                "Das Hofbuch beginnt neu.",
-                            Knoepfe::OK);
-        if (!ec) schreiben(false);
+    std::string grund;
+    if (!einlesen(neuesSpiel, grund)) {
+        unbrauchbar(grund);
         return;
     }
+    // No book yet: it begins with the first month.
+    if (kopfEnde_ == 0) return;
     if (neuesSpiel) {
-        zeilen_ = std::move(gelesen);
-        vergessen();
         this->neuesSpiel();
         return;
-    }
-    const int64_t start = datumsZahl(KontrollForm->monat, KontrollForm->jahr);
-    const std::size_t vorher = gelesen.size();
-    std::optional<HofbuchZeile> offen;
-    while (!gelesen.empty() && datumsZahl(gelesen.back().monat, gelesen.back().jahr) >= start) {
-        // The month the game goes on with, as the orderly end left it.
-        const HofbuchZeile& z = gelesen.back();
-        if (z.laufend && datumsZahl(z.monat, z.jahr) == start &&
-            z.werte[static_cast<std::size_t>(spalte(Art::ende))] == KontrollForm->geld)
-            offen = z;
-        gelesen.pop_back();
-    }
-    zeilen_ = std::move(gelesen);
-    vergessen();
-    const auto endeSpalte = static_cast<std::size_t>(spalte(Art::ende));
-    if (offen) {
-        for (std::size_t i = 0; i < spalten_.size(); ++i)
-            if (spalten_[i].art == Art::buchung) laufend_[i] = offen->werte[i];
-        anfang_ = offen->werte[static_cast<std::size_t>(spalte(Art::anfang))];
-    } else if (!zeilen_.empty()) {
-        anfang_ = zeilen_.back().werte[endeSpalte];
     }
     // What moved the balance while the book did not watch (a month of a
     // killed game, a hand-edited save file) is kept apart, so that the rows
     // still add up to the balance.
     const int64_t gebucht = std::accumulate(laufend_.begin(), laufend_.end(), int64_t{0});
     laufend_[static_cast<std::size_t>(sonstiges_)] += KontrollForm->geld - anfang_ - gebucht;
-    if (zeilen_.size() + (offen ? 1 : 0) != vorher) schreiben(false);
-}
-
-void Hofbuch::sichern() { schreiben(true); }
-
-void Hofbuch::vergessen() {
-    zeilenImText_ = 0;
-    zeilenText_.clear();
+    if (geaendert) geaendert(true);
 }

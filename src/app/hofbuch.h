@@ -3,6 +3,14 @@
 // summed by kind. It only watches the game: it draws nothing, books nothing
 // and writes no byte of the save file. The rows live beside the save file in
 // "TrevoHofbuch.csv", which a spreadsheet opens as it is.
+//
+// The book knows no window: its columns are handed to it, each with what it
+// sums (a kind of booking) or where its value comes from at the month's end
+// (src/hofbuchspalten.cpp makes them from the running game).
+//
+// On the disk the book only grows: a finished month appends its row; the
+// orderly end appends the month still running, which the next finished month
+// replaces. A start reads the header and the last rows, not the whole book.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "app/buchung.h"
 #include "app/kontrollform.h"
 
 extern const char* const hofbuchName;
@@ -25,6 +34,13 @@ struct HofbuchSpalte {
     int32_t nr = 0;
     std::string name;
     int32_t nachkomma = 0;  // 2 for money in cents, 1 for weights in tenths
+    // Art::buchung: the bookings summed here. One column of kind "keine"
+    // takes what fits no other, and what moved the balance unseen.
+    Buchung buchung{};
+    // The farm's columns: the value at the end of the month.
+    std::function<int64_t()> wert{};
+    // The name an older book gave the column, when it had another.
+    std::string frueher{};
 };
 
 struct HofbuchZeile {
@@ -38,60 +54,87 @@ struct HofbuchZeile {
 
 class Hofbuch : public KontoBeobachter {
 public:
-    // The columns come from the running game's windows: its goods, stores,
-    // herds and fields.
-    explicit Hofbuch(std::string pfad);
+    // The columns in the order of the file: one anfang, the buchung columns,
+    // one ende, then the farm's.
+    Hofbuch(std::string pfad, std::vector<HofbuchSpalte> spalten);
 
     // Makes the book agree with the game that starts now, from the save file
     // or the recovery point: rows of months the game has not lived through
-    // yet are set aside (a killed game's months never happened). A new game
-    // keeps the old book under its last date and starts a new one. A
-    // foreign or damaged book is put beside under another name; the player is
-    // told once that the book starts afresh.
+    // yet are cut off the file (a killed game's months never happened), and
+    // so is a row a killed write left half-way. A new game keeps the old book
+    // under its last date and starts a new one. A foreign or damaged book is
+    // put beside under another name; the player is told once that the book
+    // starts afresh.
     void angleichen(bool neuesSpiel);
 
     // From the control panel.
-    void gebucht(int32_t betrag, const std::string& bemerkung) override;
+    void gebucht(int32_t betrag, Buchung art) override;
+    // The row is taken now; it goes to the disk in monatGesichert, after
+    // the game's recovery point.
     void monatGebucht() override;
+    void monatGesichert() override;
+    // Where the recovery point is written beside the play, the rows wait
+    // until it is on the disk: nachholen, called then, writes them.
+    void aufschieben() { aufgeschoben_ = true; }
+    void nachholen() { schreiben(); }
     void neuesSpiel() override;
 
-    // The orderly end: the book with the month still running.
+    // The orderly end: the book with the month still running, synced.
     void sichern();
 
     const std::vector<HofbuchSpalte>& spalten() const { return spalten_; }
-    // The completed months, oldest first.
-    const std::vector<HofbuchZeile>& zeilen() const { return zeilen_; }
+    // The completed months, oldest first. The first call reads the whole
+    // book; a row that cannot be read there is left out and counted.
+    const std::vector<HofbuchZeile>& zeilen() const;
+    int32_t unlesbareZeilen() const { return unlesbar_; }
     // The column of that kind and number, or -1.
     int32_t spalte(HofbuchSpalte::Art art, int32_t nr = 0) const;
     const std::string& pfad() const { return pfad_; }
 
-    // The whole file as it is written.
-    std::string text(bool mitLaufendem) const;
-    // Called after every new row, for a window that shows the book.
-    std::function<void()> geaendert;
+    // Called after every new row (neu false: one row was added at the end)
+    // and when the rows were replaced (neu true), for a window that shows
+    // the book.
+    std::function<void(bool neu)> geaendert;
 
 private:
-    void spaltenAnlegen();
+    struct Datei;
     void beginnen();
-    bool schreiben(bool mitLaufendem);
-    // The rows of a book's text, or why it is not a book of this game.
-    bool lesen(const std::string& bytes, std::vector<HofbuchZeile>& zeilen, std::string& grund) const;
+    // The rows not yet on the disk are appended; the first write makes the
+    // file with its header.
+    bool schreiben();
+    bool neuAnlegen(const std::string& rumpf);
+    void schreibfehler(const std::string& fehler);
+    std::string kopf(bool frueher) const;
+    // One row of the file's text, or why it is not one (the row's number
+    // for the message, 0 when not known).
+    bool zeileLesen(std::string_view text, HofbuchZeile& z, std::string& grund, int64_t nr) const;
     HofbuchZeile aktuelleZeile(bool laufend) const;
-    int32_t buchungsArt(const std::string& bemerkung) const;
     std::string beiseite(const std::string& zusatz) const;
     std::string zeilenText(const HofbuchZeile& z) const;
-    // The rows were replaced: the text is made anew.
-    void vergessen();
+    // The file as it is found at the start: false with grund when it is no
+    // book of this game.
+    bool einlesen(bool neuesSpiel, std::string& grund);
+    void unbrauchbar(const std::string& grund);
 
     std::string pfad_;
     std::vector<HofbuchSpalte> spalten_;
-    std::vector<std::string> buchungsPraefixe_;  // per booking column
-    int32_t sonstiges_ = 0;                      // column of what fits no kind
-    std::vector<HofbuchZeile> zeilen_;
+    int32_t anfangSpalte_ = -1;
+    int32_t endeSpalte_ = -1;
+    int32_t sonstiges_ = -1;
     std::vector<int64_t> laufend_;  // the running month's bookings by column
     int64_t anfang_ = 0;            // the balance the running month began with
     bool schreibfehlerGemeldet_ = false;
-    // The completed rows as written, and how many of them.
-    mutable std::string zeilenText_;
-    mutable std::size_t zeilenImText_ = 0;
+    bool aufgeschoben_ = false;
+
+    // The file: its header's length, the end of its completed rows (0: no
+    // file of this book yet), the date of its last row, and the rows taken
+    // but not yet written.
+    int64_t kopfEnde_ = 0;
+    int64_t dateiEnde_ = 0;
+    int64_t letztesDatum_ = -1;
+    std::vector<HofbuchZeile> ausstehend_;
+    // The rows, read on first asking.
+    mutable std::vector<HofbuchZeile> zeilen_;
+    mutable bool geladen_ = true;
+    mutable int32_t unlesbar_ = 0;
 };

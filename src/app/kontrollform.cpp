@@ -29,7 +29,7 @@ void TKontrollForm::neu() {
     TkindForm::neu();
     setzeDatum(3, 2001);
     geld = 1000000;
-    buchen(0, "");
+    buchen(0, "", {});
     if (beobachter) beobachter->neuesSpiel();
 }
 
@@ -47,7 +47,7 @@ void TKontrollForm::laden() {
     if (monat < 1 || monat > 12) monat = 3;
     setzeDatum(monat, jahr);
     iniLesen("Kontrolle", "geld", geld);
-    buchen(0, "");
+    buchen(0, "", {});
 }
 
 void TKontrollForm::speichern() {
@@ -62,7 +62,7 @@ bool TKontrollForm::kannBuchen(int64_t betrag) const {
     return neu >= std::numeric_limits<int32_t>::min() && neu <= std::numeric_limits<int32_t>::max();
 }
 
-void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung) {
+void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung, Buchung art) {
     const int64_t neu = static_cast<int64_t>(geld) + betrag;
     const int32_t vorher = geld;
     geld = static_cast<int32_t>(std::clamp<int64_t>(neu, std::numeric_limits<int32_t>::min(),
@@ -74,7 +74,7 @@ void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung) {
     if (!bemerkung.empty()) {
         if (KontoForm) KontoForm->eintragen(bewegt, bemerkung);
         plattform().gebucht(bewegt, bemerkung);
-        if (beobachter) beobachter->gebucht(bewegt, bemerkung);
+        if (beobachter) beobachter->gebucht(bewegt, art);
     }
 }
 
@@ -92,7 +92,7 @@ void TKontrollForm::neueTemperatur() {
 }
 
 void TKontrollForm::Button1Click() {
-    buchen(streuung(-37200, 111), "Sonstige Kosten");
+    buchen(streuung(-37200, 111), "Sonstige Kosten", {BuchungsArt::sonstigeKosten});
     futterMangel = false;
     MainForm->fuerJedesKind([](TkindForm& k) { k.weiter(); });
     if (futterMangel) {
@@ -107,4 +107,7 @@ void TKontrollForm::Button1Click() {
     }
     setzeDatum(monat, jahr);
     if (monatGeschlossen) monatGeschlossen();
+    // The logbook's file after the recovery point: the game's own comes first
+    // on a disk that is nearly full.
+    if (beobachter) beobachter->monatGesichert();
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/buchung.h"
 #include "app/kindform.h"
 #include "app/steuerelemente.h"
 
@@ -19,10 +20,13 @@ extern const std::array<int32_t, 13> mittelTemperatur;        // 1..12
 class KontoBeobachter {
 public:
     virtual ~KontoBeobachter() = default;
-    // What really reached the account, with its remark.
-    virtual void gebucht(int32_t bewegt, const std::string& bemerkung) = 0;
+    // What really reached the account, and what for.
+    virtual void gebucht(int32_t bewegt, Buchung art) = 0;
     // Every window has made its monthly step; the calendar has not turned.
     virtual void monatGebucht() = 0;
+    // The calendar has turned and the recovery point is set: now the
+    // watcher may write what it keeps on the disk, after the game's own.
+    virtual void monatGesichert() = 0;
     // The player started again from the beginning.
     virtual void neuesSpiel() = 0;
 };
@@ -47,8 +51,8 @@ public:
     void speichern() override;
 
     // The only way money moves. The balance is held at the 32-bit limits;
-    // the statement shows what the balance really moved.
-    void buchen(int32_t betrag, const std::string& bemerkung);
+    // the statement shows what the balance really moved, with the remark.
+    void buchen(int32_t betrag, const std::string& bemerkung, Buchung art);
     // Whether a booking of betrag keeps the balance within 32 bits. Every
     // player action that books money asks first and is refused otherwise.
     bool kannBuchen(int64_t betrag) const;

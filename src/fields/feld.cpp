@@ -6,10 +6,7 @@
 #include "app/geldtext.h"
 #include "app/kontrollform.h"
 #include "app/zufall.h"
-#include "fields/feldaktionform.h"
-#include "fields/felderform.h"
 
-TPaintFelder* paintFelder = nullptr;
 
 const std::array<const char*, 5> bewuchsNamen = {"kein", "Gerste", "Weizen", "Rüben", "Gras"};
 const std::array<int32_t, 5> ertrag = {0, 77, 82, 106, 470};
@@ -131,31 +128,12 @@ bool TFeld::enthaelt(Punkt p) const {
     return drin;
 }
 
-void TFeld::aktion() {
-    if (was < 0) {
-        if (plattform().meldung(MeldungsArt::Bestaetigen, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?",
-                                Knoepfe::OKAbbrechen) == Antwort::OK) {
-            was = kahl;
-            wachs = 0;
-        }
-        return;
-    }
-    TFeldAktionForm& d = *FeldAktionForm;
-    d.NameLabel.caption = "Name: " + name;
-    d.WachsLabel.caption.clear();
-    if (was <= gras) d.WasLabel.caption = std::string("Bewuchs: ") + bewuchsNamen[static_cast<std::size_t>(was)];
-    d.FleacheLabel.caption = "Fläche: " + std::to_string(flaeche) + " ha";
-    d.feld = this;
-    plattform().zeigeModal(d);
-}
-
 void TFeld::weiter() {
     if (was < 0) return;
     const Monat m = monat(was, wachs, KontrollForm->temperatur);
     if (m.grund != 0) eingehen(m.grund);
     else wachs = plus(wachs, m.aenderung);
     if (!in(wachs, 90, 110)) wachs = plus(wachs, Random(5) - 2);
-    if (paintFelder) paintFelder->invalidate();
 }
 
 void TFeld::eingehen(int32_t grund) {
@@ -281,7 +259,7 @@ std::string TFeld::wertText() const {
 std::string TFeld::zustandMitWert() const { return zustand() + ", " + wertText(); }
 
 std::string TFeld::beschreibung() const {
-    const int64_t pacht = -int64_t{TFelderForm::pachtJeHektar} * flaeche;
+    const int64_t pacht = -int64_t{pachtJeHektar} * flaeche;
     const std::string miete =
         passt32(pacht) ? geldText(static_cast<int32_t>(pacht)) : std::to_string(pacht / 100) + " EUR";
     std::string s = name + ": " + std::to_string(flaeche) + " ha, Pacht " + miete + " im Monat";

@@ -11,10 +11,6 @@
 #include "app/canvas.h"
 #include "app/plattform.h"
 
-class TPaintFelder;
-// The field map's paint control; the fields ask it for a redraw.
-extern TPaintFelder* paintFelder;
-
 // Crop codes: -1 not leased, 0 leased and bare, 1 barley, 2 wheat, 3 beets, 4 grass.
 constexpr int32_t nichtGepachtet = -1;
 constexpr int32_t kahl = 0;
@@ -22,6 +18,9 @@ constexpr int32_t gerste = 1;
 constexpr int32_t weizen = 2;
 constexpr int32_t rueben = 3;
 constexpr int32_t gras = 4;
+
+// The rent of a leased field, in cents a month per hectare, as booked.
+constexpr int32_t pachtJeHektar = -1462;
 
 // Crop names by code 0..4.
 extern const std::array<const char*, 5> bewuchsNamen;
@@ -67,8 +66,6 @@ public:
     // left or top edge is inside, one on a right or bottom edge outside.
     bool enthaelt(Punkt p) const;
 
-    // A click on the map: the lease offer, or the field work dialog.
-    void aktion();
     // The monthly step with the temperature of the month that ends.
     void weiter();
 

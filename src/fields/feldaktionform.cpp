@@ -123,12 +123,12 @@ void TFeldAktionForm::BearbeitBtClick() {
             break;
         case Arbeit::duengen:
             f.duengen();
-            KontrollForm->buchen(static_cast<int32_t>(kosten), "Düngemittel");
+            KontrollForm->buchen(static_cast<int32_t>(kosten), "Düngemittel", {BuchungsArt::duengemittel});
             break;
         case Arbeit::drillen: {
             const int32_t s = SaatgutRG.itemIndex;
             f.drillen(s >= 0 && s <= 3 ? s + 1 : gerste);
-            KontrollForm->buchen(static_cast<int32_t>(kosten), "Saatgut");
+            KontrollForm->buchen(static_cast<int32_t>(kosten), "Saatgut", {BuchungsArt::saatgut});
             break;
         }
         case Arbeit::ernten: {

@@ -4,8 +4,10 @@
 
 #include "app/kontrollform.h"
 #include "app/spielstand.h"
+#include "fields/feldaktionform.h"
 
 TFelderForm* FelderForm = nullptr;
+TPaintFelder* paintFelder = nullptr;
 
 namespace {
 std::string sektion(int32_t i) { return "Fld" + std::to_string(i); }
@@ -50,7 +52,7 @@ void TPaintFelder::mousemove(int32_t x, int32_t y) {
 
 void TPaintFelder::Click() {
     if (!aktFeld) return;
-    aktFeld->aktion();
+    if (FelderForm) FelderForm->aktion(*aktFeld);
     invalidate();
 }
 
@@ -140,7 +142,26 @@ void TFelderForm::weiter() {
     int32_t gepachtet = 0;
     for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
         felder[i]->weiter();
+        neuZeichnen();
         if (felder[i]->was >= 0) gepachtet += felder[i]->flaeche;
     }
-    if (gepachtet > 0) KontrollForm->buchen(pachtJeHektar * gepachtet, "Pacht für Felder");
+    if (gepachtet > 0) KontrollForm->buchen(pachtJeHektar * gepachtet, "Pacht für Felder", {BuchungsArt::pacht});
+}
+
+void TFelderForm::aktion(TFeld& f) {
+    if (f.was < 0) {
+        if (plattform().meldung(MeldungsArt::Bestaetigen, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?",
+                                Knoepfe::OKAbbrechen) == Antwort::OK) {
+            f.was = kahl;
+            f.wachs = 0;
+        }
+        return;
+    }
+    TFeldAktionForm& d = *FeldAktionForm;
+    d.NameLabel.caption = "Name: " + f.name;
+    d.WachsLabel.caption.clear();
+    if (f.was <= gras) d.WasLabel.caption = std::string("Bewuchs: ") + bewuchsNamen[static_cast<std::size_t>(f.was)];
+    d.FleacheLabel.caption = "Fläche: " + std::to_string(f.flaeche) + " ha";
+    d.feld = &f;
+    plattform().zeigeModal(d);
 }

@@ -51,7 +51,7 @@ public:
     ~TFelderForm() override;
 
     static constexpr int32_t anzahlFelder = 5;
-    static constexpr int32_t pachtJeHektar = -1462;  // cents a month
+    static constexpr int32_t pachtJeHektar = ::pachtJeHektar;
 
     Bild Image1;
     Farbe farbe{128, 128, 0};
@@ -72,6 +72,11 @@ public:
     void FormCreate();
     void FormDestroy();
     void WMGetMinMaxInfo();
+    // A click on a field: the lease offer for one not leased, else the
+    // field work dialog.
+    void aktion(TFeld& f);
 };
 
 extern TFelderForm* FelderForm;
+// The field map's paint control.
+extern TPaintFelder* paintFelder;

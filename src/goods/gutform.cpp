@@ -95,8 +95,10 @@ TgutForm::Handel TgutForm::handeln(int64_t n) {
     }
     if (!setzeMenge(static_cast<int32_t>(ziel))) return Handel::abgelehnt;
     const std::string art = n > 0 ? "-Verkauf " : "-Kauf ";
-    KontrollForm->buchen(static_cast<int32_t>(betrag), caption + art + std::to_string(std::llabs(n)) + " " +
-                                                           PreiseForm->einheit[static_cast<std::size_t>(gutNr)]);
+    KontrollForm->buchen(static_cast<int32_t>(betrag),
+                         caption + art + std::to_string(std::llabs(n)) + " " +
+                             PreiseForm->einheit[static_cast<std::size_t>(gutNr)],
+                         {n > 0 ? BuchungsArt::verkauf : BuchungsArt::kauf, gutNr});
     return Handel::gebucht;
 }
 
@@ -120,7 +122,7 @@ void TgutForm::MaxMengeLbClick() {
     const std::string text = "Es ist möglich die Maximalmenge um 50% zu erhöhen.\rDies würde Kosten von " +
                              geldText(static_cast<int32_t>(k)) + " verursachen.\r\rMöchten Sie dies tun?";
     if (plattform().meldung(MeldungsArt::Bestaetigen, text, Knoepfe::JaNein) != Antwort::Ja) return;
-    KontrollForm->buchen(static_cast<int32_t>(-k), "Vergrößerung");
+    KontrollForm->buchen(static_cast<int32_t>(-k), "Vergrößerung", {BuchungsArt::vergroesserung, gutNr});
     setzeMaxMenge(maxmenge + h);
 }
 

@@ -259,7 +259,7 @@ int main(int argc, char** argv) {
             if (auto* felder = qobject_cast<FelderView*>(v)) aufnehmen(felder->karte(), QStringLiteral("karte"));
 
         dialogAufnehmen(QStringLiteral("tierkauf"), [] { KueheForm->KVButtonClick(KueheForm->KaufenButton); });
-        dialogAufnehmen(QStringLiteral("feldarbeit"), [] { FelderForm->felder[1]->aktion(); });
+        dialogAufnehmen(QStringLiteral("feldarbeit"), [] { FelderForm->aktion(*FelderForm->felder[1]); });
 
         rahmen.hofbuchAktion()->trigger();
         if (HofbuchFenster* buch = rahmen.hofbuchFenster()) {

@@ -174,7 +174,7 @@ void TtierForm::KVButtonClick(const Button& sender) {
             return;
         }
         neuesTier(w);
-        KontrollForm->buchen(static_cast<int32_t>(-preis), caption + " Kauf");
+        KontrollForm->buchen(static_cast<int32_t>(-preis), caption + " Kauf", {BuchungsArt::kauf, gutNr});
         return;
     }
     // Selling the animal in the panel.
@@ -192,7 +192,7 @@ void TtierForm::KVButtonClick(const Button& sender) {
         return;
     }
     if (!entferneTier(aktuell)) return;
-    KontrollForm->buchen(static_cast<int32_t>(preis), caption + " Verkauf");
+    KontrollForm->buchen(static_cast<int32_t>(preis), caption + " Verkauf", {BuchungsArt::verkauf, gutNr});
 }
 
 void TtierForm::MaxMengeLbClick() {
@@ -346,6 +346,7 @@ void TtierForm::weiter() {
             streuungReal(63, static_cast<long double>(erwachsene) * static_cast<long double>(produktProTier));
         const std::size_t p = static_cast<std::size_t>(produktNr);
         KontrollForm->buchen(Round(q * PreiseForm->preis[p]),
-                             GebenCB.caption + " " + std::to_string(Round(q)) + " " + PreiseForm->einheit[p]);
+                             GebenCB.caption + " " + std::to_string(Round(q)) + " " + PreiseForm->einheit[p],
+                             {BuchungsArt::produkt, produktNr});
     }
 }

@@ -1,23 +1,8 @@
 #include "livestock/tierkaufform.h"
 
-#include "app/geldtext.h"
 #include "app/plattform.h"
-#include "livestock/tierform.h"
 
 TTierKaufForm* TierKaufForm = nullptr;
-
-namespace {
-// Whole units of a value in hundredths, rounded down or up.
-int64_t ganzAb(int64_t v) { return v >= 0 ? v / 100 : -((-v + 99) / 100); }
-int64_t ganzAuf(int64_t v) { return -ganzAb(-v); }
-
-// Hundredths with two decimals and the player's separator: 151 -> "1,51".
-std::string hundertstel(int64_t v) {
-    const int64_t b = v < 0 ? -v : v;
-    std::string s = std::to_string(b / 100) + dezimalTrenner + std::to_string(b / 10 % 10) + std::to_string(b % 10);
-    return v < 0 ? "-" + s : s;
-}
-}  // namespace
 
 TTierKaufForm::TTierKaufForm() : TDialog("Bitte wählen") {
     BitBtn1.hint = "Gewichtsklasse Klein";
@@ -41,23 +26,4 @@ void TTierKaufForm::ButtonClick(int32_t klasse) {
     // Closing by a weight button ends the dialog as cancelled too; only
     // gewichtsklasse tells what was chosen.
     modalResult = ModalErgebnis::Abbruch;
-}
-
-std::string TTierKaufForm::gewichtText(int32_t klasse) const {
-    if (!herde || klasse < 1 || klasse > 3) return {};
-    const int32_t w = herde->kaufAngebot(klasse).gewicht;  // tenths of a kg
-    // A hen's weight needs its tenth; a cow's whole kilograms are enough.
-    if (w < 100)
-        return "etwa " + std::to_string(w / 10) + dezimalTrenner + std::to_string(w % 10) + " kg";
-    return "etwa " + std::to_string((w + 5) / 10) + " kg";
-}
-
-std::string TTierKaufForm::preisText(int32_t klasse) const {
-    if (!herde || klasse < 1 || klasse > 3) return {};
-    const TtierForm::Kaufangebot a = herde->kaufAngebot(klasse);
-    // Below 100 EUR the cents matter; above, whole euros, the span taken
-    // outwards so that every amount the purchase books lies inside it.
-    if (a.preisBis < 10000 && a.preisVon > -10000)
-        return hundertstel(a.preisVon) + "–" + hundertstel(a.preisBis) + " EUR";
-    return std::to_string(ganzAb(a.preisVon)) + "–" + std::to_string(ganzAuf(a.preisBis)) + " EUR";
 }

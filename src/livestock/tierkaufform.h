@@ -23,7 +23,8 @@ public:
 
     // What a weight button offers, for its label: "etwa 237 kg" and the
     // prices the purchase can book, "1129–1493 EUR" (whole euros, the span
-    // widened outwards). Empty without a herd. Draws nothing.
+    // widened outwards). Empty without a herd. Draws nothing. (In
+    // tierkauftexte.cpp, with the herd.)
     std::string gewichtText(int32_t klasse) const;
     std::string preisText(int32_t klasse) const;
 

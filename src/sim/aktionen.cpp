@@ -334,3 +334,5 @@ std::string fensterPruefen(const Befehl& b, Lauf& lauf) {
     }
     return {};
 }
+
+Skript skriptLesen(std::string_view text) { return skriptLesen(text, alleAktionen()); }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "sim/platform/scriptedplatform.h"
-#include "sim/skript.h"
+#include "sim/befehl.h"
 
 class Spiel;
 class TkindForm;
@@ -66,10 +66,3 @@ private:
     std::vector<Antwort> endeAntworten_;
     std::vector<std::string> endeOrte_;
 };
-
-// The whole program: "trevo-sim [--dir DIR] [SCRIPT]". Returns the exit
-// status: 0 done, 1 the save file could not be written or the run failed,
-// 2 a bad command line or script (nothing run, nothing written), 3 another
-// game runs on the save file (nothing run, nothing written).
-int trevoSim(const std::vector<std::string>& argumente, std::istream& ein, std::ostream& aus,
-             std::ostream& fehler);

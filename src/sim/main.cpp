@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sim/lauf.h"
+#include "sim/trevosim.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

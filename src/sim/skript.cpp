@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "sim/aktionen.h"
 
 namespace {
 
@@ -153,7 +152,12 @@ std::optional<std::string> zerlegen(std::string_view z, std::vector<Wort>& woert
 
 std::string SkriptFehler::meldung() const { return "line " + std::to_string(zeile) + ": " + text; }
 
-Skript skriptLesen(std::string_view text) {
+Skript skriptLesen(std::string_view text, const std::vector<Aktion>& tabelle) {
+    const auto finden = [&tabelle](const std::string& wort) -> const Aktion* {
+        for (const Aktion& a : tabelle)
+            if (a.wort == wort) return &a;
+        return nullptr;
+    };
     Skript s;
     int nr = 0;
     std::size_t anfang = 0;
@@ -176,7 +180,7 @@ Skript skriptLesen(std::string_view text) {
         }
         Befehl b;
         b.zeile = nr;
-        b.aktion = woerter.front().zitiert ? nullptr : aktionFinden(woerter.front().text);
+        b.aktion = woerter.front().zitiert ? nullptr : finden(woerter.front().text);
         if (!b.aktion) {
             s.fehler = SkriptFehler{nr, "unknown action \"" + zeigbar(woerter.front().text) + "\""};
             return s;

@@ -9,7 +9,8 @@
 #include <string_view>
 #include <vector>
 
-struct Aktion;
+#include "sim/befehl.h"
+
 
 struct Wort {
     std::string text;
@@ -19,20 +20,6 @@ struct Wort {
 // Splits one line into words. On a malformed line the words are incomplete
 // and the reason is returned.
 std::optional<std::string> zerlegen(std::string_view zeile, std::vector<Wort>& woerter);
-
-// One checked line of the script, its arguments already converted.
-struct Befehl {
-    int zeile = 0;  // 1-based line number in the script
-    const Aktion* aktion = nullptr;
-    std::string fenster;              // the window the line names, if any
-    std::vector<int32_t> zahlen;      // numbers, in the order of the line
-    std::vector<int32_t> wahlen;      // the index of each choice word (ja = 0, nein = 1, …)
-    std::vector<std::string> texte;   // texts to type into the quantity dialog
-    bool abbruch = false;             // the bare word abbruch ended the texts
-
-    int32_t zahl(std::size_t i) const { return zahlen.at(i); }
-    int32_t wahl(std::size_t i) const { return wahlen.at(i); }
-};
 
 struct SkriptFehler {
     int zeile = 0;
@@ -51,8 +38,9 @@ struct Skript {
 // Reads a whole script: splits it into lines, skips blank lines and
 // comments, and checks every line's action and arguments against the
 // action table. Whether the named windows exist is checked later, against
-// the running game.
-Skript skriptLesen(std::string_view text);
+// the running game. The actions come from tabelle (the game's are in
+// sim/aktionen.h, with a skriptLesen that takes them).
+Skript skriptLesen(std::string_view text, const std::vector<Aktion>& tabelle);
 
 // Makes a word printable in an error message: control characters and
 // backslashes escaped as in the transcript.

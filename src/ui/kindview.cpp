@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include "app/kindform.h"
-#include "ui/qtplattform.h"
 #include "ui/sicher.h"
 
 KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inhalt_(inhalt ? inhalt : new QWidget) {
@@ -33,11 +32,19 @@ KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inh
                 if (a->text() == groesse) a->setVisible(false);
         });
     }
-    if (QtPlattform* p = QtPlattform::aktuelle()) p->anmelden(fenster_, this);
+    register_()[&fenster_] = this;
 }
 
-KindView::~KindView() {
-    if (QtPlattform* p = QtPlattform::aktuelle()) p->abmelden(fenster_);
+KindView::~KindView() { register_().erase(&fenster_); }
+
+std::map<const TkindForm*, KindView*>& KindView::register_() {
+    static std::map<const TkindForm*, KindView*> r;
+    return r;
+}
+
+KindView* KindView::zu(const TkindForm& fenster) {
+    const auto it = register_().find(&fenster);
+    return it == register_().end() ? nullptr : it->second;
 }
 
 QSize KindView::rahmen() {

@@ -5,6 +5,8 @@
 // Anordnen", loading) moves the view.
 #pragma once
 
+#include <map>
+
 #include <QMdiSubWindow>
 
 #include "app/kindform.h"
@@ -28,6 +30,8 @@ public:
 
     // What the style adds around a client: border and title bar.
     static QSize rahmen();
+    // The view of a game window, or nullptr when it has none (any more).
+    static KindView* zu(const TkindForm& fenster);
 
 protected:
     // The view's own controls, after place and size are set.
@@ -60,4 +64,6 @@ private:
     QRect bekannterPlatz_;
     FensterZustand bekannterZustand_ = FensterZustand::normal;
     int auffrischungen_ = 0;
+
+    static std::map<const TkindForm*, KindView*>& register_();
 };

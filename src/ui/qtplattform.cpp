@@ -220,22 +220,8 @@ void QtPlattform::auffrischen() {
     liste.swap(offen_);
     // Only registered views are touched: a window that is gone has no view,
     // and its address is only looked up, never followed.
-    for (const TkindForm* f : liste) {
-        const auto it = views_.find(f);
-        if (it != views_.end()) sicher([v = it->second] { v->auffrischen(); });
-    }
-}
-
-void QtPlattform::anmelden(const TkindForm& fenster, KindView* v) { views_[&fenster] = v; }
-
-void QtPlattform::abmelden(const TkindForm& fenster) {
-    views_.erase(&fenster);
-    std::erase(offen_, &fenster);
-}
-
-KindView* QtPlattform::view(const TkindForm& fenster) const {
-    const auto it = views_.find(&fenster);
-    return it == views_.end() ? nullptr : it->second;
+    for (const TkindForm* f : liste)
+        if (KindView* v = KindView::zu(*f)) sicher([v] { v->auffrischen(); });
 }
 
 void QtPlattform::hilfeInhalt(const std::string& hilfeDatei) { hilfeZeigen(eltern(), hilfeDatei, std::nullopt); }

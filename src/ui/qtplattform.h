@@ -17,7 +17,6 @@
 
 #include "app/plattform.h"
 
-class KindView;
 class KlangSpieler;
 
 class QtPlattform : public QObject, public Plattform {
@@ -58,11 +57,6 @@ public:
     // The window a box opens over: an open modal dialog, else the frame.
     QWidget* eltern() const;
 
-    // A view shows the window; redraws of the window reach it from now on.
-    void anmelden(const TkindForm& fenster, KindView* view);
-    void abmelden(const TkindForm& fenster);
-    KindView* view(const TkindForm& fenster) const;
-
     // Sound off, for the tests: nothing is played, nothing is loaded, and a
     // platform made while it is off has no music.
     static void setzeTonAus(bool aus);
@@ -88,7 +82,6 @@ private:
 
     QTimer zeichenUhr_;
     std::vector<const TkindForm*> offen_;
-    std::map<const TkindForm*, KindView*> views_;
     std::unique_ptr<KlangSpieler> klangSpieler_;
     bool klangModulVersucht_ = false;
     std::unique_ptr<MusikSpieler> musik_;

@@ -281,8 +281,8 @@ TEST(Felder, ArbeitsDialog) {
     });
     TFeld& f = *FelderForm->felder[3];
     f.was = 0;
-    f.aktion();
-    f.aktion();
+    FelderForm->aktion(f);
+    FelderForm->aktion(f);
     EXPECT_EQ(u.plattform.hilfeAufrufe,
               (std::vector<std::string>{"kontext 102 " + MainForm->hilfeDatei}));
     EXPECT_EQ(d.NameLabel.caption, "Name: Glücksberg");

@@ -1,12 +1,19 @@
 // The logbook beside the save file: it follows the game the start chooses
-// after a crash, a new game keeps the old book, and a foreign or damaged book
-// is put aside with one warning. (Whole games and their sums:
-// tests/games/hofbuch.trevo and hofbuch_pruefen.sh.)
+// after a crash, however far back, a new game keeps the old book, a foreign
+// or damaged book is put aside with one warning, an older one is continued;
+// the book only grows, and neither a killed write nor a full disk loses a
+// month. (Whole games and their sums: tests/games/hofbuch.trevo and
+// hofbuch_pruefen.sh.)
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
 
 #include "app/hofbuch.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
+#include "livestock/arten.h"
 #include "spielumgebung.h"
 
 namespace {
@@ -27,8 +34,29 @@ std::string warnungen(Spielumgebung& u) {
     return w;
 }
 
+int64_t wert(const Hofbuch& b, std::size_t zeile, const std::string& name) {
+    for (std::size_t i = 0; i < b.spalten().size(); ++i)
+        if (b.spalten()[i].name == name) return b.zeilen().at(zeile).werte[i];
+    ADD_FAILURE() << "no column " << name;
+    return 0;
+}
+
 void monate(int n) {
     for (int i = 0; i < n; ++i) KontrollForm->Button1Click();
+}
+
+// Three months saved in order, n more and a crash: the book as the crash
+// left it.
+std::string nachDemAbsturz(Spielumgebung& u, int n) {
+    u.starten();
+    monate(3);
+    EXPECT_TRUE(u.beenden());
+    u.spiel.reset();
+    u.starten();
+    monate(n);
+    std::string b = dateiInhalt(buch(u));
+    u.spiel.reset();  // killed: no orderly end
+    return b;
 }
 
 }  // namespace
@@ -39,14 +67,7 @@ void monate(int n) {
 TEST(Hofbuch, FolgtDemSpielstandNachDemAbsturz) {
     for (const bool nehmen : {false, true}) {
         Spielumgebung u;
-        u.starten();
-        monate(3);
-        ASSERT_TRUE(u.beenden());
-        u.spiel.reset();
-        u.starten();
-        monate(2);
-        const std::string vorDemAbsturz = dateiInhalt(buch(u));
-        u.spiel.reset();  // killed: no orderly end
+        const std::string vorDemAbsturz = nachDemAbsturz(u, 2);
 
         u.plattform.antworten.push_back(nehmen ? Antwort::Ja : Antwort::Nein);
         u.starten();
@@ -69,10 +90,10 @@ TEST(Hofbuch, FolgtDemSpielstandNachDemAbsturz) {
 TEST(Hofbuch, LaufenderMonatUeberstehtDenNeustart) {
     Spielumgebung u;
     u.starten();
-    KontrollForm->buchen(-5000, "Düngemittel");
-    KontrollForm->buchen(1234, "Kühe Verkauf");
+    KontrollForm->buchen(-5000, "Düngemittel", {BuchungsArt::duengemittel});
+    KontrollForm->buchen(1234, "Kühe Verkauf", {BuchungsArt::verkauf, KueheForm->gutNr});
     u.neustart();
-    KontrollForm->buchen(-100, "Düngemittel");
+    KontrollForm->buchen(-100, "Düngemittel", {BuchungsArt::duengemittel});
     monate(1);
     const Hofbuch& b = u.spiel->hofbuch();
     ASSERT_EQ(b.zeilen().size(), 1u);
@@ -131,7 +152,8 @@ TEST(Hofbuch, NeuesSpielBehaeltDasAlteBuch) {
     EXPECT_TRUE(warnungen(u).empty());
 }
 
-// A book of another farm layout, a row cut short, a date out of order: each
+// A book of another farm layout, a row cut short in its middle, a date out of
+// order: each
 // is put aside untouched with one warning, and the game goes on with a new
 // book.
 TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
@@ -147,7 +169,7 @@ TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
     for (const std::string& z : getauscht) vertauscht += z + "\n";
     const std::vector<std::pair<std::string, std::string>> faelle = {
         {"Datum;Umsatz\r\n1.1.2001;12,00\r\n", "Die Kopfzeile ist nicht die eines Hofbuchs dieses Spiels."},
-        {gut.substr(0, gut.size() - 10), "Zeile 4 hat"},
+        {std::string(gut).erase(gut.find("\r\n", gut.find("\r\n") + 2) - 10, 10), "Zeile 2 hat"},
         {vertauscht, "Zeile 3 steht nicht in der Reihenfolge der Monate."},
         {std::string(gut).replace(gut.find(";-"), 2, ";x"), "keine Zahl"},
     };
@@ -170,4 +192,166 @@ TEST(Hofbuch, FremdesOderBeschaedigtesBuchWirdBeiseitegelegt) {
         EXPECT_TRUE(warnungen(u).empty()) << "told once";
         EXPECT_TRUE(u.beenden());
     }
+}
+
+// The book only grows: a month appends its row after the game's recovery
+// point is set, and leaves every byte before it as it was. A run killed
+// while appending leaves half a row; the next start cuts it off and keeps
+// every finished month.
+TEST(Hofbuch, AbgebrochenesAnhaengenVerliertKeinenMonat) {
+    Spielumgebung u;
+    u.starten();
+    monate(2);
+    const std::string vorher = dateiInhalt(buch(u));
+    std::size_t beimPunkt = 0;
+    auto punkt = KontrollForm->monatGeschlossen;
+    KontrollForm->monatGeschlossen = [&] {
+        beimPunkt = std::filesystem::file_size(buch(u));
+        punkt();
+    };
+    monate(1);
+    const std::string drei = dateiInhalt(buch(u));
+    EXPECT_EQ(beimPunkt, vorher.size()) << "the row is written after the recovery point";
+    ASSERT_GT(drei.size(), vorher.size());
+    EXPECT_EQ(drei.substr(0, vorher.size()), vorher);
+    u.spiel.reset();  // killed
+
+    {
+        std::ofstream f(buch(u), std::ios::binary | std::ios::app);
+        f << zeilenVon(drei).back().substr(0, 40);
+    }
+    u.plattform.antworten.push_back(Antwort::Ja);
+    u.starten();
+    EXPECT_EQ(dateiInhalt(buch(u)), drei);
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 3u);
+    EXPECT_TRUE(warnungen(u).empty());
+    monate(1);
+    const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
+    ASSERT_EQ(datei.size(), 5u);
+    EXPECT_TRUE(datei[4].starts_with("2001;6;abgeschlossen;")) << datei[4];
+}
+
+// A hundred months played after the last save, then killed. Declining the
+// recovery point, the game goes back a hundred months: the start reads the book
+// from its end until it finds the month, and cuts everything after it.
+// Taking the point, the start reads only the book's end: a damaged row near
+// its beginning is found when the whole book is read for the window, which
+// leaves it out and counts it.
+TEST(Hofbuch, WiederherstellungSetztDasBuchWeitZurueck) {
+    for (const bool nehmen : {false, true}) {
+        Spielumgebung u;
+        std::string lang = nachDemAbsturz(u, 100);
+
+        const std::vector<std::string> zeilen = zeilenVon(lang);
+        ASSERT_EQ(zeilen.size(), 104u);
+        if (nehmen) {
+            // The second row's state made unreadable, its length kept.
+            lang.replace(lang.find(zeilen[2]) + 8, 3, "xyz");
+            std::ofstream f(buch(u), std::ios::binary);
+            f << lang;
+        }
+        u.plattform.antworten.push_back(nehmen ? Antwort::Ja : Antwort::Nein);
+        u.starten();
+        EXPECT_TRUE(warnungen(u).empty());
+        const Hofbuch& b = u.spiel->hofbuch();
+        if (nehmen) {
+            EXPECT_TRUE(dateiInhalt(buch(u)) == lang) << "the book as it was";
+            EXPECT_EQ(b.zeilen().size(), 102u);
+            EXPECT_EQ(b.unlesbareZeilen(), 1);
+        } else {
+            EXPECT_EQ(KontrollForm->monat, 6);
+            std::string erwartet;
+            for (std::size_t i = 0; i < 4; ++i) erwartet += zeilen[i] + "\n";
+            EXPECT_TRUE(dateiInhalt(buch(u)) == erwartet) << "the book cut after May";
+            ASSERT_EQ(b.zeilen().size(), 3u);
+            EXPECT_EQ(b.zeilen().back().monat, 5);
+        }
+        monate(1);
+        EXPECT_EQ(b.zeilen().size(), nehmen ? 103u : 4u);
+        EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), nehmen ? 105u : 5u);
+    }
+}
+
+// A book whose header still has the old word for the hens is read and
+// continued, the month the orderly end left running included; its header is
+// written anew once, its rows stay as they were.
+TEST(Hofbuch, AltesBuchWirdWeitergefuehrt) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->buchen(-700, "Hühner Kauf", {BuchungsArt::kauf, HuenerForm->gutNr});
+    monate(2);
+    KontrollForm->buchen(-100, "Düngemittel", {BuchungsArt::duengemittel});
+    ASSERT_TRUE(u.beenden());
+    u.spiel.reset();
+    const std::string neu = dateiInhalt(buch(u));
+    const std::size_t kopfEnde = neu.find("\r\n");
+    std::string kopf = neu.substr(0, kopfEnde);
+    ASSERT_NE(kopf.find("Hühner Kauf"), std::string::npos);
+    for (std::size_t p; (p = kopf.find("Hühner")) != std::string::npos;) kopf.replace(p, 7, "Hüner");
+    {
+        std::ofstream f(buch(u), std::ios::binary);
+        f << kopf << neu.substr(kopfEnde);
+    }
+    u.starten();
+    EXPECT_TRUE(warnungen(u).empty());
+    EXPECT_EQ(dateiInhalt(buch(u)), neu);
+    const Hofbuch& b = u.spiel->hofbuch();
+    ASSERT_EQ(b.zeilen().size(), 2u);
+    EXPECT_EQ(wert(b, 0, "Hühner Kauf"), -700);
+    monate(1);
+    ASSERT_EQ(b.zeilen().size(), 3u);
+    EXPECT_EQ(wert(b, 2, "Düngemittel"), -100);
+    const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
+    ASSERT_EQ(datei.size(), 4u);
+    EXPECT_EQ(datei[0] + "\n", neu.substr(0, kopfEnde + 2));
+}
+
+// A full disk: a month's row is cut off where the disk ended, so nothing
+// half is left in the book; the player is told once; the rows wait and go
+// with the first month that can write again.
+TEST(Hofbuch, VollePlatteVerliertKeinenMonat) {
+    const auto schreiber = Spielstand::schreiber;
+    Spielumgebung u;
+    u.starten();
+    monate(1);
+    const std::string eins = dateiInhalt(buch(u));
+    // Each write gets 50 bytes onto the disk, the next one none.
+    auto voll = std::make_shared<bool>(false);
+    Spielstand::schreiber = [voll](int fd, const void* daten, std::size_t n) -> ssize_t {
+        if (*voll) {
+            *voll = false;
+            errno = ENOSPC;
+            return -1;
+        }
+        *voll = true;
+        return ::write(fd, daten, std::min<std::size_t>(n, 50));
+    };
+    monate(2);
+    const std::string w = warnungen(u);
+    EXPECT_NE(w.find("Das Hofbuch konnte nicht geschrieben werden"), std::string::npos) << w;
+    EXPECT_EQ(w.find("Das Hofbuch", w.find("Das Hofbuch") + 1), std::string::npos) << "told once: " << w;
+    EXPECT_EQ(dateiInhalt(buch(u)), eins);
+    Spielstand::schreiber = schreiber;
+    monate(1);
+    const Hofbuch& b = u.spiel->hofbuch();
+    ASSERT_EQ(b.zeilen().size(), 4u);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(b.zeilen()[static_cast<std::size_t>(i)].monat, 3 + i);
+    EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), 5u);
+    EXPECT_TRUE(dateiInhalt(buch(u)).starts_with(eins));
+}
+
+// Where the recovery point is written on a thread of its own, a month's row
+// waits until the game has heard that the point is on the disk.
+TEST(Hofbuch, WartetAufDenPunktImHintergrund) {
+    Spielumgebung u;
+    u.starten();
+    monate(1);
+    const std::string eins = dateiInhalt(buch(u));
+    u.spiel->wiederherstellungImHintergrund({});
+    monate(1);
+    EXPECT_EQ(dateiInhalt(buch(u)), eins) << "not before the point";
+    u.spiel->wiederherstellungAbwarten();
+    u.spiel->schreibfehlerMelden();
+    EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), 3u);
+    EXPECT_TRUE(u.beenden());
 }

@@ -134,31 +134,31 @@ TEST(Monat, FuttermangelEinmalMitKlangUndWarnung) {
 TEST(Konto, ZehnteBuchungSchiebtDieErsteHinaus) {
     Spielumgebung u;
     u.starten();
-    for (int i = 1; i <= 9; ++i) KontrollForm->buchen(-i, "B" + std::to_string(i));
+    for (int i = 1; i <= 9; ++i) KontrollForm->buchen(-i, "B" + std::to_string(i), {});
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "B1");
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 9), "B9");
-    KontrollForm->buchen(-37200, "B10");
+    KontrollForm->buchen(-37200, "B10", {});
     EXPECT_EQ(KontoForm->letzteZeile, 9);
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "B2");
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 8), "B9");
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 9), "B10");
     EXPECT_EQ(KontoForm->StringGrid1.cell(1, 9), "    -372,00 EUR");
-    KontrollForm->buchen(5, "");
+    KontrollForm->buchen(5, "", {});
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 9), "B10") << "an empty remark adds no row";
 }
 
 TEST(Konto, GuthabenBleibtInDenGrenzen) {
     Spielumgebung u;
     u.starten();
-    KontrollForm->buchen(2147483647, "viel");
+    KontrollForm->buchen(2147483647, "viel", {});
     EXPECT_EQ(KontrollForm->geld, 2147483647);
     EXPECT_EQ(KontoForm->StringGrid1.cell(1, 1), "21464836,47 EUR") << "only what reached the account";
-    KontrollForm->buchen(-2147483647 - 1, "weg");
-    KontrollForm->buchen(-2147483647 - 1, "weg");
+    KontrollForm->buchen(-2147483647 - 1, "weg", {});
+    KontrollForm->buchen(-2147483647 - 1, "weg", {});
     EXPECT_EQ(KontrollForm->geld, -2147483647 - 1);
     EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: -21474836,48 EUR");
     EXPECT_EQ(KontoForm->StringGrid1.cell(1, 3), "-21474836,47 EUR") << "held at the limit";
-    KontrollForm->buchen(-1, "nichts mehr");
+    KontrollForm->buchen(-1, "nichts mehr", {});
     EXPECT_EQ(KontoForm->StringGrid1.cell(1, 4), "       0,00 EUR");
     EXPECT_TRUE(KontrollForm->kannBuchen(0));
     EXPECT_FALSE(KontrollForm->kannBuchen(-1));

@@ -134,6 +134,8 @@ TEST(Wiederherstellung, ImHintergrundGeschrieben) {
         return ::write(fd, d, n);
     };
     KontrollForm->Button1Click();
+    // March's point is being written before April comes.
+    for (int i = 0; i < 10000 && punkte == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     KontrollForm->Button1Click();
     KontrollForm->Button1Click();
     const std::string mai = u.spiel->stand();

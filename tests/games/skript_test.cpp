@@ -8,6 +8,7 @@
 
 #include "sim/aktionen.h"
 #include "sim/lauf.h"
+#include "sim/trevosim.h"
 #include "sim/skript.h"
 
 namespace {

@@ -84,7 +84,7 @@ TEST_F(Views, GuthabenUnterNullRot) {
     QLabel* guthaben = qobject_cast<KontrollView*>(view("KontrollForm"))->guthaben();
     const QColor normal = guthaben->palette().color(QPalette::WindowText);
     auto farbe = [&](int32_t betrag) {
-        KontrollForm->buchen(betrag, "Test");
+        KontrollForm->buchen(betrag, "Test", {});
         warten();
         return guthaben->palette().color(QPalette::WindowText);
     };

@@ -13,6 +13,7 @@
 #include "ui/views/anzahldialog.h"
 #include "ui/views/feldaktiondialog.h"
 #include "ui/views/felderview.h"
+#include "ui/views/felderzugang.h"
 #include "ui/views/gutview.h"
 #include "ui/views/kontoview.h"
 #include "ui/views/kontrollview.h"
@@ -26,6 +27,7 @@ void alleViewsAnmelden(ViewRegister& r) {
     r.fenster<TKontrollForm, KontrollView>();
     r.fenster<TKontoForm, KontoView>();
     r.fenster<TFelderForm, FelderView>();
+    felderZugangAnmelden();  // the map for a screen reader
     r.fenster<TSiloForm, SiloView>();  // the four stores
     r.fenster<TtierForm, TierView>();  // the four herds
     r.fenster<TgutForm, GutView>();

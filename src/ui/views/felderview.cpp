@@ -10,7 +10,7 @@
 #include "fields/felderform.h"
 #include "ui/qtcanvas.h"
 #include "ui/sicher.h"
-#include "ui/views/felderzugang.h"
+#include "ui/views/feldpunkte.h"
 
 namespace {
 QColor alsQt(Farbe f) { return {f.r, f.g, f.b}; }
@@ -18,7 +18,6 @@ QColor alsQt(Farbe f) { return {f.r, f.g, f.b}; }
 
 FelderKarte::FelderKarte(TFelderForm& form)
     : form_(form), bild_(new QSvgRenderer(QStringLiteral(":/bilder/felder.svg"), this)) {
-    felderZugangAnmelden();
     setFixedSize(form_.Image1.left + form_.Image1.width, form_.Image1.top + form_.Image1.height);
     // The game follows the pointer over the map, not only while a button is down.
     setMouseTracking(true);

@@ -1,0 +1,18 @@
+// Where the fields of the map are, for what clicks them without a mouse (a
+// screen reader's "press").
+#pragma once
+
+#include <QPoint>
+
+#include <optional>
+#include <vector>
+
+class TFeld;
+class TFelderForm;
+class TPaintFelder;
+
+// The fields in their slots, from slot 1 to the first empty one.
+std::vector<TFeld*> felderDerKarte(const TFelderForm& form);
+// A point of the map inside the field: its corners' middle, or else the
+// first point of its outline's box that the field holds.
+std::optional<QPoint> punktIm(const TFeld& f, const TPaintFelder& felder);
