@@ -72,7 +72,9 @@ std::vector<HofbuchSpalte> hofbuchSpalten() {
         s.push_back(spalte(Art::gewicht, nr, name + " Gewicht kg", 1, {}, [h] {
             const TtierForm& t = *herden()[h];
             int64_t summe = 0;
-            for (int32_t i = 1; i <= t.tierAnzahl(); ++i) summe += t.gewicht[static_cast<std::size_t>(i)];
+            // Counted once: a full stable is a quarter of a million steps otherwise.
+            const int32_t anzahl = t.tierAnzahl();
+            for (int32_t i = 1; i <= anzahl; ++i) summe += t.gewicht[static_cast<std::size_t>(i)];
             return summe;
         }));
     }
