@@ -50,11 +50,15 @@ KindView* KindView::zu(const TkindForm& fenster) {
 QSize KindView::rahmen() {
     static const QSize gemessen = [] {
         // A client wide enough that the title bar's own minimum plays no part.
+        // The subwindow sizes its border only inside a parent; a plain one
+        // will do and spares the work area's own set-up of a window.
         const QSize client(400, 300);
-        QMdiArea flaeche;
+        QWidget eltern;
+        auto* fenster = new QMdiSubWindow(&eltern);
         auto* probe = new QWidget;
         probe->setFixedSize(client);
-        return flaeche.addSubWindow(probe)->sizeHint() - client;
+        fenster->setWidget(probe);
+        return fenster->sizeHint() - client;
     }();
     return gemessen;
 }

@@ -1,6 +1,7 @@
 // The frame: menu, working area, the windows at the game's places, and what
 // the player does to them reaching the game and its save file.
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -97,6 +98,22 @@ TEST_F(Rahmen, FensterStehenWoDasSpielSieHinstellt) {
         EXPECT_EQ(v->windowTitle().toStdString(), v->fenster().caption);
     }
     EXPECT_EQ(rahmen->views().size(), spiel->fenster().size());
+}
+
+TEST(KindRahmen, IstDerRahmenEinesEchtenUnterfensters) {
+    // The border is measured once, off the working area; a shown subwindow
+    // of a working area has that border around clients wide enough for its title bar.
+    QMdiArea flaeche;
+    flaeche.resize(900, 700);
+    flaeche.show();
+    for (const QSize client : {QSize(400, 300), QSize(530, 370)}) {
+        auto* inhalt = new QWidget;
+        inhalt->setFixedSize(client);
+        QMdiSubWindow* fenster = flaeche.addSubWindow(inhalt);
+        fenster->show();
+        EXPECT_EQ(fenster->size() - client, KindView::rahmen()) << client.width();
+        EXPECT_EQ(fenster->sizeHint() - client, KindView::rahmen()) << client.width();
+    }
 }
 
 TEST_F(Rahmen, EinFensterAusserhalbDerFlaecheLaesstSichHolen) {
