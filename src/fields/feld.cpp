@@ -43,12 +43,12 @@ Monat monat(int32_t was, int32_t wachs, int32_t t) {
     if (t < -99 || t > 99) return {};
     switch (was) {
         case gerste:
-            if (in(wachs, 100, 199)) {
+            if (in(wachs, keimtAb, waechstAb - 1)) {
                 if (t <= 3) return frost;
                 if (t <= 10) return {};
                 return um(30);
             }
-            if (in(wachs, 200, 349)) {
+            if (in(wachs, waechstAb, ueberreifAb - 1)) {
                 if (t <= 7) return frost;
                 if (t <= 12) return um(-7);
                 if (t <= 17) return um(28);
@@ -58,13 +58,13 @@ Monat monat(int32_t was, int32_t wachs, int32_t t) {
         case weizen:
         case rueben: {
             const bool r = was == rueben;
-            if (in(wachs, 100, 199)) {
+            if (in(wachs, keimtAb, waechstAb - 1)) {
                 if (t <= (r ? -22 : -18)) return frost;
                 if (t <= 2) return {};
                 if (t <= 5) return um(r ? 6 : 16);
                 return um(r ? 17 : 20);
             }
-            if (in(wachs, 200, 349)) {
+            if (in(wachs, waechstAb, ueberreifAb - 1)) {
                 if (t <= 1) return frost;
                 if (t <= 12) return um(-17);
                 if (t <= 17) return um(30);
@@ -73,12 +73,12 @@ Monat monat(int32_t was, int32_t wachs, int32_t t) {
             return {};
         }
         case gras:
-            if (in(wachs, 70, 199)) {
+            if (in(wachs, grasKeimtAb, waechstAb - 1)) {
                 if (t <= -7) return frost;
                 if (t <= 0) return um(7);
                 return um(52);
             }
-            if (in(wachs, 200, 311)) {
+            if (in(wachs, waechstAb, 311)) {
                 if (t <= -7) return frost;
                 if (t <= -1) return um(-1);
                 return um(39);
