@@ -303,10 +303,10 @@ void TtierForm::weiter() {
     // Census before growth: an animal that grows up this month neither
     // breeds nor delivers yet. The herd is counted once per pass: nothing in
     // a pass adds an animal, and only a weight grown to 0 ends the list early.
-    int32_t bis = std::min(menge, tierAnzahl());
+    const auto herde = [this] { return std::min(menge, tierAnzahl()); };
     int64_t gesamt = 0;
     int32_t erwachsene = 0;
-    for (int32_t i = 1; i <= bis; ++i) {
+    for (int32_t i = 1, bis = herde(); i <= bis; ++i) {
         const int16_t g = gewicht[static_cast<std::size_t>(i)];
         gesamt += g;
         if (g >= ausgewachsen / 2) ++erwachsene;
@@ -321,8 +321,7 @@ void TtierForm::weiter() {
     }
 
     const int32_t grenze = Round(static_cast<long double>(ausgewachsen) * 0.85L);
-    bis = std::min(menge, tierAnzahl());
-    for (int32_t i = 1; i <= bis; ++i) {
+    for (int32_t i = 1, bis = herde(); i <= bis; ++i) {
         int16_t& g = gewicht[static_cast<std::size_t>(i)];
         g = g < grenze ? alsGewicht(streuung(g + zuwachs, 111)) : alsGewicht(streuung(ausgewachsen, 111));
         if (g == 0) break;
