@@ -3,7 +3,13 @@
 // the feed silo never empty.
 #pragma once
 
+#include <stdlib.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+#include "app/geldtext.h"
 
 #include "fields/feld.h"
 #include "fields/felderform.h"
@@ -28,3 +34,22 @@ inline void hofFuellen() {
         FelderForm->felder[i]->wachs = 100;
     }
 }
+
+// A directory of the benchmark's own under /tmp, removed with everything in
+// it at the end; the texts with the decimal comma, as a German player sees them.
+class BenchVerzeichnis {
+public:
+    BenchVerzeichnis() {
+        char muster[] = "/tmp/trevo-bench-XXXXXX";
+        pfad = mkdtemp(muster);
+        dezimalTrenner = ",";
+    }
+    ~BenchVerzeichnis() {
+        std::error_code ec;
+        std::filesystem::remove_all(pfad, ec);
+    }
+    BenchVerzeichnis(const BenchVerzeichnis&) = delete;
+    BenchVerzeichnis& operator=(const BenchVerzeichnis&) = delete;
+
+    std::filesystem::path pfad;
+};

@@ -9,14 +9,12 @@
 #include <QImage>
 #include <QTabWidget>
 
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
-#include "app/geldtext.h"
 #include "app/hofbuch.h"
 #include "app/kontrollform.h"
 #include "hof.h"
@@ -32,12 +30,10 @@ namespace {
 // measured again and again.
 template <class F>
 void zehnJahre(benchmark::State& state, F mess) {
-    char muster[] = "/tmp/trevo-bench-XXXXXX";
-    const std::filesystem::path verzeichnis = mkdtemp(muster);
-    dezimalTrenner = ",";
+    const BenchVerzeichnis verzeichnis;
     {
         ScriptedPlatform plattform;
-        Spiel spiel(plattform, verzeichnis.string() + "/", false);
+        Spiel spiel(plattform, verzeichnis.pfad.string() + "/", false);
         // The recovery point has a benchmark of its own.
         KontrollForm->monatGeschlossen = nullptr;
         for (int i = 0; i < 120; ++i) KontrollForm->Button1Click();
@@ -47,8 +43,6 @@ void zehnJahre(benchmark::State& state, F mess) {
         for (auto _ : state) mess(fenster);
         state.counters["Zeilen"] = static_cast<double>(spiel.hofbuch().zeilen().size());
     }
-    std::error_code ec;
-    std::filesystem::remove_all(verzeichnis, ec);
 }
 
 QImage preiseZeichnen(HofbuchFenster& f) { return f.preise()->grab().toImage(); }
@@ -108,10 +102,7 @@ struct Partie {
 class Hoefe {
 public:
     Hoefe() {
-        char muster[] = "/tmp/trevo-bench-XXXXXX";
-        wurzel_ = mkdtemp(muster);
-        dezimalTrenner = ",";
-        const fs::path spiel = wurzel_ / "spiel";
+        const fs::path spiel = wurzel_.pfad / "spiel";
         fs::create_directory(spiel);
         int gespielt = 0;
         for (const int jahre : {1, 50, 100}) {
@@ -121,25 +112,19 @@ public:
                 for (; gespielt < jahre * 12; ++gespielt) KontrollForm->Button1Click();
                 l.spiel->beenden();
             }
-            fs::copy(spiel, wurzel_ / std::to_string(jahre), fs::copy_options::recursive);
+            fs::copy(spiel, wurzel_.pfad / std::to_string(jahre), fs::copy_options::recursive);
         }
     }
-    ~Hoefe() {
-        std::error_code ec;
-        fs::remove_all(wurzel_, ec);
-    }
-    Hoefe(const Hoefe&) = delete;
-    Hoefe& operator=(const Hoefe&) = delete;
 
     // A fresh copy of the farm after so many years.
     fs::path kopie(int jahre) {
-        const fs::path ziel = wurzel_ / ("lauf" + std::to_string(++laeufe_));
-        fs::copy(wurzel_ / std::to_string(jahre), ziel, fs::copy_options::recursive);
+        const fs::path ziel = wurzel_.pfad / ("lauf" + std::to_string(++laeufe_));
+        fs::copy(wurzel_.pfad / std::to_string(jahre), ziel, fs::copy_options::recursive);
         return ziel;
     }
 
 private:
-    fs::path wurzel_;
+    BenchVerzeichnis wurzel_;
     int laeufe_ = 0;
 };
 

@@ -5,11 +5,8 @@
 // well within one frame (16 ms at 60 Hz).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
-#include "app/geldtext.h"
 #include "app/kontrollform.h"
 #include "hof.h"
 #include "sim/platform/scriptedplatform.h"
@@ -19,31 +16,18 @@ namespace {
 
 class Hof {
 public:
-    Hof() {
-        char muster[] = "/tmp/trevo-bench-XXXXXX";
-        verzeichnis_ = mkdtemp(muster);
-        dezimalTrenner = ",";
-    }
-    ~Hof() {
-        spiel_.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(verzeichnis_, ec);
-    }
-    Hof(const Hof&) = delete;
-    Hof& operator=(const Hof&) = delete;
-
     // A new game made into the full farm.
     Spiel& starten(bool mitPunkt) {
         spiel_.reset();
         plattform_ = std::make_unique<ScriptedPlatform>();
-        spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_.string() + "/", false);
+        spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_.pfad.string() + "/", false);
         if (!mitPunkt) KontrollForm->monatGeschlossen = nullptr;
         hofFuellen();
         return *spiel_;
     }
 
 private:
-    std::filesystem::path verzeichnis_;
+    BenchVerzeichnis verzeichnis_;  // declared first: the game ends before its directory goes
     std::unique_ptr<ScriptedPlatform> plattform_;
     std::unique_ptr<Spiel> spiel_;
 };
