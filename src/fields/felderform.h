@@ -51,7 +51,6 @@ public:
     ~TFelderForm() override;
 
     static constexpr int32_t anzahlFelder = 5;
-    static constexpr int32_t pachtJeHektar = ::pachtJeHektar;
 
     Bild Image1;
     Farbe farbe{128, 128, 0};
