@@ -101,7 +101,6 @@ private:
     bool beendet_ = false;
     std::string wiederherstellung_;
     std::unique_ptr<PunktSchreiber> punktSchreiber_;
-    bool imHintergrund_ = false;
     std::string gemeldeterFehler_;
     // An unreadable point that could not be put aside is neither written
     // over nor removed in this run.
