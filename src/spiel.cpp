@@ -266,7 +266,7 @@ std::string Spiel::stand() {
 bool Spiel::wiederherstellungspunktSetzen() {
     if (punktGesperrt_) return false;
     punktSchreiber_->auftragen(stand());
-    if (!imHintergrund_) schreibfehlerMelden();
+    if (!punktSchreiber_->imHintergrund()) schreibfehlerMelden();
     return punktSchreiber_->letzterFehler().empty();
 }
 
@@ -294,10 +294,9 @@ void Spiel::schreibfehlerMelden() {
 }
 
 void Spiel::wiederherstellungImHintergrund(std::function<void()> geschrieben) {
-    punktSchreiber_->abwarten();
+    // The writer it replaces finishes what it was handed before it goes.
     punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, true);
     punktSchreiber_->geschrieben = std::move(geschrieben);
-    imHintergrund_ = true;
     hofbuch_->aufschieben();
 }
 

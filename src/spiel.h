@@ -49,8 +49,8 @@ public:
     // Writes stand() to the recovery file beside the save file; done at the
     // end of every month. A point that cannot be written is skipped: the last
     // one stays, and the save file at the orderly end is not affected. The
-    // snapshot is always taken at once; written in the background, true only
-    // says that it was handed over.
+    // snapshot is always taken at once; written in the background, the
+    // answer is that of the last write already finished, not of this one.
     bool wiederherstellungspunktSetzen();
     // From now on the points are written on a thread of their own, so that a
     // month never waits for the disk; geschrieben runs on that thread after
@@ -101,7 +101,6 @@ private:
     bool beendet_ = false;
     std::string wiederherstellung_;
     std::unique_ptr<PunktSchreiber> punktSchreiber_;
-    bool imHintergrund_ = false;
     std::string gemeldeterFehler_;
     // An unreadable point that could not be put aside is neither written
     // over nor removed in this run.

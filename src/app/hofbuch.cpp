@@ -141,6 +141,18 @@ bool schreibenAb(int fd, int64_t von, std::string_view text, std::string& fehler
     return true;
 }
 
+// Appends text at ende, first cutting off what lies beyond it when kuerzen;
+// a failed write is cut off again.
+bool anfuegenAb(int fd, int64_t ende, bool kuerzen, std::string_view text, std::string& fehler) {
+    if (kuerzen && ::ftruncate(fd, ende) != 0) {
+        fehler = systemFehlerText(errno);
+        return false;
+    }
+    if (schreibenAb(fd, ende, text, fehler)) return true;
+    (void)::ftruncate(fd, ende);
+    return false;
+}
+
 // The line number of the byte at bis, counted from 1.
 int64_t zeileBei(int fd, int64_t bis) {
     std::string text;
@@ -261,7 +273,6 @@ void Hofbuch::neuesSpiel() {
         std::snprintf(datum, sizeof datum, "%04lld-%02lld", static_cast<long long>((letztesDatum_ - 1) / 12),
                       static_cast<long long>((letztesDatum_ - 1) % 12 + 1));
         const std::string ziel = beiseite(datum);
-        std::string fehler;
         {
             const Fd fd(pfad_, O_WRONLY);
             if (fd.offen()) (void)::ftruncate(*fd, dateiEnde_);
@@ -357,10 +368,7 @@ bool Hofbuch::schreiben() {
             std::string fehler;
             // The running month's row an orderly end left goes; so does
             // anything a killed write left.
-            if (st.st_size != dateiEnde_ && ::ftruncate(*fd, dateiEnde_) != 0) {
-                schreibfehler(systemFehlerText(errno));
-            } else if (!schreibenAb(*fd, dateiEnde_, rumpf, fehler)) {
-                (void)::ftruncate(*fd, dateiEnde_);
+            if (!anfuegenAb(*fd, dateiEnde_, st.st_size != dateiEnde_, rumpf, fehler)) {
                 schreibfehler(fehler);
             } else {
                 dateiEnde_ += static_cast<int64_t>(rumpf.size());
@@ -383,10 +391,7 @@ void Hofbuch::sichern() {
     std::string fehler;
     if (!fd.offen()) {
         schreibfehler(systemFehlerText(errno));
-    } else if (::ftruncate(*fd, dateiEnde_) != 0) {
-        schreibfehler(systemFehlerText(errno));
-    } else if (!schreibenAb(*fd, dateiEnde_, zeile, fehler)) {
-        (void)::ftruncate(*fd, dateiEnde_);
+    } else if (!anfuegenAb(*fd, dateiEnde_, true, zeile, fehler)) {
         schreibfehler(fehler);
     } else if (dateienSyncen && ::fsync(*fd) != 0) {
         schreibfehler(systemFehlerText(errno));

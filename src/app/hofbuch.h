@@ -97,7 +97,6 @@ public:
     std::function<void(bool neu)> geaendert;
 
 private:
-    struct Datei;
     void beginnen();
     // The rows not yet on the disk are appended; the first write makes the
     // file with its header.

@@ -73,6 +73,8 @@ public:
     PunktSchreiber& operator=(const PunktSchreiber&) = delete;
 
     void auftragen(std::string bytes);
+    // Whether the writes are made on a thread of their own.
+    bool imHintergrund() const { return faden_.joinable(); }
     // Returns once every snapshot handed over is on the disk or has failed.
     void abwarten();
     // Runs after every write, on the writing thread; set before the first

@@ -1,9 +1,7 @@
 #include "sim/lauf.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "app/anzahlform.h"
 #include "app/geldtext.h"
