@@ -18,10 +18,6 @@ const std::array<const char*, 3> eingehMeldungen = {
 namespace {
 bool in(int32_t v, int32_t von, int32_t bis) { return v >= von && v <= bis; }
 
-bool passt32(int64_t v) {
-    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
-
 // A hand-edited score near the 32-bit limits stays there instead of wrapping.
 int32_t plus(int32_t v, int32_t d) {
     return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, std::numeric_limits<int32_t>::min(),
@@ -261,7 +257,7 @@ std::string TFeld::zustandMitWert() const { return zustand() + ", " + wertText()
 std::string TFeld::beschreibung() const {
     const int64_t pacht = -int64_t{pachtJeHektar} * flaeche;
     const std::string miete =
-        passt32(pacht) ? geldText(static_cast<int32_t>(pacht)) : std::to_string(pacht / 100) + " EUR";
+        geldTextWeit(pacht);
     std::string s = name + ": " + std::to_string(flaeche) + " ha, Pacht " + miete + " im Monat";
     if (was < kahl) return s + "\nnicht gepachtet, klicken zum Pachten";
     if (was == kahl) return s + "\nkein Bewuchs, " + zustandMitWert();

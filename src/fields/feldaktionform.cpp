@@ -12,9 +12,6 @@
 TFeldAktionForm* FeldAktionForm = nullptr;
 
 namespace {
-bool passt(int64_t v) {
-    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
 
 // The store a harvest goes to, by crop.
 TSiloForm& lager(int32_t was) {
@@ -55,7 +52,7 @@ std::string TFeldAktionForm::kostenText(int32_t arbeit) const {
     const auto a = static_cast<Arbeit>(arbeit);
     const Kosten k = kosten(a, feld->flaeche);
     std::string s = std::to_string(k.diesel) + " l Diesel";
-    if (k.betrag != 0 && passt(k.betrag))
+    if (k.betrag != 0 && passt32(k.betrag))
         s += ", " + geldText(static_cast<int32_t>(-k.betrag)) + (a == Arbeit::duengen ? " Düngemittel" : " Saatgut");
     if (a == Arbeit::ernten) {
         const std::string einheit = feld->was == gras ? " kg Futter" : " DZentner";
@@ -73,7 +70,7 @@ std::string TFeldAktionForm::kostenKurz(int32_t arbeit) const {
         return y > 0 ? std::to_string(y) + (feld->was == gras ? " kg" : " DZ") : std::string();
     }
     const Kosten k = kosten(a, feld->flaeche);
-    return k.betrag != 0 && passt(k.betrag) ? geldText(static_cast<int32_t>(-k.betrag)) : std::string();
+    return k.betrag != 0 && passt32(k.betrag) ? geldText(static_cast<int32_t>(-k.betrag)) : std::string();
 }
 
 void TFeldAktionForm::FormShow() {
@@ -101,12 +98,12 @@ void TFeldAktionForm::BearbeitBtClick() {
     }
     const Kosten k = kosten(arbeit, f.flaeche);
     const int64_t kosten = k.betrag;
-    if (!passt(kosten) || !KontrollForm->kannBuchen(kosten)) {
+    if (!passt32(kosten) || !KontrollForm->kannBuchen(kosten)) {
         plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK);
         return;
     }
     const int64_t diesel = int64_t{DieselForm->menge} - k.diesel;
-    if (!passt(diesel) || !DieselForm->setzeMenge(static_cast<int32_t>(diesel))) {
+    if (!passt32(diesel) || !DieselForm->setzeMenge(static_cast<int32_t>(diesel))) {
         plattform().spieleKlang("BOING");
         plattform().meldung(MeldungsArt::Warnung,
                             "Es ist zu wenig Diesel da! Kaufen Sie nach und versuchen es nochmal.", Knoepfe::OK);
@@ -143,7 +140,7 @@ void TFeldAktionForm::BearbeitBtClick() {
             TSiloForm& l = lager(f.was);
             const int64_t frei = int64_t{l.maxmenge} - l.menge;
             const int64_t neu = int64_t{l.menge} + y;
-            if (!passt(neu) || !l.setzeMenge(static_cast<int32_t>(neu))) {
+            if (!passt32(neu) || !l.setzeMenge(static_cast<int32_t>(neu))) {
                 l.setzeMenge(l.maxmenge);
                 plattform().meldung(MeldungsArt::Warnung,
                                     "Wegen begrenzter Lagermöglichkeiten sind " + std::to_string(y - frei) + " " +

@@ -11,9 +11,6 @@
 #include "market/preiseform.h"
 
 namespace {
-bool passt(int64_t v) {
-    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
 void zuViel() { plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK); }
 }  // namespace
 
@@ -89,7 +86,7 @@ TgutForm::Handel TgutForm::handeln(int64_t n) {
     if (ziel < 0 || ziel > maxmenge) return Handel::abgelehnt;
     const int64_t betrag = n > 0 ? int64_t{PreiseForm->verkaufspreis(gutNr)} * n
                                  : int64_t{PreiseForm->ankaufspreis(gutNr)} * n;
-    if (!passt(betrag) || !KontrollForm->kannBuchen(betrag)) {
+    if (!passt32(betrag) || !KontrollForm->kannBuchen(betrag)) {
         zuViel();
         return Handel::zuTeuer;
     }
@@ -115,7 +112,7 @@ void TgutForm::KVButtonClick(const Button& sender) {
 void TgutForm::MaxMengeLbClick() {
     const int32_t h = maxmenge / 2;
     const int64_t k = int64_t{PreiseForm->ankaufspreis(gutNr)} * h;
-    if (!passt(k) || !passt(int64_t{maxmenge} + h) || !KontrollForm->kannBuchen(-k)) {
+    if (!passt32(k) || !passt32(int64_t{maxmenge} + h) || !KontrollForm->kannBuchen(-k)) {
         zuViel();
         return;
     }

@@ -29,10 +29,6 @@ int64_t rund64(long double x) {
     return static_cast<int64_t>(r);
 }
 
-bool passt32(int64_t v) {
-    return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();
-}
-
 // A purchase's weight before its draw, by weight class 1..3, and the spread
 // of that draw in per mille.
 int32_t kaufGewicht(int32_t ausgewachsen, int32_t klasse) {
@@ -138,7 +134,7 @@ std::string TtierForm::preisHinweis(bool kaufen) const {
         aktuell > 0 && aktuell < static_cast<int32_t>(gewicht.size()) ? gewicht[static_cast<std::size_t>(aktuell)] : 0;
     if (w == 0) return "Verkauf heute: " + geldText(PreiseForm->verkaufspreis(gutNr)) + " je ausgewachsenes Tier";
     const int64_t p = tierPreis(w, false);
-    return "Verkauf heute: " + (passt32(p) ? geldText(static_cast<int32_t>(p)) : std::to_string(p / 100) + " EUR") +
+    return "Verkauf heute: " + geldTextWeit(p) +
            " für dieses Tier";
 }
 

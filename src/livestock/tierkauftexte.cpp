@@ -12,12 +12,6 @@ namespace {
 int64_t ganzAb(int64_t v) { return v >= 0 ? v / 100 : -((-v + 99) / 100); }
 int64_t ganzAuf(int64_t v) { return -ganzAb(-v); }
 
-// Hundredths with two decimals and the player's separator: 151 -> "1,51".
-std::string hundertstel(int64_t v) {
-    const int64_t b = v < 0 ? -v : v;
-    std::string s = std::to_string(b / 100) + dezimalTrenner + std::to_string(b / 10 % 10) + std::to_string(b % 10);
-    return v < 0 ? "-" + s : s;
-}
 }  // namespace
 
 std::string TTierKaufForm::gewichtText(int32_t klasse) const {
@@ -35,6 +29,6 @@ std::string TTierKaufForm::preisText(int32_t klasse) const {
     // Below 100 EUR the cents matter; above, whole euros, the span taken
     // outwards so that every amount the purchase books lies inside it.
     if (a.preisBis < 10000 && a.preisVon > -10000)
-        return hundertstel(a.preisVon) + "–" + hundertstel(a.preisBis) + " EUR";
+        return geldZahl(a.preisVon) + "–" + geldZahl(a.preisBis) + " EUR";
     return std::to_string(ganzAb(a.preisVon)) + "–" + std::to_string(ganzAuf(a.preisBis)) + " EUR";
 }
