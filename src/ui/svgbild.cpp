@@ -30,17 +30,17 @@ namespace {
 
 class SvgEngine : public QIconEngine {
 public:
-    explicit SvgEngine(const QString& datei) : datei_(datei) {}
+    // The file is read once; copies of the icon share what was read.
+    explicit SvgEngine(const QString& datei) : zeichner_(std::make_shared<QSvgRenderer>(datei)) {}
 
     void paint(QPainter* p, const QRect& r, QIcon::Mode modus, QIcon::State) override {
-        QSvgRenderer zeichner(datei_);
         if (modus == QIcon::Disabled) p->setOpacity(0.4);
         // Square pictures keep their shape in a rectangle that is not.
-        QSizeF s = zeichner.defaultSize();
+        QSizeF s = zeichner_->defaultSize();
         s.scale(r.size(), Qt::KeepAspectRatio);
         QRectF ziel(QPointF(0, 0), s);
         ziel.moveCenter(QRectF(r).center());
-        zeichner.render(p, ziel);
+        zeichner_->render(p, ziel);
         p->setOpacity(1.0);
     }
 
@@ -53,10 +53,10 @@ public:
         return bild;
     }
 
-    QIconEngine* clone() const override { return new SvgEngine(datei_); }
+    QIconEngine* clone() const override { return new SvgEngine(*this); }
 
 private:
-    QString datei_;
+    std::shared_ptr<QSvgRenderer> zeichner_;
 };
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "ui/taste.h"
+
 namespace {
 
 QPointer<HilfeFenster> einzigesFenster;
@@ -108,12 +110,7 @@ void HilfeFenster::zeigeKontext(const QString& hilfeDatei, int kontext) {
 void HilfeFenster::keyPressEvent(QKeyEvent* e) {
     // Escape puts the guide away, as it closes a dialog. (A key, not a
     // shortcut: opened over a modal dialog, the guide still gets it.)
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        e->accept();
-        close();
-        return;
-    }
-    QMainWindow::keyPressEvent(e);
+    if (!tasteAllein(e, Qt::Key_Escape, [this] { close(); })) QMainWindow::keyPressEvent(e);
 }
 
 void HilfeFenster::zeigeKapitel(const QString& hilfeDatei, const QString& anker) { zeige(hilfeDatei, anker); }

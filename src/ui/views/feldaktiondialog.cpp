@@ -17,6 +17,7 @@
 
 #include "fields/feldaktionform.h"
 #include "ui/sicher.h"
+#include "ui/taste.h"
 #include "ui/views/steuer.h"
 
 namespace {
@@ -118,12 +119,7 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
 void FeldAktionDialog::keyPressEvent(QKeyEvent* e) {
     // F1 anywhere in the dialog opens the guide at field work, as the help
     // button does.
-    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
-        e->accept();
-        hilfeOeffnen();
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    if (!tasteAllein(e, Qt::Key_F1, [this] { hilfeOeffnen(); })) QDialog::keyPressEvent(e);
 }
 
 QGroupBox* FeldAktionDialog::gruppe(const QRect& platz, std::vector<QRadioButton*>& knoepfe,

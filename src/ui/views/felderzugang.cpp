@@ -36,9 +36,7 @@ public:
         const TPaintFelder* felder = w_ ? w_->form().PaintFelder.get() : nullptr;
         if (!f || !felder || f->eckenZahl <= 0) return {};
         QPolygon umriss;
-        for (int32_t i = 0; i < std::min<int32_t>(f->eckenZahl, 9); ++i)
-            umriss << QPoint(f->ecken[static_cast<std::size_t>(i)].x + felder->left,
-                             f->ecken[static_cast<std::size_t>(i)].y + felder->top);
+        for (const Punkt& e : eckenDes(*f)) umriss << QPoint(e.x + felder->left, e.y + felder->top);
         const QRect r = umriss.boundingRect();
         return {w_->mapToGlobal(r.topLeft()), r.size()};
     }

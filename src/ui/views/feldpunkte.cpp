@@ -1,7 +1,6 @@
 #include "ui/views/feldpunkte.h"
 
 #include <algorithm>
-#include <span>
 
 #include "fields/felderform.h"
 
@@ -11,9 +10,13 @@ std::vector<TFeld*> felderDerKarte(const TFelderForm& form) {
     return liste;
 }
 
+std::span<const Punkt> eckenDes(const TFeld& f) {
+    return std::span(f.ecken).first(static_cast<std::size_t>(std::clamp<int32_t>(f.eckenZahl, 0, 9)));
+}
+
 std::optional<QPoint> punktIm(const TFeld& f, const TPaintFelder& felder) {
-    if (f.eckenZahl <= 0) return std::nullopt;
-    const auto ecken = std::span(f.ecken).first(static_cast<std::size_t>(std::min<int32_t>(f.eckenZahl, 9)));
+    const auto ecken = eckenDes(f);
+    if (ecken.empty()) return std::nullopt;
     int64_t sx = 0;
     int64_t sy = 0;
     for (const Punkt& e : ecken) {

@@ -5,7 +5,10 @@
 #include <QPoint>
 
 #include <optional>
+#include <span>
 #include <vector>
+
+#include "app/plattform.h"
 
 class TFeld;
 class TFelderForm;
@@ -13,6 +16,8 @@ class TPaintFelder;
 
 // The fields in their slots, from slot 1 to the first empty one.
 std::vector<TFeld*> felderDerKarte(const TFelderForm& form);
+// The corners of the field's outline (at most nine).
+std::span<const Punkt> eckenDes(const TFeld& f);
 // A point of the map inside the field: its corners' middle, or else the
 // first point of its outline's box that the field holds.
 std::optional<QPoint> punktIm(const TFeld& f, const TPaintFelder& felder);
