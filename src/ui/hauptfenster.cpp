@@ -39,7 +39,7 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
 
     for (TkindForm* f : spiel_.fenster()) {
         KindView* v = ViewRegister::alle().erzeugeView(*f);
-        flaeche_->addSubWindow(v);
+        flaeche_->addSubWindow(v, v->flaggen());
         views_.push_back(v);
         v->auffrischen();
         if (!v->isMinimized()) v->show();

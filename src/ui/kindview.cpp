@@ -15,11 +15,10 @@ KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inh
     // size from it.
     inhalt_->setFixedSize(fenster_.clientWidth, fenster_.clientHeight);
     setWidget(inhalt_);
-    Qt::WindowFlags flaggen = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-    if (fenster_.sizeable) flaggen |= Qt::WindowMaximizeButtonHint;
-    setWindowFlags(flaggen);
-    setWindowTitle(QString::fromStdString(fenster_.caption));
+    setWindowFlags(flaggen());
+    // The caption follows in auffrischen(), once the view is in the work
+    // area: Qt measures and shortens a title on every step of taking a
+    // subwindow in, and without one yet those steps cost next to nothing.
     setObjectName(QString::fromStdString(fenster_.name()));
     if (!fenster_.sizeable) {
         // Qt offers "Size" on every subwindow; a window of fixed size would
@@ -36,6 +35,13 @@ KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inh
 }
 
 KindView::~KindView() { register_().erase(&fenster_); }
+
+Qt::WindowFlags KindView::flaggen() const {
+    Qt::WindowFlags f = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                        Qt::WindowCloseButtonHint;
+    if (fenster_.sizeable) f |= Qt::WindowMaximizeButtonHint;
+    return f;
+}
 
 std::map<const TkindForm*, KindView*>& KindView::register_() {
     static std::map<const TkindForm*, KindView*> r;
