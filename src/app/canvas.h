@@ -34,6 +34,23 @@ public:
 };
 
 // The pixels of a line from (x1, y1) towards (x2, y2) in drawing order, the
-// end point left out, as the classic canvas draws them (Bresenham).
-void linienPunkte(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                  const std::function<void(int32_t x, int32_t y)>& punkt);
+// end point left out, as the classic canvas draws them (Bresenham). punkt(x, y)
+// is called for each; it is inlined, since a line has hundreds of them.
+template <class JePunkt>
+void linienPunkte(int32_t x1, int32_t y1, int32_t x2, int32_t y2, JePunkt&& punkt) {
+    const int32_t dx = x2 > x1 ? x2 - x1 : x1 - x2, sx = x1 < x2 ? 1 : -1;
+    const int32_t dy = -(y2 > y1 ? y2 - y1 : y1 - y2), sy = y1 < y2 ? 1 : -1;
+    int32_t fehler = dx + dy;
+    while (x1 != x2 || y1 != y2) {
+        punkt(x1, y1);
+        const int32_t e2 = 2 * fehler;
+        if (e2 >= dy) {
+            fehler += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            fehler += dx;
+            y1 += sy;
+        }
+    }
+}

@@ -94,9 +94,8 @@ bool wiederherstellungEntfernen(const std::string& pfad) {
     return std::remove(pfad.c_str()) == 0 || errno == ENOENT;
 }
 
-PunktSchreiber::PunktSchreiber(std::string pfad, bool imHintergrund) : pfad_(std::move(pfad)) {
-    if (imHintergrund) faden_ = std::thread([this] { arbeiten(); });
-}
+PunktSchreiber::PunktSchreiber(std::string pfad, bool imHintergrund)
+    : pfad_(std::move(pfad)), imHintergrund_(imHintergrund) {}
 
 PunktSchreiber::~PunktSchreiber() {
     if (!faden_.joinable()) return;
@@ -109,10 +108,13 @@ PunktSchreiber::~PunktSchreiber() {
 }
 
 void PunktSchreiber::auftragen(std::string bytes) {
-    if (!faden_.joinable()) {
+    if (!imHintergrund_) {
         schreiben(bytes);
         return;
     }
+    // The thread starts with the first point: a game that is only started
+    // and looked at never needs it.
+    if (!faden_.joinable()) faden_ = std::thread([this] { arbeiten(); });
     {
         const std::lock_guard<std::mutex> sperre(mutex_);
         wartend_ = std::move(bytes);

@@ -74,7 +74,7 @@ public:
 
     void auftragen(std::string bytes);
     // Whether the writes are made on a thread of their own.
-    bool imHintergrund() const { return faden_.joinable(); }
+    bool imHintergrund() const { return imHintergrund_; }
     // Returns once every snapshot handed over is on the disk or has failed.
     void abwarten();
     // Runs after every write, on the writing thread; set before the first
@@ -89,6 +89,7 @@ private:
     void arbeiten();
 
     std::string pfad_;
+    bool imHintergrund_;
     mutable std::mutex mutex_;
     std::condition_variable auftrag_;
     std::condition_variable erledigt_;

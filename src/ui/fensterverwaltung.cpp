@@ -13,7 +13,9 @@ bool ohneFensterverwaltung() {
     // Only an X display can lack one. Its library is already loaded by Qt's
     // platform plugin; it is looked up rather than linked, so that other
     // platforms do not load it.
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
+    const QString plattform = QGuiApplication::platformName();
+    if (plattform == QLatin1String("offscreen") || plattform == QLatin1String("minimal")) return true;
+    if (plattform != QLatin1String("xcb")) return false;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     void* xcb = dlopen("libxcb.so.1", RTLD_LAZY | RTLD_NOLOAD);
     if (!x11 || !x11->connection() || !xcb) {

@@ -21,6 +21,11 @@ const QColor koerperLinie(192, 192, 192);
 // not further: beyond, the tooltip has it.
 constexpr double engstens = 0.6;
 
+// Letters the grid's font has itself.
+bool lateinisch(const QString& t) {
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c.unicode() < 0x100; });
+}
+
 class GitterZugang;
 
 // One cell for a screen reader; the header row's cells are column headers.
@@ -251,6 +256,12 @@ void GitterWidget::paintEvent(QPaintEvent*) {
     const QColor hell = palette().color(QPalette::Light);
     const QColor dunkel = palette().color(QPalette::Mid);
     const int spaltenZahl = spalten();
+    // No letter of the font is wider than this, so a text of n letters from
+    // the font itself (no stand-in from another font) is at most n times as
+    // wide.
+    const qreal maxZeichen = QFontMetricsF(font()).maxWidth();
+    const qreal oberlaenge = QFontMetricsF(font()).ascent();
+    p.setPen(palette().color(QPalette::Text));
     for (int z = 0; z < gitter_.rowCount(); ++z) {
         const bool kopf = z == 0;
         for (int s = 0; s < spaltenZahl; ++s) {
@@ -272,10 +283,15 @@ void GitterWidget::paintEvent(QPaintEvent*) {
             const std::string& text = gitter_.cell(s, z);
             if (text.empty()) continue;
             const QString t = QString::fromStdString(text);
+            const QRect innen = r.adjusted(einzug, einzug, 0, 0);
+            if (static_cast<qreal>(t.size()) * maxZeichen <= innen.width() && lateinisch(t)) {
+                // Fits whatever its letters: no measuring, no clipping, and
+                // the line drawn at its baseline without laying it out.
+                p.drawText(QPointF(innen.left(), innen.top() + oberlaenge), t);
+                continue;
+            }
             p.save();
             p.setClipRect(r);
-            p.setPen(palette().color(QPalette::Text));
-            const QRect innen = r.adjusted(einzug, einzug, 0, 0);
             const int breite = fontMetrics().horizontalAdvance(t);
             if (breite > innen.width() && innen.width() > 0) {
                 // Too wide: the text is drawn narrower, so that a long remark
