@@ -1,6 +1,7 @@
 #include "ui/qtcanvas.h"
 
 #include <QPainter>
+#include <QRect>
 #include <QPolygon>
 #include <QRegion>
 
@@ -27,12 +28,33 @@ void QtCanvas::flaeche(int32_t x, int32_t y, int32_t breite, int32_t hoehe, cons
     if (breite > 0 && hoehe > 0) p_.fillRect(QRect(x, y, breite, hoehe), farbe);
 }
 
+void QtCanvas::flaechen(const std::vector<QRect>& rechtecke, const QColor& farbe) {
+    if (rechtecke.empty()) return;
+    if (p_.deviceTransform().type() > QTransform::TxTranslate || p_.testRenderHint(QPainter::Antialiasing)) {
+        for (const QRect& r : rechtecke) p_.fillRect(r, farbe);
+        return;
+    }
+    // Unscaled, Qt fills each rectangle of one call exactly as fillRect
+    // does, and a line or a field has hundreds of them.
+    p_.save();
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(farbe);
+    p_.drawRects(rechtecke.data(), static_cast<int>(rechtecke.size()));
+    p_.restore();
+}
+
 void QtCanvas::linie(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    std::vector<QRect> laeufe;
+    linieSammeln(x1, y1, x2, y2, laeufe);
+    flaechen(laeufe, stift_);
+}
+
+void QtCanvas::linieSammeln(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::vector<QRect>& laeufe) {
     // Pixels of one row are filled as one run.
     int32_t laufAnfang = 0, laufEnde = 0, laufZeile = 0;
     bool lauf = false;
     auto ausgeben = [&] {
-        if (lauf) flaeche(std::min(laufAnfang, laufEnde), laufZeile, std::abs(laufEnde - laufAnfang) + 1, 1, stift_);
+        if (lauf) laeufe.emplace_back(std::min(laufAnfang, laufEnde), laufZeile, std::abs(laufEnde - laufAnfang) + 1, 1);
     };
     linienPunkte(x1, y1, x2, y2, [&](int32_t x, int32_t y) {
         if (lauf && y == laufZeile) {
@@ -66,10 +88,12 @@ void QtCanvas::polygon(const std::vector<Punkt>& ecken) {
     // even-odd rule, the same pixels QPolygon::containsPoint finds, so what
     // is drawn and what a click hits agree.
     const QRegion innen(umriss, Qt::OddEvenFill);
-    for (const QRect& r : innen) flaeche(r.x(), r.y(), r.width(), r.height(), pinsel_);
+    flaechen(std::vector<QRect>(innen.begin(), innen.end()), pinsel_);
+    std::vector<QRect> rand;
     for (std::size_t i = 0; i < ecken.size(); ++i) {
         const Punkt& a = ecken[i];
         const Punkt& e = ecken[(i + 1) % ecken.size()];
-        linie(a.x, a.y, e.x, e.y);
+        linieSammeln(a.x, a.y, e.x, e.y, rand);
     }
+    flaechen(rand, stift_);
 }

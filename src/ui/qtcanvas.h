@@ -9,6 +9,7 @@
 #include "app/canvas.h"
 
 class QPainter;
+class QRect;
 
 class QtCanvas : public Canvas {
 public:
@@ -26,6 +27,10 @@ private:
     // Fills whole pixels, so that the drawing scales with the painter on
     // high-density screens instead of thinning to device pixels.
     void flaeche(int32_t x, int32_t y, int32_t breite, int32_t hoehe, const QColor& farbe);
+    // Several at once, pixel for pixel as flaeche.
+    void flaechen(const std::vector<QRect>& rechtecke, const QColor& farbe);
+    // A line's runs of pixels, row by row, added to laeufe.
+    static void linieSammeln(int32_t x1, int32_t y1, int32_t x2, int32_t y2, std::vector<QRect>& laeufe);
 
     QPainter& p_;
     QColor stift_{0, 0, 0};

@@ -1,5 +1,6 @@
 #include "ui/svgbild.h"
 
+#include <QFileInfo>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -7,20 +8,44 @@
 
 #include <memory>
 
-SvgBild::SvgBild(const QString& datei, QWidget* eltern)
-    : QWidget(eltern), zeichner_(new QSvgRenderer(datei, this)) {}
+#include "ui/vorab.h"
 
-bool SvgBild::gueltig() const { return zeichner_->isValid(); }
+SvgBild::SvgBild(const QString& datei, QWidget* eltern) : QWidget(eltern), datei_(datei) {}
+
+QSvgRenderer& SvgBild::zeichner() const {
+    if (!zeichner_) zeichner_ = new QSvgRenderer(datei_, const_cast<SvgBild*>(this));
+    return *zeichner_;
+}
+
+bool SvgBild::gueltig() const { return zeichner().isValid(); }
+
+bool SvgBild::vorabGezeichnet() {
+    const qreal verhaeltnis = devicePixelRatioF();
+    const int dichte = qRound(verhaeltnis);
+    if (dichte != verhaeltnis) return false;
+    const QByteArrayView png = vorabDaten(vorabBild(QFileInfo(datei_).completeBaseName(), width(), height(), dichte));
+    QPixmap bild;
+    if (png.isEmpty() ||
+        !bild.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<uint>(png.size()), "PNG") ||
+        bild.size() != size() * dichte)
+        return false;
+    bild.setDevicePixelRatio(verhaeltnis);
+    gerendert_ = bild;
+    return true;
+}
 
 void SvgBild::paintEvent(QPaintEvent*) {
     const qreal verhaeltnis = devicePixelRatioF();
     const QSize pixel = (QSizeF(size()) * verhaeltnis).toSize();
     if (gerendert_.size() != pixel || gerendert_.devicePixelRatio() != verhaeltnis) {
-        gerendert_ = QPixmap(pixel);
-        gerendert_.setDevicePixelRatio(verhaeltnis);
-        gerendert_.fill(Qt::transparent);
-        QPainter q(&gerendert_);
-        zeichner_->render(&q, QRectF(QPointF(0, 0), QSizeF(size())));
+        vorabGenommen_ = vorabGezeichnet();
+        if (!vorabGenommen_) {
+            gerendert_ = QPixmap(pixel);
+            gerendert_.setDevicePixelRatio(verhaeltnis);
+            gerendert_.fill(Qt::transparent);
+            QPainter q(&gerendert_);
+            zeichner().render(&q, QRectF(QPointF(0, 0), QSizeF(size())));
+        }
     }
     QPainter p(this);
     p.drawPixmap(0, 0, gerendert_);

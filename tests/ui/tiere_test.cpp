@@ -83,6 +83,7 @@ TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung)
         const QImage gemalt = v->inhalt()->grab().toImage();
         const QRect bild = v->bild()->geometry();
         EXPECT_TRUE(himmel(gemalt.pixelColor(bild.left() + 3, bild.top() + 2))) << "the picture is drawn";
+        EXPECT_TRUE(v->bild()->vorabGenommen()) << "from the build's copy at this size";
         EXPECT_FALSE(himmel(gemalt.pixelColor(95, 3))) << "and only in its place";
 
         QTest::mouseClick(v->groesseKnopf(), Qt::LeftButton);

@@ -11,6 +11,7 @@
 #include "ui/sicher.h"
 #include "ui/svgbild.h"
 #include "ui/views/steuer.h"
+#include "ui/views/tierbilder.h"
 
 namespace {
 
@@ -19,13 +20,15 @@ struct Bild {
     QRect platz;
 };
 
-// Each species' picture at its size, top left; the hen's portrait stands at
-// the top edge, centred over the column of the others.
+Bild bild(const TierBild& b) {
+    return {QStringLiteral(":/bilder/%1.svg").arg(QLatin1String(b.name)), {b.links, b.oben, b.breite, b.hoehe}};
+}
+
 Bild bildFuer(const TtierForm& f) {
-    if (dynamic_cast<const TKueheForm*>(&f)) return {QStringLiteral(":/bilder/kuh.svg"), {8, 8, 80, 59}};
-    if (dynamic_cast<const TSchweineForm*>(&f)) return {QStringLiteral(":/bilder/schwein.svg"), {8, 8, 80, 57}};
-    if (dynamic_cast<const THuenerForm*>(&f)) return {QStringLiteral(":/bilder/huhn.svg"), {17, 0, 62, 76}};
-    if (dynamic_cast<const TSchafForm*>(&f)) return {QStringLiteral(":/bilder/schaf.svg"), {8, 8, 80, 57}};
+    if (dynamic_cast<const TKueheForm*>(&f)) return bild(kuhBild);
+    if (dynamic_cast<const TSchweineForm*>(&f)) return bild(schweinBild);
+    if (dynamic_cast<const THuenerForm*>(&f)) return bild(huhnBild);
+    if (dynamic_cast<const TSchafForm*>(&f)) return bild(schafBild);
     return {};
 }
 
