@@ -23,14 +23,14 @@ bool SvgBild::vorabGezeichnet() {
     const qreal verhaeltnis = devicePixelRatioF();
     const int dichte = qRound(verhaeltnis);
     if (dichte != verhaeltnis) return false;
-    const QByteArrayView png = vorabDaten(vorabBild(QFileInfo(datei_).completeBaseName(), width(), height(), dichte));
-    QPixmap bild;
-    if (png.isEmpty() ||
-        !bild.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<uint>(png.size()), "PNG") ||
-        bild.size() != size() * dichte)
-        return false;
-    bild.setDevicePixelRatio(verhaeltnis);
-    gerendert_ = bild;
+    const QSize pixel = size() * dichte;
+    const auto bild = vorabPixel(vorabBild(QFileInfo(datei_).completeBaseName(), width(), height(), dichte));
+    if (bild.size() != static_cast<std::size_t>(pixel.width()) * static_cast<std::size_t>(pixel.height())) return false;
+    // An image over the compiled-in pixels, which live as long as the program.
+    const QImage ansicht(reinterpret_cast<const uchar*>(bild.data()), pixel.width(), pixel.height(),
+                         QImage::Format_ARGB32_Premultiplied);
+    gerendert_ = QPixmap::fromImage(ansicht);
+    gerendert_.setDevicePixelRatio(verhaeltnis);
     return true;
 }
 
