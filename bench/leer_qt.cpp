@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     if (QStyle* stil = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stil);
     QFont schrift(QStringLiteral("Liberation Sans"));
     schrift.setPointSize(8);
+    schrift.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(schrift);
     QMainWindow rahmen;
     auto* flaeche = new Flaeche;

@@ -30,6 +30,9 @@ void TrevoAnwendung::einrichten() {
     if (QStyle* stil = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stil);
     QFont schrift(QStringLiteral("Liberation Sans"));
     schrift.setPointSize(8);
+    // Small type fitted to whole pixels: crisp, and each letter is drawn
+    // once per size instead of once per fraction of a pixel it may start at.
+    schrift.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(schrift);
     dezimalTrenner = QLocale().decimalPoint().toStdString();
     QApplication::setWindowIcon(programmSymbol());

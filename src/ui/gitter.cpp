@@ -181,6 +181,7 @@ QFont GitterWidget::gitterSchrift() {
     QFont f(QStringLiteral("Liberation Mono"));
     f.setStyleHint(QFont::Monospace);
     f.setPixelSize(11);
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
