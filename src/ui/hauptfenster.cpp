@@ -124,8 +124,9 @@ void HauptFenster::menueAnlegen() {
 void HauptFenster::starten() {
     setGeometry(entwurf());
     if (ohneFensterverwaltung()) {
-        // Nobody will maximize the frame: it comes up at its final size,
-        // keeping the designed place for "restore".
+        // Nobody will maximize the frame (or not before its first picture):
+        // it comes up at its final size. Without a window manager nothing
+        // restores it either.
         setWindowState(Qt::WindowMaximized);
         if (QScreen* s = screen()) setGeometry(s->availableGeometry());
         show();

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -53,6 +54,21 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
 
     const QWidget* vp = rahmen->flaeche()->viewport();
     EXPECT_EQ(flaecheBei(*rahmen, QPoint(vp->width() - 2, vp->height() - 2)), QColor(0, 128, 0));
+}
+
+// Without a window manager (here: offscreen) the frame is at the screen's
+// size before its first picture, and shows no scroll bars left over from a
+// smaller size.
+TEST_F(Rahmen, ErstesBildInVollerGroesse) {
+    plattform = std::make_unique<QtPlattform>();
+    spiel = std::make_unique<Spiel>(*plattform, verzeichnis.path().toStdString());
+    rahmen = std::make_unique<HauptFenster>(*spiel, *plattform);
+    rahmen->starten();
+    ASSERT_NE(rahmen->screen(), nullptr);
+    EXPECT_EQ(rahmen->size(), rahmen->screen()->availableGeometry().size());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return rahmen->gestartet(); }, 5000));
+    EXPECT_FALSE(rahmen->flaeche()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(rahmen->flaeche()->verticalScrollBar()->isVisible());
 }
 
 TEST_F(Rahmen, F1OeffnetDieHilfe) {
