@@ -260,8 +260,9 @@ void GitterWidget::paintEvent(QPaintEvent*) {
     // No letter of the font is wider than this, so a text of n letters from
     // the font itself (no stand-in from another font) is at most n times as
     // wide.
-    const qreal maxZeichen = QFontMetricsF(font()).maxWidth();
-    const qreal oberlaenge = QFontMetricsF(font()).ascent();
+    const QFontMetricsF masse(font());
+    const qreal maxZeichen = masse.maxWidth();
+    const qreal oberlaenge = masse.ascent();
     p.setPen(palette().color(QPalette::Text));
     for (int z = 0; z < gitter_.rowCount(); ++z) {
         const bool kopf = z == 0;

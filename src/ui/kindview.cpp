@@ -15,10 +15,11 @@ KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inh
     // size from it.
     inhalt_->setFixedSize(fenster_.clientWidth, fenster_.clientHeight);
     setWidget(inhalt_);
-    setWindowFlags(flaggen());
-    // The caption follows in auffrischen(), once the view is in the work
-    // area: Qt measures and shortens a title on every step of taking a
-    // subwindow in, and without one yet those steps cost next to nothing.
+    // Its title-bar flags come with it into the work area (flaggen()), and
+    // the caption follows in auffrischen(): set here, without a parent, the
+    // flags would make it a top-level window that the area sets up a second
+    // time, and Qt measures and shortens a title on every step of taking a
+    // subwindow in.
     setObjectName(QString::fromStdString(fenster_.name()));
     if (!fenster_.sizeable) {
         // Qt offers "Size" on every subwindow; a window of fixed size would

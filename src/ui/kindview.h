@@ -23,9 +23,7 @@ public:
     TkindForm& fenster() const { return fenster_; }
     QWidget* inhalt() const { return inhalt_; }
 
-    // The title bar's buttons. They go with the view into the work area:
-    // without a parent Qt keeps them as a top-level window's, and the area
-    // would then set the view up a second time to make it a subwindow again.
+    // The title bar's buttons, given with the view to the work area.
     Qt::WindowFlags flaggen() const;
     // Re-reads the window: caption, place, size, state and the controls.
     void auffrischen();

@@ -12,6 +12,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "ui/views/tierbilder.h"
 #include "ui/vorab.h"
@@ -28,21 +30,25 @@ int main(int argc, char** argv) {
     QByteArray suche =
         "}  // namespace\n\nstd::span<const std::uint32_t> vorabPixel(const QString& bild) {\n";
     int nummer = 0;
+    std::vector<std::unique_ptr<QSvgRenderer>> svgs;
+    for (const TierBild& b : alleTierBilder) {
+        svgs.push_back(std::make_unique<QSvgRenderer>(bilder.filePath(QString::fromLatin1(b.name) + QStringLiteral(".svg"))));
+        if (!svgs.back()->isValid()) {
+            std::fprintf(stderr, "trevo-vorab: %s.svg ist kein Bild\n", b.name);
+            return 1;
+        }
+    }
     // The pictures for one density lie together: a start reads only those.
     for (int dichte : {1, 2}) {
-        for (const TierBild& b : alleTierBilder) {
+        for (std::size_t i = 0; i < alleTierBilder.size(); ++i) {
+            const TierBild& b = alleTierBilder[i];
             const QString name = QString::fromLatin1(b.name);
-            QSvgRenderer svg(bilder.filePath(name + QStringLiteral(".svg")));
-            if (!svg.isValid()) {
-                std::fprintf(stderr, "trevo-vorab: %s.svg ist kein Bild\n", b.name);
-                return 1;
-            }
             QImage bild(b.breite * dichte, b.hoehe * dichte, QImage::Format_ARGB32_Premultiplied);
             bild.setDevicePixelRatio(dichte);
             bild.fill(Qt::transparent);
             {
                 QPainter p(&bild);
-                svg.render(&p, QRectF(0, 0, b.breite, b.hoehe));
+                svgs[i]->render(&p, QRectF(0, 0, b.breite, b.hoehe));
             }
             const QByteArray feld = "bild" + QByteArray::number(nummer++);
             daten += "const std::uint32_t " + feld + "[] = {";
