@@ -61,7 +61,9 @@ public:
 
     // Ignores v: the stock is the number of animals.
     bool setzeMenge(int32_t v) override;
-    // Buys one animal through the purchase dialog, or sells the shown one.
+    // Buys through the purchase dialog as many animals of the chosen class
+    // as it says, each exactly as a single purchase, up to the first one the
+    // stable or the account refuses; or sells the shown animal.
     void KVButtonClick(const Button& sender) override;
     // The stable cannot grow to 250 or beyond.
     void MaxMengeLbClick() override;
@@ -77,6 +79,15 @@ public:
     // animal; the handler moves UpDown1.position itself, as the control
     // does before it reports the click), ticking or unticking a check box.
     void UpDown1Click(bool hoch);
+    // The player chose animal i in the herd's list: it becomes the shown
+    // animal, as the arrows would make it; a number outside the herd
+    // changes nothing.
+    void TierGewaehlt(int32_t i);
     void MehrenCBClick(bool an);
     void GebenCBClick(bool an);
+
+private:
+    // One purchase of weight class k: its draw, the checks, the animal and
+    // the booking. False when the stable or the account refused it.
+    bool einTierKaufen(int32_t k);
 };
