@@ -86,8 +86,10 @@ void KindView::auffrischen() {
     inhalt_->update();
 }
 
+QSize KindView::clientGroesse() const { return {fenster_.clientWidth, fenster_.clientHeight + zusatzHoehe()}; }
+
 void KindView::groesseSetzen() {
-    const QSize client(fenster_.clientWidth, fenster_.clientHeight);
+    const QSize client = clientGroesse();
     const QSize aussen = client + rahmen();
     if (fenster_.sizeable) {
         inhalt_->setMinimumSize(0, 0);
@@ -107,7 +109,7 @@ void KindView::platzUebernehmen() {
         groesseSetzen();
         move(fenster_.left, fenster_.top);
         platzOffen_ = false;
-        bekannterPlatz_ = QRect(pos(), size() - rahmen());
+        bekannterPlatz_ = QRect(pos(), size() - rahmen() - QSize(0, zusatzHoehe()));
     } else {
         platzOffen_ = true;
     }
@@ -150,7 +152,7 @@ void KindView::melden() {
         });
         return;
     }
-    const QRect jetzt(pos(), size() - rahmen());
+    const QRect jetzt(pos(), size() - rahmen() - QSize(0, zusatzHoehe()));
     if (jetzt == bekannterPlatz_ && bekannterZustand_ == FensterZustand::normal) return;
     bekannterPlatz_ = jetzt;
     bekannterZustand_ = FensterZustand::normal;
