@@ -1,6 +1,10 @@
 #include "ui/kindview.h"
 
 #include <QCloseEvent>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QToolTip>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -189,4 +193,23 @@ void KindView::resizeEvent(QResizeEvent* e) {
 void KindView::changeEvent(QEvent* e) {
     QMdiSubWindow::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange) melden();
+}
+
+bool KindView::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && !isMinimized()) {
+        auto* frage = static_cast<QHelpEvent*>(e);
+        QStyleOptionTitleBar titel;
+        titel.initFrom(this);
+        titel.text = windowTitle();
+        titel.titleBarFlags = windowFlags();
+        titel.titleBarState = static_cast<int>(windowState());
+        titel.subControls = QStyle::SC_All;
+        titel.rect = QRect(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight, &titel, this));
+        const QRect platz = style()->subControlRect(QStyle::CC_TitleBar, &titel, QStyle::SC_TitleBarLabel, this);
+        if (platz.contains(frage->pos()) && fontMetrics().horizontalAdvance(windowTitle()) > platz.width()) {
+            QToolTip::showText(frage->globalPos(), windowTitle(), this, platz);
+            return true;
+        }
+    }
+    return QMdiSubWindow::event(e);
 }

@@ -51,6 +51,8 @@ protected:
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // A caption the title bar cuts is shown whole as the title's hint.
+    bool event(QEvent* e) override;
 
 private:
     void platzUebernehmen();
