@@ -4,9 +4,9 @@
 # installed with apt-get (as root; otherwise unpacked into a scratch root),
 # and the installed game played under a headless Wayland compositor with a
 # fresh HOME while the source and build trees are hidden from it: a month
-# with "Weiter", the guide with its pictures, "Programm be&enden", the save
+# with "Weiter", the quantity dialog that the game places by the pointer, the guide with its pictures, "Programm be&enden", the save
 # file in ~/.local/share/trevo and nothing written into the installation.
-# Two screenshots of the compositor's screen land in build/paket/.
+# Three screenshots of the compositor's screen land in build/paket/.
 #
 #   tools/paket.sh
 set -euo pipefail
@@ -55,7 +55,7 @@ else
   dpkg-deb -x "$deb" "$tmp/system"
   ziel=$tmp/system
 fi
-trevo=$ziel/usr/bin/trevo
+trevo=$ziel/usr/games/trevo
 [ -x "$trevo" ] || fehler "$trevo fehlt"
 
 # 4. The test player, outside every tree the game may not see.
@@ -93,14 +93,19 @@ warten() {
 #    nowhere in its installation, not even then), with the source and build
 #    trees hidden under an empty file system.
 vorher=$(find "$ziel/usr/share/trevo" "$ziel/usr/lib" -path '*trevo*' 2>/dev/null | sort)
-env -i PATH=/usr/bin:/bin HOME="$tmp/heim" XDG_RUNTIME_DIR="$tmp/laufzeit" WAYLAND_DISPLAY=trevo-test \
+env -i PATH=/usr/games:/usr/bin:/bin HOME="$tmp/heim" XDG_RUNTIME_DIR="$tmp/laufzeit" WAYLAND_DISPLAY=trevo-test \
   QT_QPA_PLATFORM=wayland LD_PRELOAD="$tmp/trevo-testspieler.so" TREVO_TESTSPIELER="$tmp/schritte" \
   TREVO_STARTZEIT=1 LANG=C.UTF-8 \
   unshare --mount --propagation private sh -c 'mount -t tmpfs verdeckt "$1" && cd / && exec "$2"' \
-  - "$wurzel" "$trevo" 2>"$tmp/fehler.txt" &
+  - "$wurzel" "${ziel:+$ziel/usr/games/}trevo" 2>"$tmp/fehler.txt" &
 spiel=$!
 warten "Testspieler: Monat gespielt"
 schirmbild wayland-monat.png
+touch "$tmp/schritte/dialog"
+warten "Testspieler: Dialog offen"
+schirmbild wayland-dialog.png
+touch "$tmp/schritte/dialog-zu"
+warten "Testspieler: Klangmodul geladen"
 touch "$tmp/schritte/hilfe"
 warten "Testspieler: Hilfe "
 schirmbild wayland-hilfe.png
@@ -116,7 +121,8 @@ grep -q "^Testspieler: Monat gespielt: April 2001" "$tmp/fehler.txt" || fehler "
 grep -Eq "^Testspieler: Hilfe $ziel/usr/share/trevo/trevo.html, [1-9][0-9]* Bilder, 0 leer" "$tmp/fehler.txt" \
   || fehler "die Anleitung oder ihre Bilder nicht aus /usr/share/trevo"
 for teil in Musik Hilfe; do grep -qx "Trevo: $teil gefunden" "$tmp/fehler.txt" || fehler "$teil nicht gefunden"; done
-grep -qx "Trevo: Klänge gefunden" "$tmp/fehler.txt" || fehler "Klangmodul nicht gefunden"
+grep -Eqx "Testspieler: Klangmodul geladen: $ziel/usr/lib/[^/]+/trevo/trevo-klaenge.so" "$tmp/fehler.txt" \
+  || fehler "Klangmodul nicht aus /usr/lib/…/trevo geladen"
 stand=$tmp/heim/.local/share/trevo/TrevoSpielstand.bin
 grep -qx "Trevo: Spielstand in $tmp/heim/.local/share/trevo" "$tmp/fehler.txt" || fehler "Spielstand nicht in ~/.local/share/trevo"
 [ -s "$stand" ] || fehler "kein Spielstand geschrieben"
@@ -125,6 +131,6 @@ tr -d '\r' <"$stand" | grep -A2 -x '\[Kontrolle\]' | tr '\n' ' ' | grep -q 'mona
 [ "$(stat -c %a "$tmp/heim/.local/share/trevo")" = 700 ] || fehler "~/.local/share/trevo für andere lesbar"
 nachher=$(find "$ziel/usr/share/trevo" "$ziel/usr/lib" -path '*trevo*' 2>/dev/null | sort)
 [ "$vorher" = "$nachher" ] || fehler "das Spiel hat in seine Installation geschrieben"
-[ ! -e "$ziel/usr/bin/TrevoSpielstand.bin" ] || fehler "Spielstand neben dem Programm"
+[ ! -e "$ziel/usr/games/TrevoSpielstand.bin" ] || fehler "Spielstand neben dem Programm"
 if [ -z "$ziel" ]; then dpkg --verify trevo || fehler "installierte Dateien verändert"; fi
 echo "Paket: installiert, unter Wayland einen Monat gespielt, gespeichert ($((SECONDS - uhr)) s)"

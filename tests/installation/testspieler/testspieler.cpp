@@ -13,6 +13,8 @@
 #include <QPixmap>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -100,6 +102,55 @@ QString bilderDerHilfe() {
     return {};
 }
 
+QPushButton* knopf(QWidget* in, const QString& text) {
+    for (QPushButton* k : in->findChildren<QPushButton*>())
+        if (k->text().remove(QLatin1Char('&')) == text) return k;
+    return nullptr;
+}
+
+// The sound module as the process mapped it.
+QString geladenesModul() {
+    QFile karte(QStringLiteral("/proc/self/maps"));
+    if (!karte.open(QIODevice::ReadOnly)) return {};
+    for (const QByteArray& zeile : karte.readAll().split('\n'))
+        if (zeile.endsWith("/trevo-klaenge.so")) return QString::fromLocal8Bit(zeile.mid(zeile.indexOf('/')));
+    return {};
+}
+
+// "Kaufen" in the feed store opens the quantity dialog, which the game
+// places by the pointer; the script looks where it is, then "Abbruch".
+void mengeFragen() {
+    QMdiSubWindow* futter = nullptr;
+    for (QMdiSubWindow* f : rahmen()->findChildren<QMdiSubWindow*>())
+        if (f->windowTitle() == QLatin1String("Futter")) futter = f;
+    QPushButton* kaufen = futter ? knopf(futter, QStringLiteral("Kaufen")) : nullptr;
+    if (kaufen && !kaufen->isVisible())
+        if (QPushButton* auf = knopf(futter, QStringLiteral(">>"))) QTest::mouseClick(auf, Qt::LeftButton);
+    if (!kaufen || !kaufen->isVisible()) {
+        sagen(QStringLiteral("kein Knopf Kaufen im Futter"));
+        return;
+    }
+    solange([] { return QApplication::activeModalWidget() && QApplication::activeModalWidget()->isVisible(); },
+            [] {
+                sagen(QStringLiteral("Dialog offen: %1").arg(QApplication::activeModalWidget()->windowTitle()));
+                solange([] { return freigegeben("dialog-zu"); },
+                        [] {
+                            if (QWidget* d = QApplication::activeModalWidget())
+                                if (QPushButton* abbruch = knopf(d, QStringLiteral("Abbruch")))
+                                    QTest::mouseClick(abbruch, Qt::LeftButton);
+                        });
+            });
+    // The dialog runs its own loop inside the click; the steps above run in it.
+    QTest::mouseClick(kaufen, Qt::LeftButton);
+    sagen(QStringLiteral("Dialog zu"));
+    // The pigs brought forward, as a click on them would: the herd greets
+    // the player with its sound, and the first sound loads the module.
+    for (QMdiSubWindow* f : rahmen()->findChildren<QMdiSubWindow*>())
+        if (f->windowTitle() == QLatin1String("Schweine")) f->mdiArea()->setActiveSubWindow(f);
+    solange([] { return !geladenesModul().isEmpty(); },
+            [] { sagen(QStringLiteral("Klangmodul geladen: %1").arg(geladenesModul())); });
+}
+
 void spielen() {
     if (qEnvironmentVariableIsEmpty("TREVO_TESTSPIELER")) return;
     auto vorher = std::make_shared<QString>();
@@ -124,6 +175,7 @@ void spielen() {
                 },
                 [=] {
                     sagen(QStringLiteral("Monat gespielt: %1").arg(monat(rahmen())));
+                    solange([] { return freigegeben("dialog"); }, mengeFragen);
                     solange([] { return freigegeben("hilfe"); },
                             [] {
                                 if (QAction* a = befehl(rahmen(), QStringLiteral("&Handbuch"))) a->trigger();
