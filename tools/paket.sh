@@ -38,7 +38,9 @@ dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' >"$aus/da
 # 3. Install.
 tmp=$(mktemp -d)
 weston_pid=
+spiel=
 aufraeumen() {
+  [ -n "$spiel" ] && kill "$spiel" 2>/dev/null && wait "$spiel" 2>/dev/null
   [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null && wait "$weston_pid" 2>/dev/null
   [ -n "${entfernen:-}" ] && apt-get purge -y -qq trevo >/dev/null 2>&1
   rm -rf "$tmp"
@@ -92,11 +94,13 @@ warten() {
 # 6. The game as root where root installed it (an installed game writes
 #    nowhere in its installation, not even then), with the source and build
 #    trees hidden under an empty file system.
+verdecken=(unshare --mount --propagation private)
+[ "$(id -u)" -eq 0 ] || verdecken+=(--map-root-user)
 vorher=$(find "$ziel/usr/share/trevo" "$ziel/usr/lib" -path '*trevo*' 2>/dev/null | sort)
 env -i PATH=/usr/games:/usr/bin:/bin HOME="$tmp/heim" XDG_RUNTIME_DIR="$tmp/laufzeit" WAYLAND_DISPLAY=trevo-test \
   QT_QPA_PLATFORM=wayland LD_PRELOAD="$tmp/trevo-testspieler.so" TREVO_TESTSPIELER="$tmp/schritte" \
   TREVO_STARTZEIT=1 LANG=C.UTF-8 \
-  unshare --mount --propagation private sh -c 'mount -t tmpfs verdeckt "$1" && cd / && exec "$2"' \
+  "${verdecken[@]}" sh -c 'mount -t tmpfs verdeckt "$1" && cd / && exec "$2"' \
   - "$wurzel" "${ziel:+$ziel/usr/games/}trevo" 2>"$tmp/fehler.txt" &
 spiel=$!
 warten "Testspieler: Monat gespielt"
@@ -112,6 +116,7 @@ schirmbild wayland-hilfe.png
 touch "$tmp/schritte/ende"
 rc=0
 wait "$spiel" || rc=$?
+spiel=
 grep -E '^(Testspieler|Trevo):' "$tmp/fehler.txt" | tee "$aus/spiel.txt"
 [ "$rc" -eq 0 ] || { cat "$tmp/fehler.txt"; fehler "das Spiel endete mit $rc"; }
 
