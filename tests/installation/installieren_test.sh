@@ -3,7 +3,11 @@
 # game there (as root too, when run as root: an installed game writes
 # nowhere in its installation) and ends it as the system would.
 set -euo pipefail
+# installieren_test.sh BAUM [BIN [DATEN]]: the build tree, and where its
+# program and its data go below the prefix (bin and share/trevo).
 baum=$1
+bin=${2:-bin}
+daten=${3:-share/trevo}
 tmp=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$tmp"' EXIT
 pid=
@@ -14,19 +18,19 @@ p=$tmp/usr
 modul=$(find "$p/lib" -name trevo-klaenge.so)
 [ -n "$modul" ] && [ "$(dirname "$modul")" = "$(dirname "$(dirname "$modul")")/trevo" ] \
   || fehler "lib/…/trevo/trevo-klaenge.so fehlt"
-for f in bin/trevo share/trevo/trevo.mid share/trevo/trevo.html \
+for f in "$bin/trevo" "$daten/trevo.mid" "$daten/trevo.html" \
          share/applications/de.trevo.trevo.desktop share/metainfo/de.trevo.trevo.metainfo.xml \
          share/icons/hicolor/scalable/apps/trevo.svg share/icons/hicolor/48x48/apps/trevo.png \
          share/icons/hicolor/256x256/apps/trevo.png share/doc/trevo/LICENSE; do
   [ -e "$p/$f" ] || fehler "$f fehlt"
 done
-[ -x "$p/bin/trevo" ] && [ ! -L "$p/bin/trevo" ] || fehler "bin/trevo ist kein Programm"
+[ -x "$p/$bin/trevo" ] && [ ! -L "$p/$bin/trevo" ] || fehler "$bin/trevo ist kein Programm"
 # Every picture the guide names is installed beside it, and so is every
 # screenshot the AppStream data names: they are the guide's pictures.
-bilder=$(grep -o 'src="bilder/[^"]*"' "$p/share/trevo/trevo.html" | sed 's/^src="//; s/"$//')
+bilder=$(grep -o 'src="bilder/[^"]*"' "$p/$daten/trevo.html" | sed 's/^src="//; s/"$//')
 [ -n "$bilder" ] || fehler "die Anleitung zeigt keine Bilder"
 for b in $bilder $(grep -o '/bilder/[^<]*</image>' "$p/share/metainfo/de.trevo.trevo.metainfo.xml" | sed 's|^/||; s|</image>$||'); do
-  [ -s "$p/share/trevo/$b" ] || fehler "$b fehlt"
+  [ -s "$p/$daten/$b" ] || fehler "$b fehlt"
 done
 desktop-file-validate "$p/share/applications/de.trevo.trevo.desktop"
 appstreamcli validate --pedantic --no-net "$p/share/metainfo/de.trevo.trevo.metainfo.xml" >/dev/null
@@ -35,7 +39,7 @@ mkdir -p "$tmp/heim"
 vorher=$(find "$p" | sort)
 cd "$tmp/heim"
 HOME=$tmp/heim XDG_DATA_HOME=$tmp/heim/daten QT_QPA_PLATFORM=offscreen TREVO_STARTZEIT=1 \
-  "$p/bin/trevo" 2>"$tmp/fehler.txt" &
+  "$p/$bin/trevo" 2>"$tmp/fehler.txt" &
 pid=$!
 for _ in $(seq 600); do
   grep -q "Trevo: Hilfe" "$tmp/fehler.txt" && break
