@@ -305,3 +305,32 @@ TEST_F(Fenster, EinMonatNurMitTasten) {
     taste(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(KontrollForm->monat, monat % 12 + 1);
 }
+
+// The player's settings outlive the game, beside it and not in it: the
+// sounds switched off and the volume chosen are there after a restart, in
+// the configuration (the tests' own, see main.cpp), never in the save file.
+TEST_F(Fenster, EinstellungenBleibenAusserhalbDesSpielstands) {
+    starten();
+    ASSERT_TRUE(rahmen->klaengeAktion()->isChecked());
+    rahmen->klaengeAktion()->trigger();
+    EXPECT_FALSE(plattform->klaengeAn());
+    const int vorher = plattform->klaengeAngefordert();
+    rahmen->flaeche()->setActiveSubWindow(view("HuenerForm"));
+    warten();
+    EXPECT_EQ(plattform->klaengeAngefordert(), vorher + 1) << "the hens' call is still asked for, only not played";
+    rahmen->lautstaerkeAktionen()[1]->trigger();
+    neustart();
+    EXPECT_FALSE(rahmen->klaengeAktion()->isChecked());
+    EXPECT_FALSE(plattform->klaengeAn());
+    EXPECT_TRUE(rahmen->lautstaerkeAktionen()[1]->isChecked());
+    QFile konfiguration(qEnvironmentVariable("XDG_CONFIG_HOME") + "/trevo/trevo.conf");
+    ASSERT_TRUE(konfiguration.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = konfiguration.readAll();
+    EXPECT_TRUE(inhalt.contains("Klaenge=false")) << inhalt.toStdString();
+    EXPECT_TRUE(inhalt.contains("Lautstaerke=40")) << inhalt.toStdString();
+    const QByteArray stand = spielstand();
+    EXPECT_FALSE(stand.contains("Klaenge") || stand.contains("Lautstaerke") || stand.contains("Musik="));
+    // Back as a new player finds it, for the tests after this one.
+    rahmen->klaengeAktion()->trigger();
+    rahmen->lautstaerkeAktionen().back()->trigger();
+}

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 
 #include "app/geldtext.h"
 #include "ui/anwendung.h"
@@ -20,7 +19,6 @@ int main(int argc, char** argv) {
     // tests' own, never into the user's configuration.
     const QString konfiguration = QDir::tempPath() + QStringLiteral("/trevo-ui-tests-%1").arg(QCoreApplication::applicationPid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(konfiguration));
-    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     TrevoAnwendung anwendung(argc, argv);
     TrevoAnwendung::einrichten();
