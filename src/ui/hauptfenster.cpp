@@ -315,7 +315,11 @@ void HauptFenster::anfangsAnordnung() {
         }
     }
     const QSize frei = flaeche_->viewport()->size();
-    if (frei.width() > entworfen_.right() + 1 && frei.height() > entworfen_.bottom() + 1) nebeneinanderAnordnen();
+    // Larger in one direction is enough: the designed layout lets the herds
+    // and stores lie under the price list, and side by side they do not
+    // where there is room (on a screen at twice the scale the designed
+    // layout is wider than high and runs off the bottom).
+    if (frei.width() > entworfen_.right() + 1 || frei.height() > entworfen_.bottom() + 1) nebeneinanderAnordnen();
     // The area may still grow (a window manager maximizes the frame late):
     // until then each new size lays the windows out again.
     QTimer::singleShot(2000, this, [this] { anfangOffen_ = false; });
