@@ -57,9 +57,9 @@ int64_t ernteVerlust(const TFeld& f) {
     return y - (int64_t{l.maxmenge} - l.menge);
 }
 
-bool TFeldAktionForm::wirdGetan(Arbeit arbeit) const {
-    if (!feld || KontrollForm->temperatur < mindestTemperatur) return false;
-    const Kosten k = kosten(arbeit, feld->flaeche);
+bool TFeldAktionForm::wirdGetan(Arbeit arbeit, const TFeld& f) {
+    if (KontrollForm->temperatur < mindestTemperatur) return false;
+    const Kosten k = kosten(arbeit, f.flaeche);
     return passt32(k.betrag) && KontrollForm->kannBuchen(k.betrag) && DieselForm->fasst(int64_t{DieselForm->menge} - k.diesel);
 }
 
@@ -71,7 +71,7 @@ std::string TFeldAktionForm::rueckfrage() const {
     // A crop that never grows is no loss; nor is a work the weather or the
     // tank refuses.
     if (f.was < gerste || f.was > gras || f.wachs < (f.was == gras ? grasKeimtAb : keimtAb)) return {};
-    if (!wirdGetan(a)) return {};
+    if (!wirdGetan(a, f)) return {};
     return "Auf " + f.name + " wächst " + SaatgutRG.items[static_cast<std::size_t>(f.was - 1)] + " (" + f.zustand() +
            ", Wert " + std::to_string(f.wachs) + "). Trotzdem " + verb(a) + "?";
 }

@@ -54,9 +54,9 @@ public:
     // a work that only uses diesel.
     std::string kostenKurz(int32_t arbeit) const;
 
-    // Whether the work would be done now: warm enough, diesel and money
-    // enough. Reads only.
-    bool wirdGetan(Arbeit arbeit) const;
+    // Whether the work would be done on f now: warm enough, diesel and
+    // money enough. Reads only.
+    static bool wirdGetan(Arbeit arbeit, const TFeld& f);
     // The question before the chosen work destroys a growing crop ("Auf
     // Hollweg wächst Winterweizen (keimt, Wert 120). Trotzdem pflügen?"),
     // empty when nothing is lost. The face asks it; the rules do not.
