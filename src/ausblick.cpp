@@ -247,8 +247,8 @@ TAusblickForm::TAusblickForm() : TkindForm("AusblickForm", "Ausblick") { sizeabl
 
 namespace {
 // Beside the account statement, above the field map: outer place and size.
-constexpr Punkt ausblickOrt{660, 5};
-constexpr Punkt ausblickGroesse{340, 185};
+constexpr Punkt ausblickOrt{654, 5};
+constexpr Punkt ausblickGroesse{144, 187};
 }  // namespace
 
 void TAusblickForm::platz() {

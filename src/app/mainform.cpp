@@ -73,6 +73,8 @@ void TmainForm::aktiviert(TkindForm* kind) {
     const auto it = std::find(kinder_.begin(), kinder_.end(), kind);
     if (it == kinder_.end() || it == kinder_.begin()) return;
     std::rotate(kinder_.begin(), it, it + 1);
+    // The month's walk has a new order: what reports on it shows it.
+    for (TkindForm* b : beiwerk_) b->neuZeichnen();
     kind->FormActivate();
 }
 

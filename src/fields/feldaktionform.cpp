@@ -83,7 +83,7 @@ std::string TFeldAktionForm::hinweis(int32_t arbeit) const {
         case Arbeit::duengen: {
             TFeld danach = f;
             danach.duengen();
-            if (danach.wachs == f.wachs) return "Düngen ändert hier nichts (Wert " + std::to_string(f.wachs) + ").";
+            if (danach.wachs == f.wachs) return "Düngen ändert hier nichts (Wert " + std::to_string(f.wachs) + ")";
             return {};
         }
         case Arbeit::drillen: {
@@ -91,16 +91,16 @@ std::string TFeldAktionForm::hinweis(int32_t arbeit) const {
             TFeld danach = f;
             danach.drillen(s);
             if (danach.zustand() == "wächst nicht")
-                return "Die Saat würde nicht wachsen (Wert danach " + std::to_string(danach.wachs) + ", wächst ab " +
-                       std::to_string(s == gras ? grasKeimtAb : keimtAb) + ").";
+                return "Saat wächst hier nicht (Wert danach " + std::to_string(danach.wachs) + ", wächst ab " +
+                       std::to_string(s == gras ? grasKeimtAb : keimtAb) + ")";
             return {};
         }
         case Arbeit::ernten: {
             const int64_t v = ernteVerlust(f);
             if (v <= 0) return {};
             const TSiloForm& l = ernteLager(f.was);
-            return "Das Lager ist zu klein: " + std::to_string(v) + " " +
-                   PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] + " gingen verloren.";
+            return "Lager zu klein: " + std::to_string(v) + " " + PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] +
+                   " gehen verloren";
         }
         default:
             return {};
