@@ -38,6 +38,15 @@ public:
         ernteFeld_ = 0;
         if (istWeiter_) {
             m_ = monatsausblick();
+            // A balance held at its limits books less than asked: the amounts
+            // are compared only where no booking of the month can reach them.
+            int64_t tief = int64_t{KontrollForm->geld} + m_.sonstigeKosten.von + m_.pacht;
+            int64_t hoch = KontrollForm->geld;
+            for (const auto& h : m_.herden) {
+                tief += std::min<int64_t>(h.a.erloes.von, 0);
+                hoch += std::max<int64_t>(h.a.erloes.bis, 0);
+            }
+            frei_ = tief > std::numeric_limits<int32_t>::min() && hoch < std::numeric_limits<int32_t>::max();
             tiere_.clear();
             for (const auto& h : m_.herden) tiere_[h.herde] = h.herde->tierAnzahl();
             was_.clear();
@@ -89,10 +98,7 @@ private:
     void monatVergleichen(const std::vector<std::pair<int64_t, std::string>>& buchungen,
                           const std::vector<std::string>& meldungen, const std::string& wo) {
         ++monate;
-        // A balance held at its limits books less than asked: the amounts
-        // are compared only where it stays clear of them.
-        const bool frei = m_.guthaben.von > std::numeric_limits<int32_t>::min() &&
-                          m_.guthaben.bis < std::numeric_limits<int32_t>::max();
+        const bool frei = frei_;
         int64_t pacht = 0;
         for (const auto& [betrag, bemerkung] : buchungen) {
             if (!frei) break;
@@ -179,6 +185,7 @@ private:
     std::string zeile_;
     bool istWeiter_ = false;
     Monatsausblick m_;
+    bool frei_ = true;
     std::map<const TtierForm*, int32_t> tiere_;
     std::vector<int32_t> was_;
     int ernteFeld_ = 0;
