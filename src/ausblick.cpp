@@ -214,8 +214,9 @@ Monatsausblick monatsausblick() {
         if (fa.verlust > 0) {
             const TSiloForm& l = ernteLager(f.was);
             z.neu(Art::felder,
-                  name + "das Lager fasst nur " + std::to_string(int64_t{l.maxmenge} - l.menge) + ", " +
-                      std::to_string(fa.verlust) + " " + einheit(l.gutNr) + " gingen verloren",
+                  name + "im Lager " + l.caption + " ist Platz für " +
+                      std::to_string(std::max<int64_t>(int64_t{l.maxmenge} - l.menge, 0)) + " " + einheit(l.gutNr) +
+                      ", " + std::to_string(fa.verlust) + " gingen verloren",
                   l.name(), true);
         }
     }
