@@ -235,8 +235,7 @@ Monatsausblick monatsausblick() {
         if (a.verloreneJunge.bis > 0) {
             z.neu(Art::herden,
                   h->caption + ": " + spanne(a.geburten, " Junge") + ", im Stall Platz für " +
-                      std::to_string(a.platz) + (a.verloreneJunge.exakt() ? ": " : ": bis zu ") +
-                      std::to_string(a.verloreneJunge.bis) + " gehen verloren",
+                      std::to_string(a.platz) + ": " + spanne(a.verloreneJunge, "") + " gehen verloren",
                   h->name(), true);
             z.neu(Art::herden, h->caption + ": Maximum erhöhen, damit die Jungen bleiben", h->name(), false, true);
         }
