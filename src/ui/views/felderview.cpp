@@ -13,7 +13,6 @@
 #include "fields/felderform.h"
 #include "ui/qtcanvas.h"
 #include "ui/sicher.h"
-#include "ui/views/felderzugang.h"
 #include "ui/views/feldpunkte.h"
 
 namespace {

@@ -105,10 +105,6 @@ QAccessibleInterface* kartenFabrik(const QString& klasse, QObject* objekt) {
 
 }  // namespace
 
-QString feldBeschreibung(const TFeld& f) {
-    return QString::fromStdString(f.zustandText() + ", " + std::to_string(f.flaeche) + " ha");
-}
-
 void felderZugangAnmelden() {
     static const bool angemeldet = [] {
         QAccessible::installFactory(kartenFabrik);

@@ -6,10 +6,3 @@
 // Makes the map's accessible interface known to Qt (once).
 void felderZugangAnmelden();
 
-
-#include <QString>
-
-class TFeld;
-
-// What a screen reader says of a field: its lease, crop and state, and area.
-QString feldBeschreibung(const TFeld& f);
