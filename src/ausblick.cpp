@@ -117,7 +117,8 @@ Monatsausblick monatsausblick() {
                     fa.ernte = f.ernteMenge();
                     fa.verlust = fa.ernte > 0 ? std::max<int64_t>(ernteVerlust(f), 0) : 0;
                 }
-                fa.rettbar = fa.a.grund != 0 && fa.ernte > 0 && KontrollForm->temperatur >= TFeldAktionForm::mindestTemperatur;
+                fa.rettbar = fa.a.grund != 0 && fa.ernte > 0 &&
+                             KontrollForm->temperatur >= TFeldAktionForm::mindestTemperatur;
                 m.felder.push_back(fa);
             }
             m.pacht = k->pacht();
@@ -229,7 +230,8 @@ Monatsausblick monatsausblick() {
             if (a.seuchePromille % 10 != 0) p += dezimalTrenner + std::to_string(a.seuchePromille % 10);
             z.neu(Art::herden,
                   h->caption + ": Seuche mit " + p + " % Wahrscheinlichkeit, dann " +
-                      (a.tiere == 1 ? std::string("stirbt das Tier") : "sterben alle " + std::to_string(a.tiere) + " Tiere"),
+                      (a.tiere == 1 ? std::string("stirbt das Tier")
+                                    : "sterben alle " + std::to_string(a.tiere) + " Tiere"),
                   h->name());
         }
         if (a.verloreneJunge.bis > 0) {

@@ -60,7 +60,8 @@ int64_t ernteVerlust(const TFeld& f) {
 bool TFeldAktionForm::wirdGetan(Arbeit arbeit, const TFeld& f) {
     if (KontrollForm->temperatur < mindestTemperatur) return false;
     const Kosten k = kosten(arbeit, f.flaeche);
-    return passt32(k.betrag) && KontrollForm->kannBuchen(k.betrag) && DieselForm->fasst(int64_t{DieselForm->menge} - k.diesel);
+    return passt32(k.betrag) && KontrollForm->kannBuchen(k.betrag) &&
+           DieselForm->fasst(int64_t{DieselForm->menge} - k.diesel);
 }
 
 std::string TFeldAktionForm::rueckfrage() const {
@@ -99,8 +100,8 @@ std::string TFeldAktionForm::hinweis(int32_t arbeit) const {
             const int64_t v = ernteVerlust(f);
             if (v <= 0) return {};
             const TSiloForm& l = ernteLager(f.was);
-            return "Lager zu klein: " + std::to_string(v) + " " + PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] +
-                   " gehen verloren";
+            return "Lager zu klein: " + std::to_string(v) + " " +
+                   PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] + " gehen verloren";
         }
         default:
             return {};

@@ -17,7 +17,8 @@ void setzeVorWeiterFragen(bool fragen) { einstellungen().setValue(schluessel, fr
 
 bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar) {
     if (vermeidbar.empty() || !vorWeiterFragen()) return true;
-    QString text = QStringLiteral("Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:\n");
+    QString text =
+        QStringLiteral("Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:\n");
     for (const std::string& v : vermeidbar) text += QStringLiteral("\n• ") + QString::fromStdString(v);
     text += QStringLiteral("\n\nTrotzdem weiter?");
     QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), text, QMessageBox::NoButton, eltern);

@@ -151,8 +151,9 @@ private:
         const bool mangel = std::find(meldungen.begin(), meldungen.end(),
                                       "Wegen Futtermangel sind einige Tiere gestorben!") != meldungen.end();
         for (const auto& h : m_.herden) {
-            const bool getroffen = !h.herde->seucheText.empty() &&
-                                   std::find(meldungen.begin(), meldungen.end(), h.herde->seucheText) != meldungen.end();
+            const bool getroffen =
+                !h.herde->seucheText.empty() &&
+                std::find(meldungen.begin(), meldungen.end(), h.herde->seucheText) != meldungen.end();
             if (getroffen) {
                 seuche = true;
                 EXPECT_EQ(h.herde->tierAnzahl(), 0) << wo << ": " << h.herde->caption;

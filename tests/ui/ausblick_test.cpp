@@ -167,6 +167,8 @@ TEST_F(Ausblick, ArbeitsdialogSagtErnteverlustUndWirkungsloseArbeitVorher) {
     antworten.dann([&](QWidget* w) {
         auto* d = qobject_cast<FeldAktionDialog*>(w);
         ASSERT_NE(d, nullptr);
+        // Before the harvest is chosen, its row is red already.
+        EXPECT_EQ(d->betragLabel(4)->palette().color(QPalette::WindowText), QColor(192, 0, 0));
         d->arbeit(4)->click();
         ernte = d->hinweisLabel()->text();
         farbe = d->hinweisLabel()->palette().color(QPalette::WindowText);

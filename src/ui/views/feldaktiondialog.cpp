@@ -211,8 +211,17 @@ void FeldAktionDialog::auffrischen() {
         wert_->setText(f ? QString::fromStdString(f->wertText()) : QString());
         for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
             const auto nr = static_cast<int32_t>(i);
-            arbeiten_[i]->setToolTip(QString::fromStdString(form_.kostenText(nr)));
+            const std::string warnung = form_.hinweis(nr);
+            arbeiten_[i]->setToolTip(
+                QString::fromStdString(form_.kostenText(nr) + (warnung.empty() ? "" : "\n" + warnung)));
             betraege_[i]->setText(QString::fromStdString(form_.kostenKurz(nr)));
+            // A harvest that loses part of itself says so in its row, whichever
+            // work is chosen.
+            QPalette farbe = betraege_[i]->palette();
+            farbe.setColor(QPalette::WindowText, nr == static_cast<int32_t>(Arbeit::ernten) && !warnung.empty()
+                                                     ? QColor(192, 0, 0)
+                                                     : QColor(96, 96, 96));
+            betraege_[i]->setPalette(farbe);
         }
         const std::string k = form_.kostenText(form_.ArbeitRG.itemIndex);
         kosten_->setText(k.empty() ? QString() : QStringLiteral("Kosten: ") + QString::fromStdString(k));
