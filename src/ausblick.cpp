@@ -177,7 +177,9 @@ Monatsausblick monatsausblick() {
     }
     if (m.futterMangel) {
         const int64_t kaufen = m.futterBedarf - m.futterBestand;
-        if (m.futterBedarf <= FutterForm->maxmenge)
+        if (kaufen <= 0)  // a silo above its capacity (an edited save file) takes no stock
+            z.neu(Art::futter, "das Futtersilo ist über seinem Maximum: Futter verkaufen", "FutterForm", false, true);
+        else if (m.futterBedarf <= FutterForm->maxmenge)
             z.neu(Art::futter, "mindestens " + std::to_string(kaufen) + " kg Futter kaufen", "FutterForm", false, true);
         else
             z.neu(Art::futter,
