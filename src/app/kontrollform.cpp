@@ -62,11 +62,16 @@ bool TKontrollForm::kannBuchen(int64_t betrag) const {
     return neu >= std::numeric_limits<int32_t>::min() && neu <= std::numeric_limits<int32_t>::max();
 }
 
-void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung, Buchung art) {
-    const int64_t neu = static_cast<int64_t>(geld) + betrag;
-    const int32_t vorher = geld;
-    geld = static_cast<int32_t>(std::clamp<int64_t>(neu, std::numeric_limits<int32_t>::min(),
+int32_t gebuchtesGeld(int32_t geld, int64_t betrag) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{geld} + betrag, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
+}
+
+Spanne TKontrollForm::sonstigeKostenSpanne() { return streuungSpanne(sonstigeKosten, sonstigeKostenStreuung); }
+
+void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung, Buchung art) {
+    const int32_t vorher = geld;
+    geld = gebuchtesGeld(geld, betrag);
     // At the limit the row shows what really reached the account, not what was asked.
     const int32_t bewegt = static_cast<int32_t>(int64_t{geld} - vorher);
     Label2.caption = "Guthaben: " + geldText(geld);
@@ -92,7 +97,7 @@ void TKontrollForm::neueTemperatur() {
 }
 
 void TKontrollForm::Button1Click() {
-    buchen(streuung(-37200, 111), "Sonstige Kosten", {BuchungsArt::sonstigeKosten});
+    buchen(streuung(sonstigeKosten, sonstigeKostenStreuung), "Sonstige Kosten", {BuchungsArt::sonstigeKosten});
     futterMangel = false;
     MainForm->fuerJedesKind([](TkindForm& k) { k.weiter(); });
     if (futterMangel) {

@@ -6,7 +6,9 @@
 
 namespace {
 QSettings ablage() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trevo"), QStringLiteral("trevo"));
+    // One file for all of the player's settings, beside the question before
+    // "Weiter" (weiterfrage.cpp).
+    return QSettings(QStringLiteral("Trevo"), QStringLiteral("Trevo"));
 }
 }  // namespace
 

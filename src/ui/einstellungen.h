@@ -1,6 +1,6 @@
 // The player's settings: music, sound effects and the music's volume. They
 // belong to the player, not to the farm: kept in the user's configuration
-// (~/.config/trevo/trevo.conf), never in the save file.
+// (~/.config/Trevo/Trevo.conf), never in the save file.
 #pragma once
 
 namespace einstellungen {

@@ -30,6 +30,7 @@
 #include "ui/ueberdialog.h"
 #include "ui/viewregister.h"
 #include "ui/views/kontrollview.h"
+#include "ui/weiterfrage.h"
 
 namespace {
 bool anfangsAnordnungAn = true;
@@ -86,6 +87,12 @@ void HauptFenster::menueAnlegen() {
     hofbuch_ = trevo->addAction(QStringLiteral("Hof&buch"));
     monat_ = trevo->addAction(QStringLiteral("&Monat beenden"));
     monat_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    weiterFragen_ = trevo->addAction(QStringLiteral("Vor \u201EWeiter\u201C bei Verlusten &fragen"));
+    weiterFragen_->setCheckable(true);
+    weiterFragen_->setChecked(vorWeiterFragen());
+    // The box's "Nicht mehr fragen" turns it off; the menu shows it as it is.
+    connect(trevo, &QMenu::aboutToShow, weiterFragen_, [this] { weiterFragen_->setChecked(vorWeiterFragen()); });
+    connect(weiterFragen_, &QAction::toggled, this, [](bool an) { setzeVorWeiterFragen(an); });
     trevo->addSeparator();
     ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
     ende_->setShortcut(QKeySequence::Quit);

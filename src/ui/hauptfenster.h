@@ -72,6 +72,8 @@ public:
     QAction* hilfeAktion() const { return hilfe_; }
     QAction* ueberAktion() const { return ueber_; }
     QAction* hofbuchAktion() const { return hofbuch_; }
+    // Whether "Weiter" asks before a loss the outlook foresees (checkable).
+    QAction* weiterFragenAktion() const { return weiterFragen_; }
     // The logbook's window while it is open.
     HofbuchFenster* hofbuchFenster() const { return hofbuchFenster_; }
 
@@ -120,6 +122,7 @@ private:
     QAction* klaenge_ = nullptr;
     std::vector<QAction*> fensterAktionen_;
     std::vector<QAction*> lautstaerke_;
+    QAction* weiterFragen_ = nullptr;
     QPointer<HofbuchFenster> hofbuchFenster_;
     // The working area is laid out anew when it takes its final size, for
     // a short while after a first start or a new game.

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
@@ -21,6 +22,7 @@
 #include "fields/felderform.h"
 #include "goods/stores.h"
 #include "livestock/arten.h"
+#include "ui/einstellungen.h"
 #include "ui/hilfe/hilfefenster.h"
 #include "ui/nebeneinander.h"
 #include "ui/views/anzahldialog.h"
@@ -311,6 +313,8 @@ TEST_F(Fenster, EinMonatNurMitTasten) {
 // sounds switched off and the volume chosen are there after a restart, in
 // the configuration (the tests' own, see main.cpp), never in the save file.
 TEST_F(Fenster, EinstellungenBleibenAusserhalbDesSpielstands) {
+    einstellungen::setzeKlaenge(true);
+    einstellungen::setzeLautstaerke(100);
     starten();
     ASSERT_TRUE(rahmen->klaengeAktion()->isChecked());
     rahmen->klaengeAktion()->trigger();
@@ -324,7 +328,8 @@ TEST_F(Fenster, EinstellungenBleibenAusserhalbDesSpielstands) {
     EXPECT_FALSE(rahmen->klaengeAktion()->isChecked());
     EXPECT_FALSE(plattform->klaengeAn());
     EXPECT_TRUE(rahmen->lautstaerkeAktionen()[1]->isChecked());
-    QFile konfiguration(qEnvironmentVariable("XDG_CONFIG_HOME") + "/trevo/trevo.conf");
+    QFile konfiguration(QSettings(QStringLiteral("Trevo"), QStringLiteral("Trevo")).fileName());
+    ASSERT_TRUE(konfiguration.fileName().contains(".qttest")) << "the tests' own, not the player's";
     ASSERT_TRUE(konfiguration.open(QIODevice::ReadOnly));
     const QByteArray inhalt = konfiguration.readAll();
     EXPECT_TRUE(inhalt.contains("Klaenge=false")) << inhalt.toStdString();
