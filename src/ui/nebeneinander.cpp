@@ -54,10 +54,14 @@ std::vector<QRect> inReihen(const std::vector<Stueck>& s, int breite) {
     return platz;
 }
 
-std::vector<QRect> inLuecken(const std::vector<Stueck>& s, QSize flaeche) {
-    std::vector<QRect> platz(s.size());
+// Places the windows that have none yet (an empty rectangle), each at the
+// highest, then leftmost, free place beside those placed.
+void inLuecken(const std::vector<Stueck>& s, QSize flaeche, std::vector<QRect>& platz) {
     std::vector<QRect> belegt;
+    for (const QRect& r : platz)
+        if (!r.isNull()) belegt.push_back(r);
     for (std::size_t i : reihenfolge(s)) {
+        if (!platz[i].isNull()) continue;
         const QSize g = s[i].groesse;
         std::vector<QPoint> orte{{0, 0}};
         for (const QRect& r : belegt) {
@@ -98,7 +102,6 @@ std::vector<QRect> inLuecken(const std::vector<Stueck>& s, QSize flaeche) {
         belegt.push_back(gewaehlt);
         platz[i] = gewaehlt;
     }
-    return platz;
 }
 
 bool passt(const std::vector<QRect>& platz, QSize flaeche) {
@@ -110,8 +113,17 @@ bool passt(const std::vector<QRect>& platz, QSize flaeche) {
 }  // namespace
 
 std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flaeche) {
-    std::vector<QRect> platz = inReihen(stuecke, flaeche.width());
-    if (!passt(platz, flaeche)) platz = inLuecken(stuecke, flaeche);
+    // The named kinds in rows; a window of another kind into a free place
+    // beside them. Where the rows do not fit, every window finds its place.
+    constexpr int sonstige = 4;
+    std::vector<Stueck> benannt = stuecke;
+    for (Stueck& st : benannt)
+        if (st.reihe >= sonstige) st.groesse = QSize(0, 0);
+    std::vector<QRect> platz = inReihen(benannt, flaeche.width());
+    for (std::size_t i = 0; i < platz.size(); ++i)
+        if (stuecke[i].reihe >= sonstige) platz[i] = QRect();
+    if (!passt(platz, flaeche)) platz.assign(stuecke.size(), QRect());
+    inLuecken(stuecke, flaeche, platz);
     std::vector<QPoint> orte;
     orte.reserve(platz.size());
     for (const QRect& r : platz) orte.push_back(r.topLeft());

@@ -19,7 +19,8 @@ struct Stueck {
 // The row a game window goes into.
 int reiheVon(const TkindForm& fenster);
 
-// The top-left corners, in the order given. Rows that fit one below the
-// other are kept so; where they do not, each window takes the highest, then
-// leftmost, free place, and only what finds none runs beyond the bottom.
+// The top-left corners, in the order given. The named kinds' rows, where
+// they fit one below the other, with any other window in the highest, then
+// leftmost, free place beside them; where the rows do not fit, every window
+// takes such a place. Only a window that finds none runs beyond the bottom.
 std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flaeche);

@@ -112,7 +112,8 @@ TEST_F(Fenster, NebeneinanderInReihenListeUndBlaettern) {
         for (std::size_t i = 0; i < s.size(); ++i) {
             EXPECT_TRUE(QRect(QPoint(), flaeche).contains(r[i])) << i;
             for (std::size_t j = 0; j < s.size(); ++j)
-                if (s[j].reihe < s[i].reihe) {
+                // The named kinds in rows; another kind in a free place.
+                if (s[i].reihe < 4 && s[j].reihe < s[i].reihe) {
                     EXPECT_GT(r[i].top(), r[j].bottom()) << i << " below " << j;
                 }
         }
