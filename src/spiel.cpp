@@ -42,7 +42,11 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, bool anbieten
     : Spiel(p, programmVerzeichnis, programmVerzeichnis, anbieten) {}
 
 Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
-             bool anbieten) {
+             bool anbieten)
+    : Spiel(p, programmVerzeichnis, spielstandVerzeichnis, anbieten ? Start::anbieten : Start::ohneAngebot) {}
+
+Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
+             Start start) {
     setzePlattform(&p);
     randSeed = 0;
     futterMangel = false;
@@ -52,10 +56,13 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     spielstand().laden(spielstandDatei);
     wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
     punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, false);
+    const bool nurAnsehen = start == Start::nurAnsehen;
     // What writes killed half-way left beside the files is of no use.
-    liegengebliebeneEntfernen(spielstandDatei, true);
-    liegengebliebeneEntfernen(wiederherstellung_, false);
-    if (anbieten) wiederherstellungAnbieten();
+    if (!nurAnsehen) {
+        liegengebliebeneEntfernen(spielstandDatei, true);
+        liegengebliebeneEntfernen(wiederherstellung_, false);
+    }
+    if (start == Start::anbieten) wiederherstellungAnbieten();
     lesefehlerMelden();
 
     // The start order. The price list comes first: its new game hands out the
@@ -78,6 +85,9 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
     // The book follows the game as it starts, from whichever file that is.
     hofbuch_ = std::make_unique<Hofbuch>(hofbuchPfad(spielstandDatei), hofbuchSpalten());
+    // Nothing of a game only looked at is written, not even at its end.
+    nurAnsehen_ = nurAnsehen;
+    if (nurAnsehen) return;
     hofbuch_->angleichen(!spielstand().ini().lesen("Kontrolle", "monat"));
     KontrollForm->beobachter = hofbuch_.get();
 }
@@ -103,6 +113,10 @@ void Spiel::lesefehlerMelden() {
 
 bool Spiel::beenden() {
     if (beendet_) return true;
+    if (nurAnsehen_) {
+        abbauen(false);
+        return false;
+    }
     // No point may land after the end has removed it.
     wiederherstellungAbwarten();
     hofbuch_->sichern();
@@ -264,7 +278,7 @@ std::string Spiel::stand() {
 }
 
 bool Spiel::wiederherstellungspunktSetzen() {
-    if (punktGesperrt_) return false;
+    if (punktGesperrt_ || nurAnsehen_) return false;
     punktSchreiber_->auftragen(stand());
     if (!punktSchreiber_->imHintergrund()) schreibfehlerMelden();
     return punktSchreiber_->letzterFehler().empty();

@@ -11,8 +11,8 @@
 
 #include "sim/platform/scriptedplatform.h"
 #include "sim/befehl.h"
+#include "spiel.h"
 
-class Spiel;
 class TkindForm;
 
 class Lauf {
@@ -20,6 +20,8 @@ public:
     // Starts the game from the save file in verzeichnis, as the program does;
     // without anbieten a recovery point there is left alone (see Spiel).
     Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten = true);
+    // With Spiel::Start::nurAnsehen the game is only looked at: no file changes.
+    Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start);
     // Without beenden() nothing is written.
     ~Lauf();
     Lauf(const Lauf&) = delete;
@@ -55,7 +57,7 @@ public:
     void protokollieren(std::string zeile);
 
 private:
-    void starten(bool anbieten, std::optional<Antwort> antwort = {});
+    void starten(Spiel::Start start, std::optional<Antwort> antwort = {});
     void ausgeben();
     void endeVorbereiten();
 
