@@ -99,6 +99,8 @@ private:
     void wiederherstellungAnbieten();
     bool spielstandAblegen();
     bool anderswoSpeichern();
+    // Where the logbook stays when the game went elsewhere.
+    std::string hofbuchBleibt() const;
     void ausweichen();
     void punktEntfernen();
 

@@ -317,14 +317,17 @@ std::string Hofbuch::kopf(bool frueher) const {
     return t;
 }
 
-void Hofbuch::schreibfehler(const std::string& fehler) {
-    // Told once a run; the rows stay in memory and go with the next month.
+void Hofbuch::schreibfehler(const std::string& fehler, bool amEnde) {
+    // Told once a run; the rows stay in memory and go with the next month,
+    // at the end with the save file.
     if (schreibfehlerGemeldet_) return;
     schreibfehlerGemeldet_ = true;
     plattform().meldung(MeldungsArt::Warnung,
                         "Das Hofbuch konnte nicht geschrieben werden:\r" + pfad_ + "\r\r" + fehler +
-                            "\r\rDas Spiel geht weiter; das Hofbuch wird nach dem nächsten Monat wieder "
-                            "geschrieben.",
+                            (amEnde ? "\r\rDie Zeilen, die ihm fehlen, gehen mit dem Spielstand und werden beim "
+                                      "nächsten Start nachgetragen."
+                                    : "\r\rDas Spiel geht weiter; das Hofbuch wird nach dem nächsten Monat wieder "
+                                      "geschrieben."),
                         Knoepfe::OK);
 }
 
@@ -384,18 +387,45 @@ bool Hofbuch::schreiben() {
 }
 
 void Hofbuch::sichern() {
-    if (!schreiben()) return;
-    const std::string zeile = zeilenText(aktuelleZeile(true));
+    endZeile_ = aktuelleZeile(true);
+    sichernWiederholen();
+}
+
+void Hofbuch::sichernWiederholen() {
+    if (!endZeile_ || !schreiben()) return;
     if (dateiEnde_ == 0 && !neuAnlegen("")) return;
     const Fd fd(pfad_, O_WRONLY);
     std::string fehler;
     if (!fd.offen()) {
-        schreibfehler(systemFehlerText(errno));
-    } else if (!anfuegenAb(*fd, dateiEnde_, true, zeile, fehler)) {
-        schreibfehler(fehler);
-    } else if (dateienSyncen && ::fsync(*fd) != 0) {
-        schreibfehler(systemFehlerText(errno));
+        fehler = systemFehlerText(errno);
+    } else if (anfuegenAb(*fd, dateiEnde_, true, zeilenText(*endZeile_), fehler) && dateienSyncen &&
+               Spielstand::syncer(*fd) != 0) {
+        fehler = systemFehlerText(errno);
     }
+    if (fehler.empty())
+        endZeile_.reset();
+    else
+        schreibfehler(fehler, true);
+}
+
+std::vector<std::string> Hofbuch::ausstehendeZeilen() const {
+    std::vector<std::string> texte;
+    for (const HofbuchZeile& z : ausstehend_) {
+        std::string t = zeilenText(z);
+        t.resize(t.size() - 2);  // without the line end
+        texte.push_back(std::move(t));
+    }
+    return texte;
+}
+
+std::vector<std::string> Hofbuch::ungeschrieben() const {
+    std::vector<std::string> texte = ausstehendeZeilen();
+    if (endZeile_) {
+        std::string t = zeilenText(*endZeile_);
+        t.resize(t.size() - 2);
+        texte.push_back(std::move(t));
+    }
+    return texte;
 }
 
 bool Hofbuch::zeileLesen(std::string_view text, HofbuchZeile& z, std::string& grund, int64_t nr) const {
@@ -544,6 +574,7 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
         const Fd schreib(pfad_, O_WRONLY);
         if (schreib.offen()) (void)::ftruncate(*schreib, behalten);
     }
+    laufendGefunden_ = offen != nullptr;
     if (offen) {
         for (std::size_t i = 0; i < spalten_.size(); ++i)
             if (spalten_[i].art == Art::buchung) laufend_[i] = offen->werte[i];
@@ -589,27 +620,61 @@ void Hofbuch::unbrauchbar(const std::string& grund) {
     if (!ec) neuAnlegen("");
 }
 
-void Hofbuch::angleichen(bool neuesSpiel) {
+bool Hofbuch::nachtragen(const std::vector<std::string>& mitgebracht) {
+    const int64_t start = datumsZahl(KontrollForm->monat, KontrollForm->jahr);
+    const auto ende = static_cast<std::size_t>(endeSpalte_);
+    int64_t letztes = letztesDatum_;
+    bool genommen = false;
+    for (const std::string& text : mitgebracht) {
+        HofbuchZeile z;
+        std::string grund;
+        if (!zeileLesen(text, z, grund, 0)) continue;
+        const int64_t datum = datumsZahl(z);
+        if (datum <= letztes || laufendGefunden_) continue;
+        if (!z.laufend && datum < start) {
+            // A finished month the book lacks: the running month begins
+            // where it ended.
+            anfang_ = z.werte[ende];
+            std::fill(laufend_.begin(), laufend_.end(), 0);
+            letztes = datum;
+            if (geladen_) zeilen_.push_back(z);
+            ausstehend_.push_back(std::move(z));
+            genommen = true;
+        } else if (z.laufend && datum == start && z.werte[ende] == KontrollForm->geld) {
+            // The month the game goes on with, as the orderly end left it.
+            for (std::size_t i = 0; i < spalten_.size(); ++i)
+                if (spalten_[i].art == Art::buchung) laufend_[i] = z.werte[i];
+            anfang_ = z.werte[static_cast<std::size_t>(anfangSpalte_)];
+            laufendGefunden_ = true;
+            genommen = true;
+        }
+    }
+    schreiben();
+    return genommen;
+}
+
+void Hofbuch::angleichen(bool neuesSpiel, const std::vector<std::string>& mitgebracht) {
     liegengebliebeneEntfernen(pfad_, true);
     zeilen_.clear();
     geladen_ = true;
     unlesbar_ = 0;
     ausstehend_.clear();
+    endZeile_.reset();
     dateiEnde_ = 0;
     kopfEnde_ = 0;
     letztesDatum_ = -1;
+    laufendGefunden_ = false;
     beginnen();
     std::string grund;
-    if (!einlesen(neuesSpiel, grund)) {
-        unbrauchbar(grund);
-        return;
-    }
-    // No book yet: it begins with the first month.
-    if (kopfEnde_ == 0) return;
+    const bool lesbar = einlesen(neuesSpiel, grund);
+    if (!lesbar) unbrauchbar(grund);
     if (neuesSpiel) {
-        this->neuesSpiel();
+        if (lesbar && kopfEnde_ != 0) this->neuesSpiel();
         return;
     }
+    const bool nachgetragen = nachtragen(mitgebracht);
+    // No book yet and nothing carried: it begins with the first month.
+    if ((!lesbar || kopfEnde_ == 0) && !nachgetragen) return;
     // What moved the balance while the book did not watch (a month of a
     // killed game, a hand-edited save file) is kept apart, so that the rows
     // still add up to the balance.

@@ -50,6 +50,7 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
         p.grund = "Sie enthält Nullbytes, die in keinem Spielstand stehen.";
         return p;
     }
+    p.mitNachtrag = nachtragAbtrennen(bytes, p.nachtrag);
     IniDatei ini(std::move(bytes));
     int32_t geld = 0;
     if (!ganzeZahl(ini.text("Kontrolle", "monat"), p.monat) || p.monat < 1 || p.monat > 12 ||
@@ -62,24 +63,33 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
     return p;
 }
 
-bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spielstandPfad) {
+bool wiederherstellungNeuer(const Wiederherstellungspunkt& p, const std::string& pfad,
+                            const std::string& spielstandPfad, const std::string& grundlage) {
+    if (p.mitNachtrag) return p.nachtrag.grundlage == grundlage;
+    // An older game's point: judged by the file times, as that game did.
     struct stat punkt {};
     struct stat spielstand {};
-    if (::lstat(pfad.c_str(), &punkt) != 0 || ::stat(spielstandPfad.c_str(), &spielstand) != 0) return false;
-    if (!S_ISREG(punkt.st_mode) || !S_ISREG(spielstand.st_mode)) return false;
+    if (::lstat(pfad.c_str(), &punkt) != 0 || ::stat(spielstandPfad.c_str(), &spielstand) != 0) return true;
+    if (!S_ISREG(punkt.st_mode) || !S_ISREG(spielstand.st_mode)) return true;
     const timespec& a = punkt.st_mtim;
     const timespec& b = spielstand.st_mtim;
-    return b.tv_sec > a.tv_sec || (b.tv_sec == a.tv_sec && b.tv_nsec > a.tv_nsec);
+    return !(b.tv_sec > a.tv_sec || (b.tv_sec == a.tv_sec && b.tv_nsec > a.tv_nsec));
+}
+
+std::string punktText(std::string bytes) {
+    Nachtrag n;
+    nachtragAbtrennen(bytes, n);
+    return bytes;
 }
 
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler) {
     return spielstandErsetzen(pfad, bytes, false, fehler);
 }
 
-std::string wiederherstellungBeiseite(const std::string& pfad) {
+std::string wiederherstellungBeiseite(const std::string& pfad, const std::string& zusatz) {
     const auto pos = pfad.find_last_of('/');
     const std::string anfang = (pos == std::string::npos ? std::string() : pfad.substr(0, pos + 1)) +
-                               "TrevoSpielstand-unlesbar";
+                               "TrevoSpielstand-" + zusatz;
     for (int nr = 1; nr <= 100; ++nr) {
         const std::string ziel = anfang + (nr > 1 ? "-" + std::to_string(nr) : "") + ".wiederherstellen";
         const int r = umbenennenOhneUeberschreiben(pfad, ziel);

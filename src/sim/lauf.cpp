@@ -1,6 +1,5 @@
 #include "sim/lauf.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "app/anzahlform.h"
@@ -8,15 +7,14 @@
 #include "app/kindform.h"
 #include "app/mainform.h"
 #include "app/spielstand.h"
-#include "app/wiederherstellung.h"
 #include "spiel.h"
 
 Lauf::Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten)
     : Lauf(std::move(verzeichnis), aus, anbieten ? Spiel::Start::anbieten : Spiel::Start::ohneAngebot) {}
 
-Lauf::Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start)
+Lauf::Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start, std::optional<Antwort> antwort)
     : verzeichnis_(std::move(verzeichnis)), aus_(aus) {
-    starten(start);
+    starten(start, antwort);
 }
 
 Lauf::~Lauf() {
@@ -33,14 +31,6 @@ void Lauf::starten(Spiel::Start start, std::optional<Antwort> antwort) {
     spiel_->wiederherstellungImHintergrund({});
     // An answer that no offer took (a damaged point) answers nothing else.
     plattform_->antworten.clear();
-}
-
-void Lauf::wiederherstellungBeantworten(std::optional<Antwort> antwort) {
-    std::error_code ec;
-    const auto art = std::filesystem::symlink_status(wiederherstellungsPfad(spielstandDatei), ec).type();
-    if (art == std::filesystem::file_type::not_found || art == std::filesystem::file_type::none) return;
-    spiel_.reset();
-    starten(Spiel::Start::anbieten, antwort);
 }
 
 void Lauf::ausgeben() {

@@ -111,12 +111,12 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
         fehler << skript.fehler->meldung() << '\n';
         return 2;
     }
-    // A recovery point there stays unoffered until the script's answer is known.
-    Lauf l(verzeichnis, aus, false);
+    // The game starts once, when the script's answer to a recovery point
+    // there is known.
     std::optional<Antwort> antwort;
     if (!skript.befehle.empty() && skript.befehle.front().aktion->wort == "wiederherstellen")
         antwort = skript.befehle.front().wahl(0) == 0 ? Antwort::Ja : Antwort::Nein;
-    l.wiederherstellungBeantworten(antwort);
+    Lauf l(verzeichnis, aus, Spiel::Start::anbieten, antwort);
     for (const Befehl& b : skript.befehle) l.ausfuehren(b);
     return l.beenden() ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 // tests/games/absturz_pruefen.sh; the offer: tests/games/wiederherstellen*.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cerrno>
@@ -14,6 +15,7 @@
 
 #include "app/kontrollform.h"
 #include "app/spielstand.h"
+#include "app/wiederherstellung.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
@@ -22,6 +24,11 @@
 namespace {
 
 std::filesystem::path punkt(const Spielumgebung& u) { return u.verzeichnis / "TrevoSpielstand.wiederherstellen"; }
+
+long zaehle(const std::vector<std::string>& protokoll, const std::string& text) {
+    return std::count_if(protokoll.begin(), protokoll.end(),
+                         [&](const std::string& z) { return z.find(text) != std::string::npos; });
+}
 
 // From a hand-edited file (sections in the player's order, a key the game
 // never writes, the price list dragged off the edges): three cows bought, a
@@ -64,7 +71,7 @@ TEST(Wiederherstellung, PunktOhneFolgenFuersSpiel) {
     const auto ohne = spiele(false, keine);
     EXPECT_EQ(mit.first, ohne.first);
     EXPECT_EQ(mit.second, ohne.second);
-    EXPECT_EQ(punkte.at(1), mit.second) << "the last point is the end's file";
+    EXPECT_EQ(punktText(punkte.at(1)), mit.second) << "the last point is the end's file";
     EXPECT_EQ(punkte[0].rfind("; mein Hof\r\n[Kontrolle]\r\ngeld=", 0), 0u);
     EXPECT_NE(punkte[0].find("monat=6\r\nnotiz=7\r\njahr=2001\r\n"), std::string::npos);
     EXPECT_NE(punkte[0].find("[PreiseForm]\r\nx=1\r\ny=1\r\n"), std::string::npos);
@@ -74,43 +81,73 @@ TEST(Wiederherstellung, PunktOhneFolgenFuersSpiel) {
 }
 
 // Accepted, the point stays until the orderly end: a second crash before the
-// next month finds it again. A point older than the save file belongs to a
-// run whose end had saved, and goes unasked. A full disk skips the month's
-// point and keeps the last one, also when the end cannot save.
-TEST(Wiederherstellung, ZweiterAbsturzVeralteterPunktVolleFestplatte) {
+// next month finds it again. Whether it is newer than the save file is told
+// by the files, never by their times: with the clock set forward or back it
+// is still offered, and one whose run began from another save file (the end
+// saved, then died before removing it) is put aside, told, and never lost.
+// A full disk skips the month's point and keeps the last one, also when the
+// end cannot save.
+TEST(Wiederherstellung, ZweiterAbsturzUhrVolleFestplatte) {
     Spielumgebung u;
     u.schreibeDatei("[Kontrolle]\r\nmonat=12\r\njahr=2003\r\ngeld=123\r\n");
     u.starten();
     KontrollForm->Button1Click();
     const std::string januar = dateiInhalt(punkt(u));
-    for (int absturz = 0; absturz < 2; ++absturz) {
+    const auto zeit = [](const std::filesystem::path& p, std::time_t t) {
+        const timespec zeiten[2] = {{0, UTIME_OMIT}, {t, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), zeiten, 0), 0);
+    };
+    const std::time_t jetzt = std::time(nullptr);
+    for (int absturz = 0; absturz < 4; ++absturz) {
+        SCOPED_TRACE(absturz);
         u.spiel.reset();
+        // The clock of the save file set an hour forward, the point's ten
+        // years back.
+        if (absturz == 2) zeit(u.dateiPfad(), jetzt + 3600);
+        if (absturz == 3) zeit(punkt(u), jetzt - 10 * 365 * 86400);
+        u.plattform.leeren();
         u.plattform.antworten.push_back(Antwort::Ja);
         u.starten();
+        EXPECT_EQ(zaehle(u.plattform.leeren(), "Trevo wurde zuletzt nicht ordnungsgemäß beendet"), 1);
         EXPECT_EQ(KontrollForm->Label1.caption, "Januar 2004");
         EXPECT_EQ(dateiInhalt(punkt(u)), januar);
     }
+    // February saved in order; the end dies before it removes the point,
+    // whose file is the newer by its time.
+    KontrollForm->Button1Click();
+    const std::string februar = dateiInhalt(punkt(u));
+    EXPECT_TRUE(u.beenden());
     u.spiel.reset();
-    const timespec spaeter[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 60, 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, u.dateiPfad().c_str(), spaeter, 0), 0);
+    const std::string gespeichert = u.datei();
+    { std::ofstream(punkt(u), std::ios::binary) << februar; }
+    zeit(u.dateiPfad(), jetzt - 3600);
     u.plattform.leeren();
     u.starten();
-    EXPECT_TRUE(u.plattform.leeren().empty());
-    EXPECT_EQ(KontrollForm->Label1.caption, "Dezember 2003");
+    const std::filesystem::path beiseite = u.verzeichnis / "TrevoSpielstand-aelter.wiederherstellen";
+    EXPECT_EQ(u.plattform.leeren(),
+              std::vector<std::string>{"meldung\tInformation\tDer Wiederherstellungspunkt TrevoSpielstand.wiederherstellen "
+                                       "(der Hof bis zum Ende des Monats Januar 2004) ist nicht neuer als der "
+                                       "Spielstand: Der Spielstand wurde nach ihm gespeichert oder ersetzt.\\r\\rEr "
+                                       "wurde unverändert beiseitegelegt:\\r" + beiseite.string() +
+                                       "\\r\\rDas Spiel geht mit dem gespeicherten Spielstand weiter."});
+    EXPECT_EQ(dateiInhalt(beiseite), februar);
     EXPECT_FALSE(std::filesystem::exists(punkt(u)));
+    EXPECT_EQ(KontrollForm->Label1.caption, "Februar 2004");
+    EXPECT_EQ(u.datei(), gespeichert);
 
     KontrollForm->Button1Click();
+    const std::string maerz = dateiInhalt(punkt(u));
     const auto schreiber = Spielstand::schreiber;
     Spielstand::schreiber = [](int, const void*, std::size_t) -> ssize_t {
         errno = ENOSPC;
         return -1;
     };
     KontrollForm->Button1Click();
-    EXPECT_EQ(KontrollForm->Label1.caption, "Februar 2004");
+    EXPECT_EQ(KontrollForm->Label1.caption, "April 2004");
     EXPECT_FALSE(u.beenden());
     Spielstand::schreiber = schreiber;
-    EXPECT_EQ(dateiInhalt(punkt(u)), januar);
-    EXPECT_EQ(u.datei(), "[Kontrolle]\r\nmonat=12\r\njahr=2003\r\ngeld=123\r\n");
+    EXPECT_EQ(dateiInhalt(punkt(u)), maerz);
+    EXPECT_EQ(u.datei(), gespeichert);
 }
 
 // Written on a thread of its own: a month handed over while the disk still
@@ -142,7 +179,7 @@ TEST(Wiederherstellung, ImHintergrundGeschrieben) {
     frei.set_value();
     u.spiel->wiederherstellungAbwarten();
     EXPECT_EQ(punkte, 2) << "April waited and was replaced by May";
-    EXPECT_EQ(dateiInhalt(punkt(u)), mai);
+    EXPECT_EQ(punktText(dateiInhalt(punkt(u))), mai);
 
     std::promise<void> wiederFrei;
     freigegeben = wiederFrei.get_future().share();
