@@ -551,6 +551,10 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
             while (erste_ab < zeilen.size() && datumsZahl(zeilen[erste_ab].z) < start) ++erste_ab;
         else
             erste_ab = zeilen.size();
+        // The running month an orderly end left, before the month the game
+        // goes on with: a later run finished that month and died before its
+        // row was written. The row goes; the finished month's takes its place.
+        if (!neuesSpiel && erste_ab > 0 && zeilen[erste_ab - 1].z.laufend) --erste_ab;
         if (alles || erste_ab > 0) break;
     }
     // Whatever a killed write left after the last whole line goes.

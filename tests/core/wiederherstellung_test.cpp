@@ -1,5 +1,6 @@
 // The recovery point: what taking it must leave alone, a second crash, a
-// point older than the save file, a full disk. (Games killed at random:
+// clock set back and forward, a point not newer than the save file, a full
+// disk, a kill at every write of a month, a save directory of its own. (Games killed at random:
 // tests/games/absturz_pruefen.sh; the offer: tests/games/wiederherstellen*.)
 #include <gtest/gtest.h>
 
@@ -12,7 +13,10 @@
 #include <thread>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "app/hofbuch.h"
 #include "app/kontrollform.h"
 #include "app/spielstand.h"
 #include "app/wiederherstellung.h"
@@ -196,4 +200,142 @@ TEST(Wiederherstellung, ImHintergrundGeschrieben) {
     EXPECT_EQ(u.datei(), juni);
     EXPECT_FALSE(std::filesystem::exists(punkt(u))) << "no point lands after the end removed it";
     EXPECT_EQ(punkte, 3);
+}
+
+namespace {
+
+// Two runs of two months, each ended in order. ereignis runs before every
+// write and every sync of a file of the game's, in turn; monate counts the
+// months whose step has ended.
+void zweiLaeufe(Spielumgebung& u, int& monate) {
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        u.plattform.antworten.push_back(Antwort::Ja);
+        u.starten();
+        u.plattform.antworten.clear();
+        for (int m = 0; m < 2; ++m) {
+            KontrollForm->Button1Click();
+            ++monate;
+        }
+        u.beenden();
+        u.spiel.reset();
+    }
+}
+
+struct Zaehler {
+    int ereignisse = 0;
+    std::vector<int> monateVor;  // per event: the months done before it
+};
+
+void ereignisseZaehlen(const std::string& verzeichnis, const int& monate, Zaehler& z, int toetenBei, bool danach) {
+    const auto unseres = [verzeichnis](int fd) {
+        char puffer[4096];
+        const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), puffer, sizeof puffer);
+        return n > 0 && std::string(puffer, static_cast<std::size_t>(n)).starts_with(verzeichnis);
+    };
+    const auto ereignis = [&z, &monate, toetenBei](bool vorher, bool danachToeten) {
+        if (vorher) {
+            z.monateVor.push_back(monate);
+            ++z.ereignisse;
+            if (z.ereignisse == toetenBei && !danachToeten) ::_exit(0);
+        } else if (z.ereignisse == toetenBei && danachToeten) {
+            ::_exit(0);
+        }
+    };
+    Spielstand::schreiber = [=](int fd, const void* d, std::size_t n) {
+        const bool zaehlt = unseres(fd);
+        if (zaehlt) ereignis(true, danach);
+        const ssize_t r = ::write(fd, d, n);
+        if (zaehlt) ereignis(false, danach);
+        return r;
+    };
+    // The syncs are counted, not made: the file is the same for the next
+    // process either way.
+    Spielstand::syncer = [=](int fd) {
+        if (unseres(fd)) {
+            ereignis(true, danach);
+            ereignis(false, danach);
+        }
+        return 0;
+    };
+}
+
+}  // namespace
+
+// The game killed before and right after each write and each sync of its
+// files over two runs of two months (the recovery point, the logbook's row,
+// the end's book and save file): the next start, taking what is offered,
+// has every month whose step had ended, or that one and the month being
+// written, and the logbook has each of them exactly once.
+TEST(Wiederherstellung, AbsturzBeiJedemSchritt) {
+    const auto schreiber = Spielstand::schreiber;
+    const auto syncer = Spielstand::syncer;
+    Zaehler probe;
+    {
+        Spielumgebung u;
+        dateienSyncen = true;
+        int monate = 0;
+        ereignisseZaehlen(u.verzeichnis.string(), monate, probe, -1, false);
+        zweiLaeufe(u, monate);
+        Spielstand::schreiber = schreiber;
+        Spielstand::syncer = syncer;
+    }
+    ASSERT_GT(probe.ereignisse, 20);
+    for (int bei = 1; bei <= probe.ereignisse; ++bei) {
+        for (const bool danach : {false, true}) {
+            SCOPED_TRACE(std::to_string(bei) + (danach ? " after" : " before"));
+            Spielumgebung u;
+            const pid_t kind = ::fork();
+            ASSERT_GE(kind, 0);
+            if (kind == 0) {
+                dateienSyncen = true;
+                int monate = 0;
+                Zaehler z;
+                ereignisseZaehlen(u.verzeichnis.string(), monate, z, bei, danach);
+                zweiLaeufe(u, monate);
+                ::_exit(1);
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the run was not killed";
+            u.plattform.antworten.push_back(Antwort::Ja);
+            u.starten();
+            const int fertig = probe.monateVor[static_cast<std::size_t>(bei - 1)];
+            const int monate = (KontrollForm->jahr - 2001) * 12 + KontrollForm->monat - 3;
+            EXPECT_GE(monate, fertig);
+            EXPECT_LE(monate, fertig + 1);
+            std::string buch;
+            for (const HofbuchZeile& z : u.spiel->hofbuch().zeilen())
+                buch += std::to_string(z.jahr) + "-" + std::to_string(z.monat) + " ";
+            std::string erwartet;
+            for (int m = 0; m < monate; ++m) erwartet += "2001-" + std::to_string(3 + m) + " ";
+            EXPECT_EQ(buch, erwartet);
+        }
+    }
+}
+
+// The save file in a directory of its own, apart from the program's (where an
+// installed game cannot write): the point, the logbook and the save go there,
+// and nothing into the program's directory.
+TEST(Wiederherstellung, SpielstandVerzeichnisAbseits) {
+    Spielumgebung u;
+    const std::filesystem::path programm = u.verzeichnis / "programm";
+    const std::filesystem::path ablage = u.verzeichnis / "ablage";
+    std::filesystem::create_directories(programm);
+    std::filesystem::create_directories(ablage);
+    const auto starten = [&] { u.spiel = std::make_unique<Spiel>(u.plattform, programm.string(), ablage.string()); };
+    starten();
+    KontrollForm->Button1Click();
+    KontrollForm->Button1Click();
+    u.spiel.reset();  // killed
+    EXPECT_TRUE(std::filesystem::exists(ablage / "TrevoSpielstand.wiederherstellen"));
+    u.plattform.antworten.push_back(Antwort::Ja);
+    starten();
+    EXPECT_EQ(KontrollForm->Label1.caption, "Mai 2001");
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 2u);
+    EXPECT_TRUE(u.beenden());
+    EXPECT_TRUE(std::filesystem::is_empty(programm));
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(ablage)) namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    EXPECT_EQ(namen, (std::vector<std::string>{"TrevoHofbuch.csv", "TrevoSpielstand.bin"}));
 }
