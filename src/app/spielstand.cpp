@@ -265,7 +265,13 @@ constexpr std::string_view nachtragKopf = "[Nachtrag]\r\nlaenge=";
 }  // namespace
 
 std::string mitNachtrag(std::string text, const Nachtrag& n) {
-    if (n.grundlage.empty() && n.zeilen.empty()) return text;
+    if (n.grundlage.empty() && n.zeilen.empty()) {
+        // A text that itself ends as if something travelled with it gets
+        // an empty section, so that reading it takes off only that.
+        std::string probe = text;
+        Nachtrag keiner;
+        if (!nachtragAbtrennen(probe, keiner)) return text;
+    }
     std::string t = "laenge=" + std::to_string(text.size()) + "\r\n";
     if (!n.grundlage.empty()) t += "grundlage=" + n.grundlage + "\r\n";
     for (const std::string& z : n.zeilen) t += "zeile=" + z + "\r\n";
@@ -288,14 +294,22 @@ bool nachtragAbtrennen(std::string& bytes, Nachtrag& n) {
     const bool dicht = laenge == kopf;
     const bool mitZeilenende = laenge + 2 == kopf && bytes.compare(laenge, 2, "\r\n") == 0;
     if (!dicht && !mitZeilenende) return false;
-    n = Nachtrag{};
-    p += 2;
-    // Whole lines only: one a cut file ends in is no value.
-    for (std::size_t ende; (ende = bytes.find("\r\n", p)) != std::string::npos; p = ende + 2) {
+    // Its own keys in whole lines up to the file's end, nothing else: a
+    // section the game's text goes on after is the text's.
+    Nachtrag gelesen;
+    for (p += 2; p < bytes.size();) {
+        const std::size_t ende = bytes.find("\r\n", p);
+        if (ende == std::string::npos) return false;
         const std::string_view zeile = std::string_view(bytes).substr(p, ende - p);
-        if (zeile.starts_with("grundlage=")) n.grundlage = zeile.substr(10);
-        if (zeile.starts_with("zeile=")) n.zeilen.emplace_back(zeile.substr(6));
+        if (zeile.starts_with("grundlage="))
+            gelesen.grundlage = zeile.substr(10);
+        else if (zeile.starts_with("zeile="))
+            gelesen.zeilen.emplace_back(zeile.substr(6));
+        else
+            return false;
+        p = ende + 2;
     }
+    n = std::move(gelesen);
     bytes.resize(laenge);
     return true;
 }

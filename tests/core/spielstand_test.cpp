@@ -401,3 +401,26 @@ TEST(Spielstand, ByteOrderMarkUndGroessengrenze) {
     EXPECT_EQ(zaehle(u.plattform.leeren(), "Das Spiel ist größer als 16 MiB geworden"), 1);
     EXPECT_EQ(u.datei(), voll);
 }
+
+// A "[Nachtrag]" that is not the file's last section with only its own keys
+// is part of the text and stays byte for byte; one that is, is taken off.
+// Either way save → load → save is stable.
+TEST(Spielstand, NachtragNurAmEnde) {
+    const std::string kopf = "[Kontrolle]\r\nmonat=9\r\njahr=2010\r\ngeld=5\r\n";
+    const std::string mitte = kopf + "[Nachtrag]\r\nlaenge=" + std::to_string(kopf.size()) + "\r\nnotiz=1\r\n";
+    const std::string ende = kopf + "[Nachtrag]\r\nlaenge=" + std::to_string(kopf.size()) + "\r\n";
+    for (const std::string& datei : {mitte, ende}) {
+        SCOPED_TRACE(datei);
+        Spielumgebung u;
+        u.schreibeDatei(datei);
+        u.starten();
+        EXPECT_EQ(KontrollForm->Label1.caption, "September 2010");
+        ASSERT_TRUE(u.beenden());
+        const std::string erste = u.datei();
+        u.spiel.reset();
+        u.starten();
+        ASSERT_TRUE(u.beenden());
+        EXPECT_EQ(u.datei(), erste);
+        EXPECT_TRUE(erste.starts_with(datei == mitte ? mitte : kopf + "[RuebenForm]")) << erste;
+    }
+}
