@@ -188,7 +188,7 @@ int32_t Hofbuch::spalte(Art art, int32_t nr) const {
     return -1;
 }
 
-void Hofbuch::gebucht(int32_t betrag, Buchung art) {
+void Hofbuch::gebucht(int64_t betrag, Buchung art) {
     auto ziel = static_cast<std::size_t>(sonstiges_);
     for (std::size_t i = 0; i < spalten_.size(); ++i) {
         const HofbuchSpalte& s = spalten_[i];

@@ -72,7 +72,7 @@ public:
     void angleichen(bool neuesSpiel, const std::vector<std::string>& mitgebracht = {});
 
     // From the control panel.
-    void gebucht(int32_t betrag, Buchung art) override;
+    void gebucht(int64_t betrag, Buchung art) override;
     // The row is taken now; it goes to the disk in monatGesichert, after
     // the game's recovery point.
     void monatGebucht() override;

@@ -184,6 +184,31 @@ int32_t IniDatei::alsZahl(const std::string& wert) {
     return static_cast<int32_t>(v);
 }
 
+int64_t IniDatei::alsZahl64(const std::string& wert) {
+    std::size_t i = 0;
+    while (i < wert.size() && istLeer(wert[i])) ++i;
+    bool negativ = false;
+    if (i < wert.size() && (wert[i] == '-' || wert[i] == '+')) {
+        negativ = wert[i] == '-';
+        ++i;
+    }
+    // The magnitude, held just beyond the range.
+    constexpr uint64_t grenze = uint64_t{1} << 63;
+    uint64_t v = 0;
+    for (; i < wert.size() && wert[i] >= '0' && wert[i] <= '9'; ++i) {
+        v = v * 10 + static_cast<uint64_t>(wert[i] - '0');
+        if (v > grenze) v = grenze;
+    }
+    if (negativ) return v >= grenze ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(v);
+    return v >= grenze ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(v);
+}
+
+std::optional<int64_t> IniDatei::lesen64(const std::string& sektion, const std::string& schluessel) const {
+    const auto t = text(sektion, schluessel);
+    if (!t) return std::nullopt;
+    return alsZahl64(*t);
+}
+
 std::optional<int32_t> IniDatei::lesen(const std::string& sektion, const std::string& schluessel) const {
     const auto t = text(sektion, schluessel);
     if (!t) return std::nullopt;
@@ -191,6 +216,10 @@ std::optional<int32_t> IniDatei::lesen(const std::string& sektion, const std::st
 }
 
 void IniDatei::schreiben(const std::string& sektion, const std::string& schluessel, int32_t wert) {
+    schreiben(sektion, schluessel, std::to_string(wert));
+}
+
+void IniDatei::schreiben(const std::string& sektion, const std::string& schluessel, int64_t wert) {
     schreiben(sektion, schluessel, std::to_string(wert));
 }
 

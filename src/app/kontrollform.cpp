@@ -58,17 +58,17 @@ void TKontrollForm::speichern() {
 }
 
 bool TKontrollForm::kannBuchen(int64_t betrag) const {
-    const int64_t neu = int64_t{geld} + betrag;
-    return neu >= std::numeric_limits<int32_t>::min() && neu <= std::numeric_limits<int32_t>::max();
+    int64_t neu = 0;
+    return !__builtin_add_overflow(geld, betrag, &neu);
 }
 
-void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung, Buchung art) {
-    const int64_t neu = static_cast<int64_t>(geld) + betrag;
-    const int32_t vorher = geld;
-    geld = static_cast<int32_t>(std::clamp<int64_t>(neu, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+void TKontrollForm::buchen(int64_t betrag, const std::string& bemerkung, Buchung art) {
+    const int64_t vorher = geld;
+    if (__builtin_add_overflow(geld, betrag, &geld))
+        geld = betrag < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
     // At the limit the row shows what really reached the account, not what was asked.
-    const int32_t bewegt = static_cast<int32_t>(int64_t{geld} - vorher);
+    int64_t bewegt = 0;
+    if (__builtin_sub_overflow(geld, vorher, &bewegt)) bewegt = betrag;
     Label2.caption = "Guthaben: " + geldText(geld);
     neuZeichnen();
     if (!bemerkung.empty()) {

@@ -462,3 +462,11 @@ void iniLesen(const std::string& sektion, const std::string& schluessel, int32_t
 void iniSchreiben(const std::string& sektion, const std::string& schluessel, int32_t wert) {
     spielstand().schreibZiel().schreiben(sektion, schluessel, wert);
 }
+
+void iniLesen(const std::string& sektion, const std::string& schluessel, int64_t& wert) {
+    if (const auto v = spielstand().ini().lesen64(sektion, schluessel)) wert = *v;
+}
+
+void iniSchreiben(const std::string& sektion, const std::string& schluessel, int64_t wert) {
+    spielstand().schreibZiel().schreiben(sektion, schluessel, wert);
+}

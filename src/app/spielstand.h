@@ -176,3 +176,6 @@ Spielstand& spielstand();
 // Integer access by section and key; on entry wert holds the default.
 void iniLesen(const std::string& sektion, const std::string& schluessel, int32_t& wert);
 void iniSchreiben(const std::string& sektion, const std::string& schluessel, int32_t wert);
+// The same for a 64-bit value (the balance).
+void iniLesen(const std::string& sektion, const std::string& schluessel, int64_t& wert);
+void iniSchreiben(const std::string& sektion, const std::string& schluessel, int64_t wert);
