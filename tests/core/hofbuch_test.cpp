@@ -403,3 +403,30 @@ TEST(Hofbuch, GescheiterterSyncWirdGemeldet) {
     EXPECT_TRUE(u.beenden());
     EXPECT_EQ(u.datei().find("[Nachtrag]"), std::string::npos) << "carried once, not on";
 }
+
+// The disk full at the orderly end: the book's last row and the save file
+// both fail. "Wiederholen", after the player made room, writes the book's row
+// before the save file, and nothing is left to travel with the game.
+TEST(Hofbuch, WiederholenSchreibtDasBuch) {
+    const auto schreiber = Spielstand::schreiber;
+    Spielumgebung u;
+    u.starten();
+    monate(2);
+    auto fehlschlaege = std::make_shared<int>(2);
+    Spielstand::schreiber = [fehlschlaege](int fd, const void* d, std::size_t n) -> ssize_t {
+        if (*fehlschlaege > 0) {
+            --*fehlschlaege;
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, d, n);
+    };
+    u.plattform.antworten = {Antwort::Wiederholen};
+    EXPECT_TRUE(u.beenden());
+    Spielstand::schreiber = schreiber;
+    const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
+    ASSERT_EQ(datei.size(), 4u);
+    EXPECT_TRUE(datei[3].starts_with("2001;5;laufend;")) << datei[3];
+    EXPECT_EQ(u.datei().find("[Nachtrag]"), std::string::npos);
+    EXPECT_NE(warnungen(u).find("Das Hofbuch konnte nicht geschrieben werden"), std::string::npos);
+}
