@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <numeric>
 #include <stdexcept>
 #include <string_view>
@@ -75,14 +76,32 @@ bool zahlLesen(std::string_view t, int32_t nachkomma, int64_t& wert) {
         ganz = t.substr(0, komma);
         teil = t.substr(komma + 1);
     }
-    if (ganz.empty() || ganz.size() + teil.size() > 17 || !ziffern(ganz) || !ziffern(teil)) return false;
-    int64_t g = 0;
-    int64_t n = 0;
-    std::from_chars(ganz.data(), ganz.data() + ganz.size(), g);
+    if (ganz.empty() || ganz.size() + teil.size() > 19 || !ziffern(ganz) || !ziffern(teil)) return false;
+    // Every 64-bit value the book writes, the balance's limits included.
+    uint64_t g = 0;
+    uint64_t n = 0;
+    if (std::from_chars(ganz.data(), ganz.data() + ganz.size(), g).ec != std::errc()) return false;
     if (!teil.empty()) std::from_chars(teil.data(), teil.data() + teil.size(), n);
-    const int64_t v = g * zehnHoch(nachkomma) + n;
-    wert = negativ ? -v : v;
+    uint64_t v = 0;
+    if (__builtin_mul_overflow(g, static_cast<uint64_t>(zehnHoch(nachkomma)), &v) || __builtin_add_overflow(v, n, &v))
+        return false;
+    const uint64_t grenze = uint64_t{1} << 63;
+    if (v > grenze || (v == grenze && !negativ)) return false;
+    wert = negativ ? static_cast<int64_t>(0 - v) : static_cast<int64_t>(v);
     return true;
+}
+
+// Sums of money held at the 64-bit limits, as the balance is.
+int64_t plus(int64_t a, int64_t b) {
+    int64_t r = 0;
+    if (!__builtin_add_overflow(a, b, &r)) return r;
+    return b < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+}
+
+int64_t minus(int64_t a, int64_t b) {
+    int64_t r = 0;
+    if (!__builtin_sub_overflow(a, b, &r)) return r;
+    return b > 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
 }
 
 int64_t datumsZahl(int32_t monat, int32_t jahr) { return int64_t{jahr} * 12 + monat; }
@@ -198,7 +217,7 @@ void Hofbuch::gebucht(int64_t betrag, Buchung art) {
             break;
         }
     }
-    laufend_[ziel] += betrag;
+    laufend_[ziel] = plus(laufend_[ziel], betrag);
 }
 
 HofbuchZeile Hofbuch::aktuelleZeile(bool laufend) const {
@@ -682,7 +701,8 @@ void Hofbuch::angleichen(bool neuesSpiel, const std::vector<std::string>& mitgeb
     // What moved the balance while the book did not watch (a month of a
     // killed game, a hand-edited save file) is kept apart, so that the rows
     // still add up to the balance.
-    const int64_t gebucht = std::accumulate(laufend_.begin(), laufend_.end(), int64_t{0});
-    laufend_[static_cast<std::size_t>(sonstiges_)] += KontrollForm->geld - anfang_ - gebucht;
+    const int64_t gebucht = std::accumulate(laufend_.begin(), laufend_.end(), int64_t{0}, plus);
+    int64_t& sonstiges = laufend_[static_cast<std::size_t>(sonstiges_)];
+    sonstiges = plus(sonstiges, minus(minus(KontrollForm->geld, anfang_), gebucht));
     if (geaendert) geaendert(true);
 }

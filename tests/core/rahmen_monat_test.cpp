@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/anzahlform.h"
+#include "app/hofbuch.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
@@ -170,8 +171,13 @@ TEST(Konto, GuthabenIn64Bit) {
     KontrollForm->buchen(-groesst, "weg", {});
     EXPECT_EQ(KontrollForm->geld, std::numeric_limits<int64_t>::min()) << "held at the limit";
     EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: -92233720368547758,08 EUR");
+    // The logbook keeps such months as well.
+    KontrollForm->Button1Click();
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 1u);
     KontrollForm->geld = 5000000000;
     u.neustart();
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 1u) << "the row at the limit reads back";
+    EXPECT_EQ(u.spiel->hofbuch().unlesbareZeilen(), 0);
     EXPECT_EQ(KontrollForm->geld, 5000000000);
     EXPECT_NE(u.datei().find("\r\ngeld=5000000000\r\n"), std::string::npos);
 }
