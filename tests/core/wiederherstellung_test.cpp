@@ -280,6 +280,7 @@ TEST(Wiederherstellung, AbsturzBeiJedemSchritt) {
         Spielstand::syncer = syncer;
     }
     ASSERT_GT(probe.ereignisse, 20);
+    RecordProperty("ereignisse", probe.ereignisse);
     for (int bei = 1; bei <= probe.ereignisse; ++bei) {
         for (const bool danach : {false, true}) {
             SCOPED_TRACE(std::to_string(bei) + (danach ? " after" : " before"));
