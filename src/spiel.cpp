@@ -12,6 +12,7 @@
 #include "app/spielstand.h"
 #include "app/wiederherstellung.h"
 #include "app/zufall.h"
+#include "ausblick.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"
@@ -21,10 +22,11 @@
 #include "market/preiseform.h"
 
 template <class T>
-void Spiel::erzeugeFenster(T*& global) {
+void Spiel::erzeugeFenster(T*& global, bool imMonat) {
     auto fenster = std::make_unique<T>();
     global = fenster.get();
-    MainForm->kindHinzufuegen(fenster.get());
+    if (imMonat) MainForm->kindHinzufuegen(fenster.get());
+    else MainForm->beiwerkHinzufuegen(fenster.get());
     fenster_.push_back(fenster.get());
     T* roh = fenster.get();
     objekte_.push_back({std::move(fenster), nullptr, [&global] { global = nullptr; }});
@@ -81,6 +83,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     erzeugeFenster(DieselForm);
     erzeugeFenster(GetreideForm);
     erzeugeFenster(RuebenForm);
+    erzeugeFenster(AusblickForm, false);
     erzeugeDialog(TierKaufForm);
     KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
     // The book follows the game as it starts, from whichever file that is.

@@ -88,8 +88,9 @@ private:
         std::unique_ptr<TDialog> dialog;
         std::function<void()> abmelden;  // clears the global instance
     };
+    // imMonat: the window joins the child list (the outlook does not).
     template <class T>
-    void erzeugeFenster(T*& global);
+    void erzeugeFenster(T*& global, bool imMonat = true);
     template <class T>
     void erzeugeDialog(T*& global);
     void abbauen(bool sichern);

@@ -62,10 +62,17 @@ bool TKontrollForm::kannBuchen(int64_t betrag) const {
     return !__builtin_add_overflow(geld, betrag, &neu);
 }
 
+int64_t gebuchtesGeld(int64_t geld, int64_t betrag) {
+    int64_t neu = 0;
+    if (!__builtin_add_overflow(geld, betrag, &neu)) return neu;
+    return betrag < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+}
+
+Spanne TKontrollForm::sonstigeKostenSpanne() { return streuungSpanne(sonstigeKosten, sonstigeKostenStreuung); }
+
 void TKontrollForm::buchen(int64_t betrag, const std::string& bemerkung, Buchung art) {
     const int64_t vorher = geld;
-    if (__builtin_add_overflow(geld, betrag, &geld))
-        geld = betrag < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+    geld = gebuchtesGeld(geld, betrag);
     // At the limit the row shows what really reached the account, not what was asked.
     int64_t bewegt = 0;
     if (__builtin_sub_overflow(geld, vorher, &bewegt)) bewegt = betrag;
@@ -92,7 +99,7 @@ void TKontrollForm::neueTemperatur() {
 }
 
 void TKontrollForm::Button1Click() {
-    buchen(streuung(-37200, 111), "Sonstige Kosten", {BuchungsArt::sonstigeKosten});
+    buchen(streuung(sonstigeKosten, sonstigeKostenStreuung), "Sonstige Kosten", {BuchungsArt::sonstigeKosten});
     futterMangel = false;
     MainForm->fuerJedesKind([](TkindForm& k) { k.weiter(); });
     if (futterMangel) {

@@ -10,11 +10,20 @@
 #include "app/buchung.h"
 #include "app/kindform.h"
 #include "app/steuerelemente.h"
+#include "app/zufall.h"
 
 extern bool futterMangel;
 
 extern const std::array<const char*, 13> monatsNamen;        // 1..12
 extern const std::array<int32_t, 13> mittelTemperatur;        // 1..12
+
+// The month's other costs before their spread, in cents, and the spread in
+// per mille.
+constexpr int32_t sonstigeKosten = -37200;
+constexpr int32_t sonstigeKostenStreuung = 111;
+// What a booking of betrag leaves of the balance geld: held at the 64-bit
+// limits, as buchen holds it.
+int64_t gebuchtesGeld(int64_t geld, int64_t betrag);
 
 // Watches the money and the calendar without taking part: the farm's logbook.
 class KontoBeobachter {
@@ -56,6 +65,8 @@ public:
     // Whether a booking of betrag keeps the balance within 64 bits. Every
     // player action that books money asks first and is refused otherwise.
     bool kannBuchen(int64_t betrag) const;
+    // What the month's other costs can book: the span of their spread.
+    static Spanne sonstigeKostenSpanne();
     void setzeDatum(int32_t m, int32_t j);
     void neueTemperatur();
     // "Weiter": the month step.

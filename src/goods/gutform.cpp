@@ -58,8 +58,10 @@ void TgutForm::speichern() {
     iniSchreiben(name(), "menge", menge);
 }
 
+bool TgutForm::fasst(int64_t v) const { return v >= 0 && v <= maxmenge; }
+
 bool TgutForm::setzeMenge(int32_t v) {
-    if (v < 0 || v > maxmenge) return false;
+    if (!fasst(v)) return false;
     menge = v;
     MengeLabel.caption = std::to_string(v) + " " + PreiseForm->einheit[static_cast<std::size_t>(gutNr)];
     neuZeichnen();

@@ -48,8 +48,10 @@ TEST(Start, NeuesSpielOhneSpielstand) {
     EXPECT_EQ(KontoForm->top, 5);
     EXPECT_EQ(KontoForm->clientWidth, 302 - 8);
     EXPECT_EQ(KontoForm->clientHeight, 195 - 28);
-    // The child list holds the game windows in creation order.
-    ASSERT_EQ(MainForm->kinder().size(), u.spiel->fenster().size());
+    // The child list holds the game windows in creation order, but for the
+    // outlook, which has no month of its own.
+    ASSERT_EQ(MainForm->kinder().size() + 1, u.spiel->fenster().size());
+    EXPECT_EQ(u.spiel->fenster().back()->name(), "AusblickForm");
     EXPECT_EQ(MainForm->kinder().front()->name(), "PreiseForm");
     EXPECT_EQ(MainForm->kinder().back()->name(), "RuebenForm");
 }
