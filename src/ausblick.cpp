@@ -45,7 +45,7 @@ std::string alleSterben(int64_t n, const char* wie) {
 // anywhere in g; the limits hold the balance as buchen does, and since that
 // only ever moves with both, the ends stay the ends.
 Spanne gebucht(const Spanne& g, const Spanne& b) {
-    return {gebuchtesGeld(static_cast<int32_t>(g.von), b.von), gebuchtesGeld(static_cast<int32_t>(g.bis), b.bis)};
+    return {gebuchtesGeld(g.von, b.von), gebuchtesGeld(g.bis, b.bis)};
 }
 
 class Zeilen {

@@ -60,7 +60,7 @@ int64_t ernteVerlust(const TFeld& f) {
 bool TFeldAktionForm::wirdGetan(Arbeit arbeit, const TFeld& f) {
     if (KontrollForm->temperatur < mindestTemperatur) return false;
     const Kosten k = kosten(arbeit, f.flaeche);
-    return passt32(k.betrag) && KontrollForm->kannBuchen(k.betrag) &&
+    return KontrollForm->kannBuchen(k.betrag) &&
            DieselForm->fasst(int64_t{DieselForm->menge} - k.diesel);
 }
 
@@ -167,7 +167,7 @@ void TFeldAktionForm::BearbeitBtClick() {
     }
     const Kosten k = kosten(arbeit, f.flaeche);
     const int64_t kosten = k.betrag;
-    if (!passt32(kosten) || !KontrollForm->kannBuchen(kosten)) {
+    if (!KontrollForm->kannBuchen(kosten)) {
         plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK);
         return;
     }
@@ -189,12 +189,12 @@ void TFeldAktionForm::BearbeitBtClick() {
             break;
         case Arbeit::duengen:
             f.duengen();
-            KontrollForm->buchen(static_cast<int32_t>(kosten), "Düngemittel", {BuchungsArt::duengemittel});
+            KontrollForm->buchen(kosten, "Düngemittel", {BuchungsArt::duengemittel});
             break;
         case Arbeit::drillen: {
             const int32_t s = SaatgutRG.itemIndex;
             f.drillen(s >= 0 && s <= 3 ? s + 1 : gerste);
-            KontrollForm->buchen(static_cast<int32_t>(kosten), "Saatgut", {BuchungsArt::saatgut});
+            KontrollForm->buchen(kosten, "Saatgut", {BuchungsArt::saatgut});
             break;
         }
         case Arbeit::ernten: {

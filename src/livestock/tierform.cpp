@@ -159,12 +159,12 @@ bool TtierForm::einTierKaufen(int32_t k) {
         return false;
     }
     const int64_t preis = tierPreis(w, true);
-    if (!passt32(-preis) || !KontrollForm->kannBuchen(-preis)) {
+    if (!KontrollForm->kannBuchen(-preis)) {
         schlicht("Das ist zu viel!");
         return false;
     }
     neuesTier(w);
-    KontrollForm->buchen(static_cast<int32_t>(-preis), caption + " Kauf", {BuchungsArt::kauf, gutNr});
+    KontrollForm->buchen(-preis, caption + " Kauf", {BuchungsArt::kauf, gutNr});
     return true;
 }
 
@@ -191,12 +191,12 @@ void TtierForm::KVButtonClick(const Button& sender) {
                                ? static_cast<std::size_t>(aktuell) : 0;
     const int16_t w = gewicht[nr];
     const int64_t preis = tierPreis(w, false);
-    if (!passt32(preis) || !KontrollForm->kannBuchen(preis)) {
+    if (!KontrollForm->kannBuchen(preis)) {
         schlicht("Das ist zu viel!");
         return;
     }
     if (!entferneTier(aktuell)) return;
-    KontrollForm->buchen(static_cast<int32_t>(preis), caption + " Verkauf", {BuchungsArt::verkauf, gutNr});
+    KontrollForm->buchen(preis, caption + " Verkauf", {BuchungsArt::verkauf, gutNr});
 }
 
 void TtierForm::MaxMengeLbClick() {

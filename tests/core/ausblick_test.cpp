@@ -48,11 +48,10 @@ TEST(Ausblick, TrifftInJedemGespieltenSpiel) {
         ASSERT_FALSE(skript.fehler) << eintrag.path();
         {
             std::ostringstream aus;
-            Lauf l(dir.string() + "/", aus, false);
             std::optional<Antwort> antwort;
             if (!skript.befehle.empty() && skript.befehle.front().aktion->wort == "wiederherstellen")
                 antwort = skript.befehle.front().wahl(0) == 0 ? Antwort::Ja : Antwort::Nein;
-            l.wiederherstellungBeantworten(antwort);
+            Lauf l(dir.string() + "/", aus, Spiel::Start::anbieten, antwort);
             for (const Befehl& b : skript.befehle) {
                 // The line as the script has it, for the checker's "arbeit".
                 std::string zeile = b.aktion->wort;

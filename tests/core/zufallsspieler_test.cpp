@@ -222,7 +222,7 @@ private:
         ASSERT_EQ(s.befehle.size(), 1u) << zeile;
         ASSERT_EQ(fensterPruefen(s.befehle[0], *lauf_), "") << zeile;
 
-        const int32_t geldVorher = KontrollForm->geld;
+        const int64_t geldVorher = KontrollForm->geld;
         const int32_t monatVorher = KontrollForm->monat;
         const int32_t jahrVorher = KontrollForm->jahr;
         ausblick.vorher(zeile);
@@ -245,7 +245,7 @@ private:
             const std::string rest = z.substr(8);
             const int64_t betrag = std::stoll(rest.substr(0, rest.find('\t')));
             gebucht += betrag;
-            letzteBuchung = geldText(static_cast<int32_t>(betrag));
+            letzteBuchung = geldText(betrag);
         }
 
         const std::string& wort = s.befehle[0].aktion->wort;

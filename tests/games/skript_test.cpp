@@ -173,7 +173,7 @@ TEST(SimHerde, AnzahlUndListeSindDieEinzelnenSchritte) {
               gespielt(mal(11, "tierkauf HuenerForm 3") + mal(3, "tierkauf SchweineForm 1") + "weiter\n"));
     // Just above the lowest balance the account takes: the purchases end
     // with the first one the account refuses, as the single lines would.
-    const std::string knapp = "[Kontrolle]\r\ngeld=-2147483000\r\n";
+    const std::string knapp = "[Kontrolle]\r\ngeld=-9223372036854775000\r\n";
     std::string einzeln;
     for (int k = 1; k <= 5; ++k) {
         einzeln = gespielt(mal(k, "tierkauf HuenerForm 2"), knapp);

@@ -38,7 +38,7 @@ TEST_F(Dialoge, AnzahlLehntFalschesStillAbUndNimmtHexadezimal) {
     ModalAntworten antworten;
     bool gesehen = false;
     QString gezeigt;
-    int32_t geld = KontrollForm->geld;
+    int64_t geld = KontrollForm->geld;
     antworten.dann([&](QWidget* w) {
         AnzahlDialog* d = alsAnzahl(w);
         if (!d) return;
@@ -85,7 +85,7 @@ TEST_F(Dialoge, AnzahlLehntFalschesStillAbUndNimmtHexadezimal) {
     EXPECT_EQ(FutterForm->menge, 151);
     EXPECT_EQ(futter->mengeLabel()->text(), "151 kg");
     // The amount the dialog showed is the amount booked.
-    EXPECT_EQ(gezeigt, QString::fromStdString(geldTextWeit(int64_t{geld} - KontrollForm->geld)));
+    EXPECT_EQ(gezeigt, QString::fromStdString(geldTextWeit(geld - KontrollForm->geld)));
 }
 
 TEST_F(Dialoge, AnzahlMitEnterEscapeUndSchliessfeld) {
