@@ -8,6 +8,8 @@
 #include "app/dialog.h"
 #include "app/steuerelemente.h"
 
+class TkindForm;
+
 class TAnzahlForm : public TDialog {
 public:
     TAnzahlForm();
@@ -16,6 +18,10 @@ public:
     Button Button1;  // "OK"
     Button Button2;  // "Abbruch"
     int32_t anzahl = 0;
+    // The window that asks and whether it buys or sells, while the dialog
+    // is open; the face shows what the typed quantity would trade.
+    const TkindForm* haendler = nullptr;
+    bool kaufen = true;
 
     void FormShow() override;
     bool FormCloseQuery(bool mitOK) override;

@@ -31,6 +31,7 @@ void TmainForm::NeuesSpiel1Click() {
     if (plattform().meldung(MeldungsArt::Bestaetigen, "Wollen Sie wirklich wieder von vorne anfangen?",
                             Knoepfe::OKAbbrechen, {}, Vorgabe::zweiter) != Antwort::OK)
         return;
+    ++neueSpiele;
     fuerJedesFenster([](TkindForm& k) { k.neu(); });
 }
 

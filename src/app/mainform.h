@@ -2,6 +2,7 @@
 // window arrangement, background music and help.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -23,6 +24,9 @@ public:
     // Help and music beside the program.
     std::string hilfeDatei;
     std::string musikDatei;
+    // How many new games the player has confirmed in this run (the face
+    // lays the windows out afresh after one).
+    int32_t neueSpiele = 0;
 
     // Records the save-file path and the files beside the program, opens
     // and starts the music (silently absent on failure). The save file lies

@@ -40,6 +40,9 @@ public:
     virtual bool spielen() = 0;
     virtual void stoppen() = 0;
     virtual bool spielt() const = 0;
+    // The volume, 0 (silent) to 1 (full); a player without a volume of its
+    // own ignores it.
+    virtual void lautstaerkeSetzen(float /*anteil*/) {}
 };
 
 class Plattform {

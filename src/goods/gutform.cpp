@@ -103,7 +103,11 @@ TgutForm::Handel TgutForm::handeln(int64_t n) {
 
 void TgutForm::KVButtonClick(const Button& sender) {
     const int64_t vorzeichen = &sender == &KaufenButton ? -1 : 1;
-    if (plattform().zeigeModal(*AnzahlForm) != ModalErgebnis::OK) return;
+    AnzahlForm->haendler = this;
+    AnzahlForm->kaufen = vorzeichen < 0;
+    const ModalErgebnis ergebnis = plattform().zeigeModal(*AnzahlForm);
+    AnzahlForm->haendler = nullptr;
+    if (ergebnis != ModalErgebnis::OK) return;
     const int64_t n = int64_t{AnzahlForm->anzahl} * vorzeichen;
     if (handeln(n) == Handel::abgelehnt)
         plattform().meldung(MeldungsArt::Schlicht,
@@ -123,6 +127,19 @@ void TgutForm::MaxMengeLbClick() {
     if (plattform().meldung(MeldungsArt::Bestaetigen, text, Knoepfe::JaNein) != Antwort::Ja) return;
     KontrollForm->buchen(-k, "Vergrößerung", {BuchungsArt::vergroesserung, gutNr});
     setzeMaxMenge(maxmenge + h);
+}
+
+TgutForm::Vorschau TgutForm::handelsVorschau(int64_t n) const {
+    Vorschau v;
+    if (gutNr < 0 || gutNr >= anzahlGueter) return v;
+    v.einheit = PreiseForm->einheit[static_cast<std::size_t>(gutNr)];
+    v.einzelpreis = n > 0 ? PreiseForm->verkaufspreis(gutNr) : PreiseForm->ankaufspreis(gutNr);
+    v.platz = n > 0 ? int64_t{menge} : int64_t{maxmenge} - menge;
+    // As handeln books it: the amount of n units, signed.
+    v.betrag = v.einzelpreis * n;
+    const int64_t ziel = int64_t{menge} - n;
+    v.passt = ziel >= 0 && ziel <= maxmenge;
+    return v;
 }
 
 std::string TgutForm::preisHinweis(bool kaufen) const {

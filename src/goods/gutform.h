@@ -43,6 +43,19 @@ public:
     // Today's price of a trade, for the trade buttons' hints: buying
     // (kaufen) or selling, "Ankauf heute: 1,12 EUR je kg". Reads only.
     virtual std::string preisHinweis(bool kaufen) const;
+    // What a trade of n units would do (n > 0 sells, n < 0 buys), for the
+    // quantity dialog while the player types: today's unit price, the room
+    // left in the store (buying) or its stock (selling), the amount the
+    // trade would book (signed, cents) and whether the store takes it.
+    // Reads only: nothing is drawn, booked or changed.
+    struct Vorschau {
+        int64_t einzelpreis = 0;
+        int64_t platz = 0;
+        int64_t betrag = 0;
+        bool passt = false;
+        std::string einheit;
+    };
+    Vorschau handelsVorschau(int64_t n) const;
 
 protected:
     enum class Handel { gebucht, abgelehnt, zuTeuer };

@@ -151,6 +151,23 @@ TtierForm::Kaufangebot TtierForm::kaufAngebot(int32_t klasse) const {
     return a;
 }
 
+bool TtierForm::einTierKaufen(int32_t k) {
+    const int16_t w = alsGewicht(streuung(kaufGewicht(ausgewachsen, k), kaufStreuung));
+    if (tierAnzahl() + 1 > maxmenge || tierAnzahl() >= maxTiere) {
+        plattform().spieleKlang("BOING");
+        schlicht("Das ist zu viel!\r\rKlicken Sie auf Maximum, um die verfügbare Stallfläche zu erhöhen.");
+        return false;
+    }
+    const int64_t preis = tierPreis(w, true);
+    if (!KontrollForm->kannBuchen(-preis)) {
+        schlicht("Das ist zu viel!");
+        return false;
+    }
+    neuesTier(w);
+    KontrollForm->buchen(-preis, caption + " Kauf", {BuchungsArt::kauf, gutNr});
+    return true;
+}
+
 void TtierForm::KVButtonClick(const Button& sender) {
     if (&sender == &KaufenButton) {
         TierKaufForm->herde = this;
@@ -158,19 +175,10 @@ void TtierForm::KVButtonClick(const Button& sender) {
         TierKaufForm->herde = nullptr;
         const int32_t k = TierKaufForm->gewichtsklasse;
         if (k < 1 || k > 3) return;
-        const int16_t w = alsGewicht(streuung(kaufGewicht(ausgewachsen, k), kaufStreuung));
-        if (tierAnzahl() + 1 > maxmenge || tierAnzahl() >= maxTiere) {
-            plattform().spieleKlang("BOING");
-            schlicht("Das ist zu viel!\r\rKlicken Sie auf Maximum, um die verfügbare Stallfläche zu erhöhen.");
-            return;
-        }
-        const int64_t preis = tierPreis(w, true);
-        if (!KontrollForm->kannBuchen(-preis)) {
-            schlicht("Das ist zu viel!");
-            return;
-        }
-        neuesTier(w);
-        KontrollForm->buchen(-preis, caption + " Kauf", {BuchungsArt::kauf, gutNr});
+        // Each animal is a purchase of its own; the first refusal ends them.
+        const int32_t stueck = std::clamp(TierKaufForm->anzahl, 1, TTierKaufForm::hoechstAnzahl);
+        for (int32_t i = 0; i < stueck; ++i)
+            if (!einTierKaufen(k)) break;
         return;
     }
     // Selling the animal in the panel.
@@ -207,6 +215,11 @@ void TtierForm::UpDown1Click(bool hoch) {
     UpDown1.position = std::clamp(UpDown1.position + (hoch ? 1 : -1), UpDown1.min, UpDown1.max);
     if (UpDown1.position < 10 || UpDown1.position > 90) UpDown1.position = 50;
     zeigeTier(hoch ? aktuell - 1 : aktuell + 1);
+}
+
+void TtierForm::TierGewaehlt(int32_t i) {
+    if (i < 1 || i > tierAnzahl()) return;
+    zeigeTier(i);
 }
 
 void TtierForm::MehrenCBClick(bool an) {

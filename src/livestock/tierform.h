@@ -62,7 +62,9 @@ public:
 
     // Ignores v: the stock is the number of animals.
     bool setzeMenge(int32_t v) override;
-    // Buys one animal through the purchase dialog, or sells the shown one.
+    // Buys through the purchase dialog as many animals of the chosen class
+    // as it says, each exactly as a single purchase, up to the first one the
+    // stable or the account refuses; or sells the shown animal.
     void KVButtonClick(const Button& sender) override;
     // The stable cannot grow to 250 or beyond.
     void MaxMengeLbClick() override;
@@ -78,6 +80,10 @@ public:
     // animal; the handler moves UpDown1.position itself, as the control
     // does before it reports the click), ticking or unticking a check box.
     void UpDown1Click(bool hoch);
+    // The player chose animal i in the herd's list: it becomes the shown
+    // animal, as the arrows would make it; a number outside the herd
+    // changes nothing.
+    void TierGewaehlt(int32_t i);
 
     // The month foretold, step by step as weiter takes it, drawing nothing.
     // What the feed silo holds when the herd's turn comes, and whether an
@@ -114,6 +120,9 @@ public:
     void GebenCBClick(bool an);
 
 private:
+    // One purchase of weight class k: its draw, the checks, the animal and
+    // the booking. False when the stable or the account refused it.
+    bool einTierKaufen(int32_t k);
     // The month's rules that weiter and ausblick share.
     struct Zensus {
         int64_t gesamt = 0;  // live weight of the herd, tenths of a kg

@@ -15,6 +15,7 @@ TTierKaufForm::TTierKaufForm() : TDialog("Bitte wählen") {
 
 void TTierKaufForm::FormShow() {
     gewichtsklasse = 0;
+    anzahl = 1;
     const Punkt maus = plattform().mausPosition();
     left = maus.x - 40;
     top = maus.y - 70;

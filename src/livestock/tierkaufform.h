@@ -18,6 +18,11 @@ public:
     Button Button1;  // cancel (Escape); lies outside the client area
     // 0 nothing chosen, 1 small, 2 medium, 3 large.
     int32_t gewichtsklasse = 0;
+    // How many animals of the chosen class to buy, one after another; 1 at
+    // every showing. Values below 1 buy one.
+    int32_t anzahl = 1;
+    // The most the field "Anzahl" takes: a herd never holds more.
+    static constexpr int32_t hoechstAnzahl = 249;
     // The herd that buys; the dialog shows its weights and prices.
     const TtierForm* herde = nullptr;
 
@@ -28,7 +33,8 @@ public:
     std::string gewichtText(int32_t klasse) const;
     std::string preisText(int32_t klasse) const;
 
-    // Clears the choice and opens beside the mouse pointer.
+    // Clears the choice, sets the number back to 1 and opens beside the
+    // mouse pointer.
     void FormShow() override;
     // A weight button: records the class and ends the dialog. The result
     // says nothing; the caller reads gewichtsklasse.

@@ -217,14 +217,17 @@ std::vector<Aktion> tabelle() {
         &gueterFenster);
 
     // The herds.
-    neu("tierkauf", {fenster(), zahl("K", 0, 3)},
+    // N buys that many of class K in one dialog, as N lines of one would.
+    neu("tierkauf", {fenster(), zahl("K", 0, 3), {A::OptZahl, "N", 1, TTierKaufForm::hoechstAnzahl, {}}},
         [](Lauf& l, const Befehl& b) {
             auto& h = als<TtierForm>(l, b.fenster);
             l.aktivieren(h);
             // K = 0 is Escape: no answer, and the dialog is cancelled.
+            const int32_t n = b.zahlen.size() == 2 ? b.zahl(1) : 1;
             if (const int32_t k = static_cast<int32_t>(b.zahl(0)); k != 0)
-                l.plattform().dialogAntworten.push_back([k](TDialog& d) {
+                l.plattform().dialogAntworten.push_back([k, n](TDialog& d) {
                     auto& kauf = dynamic_cast<TTierKaufForm&>(d);
+                    kauf.anzahl = n;
                     kauf.ButtonClick(k);
                     return kauf.modalResult.value_or(ModalErgebnis::Abbruch);
                 });
@@ -245,6 +248,14 @@ std::vector<Aktion> tabelle() {
             const bool an = b.wahl(1) == 0;
             if (b.wahl(0) == 0) h.MehrenCBClick(an);
             else h.GebenCBClick(an);
+        },
+        &herde);
+    // The player picks animal N in the herd's list.
+    neu("tier", {fenster(), zahl("N", 1, TtierForm::maxTiere)},
+        [](Lauf& l, const Befehl& b) {
+            auto& h = als<TtierForm>(l, b.fenster);
+            l.aktivieren(h);
+            h.TierGewaehlt(b.zahl(0));
         },
         &herde);
     neu("pfeil", {fenster(), wahl("hoch|runter", {"hoch", "runter"})},

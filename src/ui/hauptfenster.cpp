@@ -1,28 +1,42 @@
 #include "ui/hauptfenster.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
 #include "app/kindform.h"
 #include "app/mainform.h"
+#include "app/spielstand.h"
 #include "spiel.h"
 #include "ui/views/hofbuchfenster.h"
 #include "ui/fensterverwaltung.h"
+#include "ui/einstellungen.h"
 #include "ui/hilfetaste.h"
 #include "ui/kindview.h"
+#include "ui/nebeneinander.h"
+#include "ui/schirmwache.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/ueberdialog.h"
 #include "ui/viewregister.h"
+#include "ui/views/kontrollview.h"
 #include "ui/weiterfrage.h"
+
+namespace {
+bool anfangsAnordnungAn = true;
+}  // namespace
+
+void HauptFenster::setzeAnfangsAnordnung(bool an) { anfangsAnordnungAn = an; }
 
 HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     : spiel_(spiel), plattform_(plattform), flaeche_(new QMdiArea(this)) {
@@ -36,6 +50,7 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     setCentralWidget(flaeche_);
     flaeche_->viewport()->installEventFilter(this);
     menueAnlegen();
+    new SchirmWache(this);
     plattform_.setzeHauptfenster(this);
 
     for (TkindForm* f : spiel_.fenster()) {
@@ -46,6 +61,11 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
         if (!v->isMinimized()) v->show();
     }
     connect(flaeche_, &QMdiArea::subWindowActivated, this, &HauptFenster::aktiviert);
+    fensterMenueAnlegen();
+    einstellungenAnlegen();
+    // A first start (no save file yet) shows the windows side by side.
+    anfangOffen_ = anfangsAnordnungAn && !QFileInfo::exists(QString::fromStdString(spielstandDatei));
+    if (MainForm) neueSpiele_ = MainForm->neueSpiele;
 }
 
 HauptFenster::~HauptFenster() {
@@ -64,8 +84,9 @@ void HauptFenster::menueAnlegen() {
     neuesSpiel_ = trevo->addAction(QStringLiteral("&Neues Spiel"));
     neuesSpiel_->setShortcut(QKeySequence::New);
     anordnen_ = trevo->addAction(QStringLiteral("Fenster &Anordnen"));
-    musik_ = trevo->addAction(QStringLiteral("Hintergrund&musik ein-/ausschalten"));
     hofbuch_ = trevo->addAction(QStringLiteral("Hof&buch"));
+    monat_ = trevo->addAction(QStringLiteral("&Monat beenden"));
+    monat_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     weiterFragen_ = trevo->addAction(QStringLiteral("Vor \u201EWeiter\u201C bei Verlusten &fragen"));
     weiterFragen_->setCheckable(true);
     weiterFragen_->setChecked(vorWeiterFragen());
@@ -83,19 +104,27 @@ void HauptFenster::menueAnlegen() {
     hilfe_->setShortcut(QKeySequence(Qt::Key_F1));
     ueber_ = hilfe->addAction(QStringLiteral("Ü&ber Trevo"));
 
-    connect(neuesSpiel_, &QAction::triggered, this, [] {
+    connect(neuesSpiel_, &QAction::triggered, this, [this] {
         sicher([] {
             if (MainForm) MainForm->NeuesSpiel1Click();
         });
+        // A confirmed new game has put every window at its designed place.
+        if (MainForm && MainForm->neueSpiele != neueSpiele_ && anfangsAnordnungAn) {
+            neueSpiele_ = MainForm->neueSpiele;
+            anfangOffen_ = true;
+            entworfen_ = QRect();
+            QTimer::singleShot(0, this, &HauptFenster::anfangsAnordnung);
+        }
+    });
+    // The control panel's own "Weiter", so that the month ends exactly as
+    // its button ends it.
+    connect(monat_, &QAction::triggered, this, [this] {
+        for (KindView* v : views_)
+            if (auto* k = qobject_cast<KontrollView*>(v)) k->weiter()->click();
     });
     connect(anordnen_, &QAction::triggered, this, [] {
         sicher([] {
             if (MainForm) MainForm->FensterAnordnen1Click();
-        });
-    });
-    connect(musik_, &QAction::triggered, this, [] {
-        sicher([] {
-            if (MainForm) MainForm->MusikAnAusClick();
         });
     });
     // The guide at the chapter of the game window the player is in; with
@@ -124,6 +153,7 @@ void HauptFenster::menueAnlegen() {
         hofbuchFenster_->raise();
         hofbuchFenster_->activateWindow();
     });
+    hilfe->setObjectName(QStringLiteral("hilfeMenue"));
     // Closing the frame ends the game, whichever way it is closed.
     connect(ende_, &QAction::triggered, this, &QWidget::close);
 }
@@ -164,6 +194,7 @@ void HauptFenster::startAbschliessen() {
     flaeche_->setActiveSubWindow(vorne);
     letzteAktiv_ = flaeche_->activeSubWindow();
     gestartet_ = true;
+    anfangsAnordnung();
 }
 
 void HauptFenster::ohneFensterverwaltungMaximieren() {
@@ -200,10 +231,153 @@ void HauptFenster::closeEvent(QCloseEvent* e) {
 }
 
 bool HauptFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (anfangOffen_ && gestartet_ && objekt == flaeche_->viewport() && ereignis->type() == QEvent::Resize)
+        QTimer::singleShot(0, this, &HauptFenster::anfangsAnordnung);
     if (!gemalt_ && objekt == flaeche_->viewport() && ereignis->type() == QEvent::Paint) {
         gemalt_ = true;
         // After this paint has reached the screen.
         QTimer::singleShot(0, this, &HauptFenster::erstesBild);
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void HauptFenster::fensterMenueAnlegen() {
+    // Between "&Trevo" and "&Hilfe".
+    QMenu* menue = new QMenu(QStringLiteral("&Fenster"), this);
+    menue->setWindowTitle(QStringLiteral("Fenster"));
+    menuBar()->insertMenu(menuBar()->actions().constLast(), menue);
+    nebeneinander_ = menue->addAction(QStringLiteral("&Nebeneinander"));
+    connect(nebeneinander_, &QAction::triggered, this, [this] { sicher([this] { nebeneinanderAnordnen(); }); });
+    menue->addSeparator();
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        KindView* v = views_[i];
+        auto* a = menue->addAction(QString());
+        a->setCheckable(true);
+        if (i < 9) a->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i))));
+        connect(a, &QAction::triggered, this, [this, v] { zeigen(v); });
+        fensterAktionen_.push_back(a);
+    }
+    menue->addSeparator();
+    naechstes_ = menue->addAction(QStringLiteral("N&ächstes Fenster"));
+    naechstes_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
+    voriges_ = menue->addAction(QStringLiteral("&Voriges Fenster"));
+    voriges_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
+    connect(naechstes_, &QAction::triggered, this, [this] { weiterBlaettern(1); });
+    connect(voriges_, &QAction::triggered, this, [this] { weiterBlaettern(-1); });
+    connect(menue, &QMenu::aboutToShow, this, &HauptFenster::fensterMenueAuffrischen);
+    fensterMenueAuffrischen();
+}
+
+void HauptFenster::fensterMenueAuffrischen() {
+    // The whole caption, which a narrow title bar cuts; the number is the
+    // entry's mnemonic.
+    const QMdiSubWindow* aktiv = flaeche_->activeSubWindow();
+    for (std::size_t i = 0; i < fensterAktionen_.size(); ++i) {
+        const QString titel = views_[i]->windowTitle().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString nummer = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        fensterAktionen_[i]->setText(nummer + QLatin1Char(' ') + titel);
+        fensterAktionen_[i]->setChecked(views_[i] == aktiv);
+    }
+}
+
+void HauptFenster::zeigen(KindView* v) {
+    if (!v) return;
+    if (v->isMinimized()) v->showNormal();
+    flaeche_->setActiveSubWindow(v);
+    v->raise();
+    if (QWidget* w = v->widget()) w->setFocus();
+}
+
+void HauptFenster::weiterBlaettern(int schritt) {
+    if (views_.empty()) return;
+    const auto n = static_cast<int>(views_.size());
+    int i = 0;
+    for (int j = 0; j < n; ++j)
+        if (views_[static_cast<std::size_t>(j)] == flaeche_->activeSubWindow()) i = j + schritt;
+    zeigen(views_[static_cast<std::size_t>(((i % n) + n) % n)]);
+}
+
+void HauptFenster::nebeneinanderAnordnen() {
+    std::vector<Stueck> stuecke;
+    for (KindView* v : views_) {
+        const TkindForm& f = v->fenster();
+        stuecke.push_back({reiheVon(f), v->clientGroesse() + KindView::rahmen()});
+    }
+    const std::vector<QPoint> orte = nebeneinander(stuecke, flaeche_->viewport()->size());
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        TkindForm& f = views_[i]->fenster();
+        f.gezogen(orte[i].x(), orte[i].y(), f.clientWidth, f.clientHeight, f.windowState);
+        views_[i]->auffrischen();
+    }
+}
+
+void HauptFenster::anfangsAnordnung() {
+    if (!anfangOffen_ || beendet_) return;
+    // The designed layout: where the windows stand after a new game (taken
+    // before the first time they are laid out).
+    if (entworfen_.isNull()) {
+        for (KindView* v : views_) {
+            const TkindForm& f = v->fenster();
+            entworfen_ |= QRect(QPoint(f.left, f.top), v->clientGroesse() + KindView::rahmen());
+        }
+    }
+    const QSize frei = flaeche_->viewport()->size();
+    // Larger in one direction is enough: the designed layout lets the herds
+    // and stores lie under the price list, and side by side they do not
+    // where there is room (on a screen at twice the scale the designed
+    // layout is wider than high and runs off the bottom).
+    if (frei.width() > entworfen_.right() + 1 || frei.height() > entworfen_.bottom() + 1) nebeneinanderAnordnen();
+    // The area may still grow (a window manager maximizes the frame late):
+    // until then each new size lays the windows out again.
+    QTimer::singleShot(2000, this, [this] { anfangOffen_ = false; });
+}
+
+void HauptFenster::einstellungenAnlegen() {
+    QMenu* menue = new QMenu(QStringLiteral("&Einstellungen"), this);
+    menue->setWindowTitle(QStringLiteral("Einstellungen"));
+    menuBar()->insertMenu(menuBar()->actions().constLast(), menue);
+    // The music's switch as it was in "&Trevo": it toggles what plays.
+    musik_ = menue->addAction(QStringLiteral("Hintergrund&musik ein-/ausschalten"));
+    musik_->setCheckable(true);
+    musik_->setChecked(MainForm && MainForm->musikAn);
+    connect(musik_, &QAction::triggered, this, [this] {
+        sicher([] {
+            if (MainForm) MainForm->MusikAnAusClick();
+        });
+        if (MainForm) {
+            musik_->setChecked(MainForm->musikAn);
+            einstellungen::setzeMusik(MainForm->musikAn);
+        }
+    });
+    klaenge_ = menue->addAction(QStringLiteral("&Klänge"));
+    klaenge_->setCheckable(true);
+    klaenge_->setChecked(einstellungen::klaenge());
+    plattform_.setzeKlaengeAn(klaenge_->isChecked());
+    connect(klaenge_, &QAction::toggled, this, [this](bool an) {
+        einstellungen::setzeKlaenge(an);
+        plattform_.setzeKlaengeAn(an);
+    });
+    QMenu* laut = menue->addMenu(QStringLiteral("Musik&lautstärke"));
+    laut->setWindowTitle(QStringLiteral("Musiklautstärke"));
+    auto* gruppe = new QActionGroup(laut);
+    const int jetzt = einstellungen::lautstaerke();
+    for (const int prozent : {20, 40, 60, 80, 100}) {
+        auto* a = laut->addAction(QStringLiteral("&%1 %").arg(prozent));
+        a->setCheckable(true);
+        a->setActionGroup(gruppe);
+        // A value set by hand between the steps checks the step below it.
+        a->setChecked(prozent <= jetzt && jetzt < prozent + 20);
+        connect(a, &QAction::triggered, this, [this, prozent] {
+            einstellungen::setzeLautstaerke(prozent);
+            plattform_.musik().lautstaerkeSetzen(static_cast<float>(prozent) / 100.0f);
+        });
+        lautstaerke_.push_back(a);
+    }
+    if (jetzt < 20) lautstaerke_.front()->setChecked(true);
+    plattform_.musik().lautstaerkeSetzen(static_cast<float>(jetzt) / 100.0f);
+    // The player switched the music off in an earlier run: it stays off.
+    if (!einstellungen::musik() && MainForm && MainForm->musikAn) {
+        sicher([] { MainForm->MusikAnAusClick(); });
+        musik_->setChecked(MainForm->musikAn);
+    }
 }

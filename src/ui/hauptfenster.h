@@ -1,5 +1,5 @@
 // The frame: the green working area with every game window as a subwindow,
-// and the menus "&Trevo" and "&Hilfe".
+// and the menus "&Trevo", "&Fenster", "&Einstellungen" and "&Hilfe".
 #pragma once
 
 #include <QMainWindow>
@@ -43,6 +43,30 @@ public:
     QAction* neuesSpielAktion() const { return neuesSpiel_; }
     QAction* anordnenAktion() const { return anordnen_; }
     QAction* musikAktion() const { return musik_; }
+    // "&Monat beenden" (Ctrl+Return): "Weiter" of the control panel from
+    // any game window.
+    QAction* monatAktion() const { return monat_; }
+    // The menu "&Fenster": "&Nebeneinander", one entry per game window in
+    // creation order (Alt+1 … Alt+9 for the first nine), "Nächstes
+    // Fenster" and "Voriges Fenster".
+    QAction* nebeneinanderAktion() const { return nebeneinander_; }
+    const std::vector<QAction*>& fensterAktionen() const { return fensterAktionen_; }
+    QAction* naechstesAktion() const { return naechstes_; }
+    QAction* vorigesAktion() const { return voriges_; }
+    // "&Einstellungen": the sound effects and the music's volume (in per
+    // cent, one entry per step) beside the music.
+    QAction* klaengeAktion() const { return klaenge_; }
+    const std::vector<QAction*>& lautstaerkeAktionen() const { return lautstaerke_; }
+
+    // Every game window at its own size inside the working area, by rows of
+    // their kind, with no overlap where the area has room. Minimized and
+    // maximized windows keep their state; their normal place moves.
+    void nebeneinanderAnordnen();
+    // Whether a first start and a new game lay the windows out side by side
+    // (on by default; the tests of the designed places switch it off).
+    static void setzeAnfangsAnordnung(bool an);
+    // Brings a game window forward: restored if minimized, and active.
+    void zeigen(KindView* v);
     QAction* endeAktion() const { return ende_; }
     // "&Handbuch" (F1) and "Ü&ber Trevo" in the menu "&Hilfe".
     QAction* hilfeAktion() const { return hilfe_; }
@@ -68,6 +92,13 @@ private:
     void aktiviert(QMdiSubWindow* fenster);
     void startAbschliessen();
     void ohneFensterverwaltungMaximieren();
+    void fensterMenueAnlegen();
+    void einstellungenAnlegen();
+    void fensterMenueAuffrischen();
+    void weiterBlaettern(int schritt);
+    // At the first start and after a new game: "Nebeneinander", where the
+    // working area is larger than the designed layout.
+    void anfangsAnordnung();
 
     Spiel& spiel_;
     QtPlattform& plattform_;
@@ -84,6 +115,18 @@ private:
     QAction* hilfe_ = nullptr;
     QAction* ueber_ = nullptr;
     QAction* hofbuch_ = nullptr;
+    QAction* monat_ = nullptr;
+    QAction* nebeneinander_ = nullptr;
+    QAction* naechstes_ = nullptr;
+    QAction* voriges_ = nullptr;
+    QAction* klaenge_ = nullptr;
+    std::vector<QAction*> fensterAktionen_;
+    std::vector<QAction*> lautstaerke_;
     QAction* weiterFragen_ = nullptr;
     QPointer<HofbuchFenster> hofbuchFenster_;
+    // The working area is laid out anew when it takes its final size, for
+    // a short while after a first start or a new game.
+    bool anfangOffen_ = false;
+    int neueSpiele_ = 0;
+    QRect entworfen_;
 };

@@ -1,6 +1,10 @@
 #include "ui/kindview.h"
 
 #include <QCloseEvent>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QToolTip>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -86,8 +90,10 @@ void KindView::auffrischen() {
     inhalt_->update();
 }
 
+QSize KindView::clientGroesse() const { return {fenster_.clientWidth, fenster_.clientHeight + zusatzHoehe()}; }
+
 void KindView::groesseSetzen() {
-    const QSize client(fenster_.clientWidth, fenster_.clientHeight);
+    const QSize client = clientGroesse();
     const QSize aussen = client + rahmen();
     if (fenster_.sizeable) {
         inhalt_->setMinimumSize(0, 0);
@@ -107,7 +113,7 @@ void KindView::platzUebernehmen() {
         groesseSetzen();
         move(fenster_.left, fenster_.top);
         platzOffen_ = false;
-        bekannterPlatz_ = QRect(pos(), size() - rahmen());
+        bekannterPlatz_ = QRect(pos(), size() - rahmen() - QSize(0, zusatzHoehe()));
     } else {
         platzOffen_ = true;
     }
@@ -150,7 +156,7 @@ void KindView::melden() {
         });
         return;
     }
-    const QRect jetzt(pos(), size() - rahmen());
+    const QRect jetzt(pos(), size() - rahmen() - QSize(0, zusatzHoehe()));
     if (jetzt == bekannterPlatz_ && bekannterZustand_ == FensterZustand::normal) return;
     bekannterPlatz_ = jetzt;
     bekannterZustand_ = FensterZustand::normal;
@@ -187,4 +193,23 @@ void KindView::resizeEvent(QResizeEvent* e) {
 void KindView::changeEvent(QEvent* e) {
     QMdiSubWindow::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange) melden();
+}
+
+bool KindView::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip && !isMinimized()) {
+        auto* frage = static_cast<QHelpEvent*>(e);
+        QStyleOptionTitleBar titel;
+        titel.initFrom(this);
+        titel.text = windowTitle();
+        titel.titleBarFlags = windowFlags();
+        titel.titleBarState = static_cast<int>(windowState());
+        titel.subControls = QStyle::SC_All;
+        titel.rect = QRect(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight, &titel, this));
+        const QRect platz = style()->subControlRect(QStyle::CC_TitleBar, &titel, QStyle::SC_TitleBarLabel, this);
+        if (platz.contains(frage->pos()) && fontMetrics().horizontalAdvance(windowTitle()) > platz.width()) {
+            QToolTip::showText(frage->globalPos(), windowTitle(), this, platz);
+            return true;
+        }
+    }
+    return QMdiSubWindow::event(e);
 }

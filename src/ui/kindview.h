@@ -35,14 +35,24 @@ public:
     // The view of a game window, or nullptr when it has none (any more).
     static KindView* zu(const TkindForm& fenster);
 
+    // The client as the view shows it: the window's client size and what
+    // the view adds below it of its own.
+    QSize clientGroesse() const;
+
 protected:
     // The view's own controls, after place and size are set.
     virtual void inhaltAuffrischen() {}
+    // Room the view shows below the window's client area that the game does
+    // not know of (the herd's list of animals): it is never reported back,
+    // so the window's size and the save file stay the game's.
+    virtual int zusatzHoehe() const { return 0; }
 
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // A caption the title bar cuts is shown whole as the title's hint.
+    bool event(QEvent* e) override;
 
 private:
     void platzUebernehmen();

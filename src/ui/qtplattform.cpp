@@ -187,7 +187,7 @@ void QtPlattform::spieleKlang(const std::string& name) {
     const QString datei = klangDatei(name);
     if (datei.isEmpty() || !QFile::exists(datei)) return;
     ++klaengeAngefordert_;
-    if (tonAus) return;
+    if (tonAus || !klaengeAn_) return;
     // The module and the audio backend start only when a sound is wanted.
     // Without the module or an audio device the game is silent and never
     // blocks; nothing here waits for a sound to finish.

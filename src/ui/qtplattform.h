@@ -67,6 +67,10 @@ public:
     // Sound off, for the tests: nothing is played, nothing is loaded, and a
     // platform made while it is off has no music.
     static void setzeTonAus(bool aus);
+    // The player's switch for the sound effects ("&Klänge"): off, a sound
+    // is asked for (and counted) but not played.
+    void setzeKlaengeAn(bool an) { klaengeAn_ = an; }
+    bool klaengeAn() const { return klaengeAn_; }
     // The resource file of a sound name ("BOING" -> ":/klaenge/boing.wav"),
     // or an empty text for a name the game does not know.
     static QString klangDatei(const std::string& name);
@@ -95,4 +99,5 @@ private:
     QPointer<QWidget> hauptfenster_;
     int klaengeAngefordert_ = 0;
     bool niemandDa_ = false;
+    bool klaengeAn_ = true;
 };

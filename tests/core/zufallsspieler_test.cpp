@@ -166,13 +166,20 @@ private:
             case 5: return "groesse " + (wuerfel(0, 1) ? eins(lager) : eins(herden));
             case 6:
             case 7:
-            case 8: return "tierkauf " + eins(herden) + " " + std::to_string(wuerfel(0, 3));
+            case 8: {
+                // Now and then several at once, up to more than a stable holds.
+                std::string z = "tierkauf " + eins(herden) + " " + std::to_string(wuerfel(0, 3));
+                if (wuerfel(0, 2) == 0) z += " " + std::to_string(wuerfel(1, 20));
+                return z;
+            }
             case 9:
             case 10: return "tierverkauf " + eins(herden);
             case 11:
                 return "haken " + eins(herden) + (wuerfel(0, 1) ? " Mehren" : " Geben") +
                        (wuerfel(0, 2) ? " an" : " aus");
-            case 12: return "pfeil " + eins(herden) + (wuerfel(0, 1) ? " hoch" : " runter");
+            case 12:
+                if (wuerfel(0, 2) == 0) return "tier " + eins(herden) + " " + std::to_string(wuerfel(1, 30));
+                return "pfeil " + eins(herden) + (wuerfel(0, 1) ? " hoch" : " runter");
             case 13: return "feld " + std::to_string(wuerfel(1, 5)) + " " + jaNein;
             case 14:
             case 15:

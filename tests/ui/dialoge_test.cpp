@@ -6,6 +6,9 @@
 #include <stdexcept>
 
 #include "app/anzahlform.h"
+#include "app/geldtext.h"
+#include "app/zufall.h"
+#include "market/preiseform.h"
 #include "app/kontrollform.h"
 #include "goods/stores.h"
 #include "ui/views/anzahldialog.h"
@@ -34,13 +37,15 @@ TEST_F(Dialoge, AnzahlLehntFalschesStillAbUndNimmtHexadezimal) {
 
     ModalAntworten antworten;
     bool gesehen = false;
+    QString gezeigt;
+    int64_t geld = KontrollForm->geld;
     antworten.dann([&](QWidget* w) {
         AnzahlDialog* d = alsAnzahl(w);
         if (!d) return;
         gesehen = true;
         EXPECT_EQ(d->windowTitle(), "Anzahl");
         EXPECT_TRUE(d->windowFlags().testFlag(Qt::Tool));
-        EXPECT_EQ(d->size(), QSize(171, 76));
+        EXPECT_EQ(d->size(), QSize(171, 128)) << "the designed 171 x 76 and three lines of what it trades";
         EXPECT_EQ(d->pos(), QCursor::pos() - QPoint(40, 40));
         EXPECT_EQ(d->eingabe()->geometry(), QRect(48, 8, 73, 21));
         EXPECT_EQ(d->okKnopf()->text(), "OK");
@@ -55,7 +60,21 @@ TEST_F(Dialoge, AnzahlLehntFalschesStillAbUndNimmtHexadezimal) {
             EXPECT_TRUE(d->isVisible()) << "refused: " << falsch;
             EXPECT_EQ(QApplication::activeModalWidget(), d) << "refused without a message: " << falsch;
         }
+        // While the player types, the lines below tell what OK would trade,
+        // read from the store and the price list: nothing drawn or booked.
+        const uint32_t saat = randSeed;
+        EXPECT_EQ(d->betragZeile()->text(), "–") << "no whole number, no amount";
+        EXPECT_EQ(d->platzZeile()->text(), QStringLiteral("%1 kg").arg(FutterForm->maxmenge - FutterForm->menge));
+        EXPECT_EQ(d->preisZeile()->text(),
+                  QString::fromStdString(geldText(PreiseForm->ankaufspreis(nrFutter))) + " je kg");
+        d->eingabe()->setText("99999");
+        EXPECT_EQ(d->betragZeile()->palette().color(QPalette::WindowText), QColor(192, 0, 0)) << "more than the room";
         d->eingabe()->setText("$1F");
+        EXPECT_NE(d->betragZeile()->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+        gezeigt = d->betragZeile()->text();
+        geld = KontrollForm->geld;
+        EXPECT_EQ(randSeed, saat);
+        EXPECT_EQ(KontrollForm->geld, geld);
         d->okKnopf()->click();
         EXPECT_FALSE(d->isVisible());
     });
@@ -65,6 +84,8 @@ TEST_F(Dialoge, AnzahlLehntFalschesStillAbUndNimmtHexadezimal) {
     EXPECT_EQ(AnzahlForm->anzahl, 31);
     EXPECT_EQ(FutterForm->menge, 151);
     EXPECT_EQ(futter->mengeLabel()->text(), "151 kg");
+    // The amount the dialog showed is the amount booked.
+    EXPECT_EQ(gezeigt, QString::fromStdString(geldTextWeit(geld - KontrollForm->geld)));
 }
 
 TEST_F(Dialoge, AnzahlMitEnterEscapeUndSchliessfeld) {

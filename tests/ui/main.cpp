@@ -7,6 +7,7 @@
 
 #include "app/geldtext.h"
 #include "ui/anwendung.h"
+#include "ui/hauptfenster.h"
 #include "ui/qtplattform.h"
 
 int main(int argc, char** argv) {
@@ -19,9 +20,13 @@ int main(int argc, char** argv) {
     dezimalTrenner = ",";
     // The tests close frames without ending the process.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The player's settings ("Weiter" asks before a loss) are not touched.
+    // The player's settings ("Weiter" asks before a loss, music, sounds,
+    // volume) are not touched: the tests keep theirs in Qt's test location.
     QStandardPaths::setTestModeEnabled(true);
     QtPlattform::setzeTonAus(true);
+    // The windows start at the game's designed places; the tests of the
+    // layout side by side switch it on for themselves.
+    HauptFenster::setzeAnfangsAnordnung(false);
     QtPlattform::setzeKlangModul(QStringLiteral(TREVO_KLANGMODUL));
     return RUN_ALL_TESTS();
 }

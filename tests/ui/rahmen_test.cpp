@@ -41,15 +41,27 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
     EXPECT_TRUE(rahmen->isMaximized());
 
     const QList<QAction*> leiste = rahmen->menuBar()->actions();
-    ASSERT_EQ(leiste.size(), 2);
+    ASSERT_EQ(leiste.size(), 4);
     EXPECT_EQ(leiste[0]->text(), "&Trevo");
     ASSERT_NE(leiste[0]->menu(), nullptr);
     EXPECT_EQ(menuePunkte(leiste[0]->menu()),
-              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hintergrund&musik ein-/ausschalten", "Hof&buch",
+              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hof&buch", "&Monat beenden",
                            "Vor \u201EWeiter\u201C bei Verlusten &fragen", "-", "Programm be&enden"}));
-    EXPECT_EQ(leiste[1]->text(), "&Hilfe");
+    EXPECT_EQ(leiste[1]->text(), "&Fenster");
     ASSERT_NE(leiste[1]->menu(), nullptr);
-    EXPECT_EQ(menuePunkte(leiste[1]->menu()), QStringList({"&Handbuch", "Ü&ber Trevo"}));
+    const QStringList fenster = menuePunkte(leiste[1]->menu());
+    ASSERT_EQ(fenster.size(), 2 + static_cast<qsizetype>(rahmen->views().size()) + 3);
+    EXPECT_EQ(fenster.first(), "&Nebeneinander");
+    EXPECT_EQ(fenster.mid(fenster.size() - 2), QStringList({"N&ächstes Fenster", "&Voriges Fenster"}));
+    EXPECT_EQ(leiste[2]->text(), "&Einstellungen");
+    ASSERT_NE(leiste[2]->menu(), nullptr);
+    EXPECT_EQ(menuePunkte(leiste[2]->menu()),
+              QStringList({"Hintergrund&musik ein-/ausschalten", "&Klänge", "Musik&lautstärke"}));
+    EXPECT_EQ(leiste[3]->text(), "&Hilfe");
+    ASSERT_NE(leiste[3]->menu(), nullptr);
+    EXPECT_EQ(menuePunkte(leiste[3]->menu()), QStringList({"&Handbuch", "Ü&ber Trevo"}));
+    // A screen reader names an open menu by its title.
+    for (QAction* a : leiste) EXPECT_FALSE(a->menu()->windowTitle().isEmpty()) << a->text().toStdString();
     EXPECT_EQ(rahmen->hilfeAktion()->shortcut(), QKeySequence(Qt::Key_F1));
 
     const QWidget* vp = rahmen->flaeche()->viewport();

@@ -171,7 +171,7 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
     ASSERT_NE(futter, nullptr);
     EXPECT_EQ(futter->mengeLabel()->text(), "120 kg");
     EXPECT_EQ(futter->mengeLabel()->pos(), QPoint(8, 88));
-    EXPECT_EQ(futter->groesseKnopf()->text(), ">>");
+    EXPECT_EQ(futter->groesseKnopf()->text(), "&>>");
     // Today's prices stand on the buttons that lead to trading and trade.
     EXPECT_EQ(futter->groesseKnopf()->toolTip(),
               "Weitere Optionen ein-/ausblenden\nAnkauf heute: 1,12 EUR je kg\nVerkauf heute: 1,04 EUR je kg");
@@ -179,7 +179,7 @@ TEST_F(Views, SiloHandelMitRechtsUndErweitern) {
 
     QTest::mouseClick(futter->groesseKnopf(), Qt::LeftButton);
     warten();
-    EXPECT_EQ(futter->groesseKnopf()->text(), "<<");
+    EXPECT_EQ(futter->groesseKnopf()->text(), "&<<");
     EXPECT_EQ(futter->inhalt()->width(), 290);
     EXPECT_EQ(FutterForm->clientWidth, 290);
     EXPECT_EQ(futter->kaufenKnopf()->geometry(), QRect(120, 80, 75, 25));

@@ -1,10 +1,13 @@
 #include "ui/views/anzahldialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include "app/anzahlform.h"
+#include "app/geldtext.h"
+#include "goods/gutform.h"
 #include "ui/hilfetaste.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
@@ -14,7 +17,7 @@ AnzahlDialog::AnzahlDialog(TAnzahlForm& form, QWidget* eltern)
     : QDialog(eltern, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       form_(form) {
     setWindowTitle(QString::fromStdString(form_.caption));
-    setFixedSize(171, 76);
+    setFixedSize(171, 76 + 3 * 16 + 4);
     edit1_ = new QLineEdit(this);
     edit1_->setGeometry(48, 8, 73, 21);
     ok_ = new QPushButton(this);
@@ -26,6 +29,16 @@ AnzahlDialog::AnzahlDialog(TAnzahlForm& form, QWidget* eltern)
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbruch_, &QPushButton::clicked, this, &QDialog::reject);
     edit1_->setAccessibleName(QStringLiteral("Anzahl"));
+    for (int i = 0; i < 3; ++i) {
+        namen_[i] = new QLabel(this);
+        namen_[i]->setGeometry(8, 74 + 16 * i, 52, 16);
+        werte_[i] = new QLabel(this);
+        werte_[i]->setGeometry(60, 74 + 16 * i, 171 - 8 - 60, 16);
+        werte_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        werte_[i]->setTextFormat(Qt::PlainText);
+        namen_[i]->setBuddy(werte_[i]);
+    }
+    connect(edit1_, &QLineEdit::textChanged, this, &AnzahlDialog::vorschauZeigen);
     hilfeTaste(this, QStringLiteral("anzahl"));
 }
 
@@ -34,6 +47,7 @@ ModalErgebnis AnzahlDialog::ausfuehren() {
     edit1_->setText(QString::fromStdString(form_.Edit1.text));
     ok_->setText(QString::fromStdString(form_.Button1.caption));
     abbruch_->setText(QString::fromStdString(form_.Button2.caption));
+    vorschauZeigen();
     // The game places the dialog's top-left corner under the pointer.
     move(aufDemSchirm({form_.left, form_.top}, size()));
     return exec() == QDialog::Accepted ? ModalErgebnis::OK : ModalErgebnis::Abbruch;
@@ -63,4 +77,40 @@ void AnzahlDialog::done(int ergebnis) {
         return;
     }
     QDialog::done(ergebnis);
+}
+
+void AnzahlDialog::vorschauZeigen() {
+    // Read from the goods window only; what is typed is converted by the
+    // dialog's own rule, so the lines show what OK would trade.
+    const auto* gut = dynamic_cast<const TgutForm*>(form_.haendler);
+    for (int i = 0; i < 3; ++i) {
+        namen_[i]->setVisible(gut != nullptr);
+        werte_[i]->setVisible(gut != nullptr);
+    }
+    if (!gut) return;
+    const std::optional<int32_t> zahl = TAnzahlForm::umwandeln(edit1_->text().toStdString());
+    const int64_t n = zahl.value_or(0) * int64_t{form_.kaufen ? -1 : 1};
+    TgutForm::Vorschau v;
+    sicher([&] { v = gut->handelsVorschau(n == 0 ? (form_.kaufen ? -1 : 1) : n); });
+    const QString einheit = QString::fromStdString(v.einheit);
+    namen_[0]->setText(QStringLiteral("Preis:"));
+    werte_[0]->setText(QString::fromStdString(geldTextWeit(v.einzelpreis)) + QStringLiteral(" je ") + einheit);
+    namen_[1]->setText(form_.kaufen ? QStringLiteral("Platz:") : QStringLiteral("Vorrat:"));
+    werte_[1]->setText(QStringLiteral("%1 %2").arg(v.platz).arg(einheit));
+    namen_[2]->setText(QStringLiteral("Betrag:"));
+    // No whole number: no amount. One the store cannot take stands in red
+    // (OK would be refused with the game's own message).
+    const bool zuViel = zahl && *zahl != 0 && !v.passt;
+    const QString betrag = !zahl ? QStringLiteral("–")
+                                 : QString::fromStdString(geldTextWeit(*zahl == 0 ? 0 : (v.betrag < 0 ? -v.betrag : v.betrag)));
+    werte_[2]->setText(betrag);
+    QPalette farben = palette();
+    if (zuViel) farben.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    werte_[2]->setPalette(farben);
+    // A screen reader hears the same while the player types.
+    edit1_->setAccessibleDescription(namen_[0]->text() + QLatin1Char(' ') + werte_[0]->text() + QStringLiteral(", ") +
+                                     namen_[1]->text() + QLatin1Char(' ') + werte_[1]->text() + QStringLiteral(", ") +
+                                     namen_[2]->text() + QLatin1Char(' ') + betrag +
+                                     (zuViel ? QStringLiteral(", zu viel") : QString()));
+    for (QLabel* w : werte_) w->setToolTip(w->text());
 }

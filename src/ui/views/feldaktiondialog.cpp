@@ -202,6 +202,15 @@ void FeldAktionDialog::auffrischen() {
         g->setVisible(rg.visible);
     };
     gruppeUebernehmen(arbeitRG_, arbeiten_, arbeitKnoepfe_, form_.ArbeitRG);
+    {
+        // Each work a key of its own, beside the dialog's other keys.
+        QString belegt;
+        for (const QAbstractButton* b : findChildren<QAbstractButton*>())
+            if (!kuerzelVon(b->text()).isNull() && !b->inherits("QRadioButton")) belegt += kuerzelVon(b->text());
+        for (const QGroupBox* g : findChildren<QGroupBox*>())
+            if (!kuerzelVon(g->title()).isNull()) belegt += kuerzelVon(g->title());
+        kuerzelVergeben(arbeiten_, belegt);
+    }
     // Every work's cost on its button's hint, the chosen one's in the line
     // below; the state from the field itself. Reading only.
     sicher([this] {

@@ -1,6 +1,7 @@
 #include "ui/views/felderview.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -25,7 +26,19 @@ FelderKarte::FelderKarte(TFelderForm& form)
     // The game follows the pointer over the map, not only while a button is down.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A field without the mouse: its number on the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(QStringLiteral("Die Tasten 1 bis 5 klicken das Feld dieser Nummer an"));
     zeigerUebernehmen();
+}
+
+void FelderKarte::keyPressEvent(QKeyEvent* e) {
+    const int taste = e->key();
+    if (taste >= Qt::Key_1 && taste <= Qt::Key_9 && !(e->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+        feldKlicken(static_cast<std::size_t>(taste - Qt::Key_1));
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void FelderKarte::paintEvent(QPaintEvent*) {
@@ -149,6 +162,8 @@ FelderView::FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* k
     rollen_->viewport()->setPalette(olive);
     rollen_->viewport()->setAutoFillBackground(true);
     rollen_->setWidget(karte_);
+    // The keys go to the map, not to the scroll area around it.
+    rollen_->setFocusProxy(karte_);
     // The map moves while the player drags a scroll bar's thumb.
     rollen_->horizontalScrollBar()->setTracking(true);
     rollen_->verticalScrollBar()->setTracking(true);

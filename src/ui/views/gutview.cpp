@@ -40,6 +40,10 @@ void GutView::inhaltAuffrischen() {
     uebernehmen(groesse_, form_.SizeButton);
     uebernehmen(kaufen_, form_.KaufenButton);
     uebernehmen(verkaufen_, form_.VKaufenButton);
+    // Keys for the mouse's buttons, in the window that is active: Alt+K,
+    // Alt+V, and Alt+> or Alt+< for ">>" and "<<".
+    for (QPushButton* k : {static_cast<QPushButton*>(kaufen_), static_cast<QPushButton*>(verkaufen_), groesse_})
+        if (!k->text().isEmpty() && !k->text().contains(QLatin1Char('&'))) k->setText(QLatin1Char('&') + k->text());
     preiseZeigen();
 }
 

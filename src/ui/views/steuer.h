@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/steuerelemente.h"
 #include "ui/qtplattform.h"
@@ -46,6 +47,31 @@ inline void uebernehmen(QPushButton* widget, const Button& knopf) {
     widget->setText(QString::fromStdString(knopf.caption));
     widget->setToolTip(knopf.showHint ? QString::fromStdString(knopf.hint) : QString());
     widget->setVisible(knopf.visible);
+}
+
+// The letter after '&' in a caption, lower case, or none.
+inline QChar kuerzelVon(const QString& text) {
+    const qsizetype i = text.indexOf(QLatin1Char('&'));
+    return i >= 0 && i + 1 < text.size() ? text[i + 1].toLower() : QChar();
+}
+
+// Gives each button without one a mnemonic: the first letter of its caption
+// that is not yet a key in belegt (lower case), which grows by it.
+template <class Knopf>
+void kuerzelVergeben(const std::vector<Knopf*>& knoepfe, QString& belegt) {
+    for (Knopf* k : knoepfe) {
+        QString text = k->text();
+        if (text.contains(QLatin1Char('&'))) continue;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i].toLower();
+            if (c.isLetter() && !belegt.contains(c)) {
+                text.insert(i, QLatin1Char('&'));
+                belegt += c;
+                break;
+            }
+        }
+        k->setText(text);
+    }
 }
 
 // A label the player can click (a hand over it).

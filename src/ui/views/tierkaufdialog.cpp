@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "livestock/tierkaufform.h"
 #include "ui/hilfetaste.h"
@@ -15,7 +16,7 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
     setWindowTitle(QString::fromStdString(form_.caption));
     // Three columns, each a weight button over what it offers.
     constexpr int spalte = 88;
-    setFixedSize(8 + 3 * spalte, 98);
+    setFixedSize(8 + 3 * spalte, 98 + 30);
     const Button* knoepfe[] = {&form_.BitBtn1, &form_.BitBtn2, &form_.BitBtn3};
     for (int i = 0; i < 3; ++i) {
         auto* k = new QPushButton(this);
@@ -37,6 +38,16 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
         angebot->setTextFormat(Qt::PlainText);
         angebote_[static_cast<std::size_t>(i)] = angebot;
     }
+    // How many: typed, or stepped with the arrow keys; Tab goes on to the
+    // weight buttons, which buy.
+    auto* anzahlText = new QLabel(QStringLiteral("&Anzahl:"), this);
+    anzahlText->setGeometry(8 + spalte / 2, 100, 60, 22);
+    anzahl_ = new QSpinBox(this);
+    anzahl_->setGeometry(8 + spalte / 2 + 62, 100, 70, 22);
+    anzahl_->setRange(1, TTierKaufForm::hoechstAnzahl);
+    anzahl_->setAccessibleName(QStringLiteral("Anzahl"));
+    anzahlText->setBuddy(anzahl_);
+    setTabOrder(knoepfe_[2], anzahl_);
     angeboteAuffrischen();
     // The game's cancel button lies below the client area and is never
     // seen; Escape, which it answers, is the dialog's own reject here.
@@ -50,11 +61,16 @@ void TierKaufDialog::angeboteAuffrischen() {
             text = QString::fromStdString(form_.gewichtText(klasse) + "\n" + form_.preisText(klasse)).trimmed();
         });
         angebot(klasse)->setText(text);
+        // A screen reader hears with the class what it weighs and costs.
+        knopf(klasse)->setAccessibleDescription(QString(text).replace(QLatin1Char('\n'), QStringLiteral(", ")));
     }
 }
 
 ModalErgebnis TierKaufDialog::ausfuehren() {
     form_.FormShow();
+    anzahl_->setValue(form_.anzahl);
+    angeboteAuffrischen();
+    knopf(1)->setFocus();
     // The game places the dialog beside the pointer.
     move(aufDemSchirm({form_.left, form_.top}, size()));
     exec();
@@ -62,7 +78,11 @@ ModalErgebnis TierKaufDialog::ausfuehren() {
 }
 
 void TierKaufDialog::gewaehlt(int klasse) {
-    sicher([&] { form_.ButtonClick(klasse); });
+    anzahl_->interpretText();
+    sicher([&] {
+        form_.anzahl = anzahl_->value();
+        form_.ButtonClick(klasse);
+    });
     // The game decides whether this ends the dialog.
     if (form_.modalResult) done(QDialog::Rejected);
 }

@@ -3,7 +3,10 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QLocale>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "livestock/arten.h"
 #include "livestock/tierform.h"
@@ -51,6 +54,24 @@ constexpr int gitterHoehe = 2 * (zeilenHoehe + 1);
 constexpr int randBreite = 2;  // the sunken border around the grid
 constexpr int pfeilBreite = 17;
 
+// A row of the animal list: sorted by the number or weight it stands for,
+// not by its text.
+class TierZeile : public QTreeWidgetItem {
+public:
+    TierZeile(int nr, int16_t gewicht) {
+        setData(0, Qt::UserRole, nr);
+        setData(1, Qt::UserRole, static_cast<int>(gewicht));
+        setText(0, QString::number(nr));
+        setText(1, QLocale().toString(gewicht / 10.0, 'f', 1) + QStringLiteral(" kg"));
+        setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+        setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    bool operator<(const QTreeWidgetItem& andere) const override {
+        const int spalte = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return data(spalte, Qt::UserRole).toInt() < andere.data(spalte, Qt::UserRole).toInt();
+    }
+};
+
 }  // namespace
 
 TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung()), form_(fenster) {
@@ -89,6 +110,34 @@ TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung
         pfeil->setAutoRepeat(true);
         pfeil->setFocusPolicy(Qt::NoFocus);
     }
+    // Both arrows are read out by what they do.
+    hoch_->setAccessibleName(QStringLiteral("Voriges Tier"));
+    hoch_->setToolTip(QStringLiteral("Voriges Tier"));
+    runter_->setAccessibleName(QStringLiteral("Nächstes Tier"));
+    runter_->setToolTip(QStringLiteral("Nächstes Tier"));
+
+    // Below the window's own controls, while expanded: every animal. Its
+    // arrow keys and clicks choose; the header sorts.
+    liste_ = new QTreeWidget(flaeche);
+    liste_->setGeometry(8, fenster.clientHeight, 400 - 16, listenHoehe - 6);
+    liste_->setColumnCount(2);
+    liste_->setHeaderLabels({QString::fromStdString(fenster.StringGrid1.cell(0, 0)),
+                             QString::fromStdString(fenster.StringGrid1.cell(1, 0))});
+    liste_->setRootIsDecorated(false);
+    liste_->setUniformRowHeights(true);
+    liste_->setSortingEnabled(true);
+    liste_->sortByColumn(0, Qt::AscendingOrder);
+    liste_->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    liste_->setAccessibleName(QStringLiteral("Alle Tiere"));
+    liste_->setAccessibleDescription(QStringLiteral("Ordnungsnummer und Gewicht jedes Tiers; "
+                                                    "das gewählte Tier wird als einzelnes Tier gezeigt"));
+    liste_->hide();
+    connect(liste_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* zeile, QTreeWidgetItem*) {
+        if (listeSetzen_ || !zeile) return;
+        const int nr = zeile->data(0, Qt::UserRole).toInt();
+        sicher([this, nr] { form_.TierGewaehlt(nr); });
+    });
 
     const int knopfOben = gruppe_->height() - 25 - 8;
     kaufenKnopf()->setParent(gruppe_);
@@ -126,4 +175,32 @@ void TierView::inhaltAuffrischen() {
     geben_->setVisible(form_.GebenCB.visible);
     gruppe_->setTitle(QString::fromStdString(form_.GroupBox1.caption));
     gitter_->neuLesen();
+    listeAuffrischen();
+}
+
+int TierView::zusatzHoehe() const { return form_.erweitert ? listenHoehe : 0; }
+
+void TierView::listeAuffrischen() {
+    liste_->setVisible(form_.erweitert);
+    liste_->move(8, form_.clientHeight);
+    const int32_t n = form_.tierAnzahl();
+    std::vector<int16_t> jetzt(form_.gewicht.begin() + 1, form_.gewicht.begin() + 1 + n);
+    listeSetzen_ = true;
+    if (jetzt != gezeigt_) {
+        gezeigt_ = std::move(jetzt);
+        // Rebuilt in whatever order the player sorted it.
+        liste_->setSortingEnabled(false);
+        liste_->clear();
+        for (int i = 1; i <= n; ++i) liste_->addTopLevelItem(new TierZeile(i, gezeigt_[static_cast<std::size_t>(i - 1)]));
+        liste_->setSortingEnabled(true);
+    }
+    // The shown animal is the list's current row.
+    QTreeWidgetItem* zeile = nullptr;
+    for (int i = 0; i < liste_->topLevelItemCount() && !zeile; ++i)
+        if (liste_->topLevelItem(i)->data(0, Qt::UserRole).toInt() == form_.aktuell) zeile = liste_->topLevelItem(i);
+    if (zeile) {
+        liste_->setCurrentItem(zeile);
+        liste_->scrollToItem(zeile);
+    }
+    listeSetzen_ = false;
 }

@@ -1,8 +1,13 @@
 // A herd window: the species' picture, the number of animals and ">>";
 // expanded also "Vermehren", the product box, the stable's "Maximum:" and
 // the group "Einzelnes Tier" with the shown animal, the arrows that browse
-// the herd, "Kaufen" and "Verkaufen".
+// the herd, "Kaufen" and "Verkaufen"; below them the list of all animals
+// (number and weight, sortable by either), in which choosing an animal
+// makes it the one shown.
 #pragma once
+
+#include <cstdint>
+#include <vector>
 
 #include "ui/views/gutview.h"
 
@@ -10,6 +15,7 @@ class GitterWidget;
 class QCheckBox;
 class QGroupBox;
 class QToolButton;
+class QTreeWidget;
 class SvgBild;
 class TtierForm;
 
@@ -27,9 +33,14 @@ public:
     GitterWidget* gitter() const { return gitter_; }
     QToolButton* hochPfeil() const { return hoch_; }
     QToolButton* runterPfeil() const { return runter_; }
+    QTreeWidget* liste() const { return liste_; }
+
+    // The list's height below the window's client area while expanded.
+    static constexpr int listenHoehe = 100;
 
 protected:
     void inhaltAuffrischen() override;
+    int zusatzHoehe() const override;
 
 private:
     TtierForm& form_;
@@ -40,4 +51,10 @@ private:
     GitterWidget* gitter_;
     QToolButton* hoch_;
     QToolButton* runter_;
+    QTreeWidget* liste_;
+    // The weights the list shows, to rebuild it only when the herd changed.
+    std::vector<int16_t> gezeigt_;
+    bool listeSetzen_ = false;  // the view selects: nothing to tell the game
+
+    void listeAuffrischen();
 };

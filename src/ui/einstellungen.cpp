@@ -1,0 +1,30 @@
+#include "ui/einstellungen.h"
+
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+QSettings ablage() {
+    // One file for all of the player's settings, beside the question before
+    // "Weiter" (weiterfrage.cpp).
+    return QSettings(QStringLiteral("Trevo"), QStringLiteral("Trevo"));
+}
+}  // namespace
+
+namespace einstellungen {
+
+bool musik() { return ablage().value(QStringLiteral("Musik"), true).toBool(); }
+void setzeMusik(bool an) { ablage().setValue(QStringLiteral("Musik"), an); }
+bool klaenge() { return ablage().value(QStringLiteral("Klaenge"), true).toBool(); }
+void setzeKlaenge(bool an) { ablage().setValue(QStringLiteral("Klaenge"), an); }
+
+int lautstaerke() {
+    // A hand-edited value outside 0..100 (or no number) is held at the edge.
+    bool zahl = false;
+    const int v = ablage().value(QStringLiteral("Lautstaerke"), 100).toInt(&zahl);
+    return zahl ? std::clamp(v, 0, 100) : 100;
+}
+void setzeLautstaerke(int prozent) { ablage().setValue(QStringLiteral("Lautstaerke"), std::clamp(prozent, 0, 100)); }
+
+}  // namespace einstellungen

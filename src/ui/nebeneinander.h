@@ -1,0 +1,26 @@
+// "Nebeneinander": every game window at its own size inside the working
+// area, in rows by kind (control panel, statement and prices; the stores;
+// the herds; the field map; any other window), with no overlap where the
+// area has room.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+#include <vector>
+
+class TkindForm;
+
+struct Stueck {
+    int reihe = 0;  // the row of its kind, 0..4
+    QSize groesse;  // outer size
+};
+
+// The row a game window goes into.
+int reiheVon(const TkindForm& fenster);
+
+// The top-left corners, in the order given. The named kinds' rows, where
+// they fit one below the other, with any other window in the highest, then
+// leftmost, free place beside them; where the rows do not fit, every window
+// takes such a place. Only a window that finds none runs beyond the bottom.
+std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flaeche);
