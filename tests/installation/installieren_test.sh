@@ -10,7 +10,7 @@ fehler() { echo "FEHLER: $*" >&2; exit 1; }
 
 cmake --install "$baum" --prefix "$tmp/usr" >/dev/null
 p=$tmp/usr
-for f in bin/trevo lib/trevo/trevo lib/trevo/trevo.mid lib/trevo/trevo.html \
+for f in bin/trevo lib/trevo/trevo lib/trevo/trevo.ogg lib/trevo/trevo.html \
          share/applications/de.trevo.Trevo.desktop share/metainfo/de.trevo.Trevo.metainfo.xml \
          share/icons/hicolor/scalable/apps/trevo.svg share/icons/hicolor/48x48/apps/trevo.png \
          share/icons/hicolor/256x256/apps/trevo.png share/doc/trevo/LICENSE; do
