@@ -51,6 +51,18 @@ einrichten() {
   cp "$musik" "$ort/trevo.ogg"
 }
 
+# warten_auf NAME TEXT: until the game has written TEXT to standard error
+# (a minute at most).
+warten_auf() {
+  local i
+  for i in $(seq 600); do
+    grep -q "$2" "$arbeit/$1.log" && return 0
+    kill -0 "$spiel" 2>/dev/null || fehler "$1: das Spiel endete vor \"$2\""
+    sleep 0.1
+  done
+  fehler "$1: \"$2\" kam nicht"
+}
+
 # starten NAME PROGRAMM ARGUMENTE…: starts the game offscreen and waits for
 # its first picture.
 starten() {
@@ -58,24 +70,7 @@ starten() {
   shift
   QT_QPA_PLATFORM=offscreen TREVO_STARTZEIT=1 "$@" 2>"$arbeit/$name.log" &
   spiel=$!
-  local i
-  for i in $(seq 600); do
-    grep -q "erstes Bild" "$arbeit/$name.log" && return 0
-    kill -0 "$spiel" 2>/dev/null || fehler "$name: das Spiel endete vor dem ersten Bild"
-    sleep 0.1
-  done
-  fehler "$name: kein erstes Bild nach 60 s"
-}
-
-# warten_auf NAME TEXT: until the game has written TEXT to standard error.
-warten_auf() {
-  local i
-  for i in $(seq 300); do
-    grep -q "$2" "$arbeit/$1.log" && return 0
-    kill -0 "$spiel" 2>/dev/null || fehler "$1: das Spiel endete"
-    sleep 0.1
-  done
-  fehler "$1: \"$2\" kam nicht"
+  warten_auf "$name" "erstes Bild"
 }
 
 # The game's processor time (user + system) in clock ticks.

@@ -41,6 +41,17 @@ std::uint32_t be(const std::vector<std::uint8_t>& d, std::size_t at, int n) {
     return x;
 }
 
+// A variable-length number (delta times, lengths) at `at`, which moves past it.
+std::uint32_t variabel(const std::vector<std::uint8_t>& d, std::size_t& at) {
+    std::uint32_t x = 0;
+    std::uint8_t teil;
+    do {
+        teil = d.at(at++);
+        x = (x << 7) | (teil & 0x7Fu);
+    } while (teil & 0x80);
+    return x;
+}
+
 struct Stimmen {
     int spuren = 0;
     int noten = 0;
@@ -62,13 +73,7 @@ Stimmen zaehle(const std::vector<std::uint8_t>& d) {
         bool schluss = false;
         std::uint32_t tick = 0;
         while (at < ende && !schluss) {
-            std::uint32_t delta = 0;
-            int teil;
-            do {
-                teil = d.at(at++);
-                delta = (delta << 7) | std::uint32_t(teil & 0x7F);
-            } while (teil & 0x80);
-            tick += delta;
+            tick += variabel(d, at);
             int b = d.at(at);
             if (b & 0x80) {
                 status = b;
@@ -76,12 +81,7 @@ Stimmen zaehle(const std::vector<std::uint8_t>& d) {
             }
             if (status == 0xFF) {
                 const int art = d.at(at++);
-                std::size_t laenge = 0;
-                int v;
-                do {
-                    v = d.at(at++);
-                    laenge = (laenge << 7) | std::size_t(v & 0x7F);
-                } while (v & 0x80);
+                const std::uint32_t laenge = variabel(d, at);
                 schluss = art == 0x2F;
                 if (art == 0x51 && laenge == 3) s.tempi[tick] = be(d, at, 3);
                 at += laenge;
