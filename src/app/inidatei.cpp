@@ -70,8 +70,13 @@ std::optional<std::string_view> schluesselName(std::string_view zeile) {
 
 IniDatei::IniDatei(std::string bytes) : text_(std::move(bytes)) {
     // The byte-order mark a Windows editor puts first is no part of the
-    // first line; the file is written back without it.
-    if (text_.starts_with("\xEF\xBB\xBF")) text_.erase(0, 3);
+    // first line; the file is written back without it. An editor that saved
+    // the file twice may have put two (or more): all of them go, or the
+    // first section would hide behind the second and come back after a save.
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    std::size_t marken = 0;
+    while (std::string_view(text_).substr(marken).starts_with(bom)) marken += bom.size();
+    text_.erase(0, marken);
     if (text_.size() >= std::numeric_limits<uint32_t>::max()) throw std::length_error("Die Datei ist zu groß.");
     const auto groesse = static_cast<uint32_t>(text_.size());
     for (uint32_t pos = 0; pos < groesse; pos = naechsteZeile(pos)) {

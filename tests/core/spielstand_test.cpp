@@ -346,12 +346,12 @@ TEST(Spielstand, UnlesbarerPunktBleibtErhalten) {
     EXPECT_EQ(inhalt(punkt), september);
 }
 
-// A byte-order mark before the first section is read as nothing, and the
-// end writes that section back once. One size rule both ways: exactly the
+// Byte-order marks before the first section (an editor may leave two) are
+// read as nothing, and the end writes that section back once. One size rule both ways: exactly the
 // limit is read, a byte more is not, and a game grown past it is not written.
 TEST(Spielstand, ByteOrderMarkUndGroessengrenze) {
     Spielumgebung u;
-    u.schreibeDatei("\xEF\xBB\xBF[Kontrolle]\r\nmonat=9\r\njahr=2010\r\n");
+    u.schreibeDatei("\xEF\xBB\xBF\xEF\xBB\xBF[Kontrolle]\r\nmonat=9\r\njahr=2010\r\n");
     u.starten();
     EXPECT_EQ(KontrollForm->Label1.caption, "September 2010");
     ASSERT_TRUE(u.beenden());
