@@ -50,6 +50,8 @@ QDialog* ueberDialog(QWidget* eltern) {
     spalte->addWidget(text);
     spalte->addWidget(knoepfe);
     d->setFixedWidth(420);
+    // The wrapped text takes the height it needs at that width.
+    d->setMinimumHeight(d->heightForWidth(420));
     hilfeTaste(d, QStringLiteral("menue"));
     return d;
 }
