@@ -68,6 +68,7 @@ warten_auf() {
 starten() {
   local name=$1
   shift
+  : >"$arbeit/$name.log"
   QT_QPA_PLATFORM=offscreen TREVO_STARTZEIT=1 "$@" 2>"$arbeit/$name.log" &
   spiel=$!
   warten_auf "$name" "erstes Bild"
@@ -96,23 +97,56 @@ still() { awk -v r="$1" 'BEGIN { exit !(r < 0.0005) }'; }
 
 tonserver_starten "$arbeit/server" || exit 1
 [ -s "$bau/trevo.ogg" ] || fehler "$bau/trevo.ogg fehlt"
-
+rms=
 # 1. Music on, as the game starts. The stream is loaded after the first
 # picture; a second later it plays.
-einrichten "$arbeit/an" "$trevo" "$bau/trevo.ogg"
-starten an "$arbeit/an/trevo"
-sleep 1.5
-vorher=$(ticks)
-tonserver_aufnehmen "$sekunden" "$arbeit/an.raw"
-nachher=$(ticks)
-speicher=$(awk '/^VmRSS/ {print $2}' "/proc/$spiel/status")
-beenden
-rms=$(tonserver_rms "$arbeit/an.raw")
-tick=$(getconf CLK_TCK)
-echo "Musik an: RMS $rms; Rechenzeit $((nachher - vorher)) Ticks zu 1/$tick s in $sekunden s" \
-  "($(awk -v t=$((nachher - vorher)) -v s="$sekunden" -v h="$tick" 'BEGIN { printf "%.1f", 100 * t / h / s }') %" \
-  "eines Kerns), Speicher $((speicher / 1024)) MiB"
-laut "$rms" || fehler "mit Musik ist die Aufnahme still (RMS $rms)"
+musik_an() {
+  einrichten "$arbeit/an" "$trevo" "$bau/trevo.ogg"
+  starten an "$arbeit/an/trevo"
+  sleep 1.5
+  local vorher nachher speicher tick
+  vorher=$(ticks)
+  tonserver_aufnehmen "$sekunden" "$arbeit/an.raw"
+  nachher=$(ticks)
+  speicher=$(awk '/^VmRSS/ {print $2}' "/proc/$spiel/status")
+  beenden
+  rms=$(tonserver_rms "$arbeit/an.raw")
+  tick=$(getconf CLK_TCK)
+  echo "Musik an: RMS $rms; Rechenzeit $((nachher - vorher)) Ticks zu 1/$tick s in $sekunden s" \
+    "($(awk -v t=$((nachher - vorher)) -v s="$sekunden" -v h="$tick" 'BEGIN { printf "%.1f", 100 * t / h / s }') %" \
+    "eines Kerns), Speicher $((speicher / 1024)) MiB"
+  laut "$rms"
+}
+
+# 3. A piece of 1.5 s: four seconds after it began it still sounds.
+kurz() {
+  einrichten "$arbeit/kurz" "$trevo" "$arbeit/kurz.ogg"
+  starten kurz "$arbeit/kurz/trevo"
+  sleep 4
+  tonserver_aufnehmen 2 "$arbeit/kurz.raw"
+  beenden
+  rms=$(tonserver_rms "$arbeit/kurz.raw")
+  echo "Stück von 1,5 s, 4 s nach dem Start: RMS $rms"
+  laut "$rms"
+}
+
+# A run that must sound gets three tries: now and then (about one run in
+# ten here) Qt 6.4's GStreamer player plays, by its own account, into a
+# sink input that the null sink's monitor hears as silence. A run that
+# stays silent three times over is a fault.
+dreimal() {
+  local versuch
+  for versuch in 1 2 3; do
+    "$1" && return 0
+    echo "($1: Versuch $versuch still)"
+  done
+  return 1
+}
+
+sox -n -r 44100 -c 2 -b 16 -e signed "$arbeit/kurz.wav" synth 1.5 sine 440 vol 0.3
+oggenc -Q -o "$arbeit/kurz.ogg" "$arbeit/kurz.wav"
+
+dreimal musik_an || fehler "mit Musik ist die Aufnahme still (RMS $rms)"
 
 # 2. Switched off from the menu while it plays.
 einrichten "$arbeit/aus" "$probe" "$bau/trevo.ogg"
@@ -125,14 +159,4 @@ rms=$(tonserver_rms "$arbeit/aus.raw")
 echo "Musik ausgeschaltet: RMS $rms"
 still "$rms" || fehler "ausgeschaltet spielt die Musik weiter (RMS $rms)"
 
-# 3. A piece of 1.5 s: four seconds after it began it still sounds.
-sox -n -r 44100 -c 2 -b 16 -e signed "$arbeit/kurz.wav" synth 1.5 sine 440 vol 0.3
-oggenc -Q -o "$arbeit/kurz.ogg" "$arbeit/kurz.wav"
-einrichten "$arbeit/kurz" "$trevo" "$arbeit/kurz.ogg"
-starten kurz "$arbeit/kurz/trevo"
-sleep 4
-tonserver_aufnehmen 2 "$arbeit/kurz.raw"
-beenden
-rms=$(tonserver_rms "$arbeit/kurz.raw")
-echo "Stück von 1,5 s, 4 s nach dem Start: RMS $rms"
-laut "$rms" || fehler "das kurze Stück beginnt nach seinem Ende nicht von vorn (RMS $rms)"
+dreimal kurz || fehler "das kurze Stück beginnt nach seinem Ende nicht von vorn (RMS $rms)"

@@ -40,7 +40,10 @@ public:
         // The player's signals come from inside its own work; its owner hears
         // of them from an event of their own.
         QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &bote_, [this](QMediaPlayer::MediaStatus s) {
-            if (s == QMediaPlayer::EndOfMedia) spaeterMelden(StromEreignis::ende);
+            if (s == QMediaPlayer::EndOfMedia) {
+                amEnde_ = true;
+                spaeterMelden(StromEreignis::ende);
+            }
             if (s == QMediaPlayer::InvalidMedia) spaeterMelden(StromEreignis::fehler);
         });
         QObject::connect(&player_, &QMediaPlayer::errorOccurred, &bote_,
@@ -58,7 +61,11 @@ public:
     QtMusikStrom& operator=(const QtMusikStrom&) = delete;
 
     void spielen() override {
-        if (player_.mediaStatus() == QMediaPlayer::EndOfMedia) player_.setPosition(0);
+        // Played through: back to the beginning first, whatever the player's
+        // status says by now (a play() at the end alone leaves GStreamer's
+        // pipeline stuck a moment after the start).
+        if (amEnde_) player_.setPosition(0);
+        amEnde_ = false;
         player_.play();
     }
     void anhalten() override { player_.pause(); }
@@ -70,6 +77,7 @@ private:
     }
 
     std::function<void(StromEreignis)> melden_;
+    bool amEnde_ = false;
     QObject bote_;  // first made, last gone: a report still queued dies with it
     QAudioOutput ausgabe_;
     QMediaPlayer player_;
