@@ -12,6 +12,7 @@
 #include "app/spielstand.h"
 #include "app/wiederherstellung.h"
 #include "app/zufall.h"
+#include "ausblick.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"
@@ -21,10 +22,11 @@
 #include "market/preiseform.h"
 
 template <class T>
-void Spiel::erzeugeFenster(T*& global) {
+void Spiel::erzeugeFenster(T*& global, bool imMonat) {
     auto fenster = std::make_unique<T>();
     global = fenster.get();
-    MainForm->kindHinzufuegen(fenster.get());
+    if (imMonat) MainForm->kindHinzufuegen(fenster.get());
+    else MainForm->beiwerkHinzufuegen(fenster.get());
     fenster_.push_back(fenster.get());
     T* roh = fenster.get();
     objekte_.push_back({std::move(fenster), nullptr, [&global] { global = nullptr; }});
@@ -42,7 +44,11 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, bool anbieten
     : Spiel(p, programmVerzeichnis, programmVerzeichnis, anbieten) {}
 
 Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
-             bool anbieten) {
+             bool anbieten)
+    : Spiel(p, programmVerzeichnis, spielstandVerzeichnis, anbieten ? Start::anbieten : Start::ohneAngebot) {}
+
+Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
+             Start start) {
     setzePlattform(&p);
     randSeed = 0;
     futterMangel = false;
@@ -52,10 +58,13 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     spielstand().laden(spielstandDatei);
     wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
     punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, false);
+    const bool nurAnsehen = start == Start::nurAnsehen;
     // What writes killed half-way left beside the files is of no use.
-    liegengebliebeneEntfernen(spielstandDatei, true);
-    liegengebliebeneEntfernen(wiederherstellung_, false);
-    if (anbieten) wiederherstellungAnbieten();
+    if (!nurAnsehen) {
+        liegengebliebeneEntfernen(spielstandDatei, true);
+        liegengebliebeneEntfernen(wiederherstellung_, false);
+    }
+    if (start == Start::anbieten) wiederherstellungAnbieten();
     lesefehlerMelden();
 
     // The start order. The price list comes first: its new game hands out the
@@ -74,11 +83,15 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     erzeugeFenster(DieselForm);
     erzeugeFenster(GetreideForm);
     erzeugeFenster(RuebenForm);
+    erzeugeFenster(AusblickForm, false);
     erzeugeDialog(TierKaufForm);
     KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
     // The book follows the game as it starts, from whichever file that is.
     hofbuch_ = std::make_unique<Hofbuch>(hofbuchPfad(spielstandDatei), hofbuchSpalten());
-    hofbuch_->angleichen(!spielstand().ini().lesen("Kontrolle", "monat"));
+    // Nothing of a game only looked at is written, not even at its end.
+    nurAnsehen_ = nurAnsehen;
+    if (nurAnsehen) return;
+    hofbuch_->angleichen(!spielstand().ini().lesen("Kontrolle", "monat"), spielstand().mitgebrachteZeilen());
     KontrollForm->beobachter = hofbuch_.get();
 }
 
@@ -103,10 +116,16 @@ void Spiel::lesefehlerMelden() {
 
 bool Spiel::beenden() {
     if (beendet_) return true;
+    if (nurAnsehen_) {
+        abbauen(false);
+        return false;
+    }
     // No point may land after the end has removed it.
     wiederherstellungAbwarten();
     hofbuch_->sichern();
     abbauen(true);
+    // Rows the book could not take go with the game.
+    spielstand().zeilenMitgeben(hofbuch_->ungeschrieben());
     return spielstandAblegen();
 }
 
@@ -141,7 +160,12 @@ bool Spiel::spielstandAblegen() {
         text += "\r\r„Wiederholen“ versucht es noch einmal, etwa nachdem Sie Platz geschaffen haben. "
                 "„Anderswo speichern …“ legt das Spiel in einer Datei Ihrer Wahl ab.";
         switch (plattform().meldung(MeldungsArt::Fehler, text, Knoepfe::Speicherfehler)) {
-            case Antwort::Wiederholen: break;
+            case Antwort::Wiederholen:
+                // The book too, where it could not be written: the room the
+                // player made is for both.
+                hofbuch_->sichernWiederholen();
+                spielstand().zeilenMitgeben(hofbuch_->ungeschrieben());
+                break;
             case Antwort::Anderswo:
                 if (anderswoSpeichern()) return false;
                 break;
@@ -161,6 +185,14 @@ bool Spiel::spielstandAblegen() {
     }
 }
 
+std::string Spiel::hofbuchBleibt() const {
+    std::string text = "\r\rDas Hofbuch bleibt, wo es ist:\r" + hofbuch_->pfad();
+    if (!hofbuch_->ungeschrieben().empty())
+        text += "\rWas ihm noch fehlt, steht in der gesicherten Datei und wird nachgetragen, sobald sie wieder "
+                "am Platz des Spielstands liegt.";
+    return text;
+}
+
 bool Spiel::anderswoSpeichern() {
     const Spielstand& s = spielstand();
     const char* heim = std::getenv("HOME");
@@ -174,7 +206,7 @@ bool Spiel::anderswoSpeichern() {
             plattform().meldung(MeldungsArt::Information,
                                 "Das Spiel wurde hier gespeichert:\r" + ziel +
                                     "\r\rBeim nächsten Start findet Trevo es nur, wenn Sie die Datei an den "
-                                    "Platz des Spielstands zurücklegen:\r" + s.pfad(),
+                                    "Platz des Spielstands zurücklegen:\r" + s.pfad() + hofbuchBleibt(),
                                 Knoepfe::OK);
             return true;
         }
@@ -195,7 +227,7 @@ void Spiel::ausweichen() {
         plattform().meldung(MeldungsArt::Fehler,
                             text + "Das Spiel wurde stattdessen hier gesichert:\r" + ort +
                                 "\r\rBeim nächsten Start findet Trevo es nur, wenn Sie die Datei an den Platz des "
-                                "Spielstands zurücklegen.",
+                                "Spielstands zurücklegen." + hofbuchBleibt(),
                             Knoepfe::OK);
         return;
     }
@@ -204,24 +236,21 @@ void Spiel::ausweichen() {
 }
 
 void Spiel::wiederherstellungAnbieten() {
-    if (wiederherstellungVeraltet(wiederherstellung_, spielstandDatei)) {
-        wiederherstellungEntfernen(wiederherstellung_);
-        return;
-    }
     Wiederherstellungspunkt p = wiederherstellungLesen(wiederherstellung_);
     if (p.art == Wiederherstellungspunkt::Art::keiner) return;
+    // Never thrown away where it may hold months: put aside, or where that
+    // fails left in place and not written over in this run.
+    const auto beiseitelegen = [this](const std::string& zusatz) {
+        const std::string beiseite = wiederherstellungBeiseite(wiederherstellung_, zusatz);
+        if (!beiseite.empty()) return "Er wurde unverändert beiseitegelegt:\r" + beiseite;
+        punktGesperrt_ = true;
+        return std::string("Er bleibt unverändert liegen. Bis zum nächsten Start schreibt das Spiel keinen neuen "
+                           "Wiederherstellungspunkt.");
+    };
     if (p.art == Wiederherstellungspunkt::Art::unlesbar) {
-        // It may hold months the save file lacks: never thrown away.
-        std::string text = std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
-                           " konnte nicht gelesen werden:\r\r" + p.grund + "\r\r";
-        const std::string beiseite = wiederherstellungBeiseite(wiederherstellung_);
-        if (!beiseite.empty()) {
-            text += "Er wurde unverändert beiseitegelegt:\r" + beiseite;
-        } else {
-            text += "Er bleibt unverändert liegen. Bis zum nächsten Start schreibt das Spiel keinen neuen "
-                    "Wiederherstellungspunkt.";
-            punktGesperrt_ = true;
-        }
+        // It may hold months the save file lacks.
+        const std::string text = std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+                                 " konnte nicht gelesen werden:\r\r" + p.grund + "\r\r" + beiseitelegen("unlesbar");
         plattform().meldung(MeldungsArt::Warnung, text + "\r\rDas Spiel geht mit dem zuletzt gespeicherten Spielstand weiter.",
                             Knoepfe::OK);
         return;
@@ -240,6 +269,18 @@ void Spiel::wiederherstellungAnbieten() {
         return std::string(monatsNamen[static_cast<std::size_t>(m)]) + " " + std::to_string(j);
     };
     const std::string fertig = p.monat == 1 ? datum(12, int64_t{p.jahr} - 1) : datum(p.monat - 1, p.jahr);
+    if (!wiederherstellungNeuer(p, wiederherstellung_, spielstandDatei, spielstand().grundlage())) {
+        // Its run began from another save file than the one there now: an
+        // orderly end (or the player) has replaced that since.
+        plattform().meldung(MeldungsArt::Information,
+                            std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+                                " (der Hof bis zum Ende des Monats " + fertig +
+                                ") ist nicht neuer als der Spielstand: Der Spielstand wurde nach ihm gespeichert "
+                                "oder ersetzt.\r\r" + beiseitelegen("aelter") +
+                                "\r\rDas Spiel geht mit dem gespeicherten Spielstand weiter.",
+                            Knoepfe::OK);
+        return;
+    }
     const std::string text = "Trevo wurde zuletzt nicht ordnungsgemäß beendet. Der Hof ist bis zum Ende des "
                              "Monats " + fertig + " erhalten.\r\rSoll das Spiel im " + datum(p.monat, p.jahr) +
                              " weitergehen?\r\r„Nein“ spielt mit dem zuletzt gespeicherten Spielstand weiter und "
@@ -247,7 +288,7 @@ void Spiel::wiederherstellungAnbieten() {
     if (plattform().meldung(MeldungsArt::Bestaetigen, text, Knoepfe::JaNein) == Antwort::Ja) {
         // The file stays until the orderly end: a second crash before the
         // next month still finds it.
-        spielstand().uebernehmen(std::move(p.ini));
+        spielstand().uebernehmen(std::move(p.ini), std::move(p.nachtrag.zeilen));
         wiederhergestellt_ = true;
     } else {
         wiederherstellungEntfernen(wiederherstellung_);
@@ -264,8 +305,11 @@ std::string Spiel::stand() {
 }
 
 bool Spiel::wiederherstellungspunktSetzen() {
-    if (punktGesperrt_) return false;
-    punktSchreiber_->auftragen(stand());
+    if (punktGesperrt_ || nurAnsehen_) return false;
+    // The point carries the save file its run began from and the logbook's
+    // rows not yet in the book: a month is one step on the disk.
+    punktSchreiber_->auftragen(
+        mitNachtrag(stand(), {spielstand().grundlage(), hofbuch_ ? hofbuch_->ausstehendeZeilen() : std::vector<std::string>{}}));
     if (!punktSchreiber_->imHintergrund()) schreibfehlerMelden();
     return punktSchreiber_->letzterFehler().empty();
 }

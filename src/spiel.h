@@ -16,6 +16,12 @@ class PunktSchreiber;
 
 class Spiel {
 public:
+    // How a start treats what lies beside the save file. nurAnsehen starts
+    // the game to look at it and changes no file: no recovery point offered,
+    // no logbook trimmed, nothing a killed writer left removed (trevo-sim
+    // checks a script that way before it accepts it).
+    enum class Start { anbieten, ohneAngebot, nurAnsehen };
+
     // Starts exactly as the program does: seed 0, the frame, then every
     // window with neu and laden from the save file in programmVerzeichnis.
     // A recovery point found there is offered first (the last run did not end
@@ -26,6 +32,8 @@ public:
     // spielstandVerzeichnis, where the program's own directory is read-only.
     Spiel(Plattform& plattform, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
           bool wiederherstellungAnbieten = true);
+    Spiel(Plattform& plattform, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
+          Start start);
     // Without beenden() nothing is saved, as after a crash.
     ~Spiel();
     Spiel(const Spiel&) = delete;
@@ -80,8 +88,9 @@ private:
         std::unique_ptr<TDialog> dialog;
         std::function<void()> abmelden;  // clears the global instance
     };
+    // imMonat: the window joins the child list (the outlook does not).
     template <class T>
-    void erzeugeFenster(T*& global);
+    void erzeugeFenster(T*& global, bool imMonat = true);
     template <class T>
     void erzeugeDialog(T*& global);
     void abbauen(bool sichern);
@@ -91,6 +100,8 @@ private:
     void wiederherstellungAnbieten();
     bool spielstandAblegen();
     bool anderswoSpeichern();
+    // Where the logbook stays when the game went elsewhere.
+    std::string hofbuchBleibt() const;
     void ausweichen();
     void punktEntfernen();
 
@@ -107,4 +118,5 @@ private:
     bool punktGesperrt_ = false;
     std::vector<std::string> ausweichOrte_;
     bool wiederhergestellt_ = false;
+    bool nurAnsehen_ = false;
 };

@@ -14,8 +14,13 @@ TREVO_TON_PAKETE=(pulseaudio pulseaudio-utils sox)
 TREVO_PAKETE+=(qt6-translations-l10n desktop-file-utils appstream)
 # The X protocol's header: the frame asks whether a window manager runs.
 TREVO_PAKETE+=(libxcb1-dev)
+# The game's native window on a Wayland desktop.
+TREVO_PAKETE+=(qt6-wayland)
 # ./check also fuzzes the save file with clang's libFuzzer.
 TREVO_FUZZ_PAKETE=(clang libclang-rt-dev)
+# ./check builds the Debian package, checks it with lintian and plays the
+# installed game under a headless weston (tools/paket.sh).
+TREVO_PAKET_PAKETE=(debhelper lintian weston python3)
 
 trevo_pakete_pruefen() {
   local fehlt=()

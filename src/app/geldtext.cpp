@@ -17,7 +17,7 @@ std::string geldZahl(int64_t cents) {
     return text;
 }
 
-std::string geldText(int32_t cents) { return geldZahl(cents) + " EUR"; }
+std::string geldText(int64_t cents) { return geldZahl(cents) + " EUR"; }
 
 bool passt32(int64_t v) {
     return v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max();

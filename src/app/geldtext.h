@@ -9,7 +9,7 @@ extern std::string dezimalTrenner;
 
 // The amount in euros with two decimals and " EUR", exact to the cent:
 // 1000000 -> "10000,00 EUR", -1 -> "-0,01 EUR".
-std::string geldText(int32_t cents);
+std::string geldText(int64_t cents);
 // The same for any 64-bit amount, without " EUR": "12,34", "-0,01".
 std::string geldZahl(int64_t cents);
 // Whether a product computed in 64 bits fits the 32 bits money has at rest.

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <numeric>
 #include <stdexcept>
 #include <string_view>
@@ -75,14 +76,32 @@ bool zahlLesen(std::string_view t, int32_t nachkomma, int64_t& wert) {
         ganz = t.substr(0, komma);
         teil = t.substr(komma + 1);
     }
-    if (ganz.empty() || ganz.size() + teil.size() > 17 || !ziffern(ganz) || !ziffern(teil)) return false;
-    int64_t g = 0;
-    int64_t n = 0;
-    std::from_chars(ganz.data(), ganz.data() + ganz.size(), g);
+    if (ganz.empty() || ganz.size() + teil.size() > 19 || !ziffern(ganz) || !ziffern(teil)) return false;
+    // Every 64-bit value the book writes, the balance's limits included.
+    uint64_t g = 0;
+    uint64_t n = 0;
+    if (std::from_chars(ganz.data(), ganz.data() + ganz.size(), g).ec != std::errc()) return false;
     if (!teil.empty()) std::from_chars(teil.data(), teil.data() + teil.size(), n);
-    const int64_t v = g * zehnHoch(nachkomma) + n;
-    wert = negativ ? -v : v;
+    uint64_t v = 0;
+    if (__builtin_mul_overflow(g, static_cast<uint64_t>(zehnHoch(nachkomma)), &v) || __builtin_add_overflow(v, n, &v))
+        return false;
+    const uint64_t grenze = uint64_t{1} << 63;
+    if (v > grenze || (v == grenze && !negativ)) return false;
+    wert = negativ ? static_cast<int64_t>(0 - v) : static_cast<int64_t>(v);
     return true;
+}
+
+// Sums of money held at the 64-bit limits, as the balance is.
+int64_t plus(int64_t a, int64_t b) {
+    int64_t r = 0;
+    if (!__builtin_add_overflow(a, b, &r)) return r;
+    return b < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+}
+
+int64_t minus(int64_t a, int64_t b) {
+    int64_t r = 0;
+    if (!__builtin_sub_overflow(a, b, &r)) return r;
+    return b > 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
 }
 
 int64_t datumsZahl(int32_t monat, int32_t jahr) { return int64_t{jahr} * 12 + monat; }
@@ -188,7 +207,7 @@ int32_t Hofbuch::spalte(Art art, int32_t nr) const {
     return -1;
 }
 
-void Hofbuch::gebucht(int32_t betrag, Buchung art) {
+void Hofbuch::gebucht(int64_t betrag, Buchung art) {
     auto ziel = static_cast<std::size_t>(sonstiges_);
     for (std::size_t i = 0; i < spalten_.size(); ++i) {
         const HofbuchSpalte& s = spalten_[i];
@@ -198,7 +217,7 @@ void Hofbuch::gebucht(int32_t betrag, Buchung art) {
             break;
         }
     }
-    laufend_[ziel] += betrag;
+    laufend_[ziel] = plus(laufend_[ziel], betrag);
 }
 
 HofbuchZeile Hofbuch::aktuelleZeile(bool laufend) const {
@@ -317,14 +336,17 @@ std::string Hofbuch::kopf(bool frueher) const {
     return t;
 }
 
-void Hofbuch::schreibfehler(const std::string& fehler) {
-    // Told once a run; the rows stay in memory and go with the next month.
+void Hofbuch::schreibfehler(const std::string& fehler, bool amEnde) {
+    // Told once a run; the rows stay in memory and go with the next month,
+    // at the end with the save file.
     if (schreibfehlerGemeldet_) return;
     schreibfehlerGemeldet_ = true;
     plattform().meldung(MeldungsArt::Warnung,
                         "Das Hofbuch konnte nicht geschrieben werden:\r" + pfad_ + "\r\r" + fehler +
-                            "\r\rDas Spiel geht weiter; das Hofbuch wird nach dem nächsten Monat wieder "
-                            "geschrieben.",
+                            (amEnde ? "\r\rDie Zeilen, die ihm fehlen, gehen mit dem Spielstand und werden beim "
+                                      "nächsten Start nachgetragen."
+                                    : "\r\rDas Spiel geht weiter; das Hofbuch wird nach dem nächsten Monat wieder "
+                                      "geschrieben."),
                         Knoepfe::OK);
 }
 
@@ -384,18 +406,45 @@ bool Hofbuch::schreiben() {
 }
 
 void Hofbuch::sichern() {
-    if (!schreiben()) return;
-    const std::string zeile = zeilenText(aktuelleZeile(true));
+    endZeile_ = aktuelleZeile(true);
+    sichernWiederholen();
+}
+
+void Hofbuch::sichernWiederholen() {
+    if (!endZeile_ || !schreiben()) return;
     if (dateiEnde_ == 0 && !neuAnlegen("")) return;
     const Fd fd(pfad_, O_WRONLY);
     std::string fehler;
     if (!fd.offen()) {
-        schreibfehler(systemFehlerText(errno));
-    } else if (!anfuegenAb(*fd, dateiEnde_, true, zeile, fehler)) {
-        schreibfehler(fehler);
-    } else if (dateienSyncen && ::fsync(*fd) != 0) {
-        schreibfehler(systemFehlerText(errno));
+        fehler = systemFehlerText(errno);
+    } else if (anfuegenAb(*fd, dateiEnde_, true, zeilenText(*endZeile_), fehler) && dateienSyncen &&
+               Spielstand::syncer(*fd) != 0) {
+        fehler = systemFehlerText(errno);
     }
+    if (fehler.empty())
+        endZeile_.reset();
+    else
+        schreibfehler(fehler, true);
+}
+
+std::vector<std::string> Hofbuch::ausstehendeZeilen() const {
+    std::vector<std::string> texte;
+    for (const HofbuchZeile& z : ausstehend_) {
+        std::string t = zeilenText(z);
+        t.resize(t.size() - 2);  // without the line end
+        texte.push_back(std::move(t));
+    }
+    return texte;
+}
+
+std::vector<std::string> Hofbuch::ungeschrieben() const {
+    std::vector<std::string> texte = ausstehendeZeilen();
+    if (endZeile_) {
+        std::string t = zeilenText(*endZeile_);
+        t.resize(t.size() - 2);
+        texte.push_back(std::move(t));
+    }
+    return texte;
 }
 
 bool Hofbuch::zeileLesen(std::string_view text, HofbuchZeile& z, std::string& grund, int64_t nr) const {
@@ -521,6 +570,10 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
             while (erste_ab < zeilen.size() && datumsZahl(zeilen[erste_ab].z) < start) ++erste_ab;
         else
             erste_ab = zeilen.size();
+        // The running month an orderly end left, before the month the game
+        // goes on with: a later run finished that month and died before its
+        // row was written. The row goes; the finished month's takes its place.
+        if (!neuesSpiel && erste_ab > 0 && zeilen[erste_ab - 1].z.laufend) --erste_ab;
         if (alles || erste_ab > 0) break;
     }
     // Whatever a killed write left after the last whole line goes.
@@ -544,6 +597,7 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
         const Fd schreib(pfad_, O_WRONLY);
         if (schreib.offen()) (void)::ftruncate(*schreib, behalten);
     }
+    laufendGefunden_ = offen != nullptr;
     if (offen) {
         for (std::size_t i = 0; i < spalten_.size(); ++i)
             if (spalten_[i].art == Art::buchung) laufend_[i] = offen->werte[i];
@@ -589,31 +643,66 @@ void Hofbuch::unbrauchbar(const std::string& grund) {
     if (!ec) neuAnlegen("");
 }
 
-void Hofbuch::angleichen(bool neuesSpiel) {
+bool Hofbuch::nachtragen(const std::vector<std::string>& mitgebracht) {
+    const int64_t start = datumsZahl(KontrollForm->monat, KontrollForm->jahr);
+    const auto ende = static_cast<std::size_t>(endeSpalte_);
+    int64_t letztes = letztesDatum_;
+    bool genommen = false;
+    for (const std::string& text : mitgebracht) {
+        HofbuchZeile z;
+        std::string grund;
+        if (!zeileLesen(text, z, grund, 0)) continue;
+        const int64_t datum = datumsZahl(z);
+        if (datum <= letztes || laufendGefunden_) continue;
+        if (!z.laufend && datum < start) {
+            // A finished month the book lacks: the running month begins
+            // where it ended.
+            anfang_ = z.werte[ende];
+            std::fill(laufend_.begin(), laufend_.end(), 0);
+            letztes = datum;
+            if (geladen_) zeilen_.push_back(z);
+            ausstehend_.push_back(std::move(z));
+            genommen = true;
+        } else if (z.laufend && datum == start && z.werte[ende] == KontrollForm->geld) {
+            // The month the game goes on with, as the orderly end left it.
+            for (std::size_t i = 0; i < spalten_.size(); ++i)
+                if (spalten_[i].art == Art::buchung) laufend_[i] = z.werte[i];
+            anfang_ = z.werte[static_cast<std::size_t>(anfangSpalte_)];
+            laufendGefunden_ = true;
+            genommen = true;
+        }
+    }
+    schreiben();
+    return genommen;
+}
+
+void Hofbuch::angleichen(bool neuesSpiel, const std::vector<std::string>& mitgebracht) {
     liegengebliebeneEntfernen(pfad_, true);
     zeilen_.clear();
     geladen_ = true;
     unlesbar_ = 0;
     ausstehend_.clear();
+    endZeile_.reset();
     dateiEnde_ = 0;
     kopfEnde_ = 0;
     letztesDatum_ = -1;
+    laufendGefunden_ = false;
     beginnen();
     std::string grund;
-    if (!einlesen(neuesSpiel, grund)) {
-        unbrauchbar(grund);
-        return;
-    }
-    // No book yet: it begins with the first month.
-    if (kopfEnde_ == 0) return;
+    const bool lesbar = einlesen(neuesSpiel, grund);
+    if (!lesbar) unbrauchbar(grund);
     if (neuesSpiel) {
-        this->neuesSpiel();
+        if (lesbar && kopfEnde_ != 0) this->neuesSpiel();
         return;
     }
+    const bool nachgetragen = nachtragen(mitgebracht);
+    // No book yet and nothing carried: it begins with the first month.
+    if ((!lesbar || kopfEnde_ == 0) && !nachgetragen) return;
     // What moved the balance while the book did not watch (a month of a
     // killed game, a hand-edited save file) is kept apart, so that the rows
     // still add up to the balance.
-    const int64_t gebucht = std::accumulate(laufend_.begin(), laufend_.end(), int64_t{0});
-    laufend_[static_cast<std::size_t>(sonstiges_)] += KontrollForm->geld - anfang_ - gebucht;
+    const int64_t gebucht = std::accumulate(laufend_.begin(), laufend_.end(), int64_t{0}, plus);
+    int64_t& sonstiges = laufend_[static_cast<std::size_t>(sonstiges_)];
+    sonstiges = plus(sonstiges, minus(minus(KontrollForm->geld, anfang_), gebucht));
     if (geaendert) geaendert(true);
 }

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,11 +65,14 @@ public:
     // so is a row a killed write left half-way. A new game keeps the old book
     // under its last date and starts a new one. A foreign or damaged book is
     // put beside under another name; the player is told once that the book
-    // starts afresh.
-    void angleichen(bool neuesSpiel);
+    // starts afresh. The rows the file the game goes on from carried
+    // (mitgebracht: a recovery point's, or a save file's whose end could not
+    // write the book) are appended where the book lacks them, so that every
+    // month the game has lived through is in the book exactly once.
+    void angleichen(bool neuesSpiel, const std::vector<std::string>& mitgebracht = {});
 
     // From the control panel.
-    void gebucht(int32_t betrag, Buchung art) override;
+    void gebucht(int64_t betrag, Buchung art) override;
     // The row is taken now; it goes to the disk in monatGesichert, after
     // the game's recovery point.
     void monatGebucht() override;
@@ -81,6 +85,14 @@ public:
 
     // The orderly end: the book with the month still running, synced.
     void sichern();
+    // The end's rows once more, where sichern could not write them (after
+    // the player made room).
+    void sichernWiederholen();
+    // The rows taken but not yet in the book, as the book writes them: a
+    // recovery point carries them. ungeschrieben adds the running month
+    // where the orderly end could not write it.
+    std::vector<std::string> ausstehendeZeilen() const;
+    std::vector<std::string> ungeschrieben() const;
 
     const std::vector<HofbuchSpalte>& spalten() const { return spalten_; }
     // The completed months, oldest first. The first call reads the whole
@@ -102,7 +114,9 @@ private:
     // file with its header.
     bool schreiben();
     bool neuAnlegen(const std::string& rumpf);
-    void schreibfehler(const std::string& fehler);
+    void schreibfehler(const std::string& fehler, bool amEnde = false);
+    // Appends what the start found carried; whether anything was taken.
+    bool nachtragen(const std::vector<std::string>& mitgebracht);
     std::string kopf(bool frueher) const;
     // One row of the file's text, or why it is not one (the row's number
     // for the message, 0 when not known).
@@ -124,6 +138,10 @@ private:
     int64_t anfang_ = 0;            // the balance the running month began with
     bool schreibfehlerGemeldet_ = false;
     bool aufgeschoben_ = false;
+    // The start found the running month's row and carries on its bookings.
+    bool laufendGefunden_ = false;
+    // The orderly end's running month while it is not in the book.
+    std::optional<HofbuchZeile> endZeile_;
 
     // The file: its header's length, the end of its completed rows (0: no
     // file of this book yet), the date of its last row, and the rows taken

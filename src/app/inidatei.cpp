@@ -165,7 +165,7 @@ std::optional<std::string> IniDatei::text(const std::string& sektion, const std:
     return std::string(trimmen(t.substr(t.find('=') + 1)));
 }
 
-int32_t IniDatei::alsZahl(const std::string& wert) {
+int64_t IniDatei::alsZahl64(const std::string& wert) {
     std::size_t i = 0;
     while (i < wert.size() && istLeer(wert[i])) ++i;
     bool negativ = false;
@@ -173,15 +173,27 @@ int32_t IniDatei::alsZahl(const std::string& wert) {
         negativ = wert[i] == '-';
         ++i;
     }
-    int64_t v = 0;
+    // The magnitude, held just beyond the range.
+    constexpr uint64_t grenze = uint64_t{1} << 63;
+    uint64_t v = 0;
     for (; i < wert.size() && wert[i] >= '0' && wert[i] <= '9'; ++i) {
-        v = v * 10 + (wert[i] - '0');
-        if (v > int64_t{1} << 32) v = int64_t{1} << 32;  // far enough beyond the range
+        if (__builtin_mul_overflow(v, uint64_t{10}, &v) ||
+            __builtin_add_overflow(v, static_cast<uint64_t>(wert[i] - '0'), &v) || v > grenze)
+            v = grenze;
     }
-    if (negativ) v = -v;
-    if (v > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (v < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(v);
+    if (negativ) return v >= grenze ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(v);
+    return v >= grenze ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(v);
+}
+
+int32_t IniDatei::alsZahl(const std::string& wert) {
+    return static_cast<int32_t>(std::clamp<int64_t>(alsZahl64(wert), std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+std::optional<int64_t> IniDatei::lesen64(const std::string& sektion, const std::string& schluessel) const {
+    const auto t = text(sektion, schluessel);
+    if (!t) return std::nullopt;
+    return alsZahl64(*t);
 }
 
 std::optional<int32_t> IniDatei::lesen(const std::string& sektion, const std::string& schluessel) const {
@@ -191,6 +203,10 @@ std::optional<int32_t> IniDatei::lesen(const std::string& sektion, const std::st
 }
 
 void IniDatei::schreiben(const std::string& sektion, const std::string& schluessel, int32_t wert) {
+    schreiben(sektion, schluessel, std::to_string(wert));
+}
+
+void IniDatei::schreiben(const std::string& sektion, const std::string& schluessel, int64_t wert) {
     schreiben(sektion, schluessel, std::to_string(wert));
 }
 

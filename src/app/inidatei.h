@@ -32,14 +32,19 @@ public:
     // character that is not a digit; no digits at all read as 0; values beyond
     // 32 bits are held at the limits.
     std::optional<int32_t> lesen(const std::string& sektion, const std::string& schluessel) const;
+    // The same for a value of 64 bits (the balance); within 32 bits it reads
+    // exactly as lesen, beyond it is held at the 64-bit limits.
+    std::optional<int64_t> lesen64(const std::string& sektion, const std::string& schluessel) const;
     // The raw text of the value (trimmed), or nothing.
     std::optional<std::string> text(const std::string& sektion, const std::string& schluessel) const;
     void schreiben(const std::string& sektion, const std::string& schluessel, const std::string& wert);
     void schreiben(const std::string& sektion, const std::string& schluessel, int32_t wert);
+    void schreiben(const std::string& sektion, const std::string& schluessel, int64_t wert);
 
     std::string bytes() const;
 
     static int32_t alsZahl(const std::string& wert);
+    static int64_t alsZahl64(const std::string& wert);
 
 private:
     // (hash of the lower-case name, position), sorted: equal names lie

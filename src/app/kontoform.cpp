@@ -28,7 +28,7 @@ void TKontoForm::platz() {
     setzeAussenGroesse(302, 195);
 }
 
-void TKontoForm::eintragen(int32_t betrag, const std::string& bemerkung) {
+void TKontoForm::eintragen(int64_t betrag, const std::string& bemerkung) {
     const int32_t letzte = StringGrid1.rowCount() - 1;
     if (letzteZeile < letzte) {
         ++letzteZeile;

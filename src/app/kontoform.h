@@ -17,7 +17,7 @@ public:
     void neu() override;
     void platz() override;
 
-    void eintragen(int32_t betrag, const std::string& bemerkung);
+    void eintragen(int64_t betrag, const std::string& bemerkung);
 };
 
 extern TKontoForm* KontoForm;

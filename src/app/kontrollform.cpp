@@ -58,17 +58,24 @@ void TKontrollForm::speichern() {
 }
 
 bool TKontrollForm::kannBuchen(int64_t betrag) const {
-    const int64_t neu = int64_t{geld} + betrag;
-    return neu >= std::numeric_limits<int32_t>::min() && neu <= std::numeric_limits<int32_t>::max();
+    int64_t neu = 0;
+    return !__builtin_add_overflow(geld, betrag, &neu);
 }
 
-void TKontrollForm::buchen(int32_t betrag, const std::string& bemerkung, Buchung art) {
-    const int64_t neu = static_cast<int64_t>(geld) + betrag;
-    const int32_t vorher = geld;
-    geld = static_cast<int32_t>(std::clamp<int64_t>(neu, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+int64_t gebuchtesGeld(int64_t geld, int64_t betrag) {
+    int64_t neu = 0;
+    if (!__builtin_add_overflow(geld, betrag, &neu)) return neu;
+    return betrag < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
+}
+
+Spanne TKontrollForm::sonstigeKostenSpanne() { return streuungSpanne(sonstigeKosten, sonstigeKostenStreuung); }
+
+void TKontrollForm::buchen(int64_t betrag, const std::string& bemerkung, Buchung art) {
+    const int64_t vorher = geld;
+    geld = gebuchtesGeld(geld, betrag);
     // At the limit the row shows what really reached the account, not what was asked.
-    const int32_t bewegt = static_cast<int32_t>(int64_t{geld} - vorher);
+    int64_t bewegt = 0;
+    if (__builtin_sub_overflow(geld, vorher, &bewegt)) bewegt = betrag;
     Label2.caption = "Guthaben: " + geldText(geld);
     neuZeichnen();
     if (!bemerkung.empty()) {
@@ -92,7 +99,7 @@ void TKontrollForm::neueTemperatur() {
 }
 
 void TKontrollForm::Button1Click() {
-    buchen(streuung(-37200, 111), "Sonstige Kosten", {BuchungsArt::sonstigeKosten});
+    buchen(streuung(sonstigeKosten, sonstigeKostenStreuung), "Sonstige Kosten", {BuchungsArt::sonstigeKosten});
     futterMangel = false;
     MainForm->fuerJedesKind([](TkindForm& k) { k.weiter(); });
     if (futterMangel) {

@@ -10,18 +10,27 @@
 #include "app/buchung.h"
 #include "app/kindform.h"
 #include "app/steuerelemente.h"
+#include "app/zufall.h"
 
 extern bool futterMangel;
 
 extern const std::array<const char*, 13> monatsNamen;        // 1..12
 extern const std::array<int32_t, 13> mittelTemperatur;        // 1..12
 
+// The month's other costs before their spread, in cents, and the spread in
+// per mille.
+constexpr int32_t sonstigeKosten = -37200;
+constexpr int32_t sonstigeKostenStreuung = 111;
+// What a booking of betrag leaves of the balance geld: held at the 64-bit
+// limits, as buchen holds it.
+int64_t gebuchtesGeld(int64_t geld, int64_t betrag);
+
 // Watches the money and the calendar without taking part: the farm's logbook.
 class KontoBeobachter {
 public:
     virtual ~KontoBeobachter() = default;
     // What really reached the account, and what for.
-    virtual void gebucht(int32_t bewegt, Buchung art) = 0;
+    virtual void gebucht(int64_t bewegt, Buchung art) = 0;
     // Every window has made its monthly step; the calendar has not turned.
     virtual void monatGebucht() = 0;
     // The calendar has turned and the recovery point is set: now the
@@ -42,7 +51,7 @@ public:
 
     int32_t monat = 3;
     int32_t jahr = 2001;
-    int32_t geld = 1000000;
+    int64_t geld = 1000000;  // cents, in 64 bits: a farm of fifty years passes 32
     int32_t temperatur = 0;
 
     void neu() override;
@@ -50,12 +59,14 @@ public:
     void laden() override;
     void speichern() override;
 
-    // The only way money moves. The balance is held at the 32-bit limits;
+    // The only way money moves. The balance is held at the 64-bit limits;
     // the statement shows what the balance really moved, with the remark.
-    void buchen(int32_t betrag, const std::string& bemerkung, Buchung art);
-    // Whether a booking of betrag keeps the balance within 32 bits. Every
+    void buchen(int64_t betrag, const std::string& bemerkung, Buchung art);
+    // Whether a booking of betrag keeps the balance within 64 bits. Every
     // player action that books money asks first and is refused otherwise.
     bool kannBuchen(int64_t betrag) const;
+    // What the month's other costs can book: the span of their spread.
+    static Spanne sonstigeKostenSpanne();
     void setzeDatum(int32_t m, int32_t j);
     void neueTemperatur();
     // "Weiter": the month step.

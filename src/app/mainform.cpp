@@ -31,12 +31,12 @@ void TmainForm::NeuesSpiel1Click() {
     if (plattform().meldung(MeldungsArt::Bestaetigen, "Wollen Sie wirklich wieder von vorne anfangen?",
                             Knoepfe::OKAbbrechen, {}, Vorgabe::zweiter) != Antwort::OK)
         return;
-    fuerJedesKind([](TkindForm& k) { k.neu(); });
+    fuerJedesFenster([](TkindForm& k) { k.neu(); });
 }
 
 void TmainForm::FensterAnordnen1Click() {
     // Only places and sizes change; platz leaves the window state alone.
-    fuerJedesKind([](TkindForm& k) {
+    fuerJedesFenster([](TkindForm& k) {
         k.platz();
         k.neuZeichnen();
     });
@@ -62,12 +62,19 @@ void TmainForm::hilfeClick() { plattform().hilfeInhalt(hilfeDatei); }
 
 void TmainForm::kindHinzufuegen(TkindForm* kind) { kinder_.push_back(kind); }
 
-void TmainForm::kindEntfernen(TkindForm* kind) { std::erase(kinder_, kind); }
+void TmainForm::beiwerkHinzufuegen(TkindForm* fenster) { beiwerk_.push_back(fenster); }
+
+void TmainForm::kindEntfernen(TkindForm* kind) {
+    std::erase(kinder_, kind);
+    std::erase(beiwerk_, kind);
+}
 
 void TmainForm::aktiviert(TkindForm* kind) {
     const auto it = std::find(kinder_.begin(), kinder_.end(), kind);
     if (it == kinder_.end() || it == kinder_.begin()) return;
     std::rotate(kinder_.begin(), it, it + 1);
+    // The month's walk has a new order: what reports on it shows it.
+    for (TkindForm* b : beiwerk_) b->neuZeichnen();
     kind->FormActivate();
 }
 
@@ -75,4 +82,10 @@ void TmainForm::fuerJedesKind(const std::function<void(TkindForm&)>& f) const {
     // A copy: a step may activate windows while the walk runs.
     const std::vector<TkindForm*> liste = kinder_;
     for (auto it = liste.rbegin(); it != liste.rend(); ++it) f(**it);
+}
+
+void TmainForm::fuerJedesFenster(const std::function<void(TkindForm&)>& f) const {
+    fuerJedesKind(f);
+    const std::vector<TkindForm*> liste = beiwerk_;
+    for (TkindForm* k : liste) f(*k);
 }

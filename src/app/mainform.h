@@ -38,6 +38,10 @@ public:
     // The child list: entry 0 is the most recently activated window.
     const std::vector<TkindForm*>& kinder() const { return kinder_; }
     void kindHinzufuegen(TkindForm* kind);
+    // A window of the frame that has no month of its own (the outlook): a
+    // new game and "Fenster Anordnen" reach it, but it stands outside the
+    // child list, whose order decides the month's walk.
+    void beiwerkHinzufuegen(TkindForm* fenster);
     void kindEntfernen(TkindForm* kind);
     // A child received the focus: it moves to the front, and its activation
     // handler runs unless it was the active window already.
@@ -46,7 +50,11 @@ public:
     void fuerJedesKind(const std::function<void(TkindForm&)>& f) const;
 
 private:
+    // Every window of the frame, the child list's from its last entry.
+    void fuerJedesFenster(const std::function<void(TkindForm&)>& f) const;
+
     std::vector<TkindForm*> kinder_;
+    std::vector<TkindForm*> beiwerk_;
 };
 
 extern TmainForm* MainForm;

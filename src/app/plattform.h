@@ -72,7 +72,7 @@ public:
     virtual void hilfeKontext(const std::string& hilfeDatei, int32_t kontext) = 0;
     virtual MusikSpieler& musik() = 0;
     // Every booking that carries a remark, for the record of the game.
-    virtual void gebucht(int32_t /*betrag*/, const std::string& /*bemerkung*/) {}
+    virtual void gebucht(int64_t /*betrag*/, const std::string& /*bemerkung*/) {}
     // Border of a child window: outer size = client size + rahmen().
     virtual Punkt rahmen() const { return {8, 28}; }
 };

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -20,6 +21,7 @@ std::function<ssize_t(int, void*, std::size_t)> Spielstand::leser = [](int fd, v
 };
 std::function<ssize_t(int, const void*, std::size_t)> Spielstand::schreiber =
     [](int fd, const void* daten, std::size_t n) { return ::write(fd, daten, n); };
+std::function<int(int)> Spielstand::syncer = [](int fd) { return ::fsync(fd); };
 
 namespace {
 
@@ -87,7 +89,7 @@ std::string neueDatei(const std::string& verzeichnis, const std::string& name, c
     }
     // The replaced file keeps its permissions.
     if (vorbild) ::fchmod(fd, vorbild->st_mode & 07777);
-    bool ok = allesSchreiben(fd, daten) && (!syncen || ::fsync(fd) == 0);
+    bool ok = allesSchreiben(fd, daten) && (!syncen || Spielstand::syncer(fd) == 0);
     if (!ok) fehler = systemFehlerText(errno);
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -104,7 +106,7 @@ std::string neueDatei(const std::string& verzeichnis, const std::string& name, c
 void verzeichnisSyncen(const std::string& verzeichnis) {
     const int dfd = ::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
-        ::fsync(dfd);
+        Spielstand::syncer(dfd);
         ::close(dfd);
     }
 }
@@ -256,14 +258,89 @@ bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verkn
     return true;
 }
 
+namespace {
+
+constexpr std::string_view nachtragKopf = "[Nachtrag]\r\nlaenge=";
+
+}  // namespace
+
+std::string mitNachtrag(std::string text, const Nachtrag& n) {
+    if (n.grundlage.empty() && n.zeilen.empty()) {
+        // A text that itself ends as if something travelled with it gets
+        // an empty section, so that reading it takes off only that.
+        std::string probe = text;
+        Nachtrag keiner;
+        if (!nachtragAbtrennen(probe, keiner)) return text;
+    }
+    std::string t = "laenge=" + std::to_string(text.size()) + "\r\n";
+    if (!n.grundlage.empty()) t += "grundlage=" + n.grundlage + "\r\n";
+    for (const std::string& z : n.zeilen) t += "zeile=" + z + "\r\n";
+    // On a line of its own, even after a text whose last line has no end.
+    if (!text.empty() && text.back() != '\n') text += "\r\n";
+    return text + "[Nachtrag]\r\n" + t;
+}
+
+bool nachtragAbtrennen(std::string& bytes, Nachtrag& n) {
+    const std::size_t kopf = bytes.rfind(nachtragKopf);
+    if (kopf == std::string::npos) return false;
+    std::size_t p = kopf + nachtragKopf.size();
+    uint64_t laenge = 0;
+    const std::size_t ziffern = p;
+    while (p < bytes.size() && bytes[p] >= '0' && bytes[p] <= '9' && p - ziffern < 10)
+        laenge = laenge * 10 + static_cast<uint64_t>(bytes[p++] - '0');
+    if (p == ziffern || bytes.compare(p, 2, "\r\n") != 0) return false;
+    // Only where the text it names ends: a section of that name inside a
+    // hand-edited text is the text's.
+    const bool dicht = laenge == kopf;
+    const bool mitZeilenende = laenge + 2 == kopf && bytes.compare(laenge, 2, "\r\n") == 0;
+    if (!dicht && !mitZeilenende) return false;
+    // Its own keys in whole lines up to the file's end, nothing else: a
+    // section the game's text goes on after is the text's.
+    Nachtrag gelesen;
+    for (p += 2; p < bytes.size();) {
+        const std::size_t ende = bytes.find("\r\n", p);
+        if (ende == std::string::npos) return false;
+        const std::string_view zeile = std::string_view(bytes).substr(p, ende - p);
+        if (zeile.starts_with("grundlage="))
+            gelesen.grundlage = zeile.substr(10);
+        else if (zeile.starts_with("zeile="))
+            gelesen.zeilen.emplace_back(zeile.substr(6));
+        else
+            return false;
+        p = ende + 2;
+    }
+    n = std::move(gelesen);
+    bytes.resize(laenge);
+    return true;
+}
+
+std::string fingerabdruck(const std::string& bytes) {
+    // FNV-1a: what matters is that two different files of one farm differ.
+    uint64_t h = 14695981039346656037ull;
+    for (const unsigned char c : bytes) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%zu-%016llx", bytes.size(), static_cast<unsigned long long>(h));
+    return text;
+}
+
 void Spielstand::laden(const std::string& pfad) {
     pfad_ = pfad;
     ini_ = IniDatei();
+    mitgebracht_.clear();
+    mitzugeben_.clear();
+    grundlage_ = "keine";
     std::string bytes;
     if (dateiLesen(pfad, bytes, lesefehler_)) {
+        grundlage_ = fingerabdruck(bytes);
+        Nachtrag n;
+        if (nachtragAbtrennen(bytes, n)) mitgebracht_ = std::move(n.zeilen);
         ini_ = IniDatei(std::move(bytes));
         return;
     }
+    if (!lesefehler_.empty()) grundlage_ = "unlesbar";
     // Not there, or a link whose target is not there: the farm may lie on
     // storage that is not mounted, and is never replaced by a new game.
     struct stat st {};
@@ -276,7 +353,12 @@ void Spielstand::laden(const std::string& pfad) {
         lesefehler_ = fehler;
 }
 
-void Spielstand::uebernehmen(IniDatei ini) { ini_ = std::move(ini); }
+void Spielstand::uebernehmen(IniDatei ini, std::vector<std::string> zeilen) {
+    ini_ = std::move(ini);
+    mitgebracht_ = std::move(zeilen);
+}
+
+std::string Spielstand::zuSchreiben() const { return mitNachtrag(ini_.bytes(), {{}, mitzugeben_}); }
 
 std::string Spielstand::schnappschuss(const std::function<void()>& alleSpeichern) {
     IniDatei kopie = ini_;
@@ -294,17 +376,17 @@ bool Spielstand::sichern(std::string& fehler) const {
         fehler = "Die vorhandene Datei konnte nicht gelesen werden.";
         return false;
     }
-    return spielstandErsetzen(pfad_, ini_.bytes(), true, fehler);
+    return spielstandErsetzen(pfad_, zuSchreiben(), true, fehler);
 }
 
 bool Spielstand::sichernNach(const std::string& ziel, std::string& fehler) const {
-    return spielstandErsetzen(ziel, ini_.bytes(), true, fehler);
+    return spielstandErsetzen(ziel, zuSchreiben(), true, fehler);
 }
 
 std::string Spielstand::retten(std::string& fehler) const { return rettenIn(verzeichnisVon(pfad_), fehler); }
 
 std::string Spielstand::rettenIn(const std::string& verzeichnis, std::string& fehler) const {
-    const std::string bytes = ini_.bytes();
+    const std::string bytes = zuSchreiben();
     if (!lesbarGross(bytes, fehler)) return {};
     std::string name = nameVon(pfad_);
     std::string endung;
@@ -378,5 +460,13 @@ void iniLesen(const std::string& sektion, const std::string& schluessel, int32_t
 }
 
 void iniSchreiben(const std::string& sektion, const std::string& schluessel, int32_t wert) {
+    spielstand().schreibZiel().schreiben(sektion, schluessel, wert);
+}
+
+void iniLesen(const std::string& sektion, const std::string& schluessel, int64_t& wert) {
+    if (const auto v = spielstand().ini().lesen64(sektion, schluessel)) wert = *v;
+}
+
+void iniSchreiben(const std::string& sektion, const std::string& schluessel, int64_t wert) {
     spielstand().schreibZiel().schreiben(sektion, schluessel, wert);
 }

@@ -13,8 +13,29 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/inidatei.h"
+
+// What travels with the game's text at the end of a file the game writes:
+// the logbook's rows that are not yet in the book, and in a recovery point
+// the save file its run began from. It is a section "[Nachtrag]" after the
+// text whose first key, "laenge", says where the text ends; a file without
+// one is the text alone. docs/savefile.md describes its keys.
+struct Nachtrag {
+    // The fingerprint of the save file the run began from; empty: none.
+    std::string grundlage;
+    // The logbook's rows, as the book writes them, without the line end.
+    std::vector<std::string> zeilen;
+};
+// The text with its Nachtrag behind it; the text alone when there is nothing.
+std::string mitNachtrag(std::string text, const Nachtrag& n);
+// Cuts a Nachtrag off the end of bytes into n; false, and bytes as they
+// were, where there is none.
+bool nachtragAbtrennen(std::string& bytes, Nachtrag& n);
+// A file's bytes as a short text that tells one file from another: the
+// size and a 64-bit hash.
+std::string fingerabdruck(const std::string& bytes);
 
 // During start-up the program's directory (with its trailing separator), from
 // the end of start-up on the full path of the save file.
@@ -29,10 +50,12 @@ public:
     static bool passt(uint64_t bytes) { return bytes <= static_cast<uint64_t>(maxGroesse); }
     static const char* const zuGrossText;
 
-    // How the file is read and written: ::read and ::write but for tests of a
-    // failing disk.
+    // How the file is read, written and synced: ::read, ::write and ::fsync
+    // but for tests of a failing disk. The logbook and the recovery point
+    // use them as well.
     static std::function<ssize_t(int fd, void* puffer, std::size_t n)> leser;
     static std::function<ssize_t(int fd, const void* daten, std::size_t n)> schreiber;
+    static std::function<int(int fd)> syncer;
 
     // Reads the file at pfad without ever waiting on it (a FIFO, a device).
     // A missing file is a new game; a file that cannot be read whole is a new
@@ -58,9 +81,18 @@ public:
     bool sichernNach(const std::string& ziel, std::string& fehler) const;
     const std::string& pfad() const { return pfad_; }
     IniDatei& ini() { return ini_; }
-    // The game continues from another text (a recovery point) in place of
-    // the one read; the path and what reading it told stay.
-    void uebernehmen(IniDatei ini);
+    // The game continues from another text (a recovery point, with the
+    // logbook's rows it carries) in place of the one read; the path and what
+    // reading it told stay.
+    void uebernehmen(IniDatei ini, std::vector<std::string> zeilen);
+    // The file the start found, told apart from any other: its fingerprint,
+    // "keine" when there was none, "unlesbar" when it could not be read.
+    const std::string& grundlage() const { return grundlage_; }
+    // The logbook's rows the text the game goes on from carried.
+    const std::vector<std::string>& mitgebrachteZeilen() const { return mitgebracht_; }
+    // The logbook's rows that go with the game into the file the end
+    // writes, because the book could not take them.
+    void zeilenMitgeben(std::vector<std::string> zeilen) { mitzugeben_ = std::move(zeilen); }
 
     // What the file would hold if alleSpeichern's writes were made now, while
     // the text itself stays as it is: they go to a copy. So the orderly end
@@ -72,9 +104,14 @@ public:
     IniDatei& schreibZiel() { return schnappschuss_ ? *schnappschuss_ : ini_; }
 
 private:
+    std::string zuSchreiben() const;
+
     std::string pfad_;
     IniDatei ini_;
     std::string lesefehler_;
+    std::string grundlage_;
+    std::vector<std::string> mitgebracht_;
+    std::vector<std::string> mitzugeben_;
     IniDatei* schnappschuss_ = nullptr;
 };
 
@@ -139,3 +176,6 @@ Spielstand& spielstand();
 // Integer access by section and key; on entry wert holds the default.
 void iniLesen(const std::string& sektion, const std::string& schluessel, int32_t& wert);
 void iniSchreiben(const std::string& sektion, const std::string& schluessel, int32_t wert);
+// The same for a 64-bit value (the balance).
+void iniLesen(const std::string& sektion, const std::string& schluessel, int64_t& wert);
+void iniSchreiben(const std::string& sektion, const std::string& schluessel, int64_t wert);

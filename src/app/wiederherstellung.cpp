@@ -11,20 +11,24 @@ const char* const wiederherstellungsName = "TrevoSpielstand.wiederherstellen";
 
 namespace {
 
-// A value as the game writes it: an optional minus and digits within 32 bits.
-bool ganzeZahl(const std::optional<std::string>& text, int32_t& wert) {
+// A value as the game writes it: an optional minus and digits within the
+// range of T (32 bits, 64 for the balance).
+template <class T>
+bool ganzeZahl(const std::optional<std::string>& text, T& wert) {
     if (!text || text->empty()) return false;
     const std::string& t = *text;
     std::size_t i = t[0] == '-' ? 1 : 0;
-    if (i == t.size() || t.size() - i > 10) return false;
-    int64_t v = 0;
+    if (i == t.size()) return false;
+    const uint64_t grenze = t[0] == '-' ? uint64_t{1} + static_cast<uint64_t>(std::numeric_limits<T>::max())
+                                        : static_cast<uint64_t>(std::numeric_limits<T>::max());
+    uint64_t v = 0;
     for (; i < t.size(); ++i) {
         if (t[i] < '0' || t[i] > '9') return false;
-        v = v * 10 + (t[i] - '0');
+        if (__builtin_mul_overflow(v, uint64_t{10}, &v) || __builtin_add_overflow(v, uint64_t(t[i] - '0'), &v) ||
+            v > grenze)
+            return false;
     }
-    if (t[0] == '-') v = -v;
-    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) return false;
-    wert = static_cast<int32_t>(v);
+    wert = t[0] == '-' ? static_cast<T>(0 - v) : static_cast<T>(v);
     return true;
 }
 
@@ -50,8 +54,9 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
         p.grund = "Sie enthält Nullbytes, die in keinem Spielstand stehen.";
         return p;
     }
+    p.mitNachtrag = nachtragAbtrennen(bytes, p.nachtrag);
     IniDatei ini(std::move(bytes));
-    int32_t geld = 0;
+    int64_t geld = 0;
     if (!ganzeZahl(ini.text("Kontrolle", "monat"), p.monat) || p.monat < 1 || p.monat > 12 ||
         !ganzeZahl(ini.text("Kontrolle", "jahr"), p.jahr) || !ganzeZahl(ini.text("Kontrolle", "geld"), geld)) {
         p.grund = "Monat, Jahr oder Guthaben des Spiels fehlen darin oder sind ungültig.";
@@ -62,24 +67,33 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
     return p;
 }
 
-bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spielstandPfad) {
+bool wiederherstellungNeuer(const Wiederherstellungspunkt& p, const std::string& pfad,
+                            const std::string& spielstandPfad, const std::string& grundlage) {
+    if (p.mitNachtrag) return p.nachtrag.grundlage == grundlage;
+    // An older game's point: judged by the file times, as that game did.
     struct stat punkt {};
     struct stat spielstand {};
-    if (::lstat(pfad.c_str(), &punkt) != 0 || ::stat(spielstandPfad.c_str(), &spielstand) != 0) return false;
-    if (!S_ISREG(punkt.st_mode) || !S_ISREG(spielstand.st_mode)) return false;
+    if (::lstat(pfad.c_str(), &punkt) != 0 || ::stat(spielstandPfad.c_str(), &spielstand) != 0) return true;
+    if (!S_ISREG(punkt.st_mode) || !S_ISREG(spielstand.st_mode)) return true;
     const timespec& a = punkt.st_mtim;
     const timespec& b = spielstand.st_mtim;
-    return b.tv_sec > a.tv_sec || (b.tv_sec == a.tv_sec && b.tv_nsec > a.tv_nsec);
+    return !(b.tv_sec > a.tv_sec || (b.tv_sec == a.tv_sec && b.tv_nsec > a.tv_nsec));
+}
+
+std::string punktText(std::string bytes) {
+    Nachtrag n;
+    nachtragAbtrennen(bytes, n);
+    return bytes;
 }
 
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler) {
     return spielstandErsetzen(pfad, bytes, false, fehler);
 }
 
-std::string wiederherstellungBeiseite(const std::string& pfad) {
+std::string wiederherstellungBeiseite(const std::string& pfad, const std::string& zusatz) {
     const auto pos = pfad.find_last_of('/');
     const std::string anfang = (pos == std::string::npos ? std::string() : pfad.substr(0, pos + 1)) +
-                               "TrevoSpielstand-unlesbar";
+                               "TrevoSpielstand-" + zusatz;
     for (int nr = 1; nr <= 100; ++nr) {
         const std::string ziel = anfang + (nr > 1 ? "-" + std::to_string(nr) : "") + ".wiederherstellen";
         const int r = umbenennenOhneUeberschreiben(pfad, ziel);

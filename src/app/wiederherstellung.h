@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "app/inidatei.h"
+#include "app/spielstand.h"
 
 struct Wiederherstellungspunkt {
     // unlesbar: there, but reading it failed (a failing disk, no right to
@@ -25,6 +26,10 @@ struct Wiederherstellungspunkt {
     IniDatei ini;
     int32_t monat = 0;
     int32_t jahr = 0;
+    // What the point carries besides the game (the save file its run began
+    // from, the logbook's rows); a point of an older game carries none.
+    bool mitNachtrag = false;
+    Nachtrag nachtrag;
     // For a damaged or unreadable one: why, in German.
     std::string grund;
 };
@@ -40,19 +45,26 @@ std::string wiederherstellungsPfad(const std::string& spielstandPfad);
 // whose reading fails is unreadable, not damaged.
 Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad);
 
-// The point is older than the save file: it belongs to a run whose orderly
-// end had already saved (killed in between, or its removal never reached the
-// disk), and the save file holds more.
-bool wiederherstellungVeraltet(const std::string& pfad, const std::string& spielstandPfad);
+// Whether the point holds more than the save file at spielstandPfad, whose
+// fingerprint is grundlage: it was written by a run that began from exactly
+// that file, which no orderly end has replaced since. The clock plays no part.
+// A point of an older game, which carries no fingerprint, is newer unless
+// its file time is older than the save file's.
+bool wiederherstellungNeuer(const Wiederherstellungspunkt& p, const std::string& pfad,
+                            const std::string& spielstandPfad, const std::string& grundlage);
+
+// The game's text in a point's bytes, without what it carries besides.
+std::string punktText(std::string bytes);
 
 // Replaces the point in one piece, as the save file is written; a symbolic
 // link in its place is replaced, not followed.
 bool wiederherstellungSchreiben(const std::string& pfad, const std::string& bytes, std::string& fehler);
 
-// Puts an unreadable point aside as "TrevoSpielstand-unlesbar.wiederherstellen"
-// (numbered when taken) and returns its new path; empty when it could not be
-// moved.
-std::string wiederherstellungBeiseite(const std::string& pfad);
+// Puts a point aside as "TrevoSpielstand-ZUSATZ.wiederherstellen" (numbered
+// when taken; "unlesbar" for one that could not be read, "aelter" for one
+// not newer than the save file) and returns its new path; empty when it could
+// not be moved.
+std::string wiederherstellungBeiseite(const std::string& pfad, const std::string& zusatz);
 
 // Removes the point (a file, or an empty directory in its place). False when
 // something is still there.

@@ -1,5 +1,6 @@
 #include "app/zufall.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -47,8 +48,15 @@ long double alsSpielReal(long double x) {
     return std::ldexp(std::nearbyintl(std::ldexp(m, 40)), e - 40);
 }
 
-long double streuungReal(int32_t p, long double x) {
-    const long double r = Random();
+long double streuungReal(int32_t p, long double x) { return streuungRealBei(p, x, Random()); }
+
+long double streuungRealBei(int32_t p, long double x, long double r) {
     const long double pp = p;
     return alsSpielReal(x + r * x * pp * 0.001L - x * pp * 0.0005L);
+}
+
+Spanne streuungSpanne(int32_t x, int32_t p) {
+    const int64_t a = streuungBei(x, p, 0.0L);
+    const int64_t b = streuungBei(x, p, groessterZufall);
+    return {std::min(a, b), std::max(a, b)};
 }

@@ -20,8 +20,21 @@ int32_t streuung(int32_t x, int32_t p);
 int32_t streuungBei(int32_t x, int32_t p, long double r);
 // The largest value Random() returns.
 constexpr long double groessterZufall = 4294967295.0L / 4294967296.0L;
+// From the least to the most a draw can bring about; von == bis where
+// nothing is left to chance.
+struct Spanne {
+    int64_t von = 0;
+    int64_t bis = 0;
+    bool exakt() const { return von == bis; }
+    bool enthaelt(int64_t v) const { return v >= von && v <= bis; }
+    friend bool operator==(const Spanne&, const Spanne&) = default;
+};
+// Every value streuung(x, p) can give, from the smallest to the largest draw.
+Spanne streuungSpanne(int32_t x, int32_t p);
 // The same for a real x (band first), kept at the precision of the game's
 // stored reals (40 significant bits); one draw.
 long double streuungReal(int32_t p, long double x);
+// What streuungReal gives for the draw r.
+long double streuungRealBei(int32_t p, long double x, long double r);
 // Rounds to the 40-bit significand of the game's stored real type.
 long double alsSpielReal(long double x);

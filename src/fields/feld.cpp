@@ -129,11 +129,26 @@ void TFeld::weiter() {
     const Monat m = monat(was, wachs, KontrollForm->temperatur);
     if (m.grund != 0) eingehen(m.grund);
     else wachs = plus(wachs, m.aenderung);
-    if (!in(wachs, 90, 110)) wachs = plus(wachs, Random(5) - 2);
+    if (treibt(wachs)) wachs = plus(wachs, Random(2 * drift + 1) - drift);
 }
 
+TFeld::Feldausblick TFeld::ausblick(int32_t t) const {
+    Feldausblick a;
+    if (was < 0) {
+        a.wachs = {wachs, wachs};
+        return a;
+    }
+    const Monat m = monat(was, wachs, t);
+    a.grund = m.grund;
+    const int32_t w = m.grund != 0 ? nachDemEingehen : plus(wachs, m.aenderung);
+    a.wachs = treibt(w) ? Spanne{plus(w, -drift), plus(w, drift)} : Spanne{w, w};
+    return a;
+}
+
+bool TFeld::treibt(int32_t w) { return !in(w, ruheVon, ruheBis); }
+
 void TFeld::eingehen(int32_t grund) {
-    wachs = -10;
+    wachs = nachDemEingehen;
     was = kahl;
     plattform().spieleKlang("BOING");
     plattform().meldung(MeldungsArt::Warnung, mitName(eingehMeldungen[static_cast<std::size_t>(grund)], name),
@@ -171,7 +186,7 @@ void TFeld::ernten() {
         wachs = 100;  // the meadow grows again
     } else {
         was = kahl;
-        wachs = -10;
+        wachs = nachDemEingehen;
     }
 }
 
@@ -222,7 +237,7 @@ Farbe TFeld::pinsel() const {
 
 int32_t wachsNachMonat(int32_t was, int32_t wachs, int32_t t) {
     const Monat m = monat(was, wachs, t);
-    return m.grund != 0 ? -10 : plus(wachs, m.aenderung);
+    return m.grund != 0 ? TFeld::nachDemEingehen : plus(wachs, m.aenderung);
 }
 
 std::string TFeld::zustand() const {

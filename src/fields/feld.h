@@ -10,6 +10,7 @@
 
 #include "app/canvas.h"
 #include "app/plattform.h"
+#include "app/zufall.h"
 
 // Crop codes: -1 not leased, 0 leased and bare, 1 barley, 2 wheat, 3 beets, 4 grass.
 constexpr int32_t nichtGepachtet = -1;
@@ -68,6 +69,21 @@ public:
 
     // The monthly step with the temperature of the month that ends.
     void weiter();
+    // The same step foretold at temperature t, drawing nothing: whether the
+    // crop dies (1 frost, 2 over-ripeness, 0 not) and the score it can have
+    // after the drift.
+    struct Feldausblick {
+        int32_t grund = 0;
+        Spanne wachs;
+    };
+    Feldausblick ausblick(int32_t t) const;
+    // Scores outside the calm band drift by up to drift a month.
+    static constexpr int32_t ruheVon = 90;
+    static constexpr int32_t ruheBis = 110;
+    static constexpr int32_t drift = 2;
+    static bool treibt(int32_t w);
+    // The score of a bare field after its crop died or was harvested.
+    static constexpr int32_t nachDemEingehen = -10;
 
     // The works' effects on crop and score, once the dialog's checks passed.
     // drillen takes the crop code 1..4 of the seed.

@@ -13,11 +13,16 @@ TFeldAktionForm* FeldAktionForm = nullptr;
 
 namespace {
 
-// The store a harvest goes to, by crop.
-TSiloForm& lager(int32_t was) {
-    if (was == rueben) return *RuebenForm;
-    if (was == gras) return *FutterForm;
-    return *GetreideForm;
+// The verb of a work, for a question: "Trotzdem pflügen?".
+const char* verb(Arbeit a) {
+    switch (a) {
+        case Arbeit::pfluegen: return "pflügen";
+        case Arbeit::grubbern: return "grubbern";
+        case Arbeit::duengen: return "düngen";
+        case Arbeit::drillen: return "drillen";
+        case Arbeit::ernten: return "ernten";
+    }
+    return "";
 }
 
 const char* cropName(int32_t was) {
@@ -37,6 +42,70 @@ TFeldAktionForm::TFeldAktionForm() : TDialog("Feld Bearbeitung") {
     BearbeitBt.caption = "&Bearbeiten";
     BitBtn3.caption = "&Hilfe";
     PachtBt.caption = "Pachtvertrag &kündigen";
+}
+
+TSiloForm& ernteLager(int32_t was) {
+    if (was == rueben) return *RuebenForm;
+    if (was == gras) return *FutterForm;
+    return *GetreideForm;
+}
+
+int64_t ernteVerlust(const TFeld& f) {
+    const TSiloForm& l = ernteLager(f.was);
+    const int64_t y = f.ernteMenge();
+    if (l.fasst(int64_t{l.menge} + y)) return 0;
+    return y - (int64_t{l.maxmenge} - l.menge);
+}
+
+bool TFeldAktionForm::wirdGetan(Arbeit arbeit, const TFeld& f) {
+    if (KontrollForm->temperatur < mindestTemperatur) return false;
+    const Kosten k = kosten(arbeit, f.flaeche);
+    return KontrollForm->kannBuchen(k.betrag) &&
+           DieselForm->fasst(int64_t{DieselForm->menge} - k.diesel);
+}
+
+std::string TFeldAktionForm::rueckfrage() const {
+    if (!feld || ArbeitRG.itemIndex < 0 || ArbeitRG.itemIndex > static_cast<int32_t>(Arbeit::ernten)) return {};
+    const auto a = static_cast<Arbeit>(ArbeitRG.itemIndex);
+    if (a != Arbeit::pfluegen && a != Arbeit::grubbern && a != Arbeit::drillen) return {};
+    const TFeld& f = *feld;
+    // A crop that never grows is no loss; nor is a work the weather or the
+    // tank refuses.
+    if (f.was < gerste || f.was > gras || f.wachs < (f.was == gras ? grasKeimtAb : keimtAb)) return {};
+    if (!wirdGetan(a, f)) return {};
+    return "Auf " + f.name + " wächst " + SaatgutRG.items[static_cast<std::size_t>(f.was - 1)] + " (" + f.zustand() +
+           ", Wert " + std::to_string(f.wachs) + "). Trotzdem " + verb(a) + "?";
+}
+
+std::string TFeldAktionForm::hinweis(int32_t arbeit) const {
+    if (!feld || arbeit < 0 || arbeit > static_cast<int32_t>(Arbeit::ernten)) return {};
+    const TFeld& f = *feld;
+    switch (static_cast<Arbeit>(arbeit)) {
+        case Arbeit::duengen: {
+            TFeld danach = f;
+            danach.duengen();
+            if (danach.wachs == f.wachs) return "Düngen ändert hier nichts (Wert " + std::to_string(f.wachs) + ")";
+            return {};
+        }
+        case Arbeit::drillen: {
+            const int32_t s = SaatgutRG.itemIndex >= 0 && SaatgutRG.itemIndex <= 3 ? SaatgutRG.itemIndex + 1 : gerste;
+            TFeld danach = f;
+            danach.drillen(s);
+            if (danach.zustand() == "wächst nicht")
+                return "Saat wächst hier nicht (Wert danach " + std::to_string(danach.wachs) + ", wächst ab " +
+                       std::to_string(s == gras ? grasKeimtAb : keimtAb) + ")";
+            return {};
+        }
+        case Arbeit::ernten: {
+            const int64_t v = ernteVerlust(f);
+            if (v <= 0) return {};
+            const TSiloForm& l = ernteLager(f.was);
+            return "Lager zu klein: " + std::to_string(v) + " " +
+                   PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] + " gehen verloren";
+        }
+        default:
+            return {};
+    }
 }
 
 TFeldAktionForm::Kosten TFeldAktionForm::kosten(Arbeit arbeit, int32_t flaeche) {
@@ -98,7 +167,7 @@ void TFeldAktionForm::BearbeitBtClick() {
     }
     const Kosten k = kosten(arbeit, f.flaeche);
     const int64_t kosten = k.betrag;
-    if (!passt32(kosten) || !KontrollForm->kannBuchen(kosten)) {
+    if (!KontrollForm->kannBuchen(kosten)) {
         plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK);
         return;
     }
@@ -120,12 +189,12 @@ void TFeldAktionForm::BearbeitBtClick() {
             break;
         case Arbeit::duengen:
             f.duengen();
-            KontrollForm->buchen(static_cast<int32_t>(kosten), "Düngemittel", {BuchungsArt::duengemittel});
+            KontrollForm->buchen(kosten, "Düngemittel", {BuchungsArt::duengemittel});
             break;
         case Arbeit::drillen: {
             const int32_t s = SaatgutRG.itemIndex;
             f.drillen(s >= 0 && s <= 3 ? s + 1 : gerste);
-            KontrollForm->buchen(static_cast<int32_t>(kosten), "Saatgut", {BuchungsArt::saatgut});
+            KontrollForm->buchen(kosten, "Saatgut", {BuchungsArt::saatgut});
             break;
         }
         case Arbeit::ernten: {
@@ -137,13 +206,13 @@ void TFeldAktionForm::BearbeitBtClick() {
                                     ? "Das gemähte Gras wurde zu " + menge + " kg Futter verarbeitet."
                                     : "Die Ernte hat " + menge + " DZentner " + cropName(f.was) + " eingebracht.",
                                 Knoepfe::OK);
-            TSiloForm& l = lager(f.was);
-            const int64_t frei = int64_t{l.maxmenge} - l.menge;
+            TSiloForm& l = ernteLager(f.was);
+            const int64_t verlust = ernteVerlust(f);
             const int64_t neu = int64_t{l.menge} + y;
             if (!passt32(neu) || !l.setzeMenge(static_cast<int32_t>(neu))) {
                 l.setzeMenge(l.maxmenge);
                 plattform().meldung(MeldungsArt::Warnung,
-                                    "Wegen begrenzter Lagermöglichkeiten sind " + std::to_string(y - frei) + " " +
+                                    "Wegen begrenzter Lagermöglichkeiten sind " + std::to_string(verlust) + " " +
                                         PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] + " verloren.",
                                     Knoepfe::OK);
             }

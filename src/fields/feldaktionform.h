@@ -9,6 +9,13 @@
 #include "app/steuerelemente.h"
 #include "fields/feld.h"
 
+class TSiloForm;
+
+// The store a harvest of the crop goes to.
+TSiloForm& ernteLager(int32_t was);
+// What a harvest of the field now would lose for lack of room in its store.
+int64_t ernteVerlust(const TFeld& f);
+
 class TFeldAktionForm : public TDialog {
 public:
     TFeldAktionForm();
@@ -46,6 +53,17 @@ public:
     // ("6,80 EUR"), or for the harvest what it brings ("667 DZ"); empty for
     // a work that only uses diesel.
     std::string kostenKurz(int32_t arbeit) const;
+
+    // Whether the work would be done on f now: warm enough, diesel and
+    // money enough. Reads only.
+    static bool wirdGetan(Arbeit arbeit, const TFeld& f);
+    // The question before the chosen work destroys a growing crop ("Auf
+    // Hollweg wächst Winterweizen (keimt, Wert 120). Trotzdem pflügen?"),
+    // empty when nothing is lost. The face asks it; the rules do not.
+    std::string rueckfrage() const;
+    // What the player should know before work i: a harvest's loss for lack
+    // of room, fertiliser or seed that would change nothing. Empty if none.
+    std::string hinweis(int32_t arbeit) const;
 
     void FormShow() override;
     // After the player changed ArbeitRG.itemIndex.

@@ -139,13 +139,19 @@ void TFelderForm::speichern() {
 
 void TFelderForm::weiter() {
     TkindForm::weiter();
-    int32_t gepachtet = 0;
     for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
         felder[i]->weiter();
         neuZeichnen();
-        if (felder[i]->was >= 0) gepachtet += felder[i]->flaeche;
     }
-    if (gepachtet > 0) KontrollForm->buchen(pachtJeHektar * gepachtet, "Pacht für Felder", {BuchungsArt::pacht});
+    // After the fields' step: a field whose crop died still pays.
+    if (const int32_t p = pacht(); p != 0) KontrollForm->buchen(p, "Pacht für Felder", {BuchungsArt::pacht});
+}
+
+int32_t TFelderForm::pacht() const {
+    int32_t gepachtet = 0;
+    for (std::size_t i = 1; i < felder.size() && felder[i]; ++i)
+        if (felder[i]->was >= 0) gepachtet += felder[i]->flaeche;
+    return pachtJeHektar * gepachtet;
 }
 
 void TFelderForm::aktion(TFeld& f) {

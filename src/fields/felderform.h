@@ -68,6 +68,10 @@ public:
     void speichern() override;
     void weiter() override;
 
+    // The month's rent of the fields leased now, in cents (0 or negative);
+    // a field's step never ends its lease, so it is also the month's.
+    int32_t pacht() const;
+
     void FormCreate();
     void FormDestroy();
     void WMGetMinMaxInfo();

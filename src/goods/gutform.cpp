@@ -58,8 +58,10 @@ void TgutForm::speichern() {
     iniSchreiben(name(), "menge", menge);
 }
 
+bool TgutForm::fasst(int64_t v) const { return v >= 0 && v <= maxmenge; }
+
 bool TgutForm::setzeMenge(int32_t v) {
-    if (v < 0 || v > maxmenge) return false;
+    if (!fasst(v)) return false;
     menge = v;
     MengeLabel.caption = std::to_string(v) + " " + PreiseForm->einheit[static_cast<std::size_t>(gutNr)];
     neuZeichnen();
@@ -86,13 +88,13 @@ TgutForm::Handel TgutForm::handeln(int64_t n) {
     if (ziel < 0 || ziel > maxmenge) return Handel::abgelehnt;
     const int64_t betrag = n > 0 ? int64_t{PreiseForm->verkaufspreis(gutNr)} * n
                                  : int64_t{PreiseForm->ankaufspreis(gutNr)} * n;
-    if (!passt32(betrag) || !KontrollForm->kannBuchen(betrag)) {
+    if (!KontrollForm->kannBuchen(betrag)) {
         zuViel();
         return Handel::zuTeuer;
     }
     if (!setzeMenge(static_cast<int32_t>(ziel))) return Handel::abgelehnt;
     const std::string art = n > 0 ? "-Verkauf " : "-Kauf ";
-    KontrollForm->buchen(static_cast<int32_t>(betrag),
+    KontrollForm->buchen(betrag,
                          caption + art + std::to_string(std::llabs(n)) + " " +
                              PreiseForm->einheit[static_cast<std::size_t>(gutNr)],
                          {n > 0 ? BuchungsArt::verkauf : BuchungsArt::kauf, gutNr});
@@ -112,14 +114,14 @@ void TgutForm::KVButtonClick(const Button& sender) {
 void TgutForm::MaxMengeLbClick() {
     const int32_t h = maxmenge / 2;
     const int64_t k = int64_t{PreiseForm->ankaufspreis(gutNr)} * h;
-    if (!passt32(k) || !passt32(int64_t{maxmenge} + h) || !KontrollForm->kannBuchen(-k)) {
+    if (!passt32(int64_t{maxmenge} + h) || !KontrollForm->kannBuchen(-k)) {
         zuViel();
         return;
     }
     const std::string text = "Es ist möglich die Maximalmenge um 50% zu erhöhen.\rDies würde Kosten von " +
-                             geldText(static_cast<int32_t>(k)) + " verursachen.\r\rMöchten Sie dies tun?";
+                             geldText(k) + " verursachen.\r\rMöchten Sie dies tun?";
     if (plattform().meldung(MeldungsArt::Bestaetigen, text, Knoepfe::JaNein) != Antwort::Ja) return;
-    KontrollForm->buchen(static_cast<int32_t>(-k), "Vergrößerung", {BuchungsArt::vergroesserung, gutNr});
+    KontrollForm->buchen(-k, "Vergrößerung", {BuchungsArt::vergroesserung, gutNr});
     setzeMaxMenge(maxmenge + h);
 }
 

@@ -33,6 +33,8 @@ public:
     virtual void KVButtonClick(const Button& sender);
     // Sets the stock if 0 <= v <= maxmenge; otherwise changes nothing.
     virtual bool setzeMenge(int32_t v);
+    // Whether the store takes the stock v: what setzeMenge accepts.
+    bool fasst(int64_t v) const;
     virtual void setzeMaxMenge(int32_t v);
     // Offers to enlarge the capacity by half.
     virtual void MaxMengeLbClick();

@@ -18,6 +18,7 @@
 #include <array>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <iostream>
 #include <sstream>
 
@@ -36,6 +37,7 @@
 #include "ui/kindview.h"
 #include "ui/qtplattform.h"
 #include "ui/views/felderview.h"
+#include "ui/views/feldpunkte.h"
 #include "ui/views/hofbuchfenster.h"
 
 namespace {
@@ -66,6 +68,35 @@ void aufnehmen(QWidget* w, const QString& name) {
     bild.fill(Qt::transparent);
     w->render(&bild);
     speichern(bild, name);
+}
+
+// The map with each field's name on it, white on a dark edge so that it
+// reads on every colour.
+void karteAufnehmen(FelderKarte* karte) {
+    QImage bild(karte->size() * dichte, QImage::Format_ARGB32_Premultiplied);
+    bild.setDevicePixelRatio(dichte);
+    bild.fill(Qt::transparent);
+    karte->render(&bild);
+    QPainter p(&bild);
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setPointSize(9);
+    schrift.setBold(true);
+    p.setFont(schrift);
+    const TPaintFelder& felder = *karte->form().PaintFelder;
+    for (const TFeld* f : felderDerKarte(karte->form())) {
+        const std::optional<QPoint> punkt = punktIm(*f, felder);
+        if (!punkt) continue;
+        const QString name = QString::fromStdString(f->name);
+        QRect r = p.fontMetrics().boundingRect(name);
+        r.moveCenter(*punkt);
+        p.setPen(Qt::black);
+        for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            p.drawText(r.translated(d), Qt::AlignCenter, name);
+        p.setPen(Qt::white);
+        p.drawText(r, Qt::AlignCenter, name);
+    }
+    p.end();
+    speichern(bild, QStringLiteral("karte"));
 }
 
 // The farm of the script, played on the scripted platform and saved.
@@ -244,8 +275,14 @@ int main(int argc, char** argv) {
         rahmen.resize(alle.right() + 12, alle.bottom() + 12 + rahmen.menuBar()->height());
         warte([] { return false; }, 100);
         aufnehmen(&rahmen, QStringLiteral("hof"));
-        for (KindView* v : rahmen.views())
-            aufnehmen(v, QString::fromStdString(v->fenster().name()).toLower());
+        // Every window as it stands; the cows and the feed only opened
+        // (below), the outlook larger than its place (below), as the guide
+        // shows them.
+        for (KindView* v : rahmen.views()) {
+            const std::string& n = v->fenster().name();
+            if (n == "KueheForm" || n == "FutterForm" || n == "AusblickForm") continue;
+            aufnehmen(v, QString::fromStdString(n).toLower());
+        }
         // The cows' and the feed's windows opened, as the player's ">>" does.
         for (TgutForm* g : {static_cast<TgutForm*>(KueheForm), static_cast<TgutForm*>(FutterForm)}) {
             g->SizeButtonClick();
@@ -254,9 +291,16 @@ int main(int argc, char** argv) {
                 aufnehmen(v, QString::fromStdString(g->name()).toLower() + QStringLiteral("-offen"));
             }
         }
-        // The whole map, not only what its window shows.
+        // The whole map, not only what its window shows, with the fields'
+        // names for the caption to refer to.
         for (KindView* v : rahmen.views())
-            if (auto* felder = qobject_cast<FelderView*>(v)) aufnehmen(felder->karte(), QStringLiteral("karte"));
+            if (auto* felder = qobject_cast<FelderView*>(v)) karteAufnehmen(felder->karte());
+        // The outlook of the month the farm stands in, with room for every line.
+        if (KindView* v = rahmen.view("AusblickForm")) {
+            v->resize(360, 330);
+            warte([] { return false; }, 50);
+            aufnehmen(v, QStringLiteral("ausblick"));
+        }
 
         dialogAufnehmen(QStringLiteral("tierkauf"), [] { KueheForm->KVButtonClick(KueheForm->KaufenButton); });
         dialogAufnehmen(QStringLiteral("feldarbeit"), [] { FelderForm->aktion(*FelderForm->felder[1]); });

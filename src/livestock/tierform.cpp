@@ -165,12 +165,12 @@ void TtierForm::KVButtonClick(const Button& sender) {
             return;
         }
         const int64_t preis = tierPreis(w, true);
-        if (!passt32(-preis) || !KontrollForm->kannBuchen(-preis)) {
+        if (!KontrollForm->kannBuchen(-preis)) {
             schlicht("Das ist zu viel!");
             return;
         }
         neuesTier(w);
-        KontrollForm->buchen(static_cast<int32_t>(-preis), caption + " Kauf", {BuchungsArt::kauf, gutNr});
+        KontrollForm->buchen(-preis, caption + " Kauf", {BuchungsArt::kauf, gutNr});
         return;
     }
     // Selling the animal in the panel.
@@ -183,12 +183,12 @@ void TtierForm::KVButtonClick(const Button& sender) {
                                ? static_cast<std::size_t>(aktuell) : 0;
     const int16_t w = gewicht[nr];
     const int64_t preis = tierPreis(w, false);
-    if (!passt32(preis) || !KontrollForm->kannBuchen(preis)) {
+    if (!KontrollForm->kannBuchen(preis)) {
         schlicht("Das ist zu viel!");
         return;
     }
     if (!entferneTier(aktuell)) return;
-    KontrollForm->buchen(static_cast<int32_t>(preis), caption + " Verkauf", {BuchungsArt::verkauf, gutNr});
+    KontrollForm->buchen(preis, caption + " Verkauf", {BuchungsArt::verkauf, gutNr});
 }
 
 void TtierForm::MaxMengeLbClick() {
@@ -280,6 +280,30 @@ void TtierForm::speichern() {
         iniSchreiben(name(), "T" + std::to_string(i), gewicht[static_cast<std::size_t>(i)]);
 }
 
+TtierForm::Zensus TtierForm::zensus() const {
+    // The herd is counted once: nothing in a pass adds an animal, and only a
+    // weight grown to 0 ends the list early.
+    Zensus z;
+    for (int32_t i = 1, bis = std::min(menge, tierAnzahl()); i <= bis; ++i) {
+        const int16_t g = gewicht[static_cast<std::size_t>(i)];
+        z.gesamt += g;
+        if (g >= ausgewachsen / 2) ++z.erwachsene;
+    }
+    return z;
+}
+
+int32_t TtierForm::futterBedarf(int64_t gesamt) const {
+    return Round(static_cast<long double>(gesamt) * static_cast<long double>(futterFaktor));
+}
+
+int32_t TtierForm::geburtenBei(int32_t erwachsene, long double r) { return Round((r * 0.4L + 0.15L) * erwachsene); }
+
+long double TtierForm::produktBasis(int32_t erwachsene) const {
+    return static_cast<long double>(erwachsene) * static_cast<long double>(produktProTier);
+}
+
+int32_t TtierForm::erloes(long double q, int32_t preis) { return Round(q * preis); }
+
 void TtierForm::weiter() {
     TgutForm::weiter();
     if (menge == 0) return;
@@ -297,18 +321,11 @@ void TtierForm::weiter() {
     }
 
     // Census before growth: an animal that grows up this month neither
-    // breeds nor delivers yet. The herd is counted once per pass: nothing in
-    // a pass adds an animal, and only a weight grown to 0 ends the list early.
-    const auto herde = [this] { return std::min(menge, tierAnzahl()); };
-    int64_t gesamt = 0;
-    int32_t erwachsene = 0;
-    for (int32_t i = 1, bis = herde(); i <= bis; ++i) {
-        const int16_t g = gewicht[static_cast<std::size_t>(i)];
-        gesamt += g;
-        if (g >= ausgewachsen / 2) ++erwachsene;
-    }
+    // breeds nor delivers yet.
+    const Zensus z = zensus();
+    const int32_t erwachsene = z.erwachsene;
 
-    const int32_t bedarf = Round(static_cast<long double>(gesamt) * static_cast<long double>(futterFaktor));
+    const int32_t bedarf = futterBedarf(z.gesamt);
     if (!FutterForm->setzeMenge(static_cast<int32_t>(
             std::clamp<int64_t>(int64_t{FutterForm->menge} - bedarf, INT32_MIN, INT32_MAX)))) {
         entferneTier(1);
@@ -316,6 +333,7 @@ void TtierForm::weiter() {
         FutterForm->setzeMenge(0);
     }
 
+    const auto herde = [this] { return std::min(menge, tierAnzahl()); };
     const int32_t grenze = Round(static_cast<long double>(ausgewachsen) * 0.85L);
     for (int32_t i = 1, bis = herde(); i <= bis; ++i) {
         int16_t& g = gewicht[static_cast<std::size_t>(i)];
@@ -325,7 +343,7 @@ void TtierForm::weiter() {
     zeigeTier(aktuell);
 
     if (MehrenCB.checked) {
-        const int32_t geburten = Round((Random() * 0.4L + 0.15L) * erwachsene);
+        const int32_t geburten = geburtenBei(erwachsene, Random());
         const int32_t basis = Round(static_cast<long double>(ausgewachsen) * 0.25L);
         // Births beyond the stable are lost without a word, each still drawing
         // its weight; once one is lost, so is every later one.
@@ -337,11 +355,64 @@ void TtierForm::weiter() {
     }
 
     if (GebenCB.checked && erwachsene > 0) {
-        const long double q =
-            streuungReal(63, static_cast<long double>(erwachsene) * static_cast<long double>(produktProTier));
+        const long double q = streuungReal(produktStreuung, produktBasis(erwachsene));
         const std::size_t p = static_cast<std::size_t>(produktNr);
-        KontrollForm->buchen(Round(q * PreiseForm->preis[p]),
+        KontrollForm->buchen(erloes(q, PreiseForm->preis[p]),
                              GebenCB.caption + " " + std::to_string(Round(q)) + " " + PreiseForm->einheit[p],
                              {BuchungsArt::produkt, produktNr});
     }
+}
+
+int32_t TtierForm::stallPlatz(int32_t tiere) const {
+    // What neuesTier takes: up to the capacity, and never beyond the list.
+    return std::max(0, std::min(maxmenge, maxTiere) - tiere);
+}
+
+TtierForm::Herdenausblick TtierForm::ausblick(FutterLage& lage, const Spanne& produktPreis) const {
+    Herdenausblick a;
+    a.tiere = std::min(menge, tierAnzahl());
+    if (menge == 0) return a;
+    if (lage.mangel) {
+        a.futter = Futter::alleSterben;
+        return a;
+    }
+    a.seuchePromille = std::clamp(seuchePromille, 0, 1000);
+    const Zensus z = zensus();
+    a.erwachsene = z.erwachsene;
+    a.bedarf = futterBedarf(z.gesamt);
+    // The silo takes what is left only within its bounds, as in the month.
+    const int64_t rest = lage.bestand - a.bedarf;
+    int32_t danach = a.tiere;
+    if (!FutterForm->fasst(rest)) {
+        a.futter = Futter::einTierStirbt;
+        a.fehlt = std::max<int64_t>(-rest, 0);
+        lage.mangel = true;
+        lage.bestand = 0;
+        danach = std::max(0, a.tiere - 1);
+    } else {
+        lage.bestand = rest;
+    }
+    if (MehrenCB.checked) {
+        a.geburten = {geburtenBei(a.erwachsene, 0.0L), geburtenBei(a.erwachsene, groessterZufall)};
+        a.platz = stallPlatz(danach);
+        a.verloreneJunge = {std::max<int64_t>(a.geburten.von - a.platz, 0),
+                            std::max<int64_t>(a.geburten.bis - a.platz, 0)};
+    }
+    if (GebenCB.checked && a.erwachsene > 0) {
+        a.produkt = true;
+        const long double basis = produktBasis(a.erwachsene);
+        const long double q1 = streuungRealBei(produktStreuung, basis, 0.0L);
+        const long double q2 = streuungRealBei(produktStreuung, basis, groessterZufall);
+        a.produktMenge = {std::min(Round(q1), Round(q2)), std::max(Round(q1), Round(q2))};
+        int64_t lo = INT64_MAX;
+        int64_t hi = INT64_MIN;
+        for (const long double q : {q1, q2})
+            for (const int64_t p : {produktPreis.von, produktPreis.bis}) {
+                const int64_t e = erloes(q, static_cast<int32_t>(p));
+                lo = std::min(lo, e);
+                hi = std::max(hi, e);
+            }
+        a.erloes = {lo, hi};
+    }
+    return a;
 }

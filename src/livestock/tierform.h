@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/steuerelemente.h"
+#include "app/zufall.h"
 #include "goods/gutform.h"
 
 class TtierForm : public TgutForm {
@@ -77,6 +78,50 @@ public:
     // animal; the handler moves UpDown1.position itself, as the control
     // does before it reports the click), ticking or unticking a check box.
     void UpDown1Click(bool hoch);
+
+    // The month foretold, step by step as weiter takes it, drawing nothing.
+    // What the feed silo holds when the herd's turn comes, and whether an
+    // earlier herd of this month has run short; ausblick carries both on.
+    struct FutterLage {
+        int64_t bestand = 0;
+        bool mangel = false;
+    };
+    enum class Futter { satt, einTierStirbt, alleSterben };
+    struct Herdenausblick {
+        int32_t tiere = 0;  // at the start of the step
+        Futter futter = Futter::satt;
+        int32_t bedarf = 0;       // kg the herd eats
+        int64_t fehlt = 0;        // kg the silo lacks at its turn
+        int32_t seuchePromille = 0;
+        int32_t erwachsene = 0;
+        Spanne geburten;          // with breeding on
+        int32_t platz = 0;        // free places for the young
+        Spanne verloreneJunge;
+        bool produkt = false;     // the product is delivered and sold
+        Spanne produktMenge;      // in its unit, as the remark rounds it
+        Spanne erloes;            // cents
+    };
+    // produktPreis: the product's price when the herd's turn comes (drifted,
+    // when the price list's step runs first). Exact where no draw decides;
+    // the feed as if no disease struck.
+    Herdenausblick ausblick(FutterLage& lage, const Spanne& produktPreis) const;
+    // Places in the stable for young beside tiere animals.
+    int32_t stallPlatz(int32_t tiere) const;
+
+    // The product's spread in per mille.
+    static constexpr int32_t produktStreuung = 63;
     void MehrenCBClick(bool an);
     void GebenCBClick(bool an);
+
+private:
+    // The month's rules that weiter and ausblick share.
+    struct Zensus {
+        int64_t gesamt = 0;  // live weight of the herd, tenths of a kg
+        int32_t erwachsene = 0;
+    };
+    Zensus zensus() const;
+    int32_t futterBedarf(int64_t gesamt) const;
+    static int32_t geburtenBei(int32_t erwachsene, long double r);
+    long double produktBasis(int32_t erwachsene) const;
+    static int32_t erloes(long double q, int32_t preis);
 };

@@ -81,19 +81,56 @@ void TPreiseForm::speichern() {
     }
 }
 
+TPreiseForm::Drift TPreiseForm::drift(int32_t i) const {
+    const auto k = static_cast<std::size_t>(i);
+    // In 64 bits: bounds from an edited file may lie far apart.
+    const int64_t d = int64_t{maxPreis[k]} - minPreis[k];
+    return {static_cast<int32_t>(std::clamp<int64_t>(d / 8, INT32_MIN, INT32_MAX - 3)), d / 16};
+}
+
 void TPreiseForm::weiter() {
     TkindForm::weiter();
     for (int32_t i = 0; i < anzahlGueter; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        // In 64 bits: bounds from an edited file may lie far apart.
-        const int64_t d = int64_t{maxPreis[k]} - minPreis[k];
-        const auto a = static_cast<int32_t>(std::clamp<int64_t>(d / 8, INT32_MIN, INT32_MAX - 3));
-        const int64_t b = d / 16;
-        int64_t n = int64_t{preis[k]} + Random(a + 3) - 1 - b;
-        if (n > maxPreis[k]) n = int64_t{preis[k]} - Random(a);
-        if (n < minPreis[k]) n = int64_t{preis[k]} + Random(a);
+        const Drift dr = drift(i);
+        int64_t n = int64_t{preis[k]} + Random(dr.a + 3) - 1 - dr.b;
+        if (n > maxPreis[k]) n = int64_t{preis[k]} - Random(dr.a);
+        if (n < minPreis[k]) n = int64_t{preis[k]} + Random(dr.a);
         setzePreis(i, static_cast<int32_t>(std::clamp<int64_t>(n, INT32_MIN, INT32_MAX)));
     }
+}
+
+Spanne TPreiseForm::preisSpanne(int32_t i) const {
+    const auto k = static_cast<std::size_t>(i);
+    const Drift dr = drift(i);
+    const int64_t p = preis[k];
+    // Random(n) gives 0 .. n-1, and 0 for n <= 0.
+    const int64_t hoechstens = std::max<int64_t>(int64_t{dr.a} + 2, 0);
+    const int64_t zurueck = std::max<int64_t>(int64_t{dr.a} - 1, 0);
+    // The first draw's span, then where it leaves the bounds the second
+    // draw's, as weiter takes them.
+    const int64_t von = p - 1 - dr.b;
+    const int64_t bis = p + hoechstens - 1 - dr.b;
+    int64_t lo = std::max<int64_t>(von, minPreis[k]);
+    int64_t hi = std::min<int64_t>(bis, maxPreis[k]);
+    if (lo > hi) {  // every draw leaves the bounds
+        lo = INT64_MAX;
+        hi = INT64_MIN;
+    }
+    if (bis > maxPreis[k]) {
+        int64_t zlo = p - zurueck;
+        int64_t zhi = p;
+        // Back from above and still below the bounds: the third rule.
+        if (zlo < minPreis[k]) zhi = std::max(zhi, p + zurueck);
+        lo = std::min(lo, zlo);
+        hi = std::max(hi, zhi);
+    }
+    if (von < minPreis[k]) {
+        lo = std::min(lo, p);
+        hi = std::max(hi, p + zurueck);
+    }
+    const auto halten = [](int64_t v) { return std::clamp<int64_t>(v, INT32_MIN, INT32_MAX); };
+    return {halten(lo), halten(hi)};
 }
 
 void TPreiseForm::setzePreis(int32_t i, int32_t p) {

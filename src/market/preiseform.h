@@ -9,6 +9,7 @@
 #include "app/kindform.h"
 #include "app/plattform.h"
 #include "app/steuerelemente.h"
+#include "app/zufall.h"
 
 // The good numbers; only TPreiseForm::neu writes them.
 extern int32_t nrKuehe, nrSchweine, nrHuener, nrSchafe, nrFutter, nrMilch, nrEier, nrWolle, nrGetreide,
@@ -38,6 +39,9 @@ public:
     void speichern() override;
     void weiter() override;
 
+    // Every price good i can have after this month's drift; draws nothing.
+    Spanne preisSpanne(int32_t i) const;
+
     void setzePreis(int32_t i, int32_t p);
     int32_t ankaufspreis(int32_t gutNr) const;
     int32_t verkaufspreis(int32_t gutNr) const;
@@ -48,6 +52,13 @@ public:
     Punkt zelleBei(int32_t x, int32_t y) const;
 
 private:
+    // The drift's two widths of good i: the span of its draw and how far it
+    // leans downward.
+    struct Drift {
+        int32_t a = 0;
+        int64_t b = 0;
+    };
+    Drift drift(int32_t i) const;
     void gutAnlegen(int32_t& zaehler, int32_t& nr, const char* name, const char* einh, int32_t max, int32_t min);
 };
 

@@ -16,6 +16,7 @@
 #include "market/preiseform.h"
 #include "sim/lauf.h"
 #include "sim/zustand.h"
+#include "ausblick.h"
 #include "spiel.h"
 
 namespace {
@@ -163,6 +164,18 @@ std::vector<Aktion> tabelle() {
             for (std::string& z : zustand(l.spiel(), b.fenster)) l.protokollieren(std::move(z));
         });
     }
+
+    // Not a player action either: the outlook of the month "weiter" would
+    // end now, one line per entry.
+    neu("ausblick", {}, [](Lauf& l, const Befehl&) {
+        for (const AusblickZeile& z : monatsausblick().zeilen) {
+            static const char* const arten[] = {"geld", "futter", "felder", "herden"};
+            std::string art = arten[static_cast<int>(z.art)];
+            if (z.warnung) art += ",warnung";
+            if (z.aufgabe) art += ",aufgabe";
+            l.protokollieren("ausblick\t" + art + "\t" + ScriptedPlatform::maskieren(z.text));
+        }
+    });
 
     // The price list.
     {

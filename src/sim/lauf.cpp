@@ -1,6 +1,5 @@
 #include "sim/lauf.h"
 
-#include <filesystem>
 #include <iostream>
 
 #include "app/anzahlform.h"
@@ -8,12 +7,14 @@
 #include "app/kindform.h"
 #include "app/mainform.h"
 #include "app/spielstand.h"
-#include "app/wiederherstellung.h"
 #include "spiel.h"
 
 Lauf::Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten)
+    : Lauf(std::move(verzeichnis), aus, anbieten ? Spiel::Start::anbieten : Spiel::Start::ohneAngebot) {}
+
+Lauf::Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start, std::optional<Antwort> antwort)
     : verzeichnis_(std::move(verzeichnis)), aus_(aus) {
-    starten(anbieten);
+    starten(start, antwort);
 }
 
 Lauf::~Lauf() {
@@ -22,22 +23,14 @@ Lauf::~Lauf() {
     setzePlattform(nullptr);
 }
 
-void Lauf::starten(bool anbieten, std::optional<Antwort> antwort) {
+void Lauf::starten(Spiel::Start start, std::optional<Antwort> antwort) {
     plattform_ = std::make_unique<ScriptedPlatform>();
     if (antwort) plattform_->antworten.push_back(*antwort);
-    spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_, anbieten);
+    spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_, verzeichnis_, start);
     // As in the game; each line waits for the month's point (see ausfuehren).
     spiel_->wiederherstellungImHintergrund({});
     // An answer that no offer took (a damaged point) answers nothing else.
     plattform_->antworten.clear();
-}
-
-void Lauf::wiederherstellungBeantworten(std::optional<Antwort> antwort) {
-    std::error_code ec;
-    const auto art = std::filesystem::symlink_status(wiederherstellungsPfad(spielstandDatei), ec).type();
-    if (art == std::filesystem::file_type::not_found || art == std::filesystem::file_type::none) return;
-    spiel_.reset();
-    starten(true, antwort);
 }
 
 void Lauf::ausgeben() {
@@ -94,7 +87,7 @@ void Lauf::neustart() {
     spiel_->beenden();
     ausgeben();
     spiel_.reset();
-    starten(true);
+    starten(Spiel::Start::anbieten);
 }
 
 TkindForm& Lauf::fenster(const std::string& name) {

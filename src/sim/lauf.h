@@ -11,8 +11,8 @@
 
 #include "sim/platform/scriptedplatform.h"
 #include "sim/befehl.h"
+#include "spiel.h"
 
-class Spiel;
 class TkindForm;
 
 class Lauf {
@@ -20,6 +20,10 @@ public:
     // Starts the game from the save file in verzeichnis, as the program does;
     // without anbieten a recovery point there is left alone (see Spiel).
     Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten = true);
+    // With Spiel::Start::nurAnsehen the game is only looked at: no file
+    // changes. With anbieten, a recovery point there gets the answer given
+    // (none declines).
+    Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start, std::optional<Antwort> antwort = {});
     // Without beenden() nothing is written.
     ~Lauf();
     Lauf(const Lauf&) = delete;
@@ -38,11 +42,6 @@ public:
     // be written; with Anderswo the file picked (empty: the dialog is
     // cancelled), with OhneSpeichern the question after it answered "&Ja".
     void amEnde(Antwort antwort, std::string ort = {});
-    // Where a recovery point lies beside the save file, the game is started
-    // once more, now offering it, and the offer gets this answer (none
-    // declines).
-    void wiederherstellungBeantworten(std::optional<Antwort> antwort);
-
     Spiel& spiel() { return *spiel_; }
     ScriptedPlatform& plattform() { return *plattform_; }
     // The window by component name; the script has been checked, so it exists.
@@ -55,7 +54,7 @@ public:
     void protokollieren(std::string zeile);
 
 private:
-    void starten(bool anbieten, std::optional<Antwort> antwort = {});
+    void starten(Spiel::Start start, std::optional<Antwort> antwort = {});
     void ausgeben();
     void endeVorbereiten();
 

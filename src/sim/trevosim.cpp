@@ -93,24 +93,30 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
 
     dezimalTrenner.assign(1, ',');  // money and weights with the German decimal comma
     const Skript skript = skriptLesen(text);
-    // The game is started to check the windows the lines name; a rejected
-    // script ends it without saving and without a line of transcript, and
-    // leaves a recovery point where it was, unoffered.
-    Lauf l(verzeichnis, aus, false);
-    for (const Befehl& b : skript.befehle) {
-        if (const std::string f = fensterPruefen(b, l); !f.empty()) {
-            fehler << SkriptFehler{b.zeile, f}.meldung() << '\n';
-            return 2;
+    // The game is started only to be looked at while the windows the lines
+    // name are checked: a rejected script changes no file in the directory
+    // (no logbook trimmed, no recovery point touched) and writes no line of
+    // transcript.
+    {
+        std::ostringstream stumm;
+        Lauf pruefung(verzeichnis, stumm, Spiel::Start::nurAnsehen);
+        for (const Befehl& b : skript.befehle) {
+            if (const std::string f = fensterPruefen(b, pruefung); !f.empty()) {
+                fehler << SkriptFehler{b.zeile, f}.meldung() << '\n';
+                return 2;
+            }
         }
     }
     if (skript.fehler) {
         fehler << skript.fehler->meldung() << '\n';
         return 2;
     }
+    // The game starts once, when the script's answer to a recovery point
+    // there is known.
     std::optional<Antwort> antwort;
     if (!skript.befehle.empty() && skript.befehle.front().aktion->wort == "wiederherstellen")
         antwort = skript.befehle.front().wahl(0) == 0 ? Antwort::Ja : Antwort::Nein;
-    l.wiederherstellungBeantworten(antwort);
+    Lauf l(verzeichnis, aus, Spiel::Start::anbieten, antwort);
     for (const Befehl& b : skript.befehle) l.ausfuehren(b);
     return l.beenden() ? 0 : 1;
 }

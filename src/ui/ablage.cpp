@@ -4,7 +4,10 @@
 #include <QFile>
 
 #include <cstdlib>
+#include <pwd.h>
 #include <unistd.h>
+
+#include "ui/klangspieler.h"
 
 namespace {
 bool beschreibbar(const QString& verzeichnis) {
@@ -20,6 +23,24 @@ QString datenVerzeichnis() {
     if (heim && heim[0] == '/') return QFile::decodeName(heim) + QStringLiteral("/.local/share");
     return {};
 }
+
+// The player's own data directory, for an installed game that has no other
+// place: without HOME the account's home directory stands in.
+QString eigenesVerzeichnis() {
+    QString daten = datenVerzeichnis();
+    if (daten.isEmpty())
+        if (const passwd* konto = ::getpwuid(::getuid()); konto && konto->pw_dir && konto->pw_dir[0] == '/')
+            daten = QFile::decodeName(konto->pw_dir) + QStringLiteral("/.local/share");
+    return daten.isEmpty() ? QString() : daten + QStringLiteral("/trevo");
+}
+
+// Made by us: only the player may look at the farm's books.
+bool anlegen(const QString& verzeichnis) {
+    if (QDir(verzeichnis).exists()) return true;
+    if (!QDir().mkpath(verzeichnis)) return false;
+    QFile::setPermissions(verzeichnis, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return true;
+}
 }  // namespace
 
 QString spielstandVerzeichnis(const QString& programmVerzeichnis) {
@@ -27,12 +48,22 @@ QString spielstandVerzeichnis(const QString& programmVerzeichnis) {
     const QString daten = datenVerzeichnis();
     if (daten.isEmpty()) return programmVerzeichnis;
     const QString eigenes = daten + QStringLiteral("/trevo");
-    if (!QDir(eigenes).exists()) {
-        if (!QDir().mkpath(eigenes)) return programmVerzeichnis;
-        // Made by us: only the player may look at the farm's books.
-        QFile::setPermissions(eigenes, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    if (!anlegen(eigenes)) return programmVerzeichnis;
     return beschreibbar(eigenes) ? eigenes : programmVerzeichnis;
+}
+
+Orte orteDesProgramms(const QString& programmVerzeichnis) {
+    const QDir programm(programmVerzeichnis);
+    if (programm.exists(QStringLiteral("trevo.html")))
+        return {programmVerzeichnis, {}, spielstandVerzeichnis(programmVerzeichnis)};
+    // Installed. A save directory that cannot be made stays named all the
+    // same: the end then reports the failed write and lets the player
+    // choose another place.
+    const QString spielstand = eigenesVerzeichnis();
+    if (!spielstand.isEmpty()) anlegen(spielstand);
+    return {QDir::cleanPath(programm.filePath(QStringLiteral(TREVO_DATEN_RELATIV))),
+            QDir::cleanPath(programm.filePath(QStringLiteral(TREVO_MODUL_RELATIV "/") + QLatin1String(kKlangModul))),
+            spielstand.isEmpty() ? QStringLiteral("/nonexistent") : spielstand};
 }
 
 std::vector<std::string> ausweichVerzeichnisse() {

@@ -15,6 +15,9 @@
 
 TrevoAnwendung::TrevoAnwendung(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Trevo"));
+    // The menu entry's name: a Wayland desktop finds the entry, and its
+    // icon, by it.
+    setDesktopFileName(QStringLiteral("de.trevo.trevo"));
 }
 
 bool TrevoAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {

@@ -22,6 +22,7 @@
 #include "ui/sicher.h"
 #include "ui/ueberdialog.h"
 #include "ui/viewregister.h"
+#include "ui/weiterfrage.h"
 
 HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     : spiel_(spiel), plattform_(plattform), flaeche_(new QMdiArea(this)) {
@@ -65,6 +66,12 @@ void HauptFenster::menueAnlegen() {
     anordnen_ = trevo->addAction(QStringLiteral("Fenster &Anordnen"));
     musik_ = trevo->addAction(QStringLiteral("Hintergrund&musik ein-/ausschalten"));
     hofbuch_ = trevo->addAction(QStringLiteral("Hof&buch"));
+    weiterFragen_ = trevo->addAction(QStringLiteral("Vor \u201EWeiter\u201C bei Verlusten &fragen"));
+    weiterFragen_->setCheckable(true);
+    weiterFragen_->setChecked(vorWeiterFragen());
+    // The box's "Nicht mehr fragen" turns it off; the menu shows it as it is.
+    connect(trevo, &QMenu::aboutToShow, weiterFragen_, [this] { weiterFragen_->setChecked(vorWeiterFragen()); });
+    connect(weiterFragen_, &QAction::toggled, this, [](bool an) { setzeVorWeiterFragen(an); });
     trevo->addSeparator();
     ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
     ende_->setShortcut(QKeySequence::Quit);

@@ -48,6 +48,8 @@ public:
     QAction* hilfeAktion() const { return hilfe_; }
     QAction* ueberAktion() const { return ueber_; }
     QAction* hofbuchAktion() const { return hofbuch_; }
+    // Whether "Weiter" asks before a loss the outlook foresees (checkable).
+    QAction* weiterFragenAktion() const { return weiterFragen_; }
     // The logbook's window while it is open.
     HofbuchFenster* hofbuchFenster() const { return hofbuchFenster_; }
 
@@ -82,5 +84,6 @@ private:
     QAction* hilfe_ = nullptr;
     QAction* ueber_ = nullptr;
     QAction* hofbuch_ = nullptr;
+    QAction* weiterFragen_ = nullptr;
     QPointer<HofbuchFenster> hofbuchFenster_;
 };

@@ -7,6 +7,7 @@
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
+#include "ausblick.h"
 #include "fields/felderform.h"
 #include "goods/siloform.h"
 #include "livestock/arten.h"
@@ -26,6 +27,7 @@ QString hilfeKapitel(const TkindForm& f) {
     if (dynamic_cast<const TFelderForm*>(&f)) return QStringLiteral("felder");
     if (dynamic_cast<const TKontoForm*>(&f)) return QStringLiteral("kontoauszug");
     if (dynamic_cast<const TKontrollForm*>(&f)) return QStringLiteral("monat");
+    if (dynamic_cast<const TAusblickForm*>(&f)) return QStringLiteral("ausblick");
     return {};
 }
 

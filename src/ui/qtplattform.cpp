@@ -210,6 +210,7 @@ void QtPlattform::auffrischen() {
     // and its address is only looked up, never followed.
     for (const TkindForm* f : liste)
         if (KindView* v = KindView::zu(*f)) sicher([v] { v->auffrischen(); });
+    if (!liste.empty()) emit aufgefrischt();
 }
 
 void QtPlattform::hilfeInhalt(const std::string& hilfeDatei) { hilfeZeigen(eltern(), hilfeDatei, std::nullopt); }

@@ -48,6 +48,13 @@ public:
     // music's stream) may begin.
     void startVorbei();
 
+signals:
+    // The views have re-read the windows that changed (the outlook then
+    // re-reads the whole game).
+    void aufgefrischt();
+
+public:
+
     // No one is there to answer (the end a signal started): boxes go to
     // standard error and choices stay unanswered (Antwort::Abbrechen).
     void setzeNiemandDa(bool niemand) { niemandDa_ = niemand; }

@@ -53,22 +53,23 @@ void nachVorne(QWidget& rahmen) {
 }
 
 // Another game holds the save file: bring it forward, or say that it runs.
-int laeuftSchon(const QString& programmVerzeichnis) {
-    if (Ruf::anrufen(rufOrt(programmVerzeichnis), 2000)) return 0;
+int laeuftSchon(const QString& ablage) {
+    if (Ruf::anrufen(rufOrt(ablage), 2000)) return 0;
     QtPlattform plattform;
     plattform.meldung(MeldungsArt::Information, "Trevo läuft bereits.", Knoepfe::OK);
     return 1;
 }
 
-int spielenOhneWache(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
-    const QString ablage = spielstandVerzeichnis(programmVerzeichnis);
+int spielenOhneWache(const Orte& orte, const std::function<void(HauptFenster&)>& gestartet) {
+    const QString& ablage = orte.spielstand;
+    if (!orte.klangModul.isEmpty()) QtPlattform::setzeKlangModul(orte.klangModul);
     const SpielstandSperre sperre(ablage.toStdString());
     if (sperre.belegt()) return laeuftSchon(ablage);
     QtPlattform plattform;
     // Carries word of a written recovery point to this thread; made before
     // the game, so it outlives the thread that writes the points.
     QObject bote;
-    Spiel spiel(plattform, programmVerzeichnis.toStdString(), ablage.toStdString());
+    Spiel spiel(plattform, orte.daten.toStdString(), ablage.toStdString());
     // The month's recovery point is written beside the play, never in its way;
     // a failed one is told here as soon as it is known.
     spiel.wiederherstellungImHintergrund([&bote, &spiel] {
@@ -116,11 +117,15 @@ int spielenOhneWache(const QString& programmVerzeichnis, const std::function<voi
 void startUhrStarten() { startUhr().start(); }
 
 int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet) {
+    return spielen(Orte{programmVerzeichnis, {}, spielstandVerzeichnis(programmVerzeichnis)}, gestartet);
+}
+
+int spielen(const Orte& orte, const std::function<void(HauptFenster&)>& gestartet) {
     if (!startUhr().isValid()) startUhrStarten();
     // Whatever goes wrong while the game is set up or taken down is told,
     // not left to a crash.
     try {
-        return spielenOhneWache(programmVerzeichnis, gestartet);
+        return spielenOhneWache(orte, gestartet);
     } catch (const std::exception& e) {
         QtPlattform::standardFehlerBox(nullptr, e.what());
     } catch (...) {

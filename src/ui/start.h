@@ -8,6 +8,7 @@
 #include <functional>
 
 class HauptFenster;
+struct Orte;
 
 // Starts the clock of the start-up time; the first thing main does. With
 // TREVO_STARTZEIT set, the time to the first painted frame goes to stderr.
@@ -19,3 +20,5 @@ void startUhrStarten();
 // the running one is brought forward (0), or where that fails the player is
 // told "Trevo läuft bereits." (1).
 int spielen(const QString& programmVerzeichnis, const std::function<void(HauptFenster&)>& gestartet = {});
+// The same with the game's parts and its save file where orte names them.
+int spielen(const Orte& orte, const std::function<void(HauptFenster&)>& gestartet = {});

@@ -1,8 +1,8 @@
 // The logbook beside the save file: it follows the game the start chooses
 // after a crash, however far back, a new game keeps the old book, a foreign
 // or damaged book is put aside with one warning, an older one is continued;
-// the book only grows, and neither a killed write nor a full disk loses a
-// month. (Whole games and their sums: tests/games/hofbuch.trevo and
+// the book only grows, and neither a killed write, a full disk nor a failed
+// sync loses a month. (Whole games and their sums: tests/games/hofbuch.trevo and
 // hofbuch_pruefen.sh.)
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -13,6 +13,7 @@
 #include "app/hofbuch.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
+#include "app/spielstand.h"
 #include "livestock/arten.h"
 #include "spielumgebung.h"
 
@@ -354,4 +355,78 @@ TEST(Hofbuch, WartetAufDenPunktImHintergrund) {
     u.spiel->schreibfehlerMelden();
     EXPECT_EQ(zeilenVon(dateiInhalt(buch(u))).size(), 3u);
     EXPECT_TRUE(u.beenden());
+}
+
+// A sync of the book that fails at the orderly end is told, and the month
+// still running, which the book may not hold, goes with the save file: the
+// next start finds it there.
+TEST(Hofbuch, GescheiterterSyncWirdGemeldet) {
+    const auto syncer = Spielstand::syncer;
+    Spielumgebung u;
+    dateienSyncen = true;
+    Spielstand::syncer = [](int fd) {
+        char p[4096];
+        const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), p, sizeof p);
+        if (n > 0 && std::string(p, static_cast<std::size_t>(n)).ends_with("TrevoHofbuch.csv")) {
+            errno = EIO;
+            return -1;
+        }
+        return 0;
+    };
+    u.starten();
+    monate(2);
+    KontrollForm->buchen(-100, "Düngemittel", {BuchungsArt::duengemittel});
+    EXPECT_TRUE(u.beenden());
+    Spielstand::syncer = syncer;
+    dateienSyncen = false;
+    EXPECT_EQ(warnungen(u), "meldung\tWarnung\tDas Hofbuch konnte nicht geschrieben werden:\\r" + buch(u).string() +
+                                "\\r\\rEin-/Ausgabefehler.\\r\\rDie Zeilen, die ihm fehlen, gehen mit dem Spielstand "
+                                "und werden beim nächsten Start nachgetragen.\n");
+    const std::string stand = u.datei();
+    const std::size_t nachtrag = stand.find("[Nachtrag]\r\nlaenge=");
+    ASSERT_NE(nachtrag, std::string::npos);
+    EXPECT_NE(stand.find("\r\nzeile=2001;5;laufend;", nachtrag), std::string::npos);
+
+    // The book lost the running month (the sync was not made): the save
+    // file brings its bookings back.
+    u.spiel.reset();
+    const std::string mitLaufend = dateiInhalt(buch(u));
+    {
+        std::ofstream f(buch(u), std::ios::binary);
+        f << mitLaufend.substr(0, mitLaufend.rfind("2001;5;laufend"));
+    }
+    u.starten();
+    monate(1);
+    ASSERT_EQ(u.spiel->hofbuch().zeilen().size(), 3u);
+    EXPECT_EQ(wert(u.spiel->hofbuch(), 2, "Düngemittel"), -100);
+    EXPECT_EQ(wert(u.spiel->hofbuch(), 2, "Sonstiges"), 0);
+    EXPECT_TRUE(u.beenden());
+    EXPECT_EQ(u.datei().find("[Nachtrag]"), std::string::npos) << "carried once, not on";
+}
+
+// The disk full at the orderly end: the book's last row and the save file
+// both fail. "Wiederholen", after the player made room, writes the book's row
+// before the save file, and nothing is left to travel with the game.
+TEST(Hofbuch, WiederholenSchreibtDasBuch) {
+    const auto schreiber = Spielstand::schreiber;
+    Spielumgebung u;
+    u.starten();
+    monate(2);
+    auto fehlschlaege = std::make_shared<int>(2);
+    Spielstand::schreiber = [fehlschlaege](int fd, const void* d, std::size_t n) -> ssize_t {
+        if (*fehlschlaege > 0) {
+            --*fehlschlaege;
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, d, n);
+    };
+    u.plattform.antworten = {Antwort::Wiederholen};
+    EXPECT_TRUE(u.beenden());
+    Spielstand::schreiber = schreiber;
+    const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
+    ASSERT_EQ(datei.size(), 4u);
+    EXPECT_TRUE(datei[3].starts_with("2001;5;laufend;")) << datei[3];
+    EXPECT_EQ(u.datei().find("[Nachtrag]"), std::string::npos);
+    EXPECT_NE(warnungen(u).find("Das Hofbuch konnte nicht geschrieben werden"), std::string::npos);
 }

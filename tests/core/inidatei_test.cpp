@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "app/inidatei.h"
 
 TEST(IniDatei, LesenNachDenRegelnDerProfilDateien) {
@@ -14,6 +16,7 @@ TEST(IniDatei, LesenNachDenRegelnDerProfilDateien) {
         "wort=zwölf\r\n"
         "plus=+42\r\n"
         "riesig=99999999999\r\n"
+        "sehrklein=-99999999999999999999\r\n"
         "[ kontrolle2 ]\n"
         "x=9\n");
     EXPECT_EQ(ini.lesen("kontrolle", "monat"), 5);
@@ -23,6 +26,12 @@ TEST(IniDatei, LesenNachDenRegelnDerProfilDateien) {
     EXPECT_EQ(ini.lesen("Kontrolle", "wort"), 0);
     EXPECT_EQ(ini.lesen("Kontrolle", "plus"), 42);
     EXPECT_EQ(ini.lesen("Kontrolle", "riesig"), 2147483647);
+    // The balance's 64 bits: the same rules, the wider limits.
+    EXPECT_EQ(ini.lesen64("Kontrolle", "riesig"), 99999999999);
+    EXPECT_EQ(ini.lesen64("Kontrolle", "sehrklein"), INT64_MIN);
+    EXPECT_EQ(ini.lesen("Kontrolle", "sehrklein"), INT32_MIN);
+    EXPECT_EQ(ini.lesen64("Kontrolle", "geld"), -12);
+    EXPECT_EQ(ini.lesen64("Kontrolle", "plus"), 42);
     EXPECT_EQ(ini.lesen("Kontrolle2", "X"), 9) << "LF-only lines and blanks inside brackets";
     EXPECT_EQ(ini.lesen("Kontrolle", "fehlt"), std::nullopt);
     EXPECT_EQ(ini.lesen("Fehlt", "monat"), std::nullopt);

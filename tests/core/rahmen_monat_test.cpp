@@ -1,9 +1,12 @@
 // Start-up, month step, account statement and the save file of a whole game.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <filesystem>
 
 #include "app/anzahlform.h"
+#include "app/hofbuch.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
@@ -45,8 +48,10 @@ TEST(Start, NeuesSpielOhneSpielstand) {
     EXPECT_EQ(KontoForm->top, 5);
     EXPECT_EQ(KontoForm->clientWidth, 302 - 8);
     EXPECT_EQ(KontoForm->clientHeight, 195 - 28);
-    // The child list holds the game windows in creation order.
-    ASSERT_EQ(MainForm->kinder().size(), u.spiel->fenster().size());
+    // The child list holds the game windows in creation order, but for the
+    // outlook, which has no month of its own.
+    ASSERT_EQ(MainForm->kinder().size() + 1, u.spiel->fenster().size());
+    EXPECT_EQ(u.spiel->fenster().back()->name(), "AusblickForm");
     EXPECT_EQ(MainForm->kinder().front()->name(), "PreiseForm");
     EXPECT_EQ(MainForm->kinder().back()->name(), "RuebenForm");
 }
@@ -60,7 +65,7 @@ TEST(Monat, WeiterBuchtKostenUndDrehtDenKalender) {
     EXPECT_NE(u.plattform.protokoll[0].find("\tSonstige Kosten"), std::string::npos);
     EXPECT_EQ(KontoForm->letzteZeile, 1);
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 1), "Sonstige Kosten");
-    const int32_t kosten = 1000000 - KontrollForm->geld;
+    const int64_t kosten = 1000000 - KontrollForm->geld;
     EXPECT_GE(kosten, 35135);
     EXPECT_LE(kosten, 39265);
     EXPECT_EQ(KontoForm->StringGrid1.cell(1, 1), rechtsbuendig(geldText(-kosten), 15));
@@ -147,30 +152,43 @@ TEST(Konto, ZehnteBuchungSchiebtDieErsteHinaus) {
     EXPECT_EQ(KontoForm->StringGrid1.cell(0, 9), "B10") << "an empty remark adds no row";
 }
 
-TEST(Konto, GuthabenBleibtInDenGrenzen) {
+// The balance is held in 64 bits: a booking that passes the 32-bit edge
+// reaches the account whole; only at the 64-bit limits is it held, and the
+// statement shows what really moved. Such a balance survives the restart.
+TEST(Konto, GuthabenIn64Bit) {
     Spielumgebung u;
     u.starten();
     KontrollForm->buchen(2147483647, "viel", {});
-    EXPECT_EQ(KontrollForm->geld, 2147483647);
-    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 1), "21464836,47 EUR") << "only what reached the account";
-    KontrollForm->buchen(-2147483647 - 1, "weg", {});
-    KontrollForm->buchen(-2147483647 - 1, "weg", {});
-    EXPECT_EQ(KontrollForm->geld, -2147483647 - 1);
-    EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: -21474836,48 EUR");
-    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 3), "-21474836,47 EUR") << "held at the limit";
-    KontrollForm->buchen(-1, "nichts mehr", {});
-    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 4), "       0,00 EUR");
-    EXPECT_TRUE(KontrollForm->kannBuchen(0));
-    EXPECT_FALSE(KontrollForm->kannBuchen(-1));
-    EXPECT_TRUE(KontrollForm->kannBuchen(int64_t{4294967295}));
-    EXPECT_FALSE(KontrollForm->kannBuchen(int64_t{4294967296}));
+    EXPECT_EQ(KontrollForm->geld, 2148483647);
+    EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: 21484836,47 EUR");
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 1), "21474836,47 EUR");
+    const int64_t groesst = std::numeric_limits<int64_t>::max();
+    KontrollForm->buchen(groesst, "zu viel", {});
+    EXPECT_EQ(KontrollForm->geld, groesst);
+    EXPECT_EQ(KontoForm->StringGrid1.cell(1, 2), geldText(groesst - 2148483647)) << "only what reached the account";
+    EXPECT_FALSE(KontrollForm->kannBuchen(1));
+    EXPECT_TRUE(KontrollForm->kannBuchen(-groesst));
+    KontrollForm->buchen(-groesst, "weg", {});
+    KontrollForm->buchen(-groesst, "weg", {});
+    KontrollForm->buchen(-groesst, "weg", {});
+    EXPECT_EQ(KontrollForm->geld, std::numeric_limits<int64_t>::min()) << "held at the limit";
+    EXPECT_EQ(KontrollForm->Label2.caption, "Guthaben: -92233720368547758,08 EUR");
+    // The logbook keeps such months as well.
+    KontrollForm->Button1Click();
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 1u);
+    KontrollForm->geld = 5000000000;
+    u.neustart();
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 1u) << "the row at the limit reads back";
+    EXPECT_EQ(u.spiel->hofbuch().unlesbareZeilen(), 0);
+    EXPECT_EQ(KontrollForm->geld, 5000000000);
+    EXPECT_NE(u.datei().find("\r\ngeld=5000000000\r\n"), std::string::npos);
 }
 
 TEST(Spielstand, DatumUndGuthabenUeberstehenDenNeustart) {
     Spielumgebung u;
     u.starten();
     for (int i = 0; i < 10; ++i) KontrollForm->Button1Click();
-    const int32_t geld = KontrollForm->geld;
+    const int64_t geld = KontrollForm->geld;
     u.neustart();
     EXPECT_EQ(KontrollForm->monat, 1);
     EXPECT_EQ(KontrollForm->jahr, 2002);
@@ -245,7 +263,7 @@ TEST(Rahmen, NeuesSpiel) {
     u.starten();
     KontrollForm->Button1Click();
     KontoForm->gezogen(99, 98, 294, 167, FensterZustand::minimiert);
-    const int32_t geld = KontrollForm->geld;
+    const int64_t geld = KontrollForm->geld;
 
     MainForm->NeuesSpiel1Click();  // no answer queued: "Abbrechen"
     EXPECT_EQ(u.plattform.protokoll.back(),

@@ -15,6 +15,7 @@
 
 #include "app/kontrollform.h"
 #include "app/spielstand.h"
+#include "app/wiederherstellung.h"
 #include "spielumgebung.h"
 
 namespace fs = std::filesystem;
@@ -253,6 +254,23 @@ bool dreiMonate(Spielumgebung& u, std::initializer_list<Antwort> antworten, cons
     return u.beenden();
 }
 
+// The logbook's months in the file, in turn: "2001-3 2001-4 2001-5laufend".
+std::string buchMonate(const fs::path& verzeichnis) {
+    std::istringstream buch(inhalt(verzeichnis / "TrevoHofbuch.csv"));
+    std::string monate;
+    std::string zeile;
+    std::getline(buch, zeile);
+    while (std::getline(buch, zeile)) {
+        std::istringstream felder(zeile);
+        std::string jahr, monat, stand;
+        std::getline(felder, jahr, ';');
+        std::getline(felder, monat, ';');
+        std::getline(felder, stand, ';');
+        monate += (monate.empty() ? "" : " ") + jahr + "-" + monat + (stand == "laufend" ? "laufend" : "");
+    }
+    return monate;
+}
+
 long zaehle(const std::vector<std::string>& protokoll, const std::string& text) {
     return std::count_if(protokoll.begin(), protokoll.end(),
                          [&](const std::string& z) { return z.find(text) != std::string::npos; });
@@ -289,16 +307,27 @@ TEST(Spielstand, SchreibfehlerKostenKeinenMonat) {
             fs::create_directory(usb);
             platteVoll(u.verzeichnis, ab, true);
             EXPECT_FALSE(dreiMonate(u, {Antwort::Anderswo}, (usb / "hof.bin").string()));
-            EXPECT_EQ(inhalt(usb / "hof.bin"), erwartet);
+            EXPECT_EQ(punktText(inhalt(usb / "hof.bin")), erwartet);
             const auto protokoll = u.plattform.leeren();
             EXPECT_EQ(zaehle(protokoll, gescheitert), std::count(danach - 1, ziele.end(), punkt) ? 1 : 0);
             EXPECT_EQ(zaehle(protokoll, wieder), 0);
+            EXPECT_EQ(zaehle(protokoll, "Das Hofbuch bleibt, wo es ist:\\r" + (u.verzeichnis / "TrevoHofbuch.csv").string()), 1);
+            // Put back in its place, the file brings what the book lacks.
+            Spielstand::schreiber = [](int fd, const void* d, std::size_t n) { return ::write(fd, d, n); };
+            u.spiel.reset();
+            fs::copy_file(usb / "hof.bin", u.dateiPfad(), fs::copy_options::overwrite_existing);
+            u.starten();
+            EXPECT_EQ(KontrollForm->monat, 6);
+            EXPECT_TRUE(u.beenden());
+            EXPECT_EQ(buchMonate(u.verzeichnis), "2001-3 2001-4 2001-5 2001-6laufend");
+            EXPECT_EQ(u.datei(), erwartet) << "what the file carried is not carried on";
             fs::remove_all(usb);
         }
         Spielumgebung u;
         platteVoll(u.verzeichnis, ab, false);
         EXPECT_TRUE(dreiMonate(u, {Antwort::Wiederholen}));
         EXPECT_EQ(u.datei(), erwartet);
+        EXPECT_EQ(buchMonate(u.verzeichnis), "2001-3 2001-4 2001-5 2001-6laufend");
         const auto protokoll = u.plattform.leeren();
         const bool punktFehlte = ziele[ab - 1] == punkt;
         EXPECT_EQ(zaehle(protokoll, gescheitert), punktFehlte ? 1 : 0);
@@ -371,4 +400,27 @@ TEST(Spielstand, ByteOrderMarkUndGroessengrenze) {
     EXPECT_FALSE(u.beenden());
     EXPECT_EQ(zaehle(u.plattform.leeren(), "Das Spiel ist größer als 16 MiB geworden"), 1);
     EXPECT_EQ(u.datei(), voll);
+}
+
+// A "[Nachtrag]" that is not the file's last section with only its own keys
+// is part of the text and stays byte for byte; one that is, is taken off.
+// Either way save → load → save is stable.
+TEST(Spielstand, NachtragNurAmEnde) {
+    const std::string kopf = "[Kontrolle]\r\nmonat=9\r\njahr=2010\r\ngeld=5\r\n";
+    const std::string mitte = kopf + "[Nachtrag]\r\nlaenge=" + std::to_string(kopf.size()) + "\r\nnotiz=1\r\n";
+    const std::string ende = kopf + "[Nachtrag]\r\nlaenge=" + std::to_string(kopf.size()) + "\r\n";
+    for (const std::string& datei : {mitte, ende}) {
+        SCOPED_TRACE(datei);
+        Spielumgebung u;
+        u.schreibeDatei(datei);
+        u.starten();
+        EXPECT_EQ(KontrollForm->Label1.caption, "September 2010");
+        ASSERT_TRUE(u.beenden());
+        const std::string erste = u.datei();
+        u.spiel.reset();
+        u.starten();
+        ASSERT_TRUE(u.beenden());
+        EXPECT_EQ(u.datei(), erste);
+        EXPECT_TRUE(erste.starts_with(datei == mitte ? mitte : kopf + "[RuebenForm]")) << erste;
+    }
 }

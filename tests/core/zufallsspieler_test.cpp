@@ -21,6 +21,7 @@
 #include "app/spielstand.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
+#include "ausblickpruefer.h"
 #include "fields/feld.h"
 #include "fields/felderform.h"
 #include "goods/siloform.h"
@@ -111,6 +112,8 @@ public:
 
     int64_t monateGespielt = 0;
     int64_t aktionenGespielt = 0;
+    // Every month's outlook against what the month did.
+    AusblickPruefer ausblick;
 
 private:
     int wuerfel(int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(rng_); }
@@ -212,15 +215,18 @@ private:
         ASSERT_EQ(s.befehle.size(), 1u) << zeile;
         ASSERT_EQ(fensterPruefen(s.befehle[0], *lauf_), "") << zeile;
 
-        const int32_t geldVorher = KontrollForm->geld;
+        const int64_t geldVorher = KontrollForm->geld;
         const int32_t monatVorher = KontrollForm->monat;
         const int32_t jahrVorher = KontrollForm->jahr;
+        ausblick.vorher(zeile);
         lauf_->ausfuehren(s.befehle[0]);
         ++aktionenGespielt;
         if (s.befehle[0].aktion->wort == "weiter") ++monateGespielt;
 
         // What the player was told: every booking, and never an error box
         // (but the one the music switch shows where there is no music).
+        ausblick.nachher(aus_.str(), "Saat " + std::to_string(saat_) + ", Monat " + std::to_string(monateGespielt) +
+                                         ", \"" + zeile + "\"");
         std::istringstream protokoll(aus_.str());
         aus_.str("");
         int64_t gebucht = 0;
@@ -232,7 +238,7 @@ private:
             const std::string rest = z.substr(8);
             const int64_t betrag = std::stoll(rest.substr(0, rest.find('\t')));
             gebucht += betrag;
-            letzteBuchung = geldText(static_cast<int32_t>(betrag));
+            letzteBuchung = geldText(betrag);
         }
 
         const std::string& wort = s.befehle[0].aktion->wort;
@@ -361,14 +367,22 @@ TEST(Zufallsspieler, HaeltJedeRegelNachJederAktion) {
     const auto ersteSaat = static_cast<uint32_t>(umgebungsZahl("TREVO_ZUFALL_SAAT", 1));
     int64_t alleMonate = 0;
     int64_t alleAktionen = 0;
+    int64_t ausblickMonate = 0;
+    int64_t ausblickErnten = 0;
+    int64_t ausblickVergleiche = 0;
     for (uint32_t saat = ersteSaat; saat < ersteSaat + saaten && !HasFailure(); ++saat) {
         Zufallsspieler spieler(saat);
         spieler.spielen(monate);
         alleMonate += spieler.monateGespielt;
         alleAktionen += spieler.aktionenGespielt;
+        ausblickMonate += spieler.ausblick.monate;
+        ausblickErnten += spieler.ausblick.ernten;
+        ausblickVergleiche += spieler.ausblick.exakteVergleiche + spieler.ausblick.spannenVergleiche;
     }
     EXPECT_GE(alleMonate, monate * saaten);
     RecordProperty("Monate", std::to_string(alleMonate));
     RecordProperty("Aktionen", std::to_string(alleAktionen));
-    std::cout << "Zufallsspieler: " << alleMonate << " Monate, " << alleAktionen << " Aktionen\n";
+    EXPECT_EQ(ausblickMonate, alleMonate);
+    std::cout << "Zufallsspieler: " << alleMonate << " Monate, " << alleAktionen << " Aktionen; Ausblick: "
+              << ausblickErnten << " Ernten, " << ausblickVergleiche << " Vergleiche\n";
 }

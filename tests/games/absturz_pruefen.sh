@@ -14,7 +14,7 @@ rm -rf "$arbeit"
 mkdir -p "$arbeit/erwartet"
 dir=$arbeit/dir punkt=$arbeit/dir/TrevoSpielstand.wiederherstellen
 namen=(Januar Februar März April Mai Juni Juli August September Oktober November Dezember)
-fehlschlag=0
+fehlschlag=0 getoetet=0 wiederhergestellt=0 monate=0 beiseite=0 fehlend=0 doppelt=0
 buchpruefung=$(dirname "$0")/hofbuch_pruefen.sh
 fehler() {
   echo "round $runde (killed after $pause s): $*"
@@ -45,7 +45,9 @@ for runde in $(seq "$runden"); do
     [ -e "$punkt" ] && fehler "an orderly end left its recovery point"
     continue
   fi
+  getoetet=$((getoetet + 1))
   fertig=$(grep -c $'\tSonstige Kosten$' "$arbeit/protokoll")
+  aelter=
   [ -f "$dir/TrevoSpielstand.bin" ] && cp "$dir/TrevoSpielstand.bin" "$arbeit/ohne/"
   k=
   if [ ! -e "$punkt" ]; then
@@ -54,17 +56,24 @@ for runde in $(seq "$runden"); do
     if [ "$fertig" != 0 ] && ! cmp -s "$dir/TrevoSpielstand.bin" "$(erwartet "$fertig")"; then
       fehler "$fertig months done, no recovery point, and the save file does not hold them"
     fi
-  elif [ "$dir/TrevoSpielstand.bin" -nt "$punkt" ]; then
-    # Killed between the save file and the point's removal: dropped unasked.
-    cmp -s "$punkt" "$dir/TrevoSpielstand.bin" || fehler "a point older than the save file holds another game"
   else
-    monat=$(grep -a -m1 '^monat=' "$punkt" | tr -dc 0-9) jahr=$(grep -a -m1 '^jahr=' "$punkt" | tr -dc 0-9)
-    k=$(((jahr - 2001) * 12 + monat - 3))
-    [ "$k" -ge "$fertig" ] && [ "$k" -le $((fertig + 1)) ] ||
-      fehler "the recovery point holds $k months, the transcript shows $fertig done"
-    cmp -s "$punkt" "$(erwartet "$k")" || fehler "the point after $k months is not that month's save file"
+    # The game's text in the point, without what it carries besides.
+    laenge=$(grep -a '^laenge=' "$punkt" | tail -1 | tr -dc 0-9)
+    head -c "${laenge:-999999999}" "$punkt" >"$arbeit/punkttext"
+    if cmp -s "$arbeit/punkttext" "$dir/TrevoSpielstand.bin"; then
+      # Killed between the save file and the point's removal: the point is
+      # not newer than the save file, whatever the clock says.
+      aelter=1
+    else
+      monat=$(grep -a -m1 '^monat=' "$punkt" | tr -dc 0-9) jahr=$(grep -a -m1 '^jahr=' "$punkt" | tr -dc 0-9)
+      k=$(((jahr - 2001) * 12 + monat - 3))
+      [ "$k" -ge "$fertig" ] && [ "$k" -le $((fertig + 1)) ] ||
+        fehler "the recovery point holds $k months, the transcript shows $fertig done"
+      cmp -s "$arbeit/punkttext" "$(erwartet "$k")" || fehler "the point after $k months is not that month's save file"
+    fi
   fi
 
+  [ -e "$punkt" ] && cp "$punkt" "$arbeit/punkt.kopie"
   antwort=
   [ $((runde % 2)) = 1 ] && [ -n "$k" ] && antwort='wiederherstellen ja'
   printf '' | "$sim" --dir "$arbeit/ohne" >/dev/null 2>&1
@@ -76,12 +85,34 @@ for runde in $(seq "$runden"); do
   elif [ "$angebot" != 0 ]; then
     fehler "an offer without a recovery point"
   fi
+  if [ -n "$aelter" ]; then
+    grep -q '^meldung.Information.*ist nicht neuer als der Spielstand' "$arbeit/neu" || fehler "a point not newer than the save file was not told"
+    cmp -s "$dir/TrevoSpielstand-aelter.wiederherstellen" "$arbeit/punkt.kopie" || fehler "a point not newer than the save file was not put aside"
+    rm -f "$dir/TrevoSpielstand-aelter.wiederherstellen"
+    beiseite=$((beiseite + 1))
+  fi
+  if [ -n "$antwort" ]; then
+    # The months the point held beyond the save file.
+    gespeichert=0
+    if [ -f "$arbeit/ohne/TrevoSpielstand.bin" ]; then
+      m=$(grep -a -m1 '^monat=' "$arbeit/ohne/TrevoSpielstand.bin" | tr -dc 0-9)
+      j=$(grep -a -m1 '^jahr=' "$arbeit/ohne/TrevoSpielstand.bin" | tr -dc 0-9)
+      gespeichert=$(((j - 2001) * 12 + m - 3))
+    fi
+    wiederhergestellt=$((wiederhergestellt + 1)) monate=$((monate + k - gespeichert))
+  fi
   wie=$arbeit/ohne/TrevoSpielstand.bin
   [ -n "$antwort" ] && wie=$(erwartet "$k")
   cmp -s "$dir/TrevoSpielstand.bin" "$wie" || fehler "after the start ($antwort) the save file is not $wie"
   [ "$(ls -A "$dir" | grep -v '^TrevoHofbuch-')" = "$(printf 'TrevoHofbuch.csv\nTrevoSpielstand.bin')" ] || fehler "left behind: $(ls -A "$dir" | tr '\n' ' ')"
-  # The logbook holds no month the game it goes on with has not lived.
-  "$buchpruefung" "$dir/TrevoHofbuch.csv" "$dir/TrevoSpielstand.bin" || fehler "the logbook does not agree with the save file"
+  # The logbook holds no month the game it goes on with has not lived, and
+  # every month it has lived through exactly once.
+  ZAEHLEN=1 "$buchpruefung" "$dir/TrevoHofbuch.csv" "$dir/TrevoSpielstand.bin" 2>"$arbeit/zaehlung" ||
+    fehler "the logbook does not agree with the save file"
+  read -r f d < <(grep -E '^[0-9]+ [0-9]+$' "$arbeit/zaehlung" || echo 0 0)
+  fehlend=$((fehlend + f)) doppelt=$((doppelt + d))
 done
-[ $fehlschlag = 0 ] && echo "$runden rounds, each killed at a random moment, recovered as expected"
+echo "$runden rounds: $getoetet killed, $wiederhergestellt recovery points taken ($monate months recovered from" \
+  "them), $beiseite not newer than the save file put aside; logbook rows missing: $fehlend, doubled: $doppelt"
+[ $fehlschlag = 0 ] && echo "each killed at a random moment, recovered as expected"
 exit $fehlschlag

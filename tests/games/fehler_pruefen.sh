@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that a bad script is refused before anything runs: exit status 2,
 # the expected "line N: …" as the only line on standard error, nothing on
-# standard output, and the save file in the game directory untouched.
+# standard output, and the game directory untouched: the save file, a
+# recovery point and a logbook beside it.
 #
 #   fehler_pruefen.sh TREVO_SIM SKRIPT STARTDATEI ARBEIT
 #
@@ -15,10 +16,19 @@ if [ -z "$erwartet" ]; then
   exit 1
 fi
 rm -rf "$arbeit"
-mkdir -p "$arbeit/dir"
+mkdir -p "$arbeit/dir" "$arbeit/vorher"
+# Beside the save file lie what a crashed run leaves: a recovery point three
+# months on and the logbook of those months. A rejected script changes none
+# of it, byte for byte.
+cp "$start" "$arbeit/vorher/TrevoSpielstand.bin"
+printf 'weiter\nweiter\nweiter\n' | "$sim" --dir "$arbeit/vorher" >/dev/null 2>&1
 cp "$start" "$arbeit/dir/TrevoSpielstand.bin"
+cp "$arbeit/vorher/TrevoSpielstand.bin" "$arbeit/dir/TrevoSpielstand.wiederherstellen"
+cp "$arbeit/vorher/TrevoHofbuch.csv" "$arbeit/dir/TrevoHofbuch.csv"
 touch -d '2001-03-01 12:00:00' "$arbeit/dir/TrevoSpielstand.bin"
-vorher=$(stat -c '%Y %s' "$arbeit/dir/TrevoSpielstand.bin")
+touch -d '2001-03-02 12:00:00' "$arbeit/dir/TrevoSpielstand.wiederherstellen" "$arbeit/dir/TrevoHofbuch.csv"
+stand() { (cd "$arbeit/dir" && find . -mindepth 1 -printf '%P %s %T@\n' | sort && md5sum -- * | sort); }
+vorher=$(stand)
 
 status=0
 "$sim" --dir "$arbeit/dir" "$skript" >"$arbeit/protokoll" 2>"$arbeit/fehler" || status=$?
@@ -39,14 +49,9 @@ if [ -s "$arbeit/protokoll" ]; then
   head -20 "$arbeit/protokoll"
   fehlschlag=1
 fi
-if ! cmp -s "$start" "$arbeit/dir/TrevoSpielstand.bin" ||
-  [ "$(stat -c '%Y %s' "$arbeit/dir/TrevoSpielstand.bin")" != "$vorher" ]; then
-  echo "the save file was touched"
-  fehlschlag=1
-fi
-if [ "$(ls -A "$arbeit/dir")" != "TrevoSpielstand.bin" ]; then
-  echo "files left in the game directory:"
-  ls -A "$arbeit/dir"
+if [ "$(stand)" != "$vorher" ]; then
+  echo "the game directory changed:"
+  diff <(echo "$vorher") <(stand)
   fehlschlag=1
 fi
 exit $fehlschlag

@@ -128,7 +128,7 @@ TEST(SkriptLesen, JedeAktionNenntIhreArgumente) {
     EXPECT_EQ(g, (std::vector<std::string>{
                      "weiter", "neues-spiel ja|nein", "anordnen", "musik", "aktiviere NAME",
                      "fenster NAME X Y W H Z", "neustart", "wiederherstellen ja|nein", "beim-ende wiederholen|ohne-speichern",
-                     "anderswo-speichern DATEI|abbruch", "zeige NAME", "preis ROW",
+                     "anderswo-speichern DATEI|abbruch", "zeige NAME", "ausblick", "preis ROW",
                      "kaufen NAME TEXT...|abbruch",
                      "verkaufen NAME TEXT...|abbruch", "rechtsklick NAME kaufen|verkaufen", "maximum NAME ja|nein",
                      "groesse NAME", "tierkauf NAME K", "tierverkauf NAME", "haken NAME Mehren|Geben an|aus",

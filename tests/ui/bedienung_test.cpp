@@ -134,6 +134,10 @@ TEST_F(Bedienung, EingabetasteImKontrollfensterSpieltEinenMonat) {
     // A cow bought with the keyboard: Tab to the middle class, Return.
     ModalAntworten antworten;
     antworten.dann([](QWidget* d) {
+        // The keys go where the player's would: to the dialog once it holds
+        // the focus (under load the timer may see it before that).
+        EXPECT_TRUE(QTest::qWaitFor([d] { return d->focusWidget() && QApplication::focusWidget() == d->focusWidget(); },
+                                    2000));
         QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
         QTest::keyClick(d->focusWidget(), Qt::Key_Return);
     });

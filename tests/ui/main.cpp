@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "app/geldtext.h"
 #include "ui/anwendung.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     dezimalTrenner = ",";
     // The tests close frames without ending the process.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The player's settings ("Weiter" asks before a loss) are not touched.
+    QStandardPaths::setTestModeEnabled(true);
     QtPlattform::setzeTonAus(true);
     QtPlattform::setzeKlangModul(QStringLiteral(TREVO_KLANGMODUL));
     return RUN_ALL_TESTS();

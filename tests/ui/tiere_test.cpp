@@ -132,7 +132,7 @@ TEST_F(Tiere, KaufBuchtImGezeigtenBereichUndZeigenZiehtNichts) {
             gezeigt = d->angebot(klasse)->text();
             QTest::mouseClick(d->knopf(klasse), Qt::LeftButton);
         });
-        const int32_t geld = KontrollForm->geld;
+        const int64_t geld = KontrollForm->geld;
         QTest::mouseClick(schaf->kaufenKnopf(), Qt::LeftButton);
         ASSERT_EQ(SchafForm->menge, klasse);
         const QRegularExpressionMatch m = muster.match(gezeigt);

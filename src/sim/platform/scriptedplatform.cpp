@@ -88,7 +88,7 @@ void ScriptedPlatform::hilfeKontext(const std::string& datei, int32_t kontext) {
     hilfeAufrufe.push_back("kontext " + std::to_string(kontext) + " " + datei);
 }
 
-void ScriptedPlatform::gebucht(int32_t betrag, const std::string& bemerkung) {
+void ScriptedPlatform::gebucht(int64_t betrag, const std::string& bemerkung) {
     protokoll.push_back("buchung\t" + std::to_string(betrag) + "\t" + maskieren(bemerkung));
 }
 

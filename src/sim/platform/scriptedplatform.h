@@ -42,7 +42,7 @@ public:
     void hilfeInhalt(const std::string& datei) override;
     void hilfeKontext(const std::string& datei, int32_t kontext) override;
     MusikSpieler& musik() override { return musikSpieler; }
-    void gebucht(int32_t betrag, const std::string& bemerkung) override;
+    void gebucht(int64_t betrag, const std::string& bemerkung) override;
 
     // Answers for boxes that offer a choice, taken in turn; a box with only
     // "OK" takes none. Without an answer a choice is declined

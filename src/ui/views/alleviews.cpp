@@ -1,6 +1,7 @@
 // Every view of the game. A new window: its view's files and one line here.
 // The first entry that fits a window wins, so a class comes before its base.
 #include "app/anzahlform.h"
+#include "ausblick.h"
 #include "app/kontoform.h"
 #include "app/kontrollform.h"
 #include "fields/feldaktionform.h"
@@ -11,6 +12,7 @@
 #include "market/preiseform.h"
 #include "ui/viewregister.h"
 #include "ui/views/anzahldialog.h"
+#include "ui/views/ausblickview.h"
 #include "ui/views/feldaktiondialog.h"
 #include "ui/views/felderview.h"
 #include "ui/views/felderzugang.h"
@@ -31,6 +33,7 @@ void alleViewsAnmelden(ViewRegister& r) {
     r.fenster<TSiloForm, SiloView>();  // the four stores
     r.fenster<TtierForm, TierView>();  // the four herds
     r.fenster<TgutForm, GutView>();
+    r.fenster<TAusblickForm, AusblickView>();
     r.dialog<TAnzahlForm, AnzahlDialog>();
     r.dialog<TTierKaufForm, TierKaufDialog>();
     r.dialog<TFeldAktionForm, FeldAktionDialog>();

@@ -16,6 +16,7 @@
 #include <QSvgRenderer>
 
 #include "fields/feldaktionform.h"
+#include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/taste.h"
 #include "ui/views/steuer.h"
@@ -33,6 +34,8 @@ const QRect hilfePlatz(159, 240, 145, 30);
 const QRect zustandPlatz(16, 40, 142, 16);  // beside "Bewuchs", where the score's label stays empty
 const QRect wertPlatz(8, 274, 296, 18);
 const QRect kostenPlatz(8, 292, 296, 18);
+// Below the seed group, free whichever work is chosen.
+const QRect hinweisPlatz(159, 201, 145, 37);
 // A work's money or yield, right in its row of the radio group.
 constexpr int betragLinks = 78;
 const QRect pachtPlatz(8, 315, 145, 30);
@@ -64,6 +67,14 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     kosten_ = new QLabel(this);
     kosten_->setGeometry(kostenPlatz);
     kosten_->setTextFormat(Qt::PlainText);
+    hinweis_ = new QLabel(this);
+    hinweis_->setGeometry(hinweisPlatz);
+    hinweis_->setTextFormat(Qt::PlainText);
+    hinweis_->setWordWrap(true);
+    hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette rot = hinweis_->palette();
+    rot.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    hinweis_->setPalette(rot);
 
     arbeitRG_ = gruppe(arbeitPlatz, arbeiten_, arbeitKnoepfe_, form_.ArbeitRG.items.size());
     for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
@@ -88,7 +99,9 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
         auffrischen();
     });
     connect(saatKnoepfe_, &QButtonGroup::idToggled, this, [this](int id, bool an) {
-        if (an && !uebernehmen_) form_.SaatgutRG.itemIndex = id;
+        if (!an || uebernehmen_) return;
+        form_.SaatgutRG.itemIndex = id;
+        auffrischen();  // whether the seed would grow
     });
 
     bearbeiten_ = new QPushButton(this);
@@ -104,16 +117,26 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     abbrechen_->setGeometry(abbrechenPlatz);
     abbrechen_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
-    connect(bearbeiten_, &QPushButton::clicked, this, [this] {
-        sicher([this] { form_.BearbeitBtClick(); });
-        schliessenWennFertig();
-    });
+    connect(bearbeiten_, &QPushButton::clicked, this, &FeldAktionDialog::bearbeiten);
     connect(pacht_, &QPushButton::clicked, this, [this] {
         sicher([this] { form_.PachtBtClick(); });
         schliessenWennFertig();
     });
     connect(hilfe_, &QPushButton::clicked, this, &FeldAktionDialog::hilfeOeffnen);
     connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FeldAktionDialog::bearbeiten() {
+    std::string frage;
+    sicher([this, &frage] { frage = form_.rueckfrage(); });
+    if (!frage.empty()) {
+        QtPlattform* p = QtPlattform::aktuelle();
+        // Return keeps the crop.
+        if (!p || p->meldung(MeldungsArt::Bestaetigen, frage, Knoepfe::JaNein, {}, Vorgabe::zweiter) != Antwort::Ja)
+            return;
+    }
+    sicher([this] { form_.BearbeitBtClick(); });
+    schliessenWennFertig();
 }
 
 void FeldAktionDialog::keyPressEvent(QKeyEvent* e) {
@@ -188,11 +211,21 @@ void FeldAktionDialog::auffrischen() {
         wert_->setText(f ? QString::fromStdString(f->wertText()) : QString());
         for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
             const auto nr = static_cast<int32_t>(i);
-            arbeiten_[i]->setToolTip(QString::fromStdString(form_.kostenText(nr)));
+            const std::string warnung = form_.hinweis(nr);
+            arbeiten_[i]->setToolTip(
+                QString::fromStdString(form_.kostenText(nr) + (warnung.empty() ? "" : "\n" + warnung)));
             betraege_[i]->setText(QString::fromStdString(form_.kostenKurz(nr)));
+            // A harvest that loses part of itself says so in its row, whichever
+            // work is chosen.
+            QPalette farbe = betraege_[i]->palette();
+            farbe.setColor(QPalette::WindowText, nr == static_cast<int32_t>(Arbeit::ernten) && !warnung.empty()
+                                                     ? QColor(192, 0, 0)
+                                                     : QColor(96, 96, 96));
+            betraege_[i]->setPalette(farbe);
         }
         const std::string k = form_.kostenText(form_.ArbeitRG.itemIndex);
         kosten_->setText(k.empty() ? QString() : QStringLiteral("Kosten: ") + QString::fromStdString(k));
+        hinweis_->setText(QString::fromStdString(form_.hinweis(form_.ArbeitRG.itemIndex)));
     });
     gruppeUebernehmen(saatgutRG_, saaten_, saatKnoepfe_, form_.SaatgutRG);
     uebernehmen(bearbeiten_, form_.BearbeitBt);

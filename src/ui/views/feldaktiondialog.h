@@ -37,6 +37,8 @@ public:
     QLabel* zustandLabel() const { return zustand_; }
     QLabel* wertLabel() const { return wert_; }
     QLabel* kostenLabel() const { return kosten_; }
+    // In red, what the chosen work would lose or that it changes nothing.
+    QLabel* hinweisLabel() const { return hinweis_; }
     QLabel* betragLabel(int i) const { return betraege_.at(static_cast<std::size_t>(i)); }
     QGroupBox* arbeitGruppe() const { return arbeitRG_; }
     QGroupBox* saatgutGruppe() const { return saatgutRG_; }
@@ -61,6 +63,8 @@ private:
     // After a handler: the dialog ends when the game set its result.
     void schliessenWennFertig();
     void hilfeOeffnen();
+    // "&Bearbeiten": a work that would destroy a growing crop asks first.
+    void bearbeiten();
 
     TFeldAktionForm& form_;
     QFrame* bevel_;
@@ -71,6 +75,7 @@ private:
     QLabel* zustand_;
     QLabel* wert_;
     QLabel* kosten_;
+    QLabel* hinweis_;
     std::vector<QLabel*> betraege_;
     QGroupBox* arbeitRG_;
     QGroupBox* saatgutRG_;

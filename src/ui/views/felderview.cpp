@@ -1,11 +1,14 @@
 #include "ui/views/felderview.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QToolTip>
+
+#include <utility>
 
 #include "fields/felderform.h"
 #include "ui/qtcanvas.h"
@@ -70,6 +73,24 @@ void FelderKarte::zeigerUebernehmen() {
                 QToolTip::hideText();
             else
                 QToolTip::showText(QCursor::pos(), hinweis, this);
+        }
+    }
+}
+
+void FelderKarte::felderGeaendert() {
+    zeigerUebernehmen();
+    std::vector<QString> jetzt;
+    for (const TFeld* f : felderDerKarte(form_)) jetzt.push_back(feldBeschreibung(*f));
+    if (jetzt == beschreibungen_) return;
+    const std::vector<QString> vorher = std::exchange(beschreibungen_, jetzt);
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* karte = QAccessible::queryAccessibleInterface(this);
+    if (!karte) return;
+    for (std::size_t i = 0; i < jetzt.size(); ++i) {
+        if (i < vorher.size() && vorher[i] == jetzt[i]) continue;
+        if (QAccessibleInterface* feld = karte->child(static_cast<int>(i))) {
+            QAccessibleEvent e(feld, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&e);
         }
     }
 }
@@ -147,5 +168,6 @@ void FelderView::inhaltAuffrischen() {
         if (client != QSize(form_.clientWidth, form_.clientHeight))
             form_.gezogen(form_.left, form_.top, client.width(), client.height(), FensterZustand::normal);
     }
+    karte_->felderGeaendert();
     karte_->update();
 }

@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <cstddef>
+#include <vector>
 #include <QWidget>
 
 #include "ui/kindview.h"
@@ -27,6 +28,9 @@ public:
     // A click on the field in slot nummer + 1, as the mouse would make it
     // (a screen reader's "press").
     void feldKlicken(std::size_t nummer);
+    // The fields changed (a lease, a work, a month): the hint under a still
+    // pointer and what a screen reader hears follow at once.
+    void felderGeaendert();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -44,6 +48,7 @@ private:
     TFelderForm& form_;
     QSvgRenderer* bild_;  // the artwork, read once
     QPoint letzterPunkt_{-1, -1};
+    std::vector<QString> beschreibungen_;  // as a screen reader last heard them
     bool gedrueckt_ = false;
 };
 

@@ -27,8 +27,7 @@ public:
         const TFeld* f = feld();
         if (!f) return {};
         if (t == QAccessible::Name) return QString::fromStdString(f->name);
-        if (t == QAccessible::Description)
-            return QString::fromStdString(f->zustandText() + ", " + std::to_string(f->flaeche) + " ha");
+        if (t == QAccessible::Description) return feldBeschreibung(*f);
         return {};
     }
     QRect rect() const override {

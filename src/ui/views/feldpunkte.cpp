@@ -39,3 +39,7 @@ std::optional<QPoint> punktIm(const TFeld& f, const TPaintFelder& felder) {
     }
     return QPoint(p.x + felder.left, p.y + felder.top);
 }
+
+QString feldBeschreibung(const TFeld& f) {
+    return QString::fromStdString(f.zustandText() + ", " + std::to_string(f.flaeche) + " ha");
+}

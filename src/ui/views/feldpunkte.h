@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 
 #include <optional>
 #include <span>
@@ -21,3 +22,5 @@ std::span<const Punkt> eckenDes(const TFeld& f);
 // A point of the map inside the field: its corners' middle, or else the
 // first point of its outline's box that the field holds.
 std::optional<QPoint> punktIm(const TFeld& f, const TPaintFelder& felder);
+// What a screen reader says of a field: its lease, crop and state, and area.
+QString feldBeschreibung(const TFeld& f);

@@ -175,15 +175,22 @@ void Verlaufsbild::zeichne(QPainter& p, const QRectF& r, const Verlauf& v) const
     p.setBrush(Qt::NoBrush);
     p.setPen(Qt::darkGray);
     for (const auto& [punkt, text] : beschriftet) p.drawStaticText(punkt, *text);
+    // The highest and the lowest value, each at its own height: at the
+    // plot's edges they would stand for the margin around them (a lowest
+    // balance of 49 EUR below the zero line read as -49).
     p.setPen(Qt::darkGray);
-    p.drawText(QRectF(r.left(), plot.top() - fm.height() / 2, plot.left() - r.left() - 4, fm.height()),
-               Qt::AlignRight | Qt::AlignVCenter, kurz(hi - rand));
-    p.drawText(QRectF(r.left(), plot.bottom() - fm.height() / 2, plot.left() - r.left() - 4, fm.height()),
-               Qt::AlignRight | Qt::AlignVCenter, kurz(lo + rand));
+    const auto marke = [&](double w, const QString& text) {
+        p.drawText(QRectF(r.left(), y(w) - fm.height() / 2, plot.left() - r.left() - 4, fm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, text);
+    };
+    const double oben = hi - rand;
+    const double unten = lo + rand;
+    marke(oben, kurz(oben));
+    if (y(unten) - y(oben) > fm.height()) marke(unten, kurz(unten));
     if (lo < 0 && hi > 0) {
         p.setPen(QPen(grenze, 1, Qt::DotLine));
         p.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
-        if (y(0) - plot.top() > 1.5 * fm.height() && plot.bottom() - y(0) > 1.5 * fm.height()) {
+        if (y(0) - y(oben) > 1.2 * fm.height() && y(unten) - y(0) > 1.2 * fm.height()) {
             p.setPen(Qt::darkGray);
             p.drawText(QRectF(r.left(), y(0) - fm.height() / 2, plot.left() - r.left() - 4, fm.height()),
                        Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));

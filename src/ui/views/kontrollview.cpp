@@ -4,7 +4,9 @@
 #include <QShortcut>
 
 #include "app/kontrollform.h"
+#include "ausblick.h"
 #include "ui/sicher.h"
+#include "ui/weiterfrage.h"
 #include "ui/views/steuer.h"
 
 KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fenster) {
@@ -13,7 +15,13 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
     label3_ = neuesLabel(inhalt(), 136, 16);
     weiter_ = new QPushButton(inhalt());
     weiter_->setGeometry(80, 72, 129, 25);
-    connect(weiter_, &QPushButton::clicked, this, [this] { sicher([this] { form_.Button1Click(); }); });
+    connect(weiter_, &QPushButton::clicked, this, [this] {
+        // The face asks first when the outlook sees a loss still to prevent.
+        std::vector<std::string> vermeidbar;
+        sicher([&vermeidbar] { vermeidbar = monatsausblick().vermeidbar; });
+        if (!weiterBestaetigt(this, vermeidbar)) return;
+        sicher([this] { form_.Button1Click(); });
+    });
     // A month without the mouse: Return in the control panel presses
     // "Weiter", as does its mnemonic Alt+W.
     for (const int taste : {Qt::Key_Return, Qt::Key_Enter}) {

@@ -1,0 +1,18 @@
+// The question before "Weiter" when the outlook foresees a loss the player
+// could still prevent this month (animals that starve, a crop that dies and
+// could be harvested). The face alone asks; the rules do not know of it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// Whether "Weiter" asks; kept in the player's settings. "Nicht mehr fragen"
+// turns it off, the menu entry on again.
+bool vorWeiterFragen();
+void setzeVorWeiterFragen(bool fragen);
+
+// Asks, if asking is on and vermeidbar names something; true when the month
+// may run. The box's default is "&Nein".
+bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar);

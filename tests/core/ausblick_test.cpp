@@ -1,0 +1,74 @@
+// The outlook against what the month then did, over every scripted game:
+// before each "weiter" and each harvest the outlook is taken, and after it
+// every exact line must equal what happened and every span contain it. The
+// random player (zufallsspieler_test.cpp) holds it to the same over
+// thousands of months.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+
+#include "app/geldtext.h"
+#include "app/spielstand.h"
+#include "ausblickpruefer.h"
+#include "sim/aktionen.h"
+#include "sim/lauf.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string lesen(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+}  // namespace
+
+TEST(Ausblick, TrifftInJedemGespieltenSpiel) {
+    dezimalTrenner = ",";
+    dateienSyncen = false;
+    AusblickPruefer pruefer;
+    int spiele = 0;
+    for (const auto& eintrag : fs::directory_iterator(TREVO_SPIELE)) {
+        if (eintrag.path().extension() != ".trevo") continue;
+        const fs::path basis = eintrag.path().parent_path() / eintrag.path().stem();
+        char muster[] = "/tmp/trevo-ausblick-XXXXXX";
+        const fs::path dir = mkdtemp(muster);
+        for (const auto& [endung, ziel] : {std::pair{".start", "TrevoSpielstand.bin"},
+                                           {".wiederherstellen", "TrevoSpielstand.wiederherstellen"},
+                                           {".mid", "trevo.mid"}})
+            if (fs::exists(basis.string() + endung)) fs::copy_file(basis.string() + endung, dir / ziel);
+        const Skript skript = skriptLesen(lesen(eintrag.path()));
+        ASSERT_FALSE(skript.fehler) << eintrag.path();
+        {
+            std::ostringstream aus;
+            std::optional<Antwort> antwort;
+            if (!skript.befehle.empty() && skript.befehle.front().aktion->wort == "wiederherstellen")
+                antwort = skript.befehle.front().wahl(0) == 0 ? Antwort::Ja : Antwort::Nein;
+            Lauf l(dir.string() + "/", aus, Spiel::Start::anbieten, antwort);
+            for (const Befehl& b : skript.befehle) {
+                // The line as the script has it, for the checker's "arbeit".
+                std::string zeile = b.aktion->wort;
+                for (const int32_t z : b.zahlen) zeile += " " + std::to_string(z);
+                aus.str("");
+                pruefer.vorher(zeile);
+                l.ausfuehren(b);
+                pruefer.nachher(aus.str(), eintrag.path().filename().string() + " Zeile " + std::to_string(b.zeile));
+            }
+        }
+        ++spiele;
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    EXPECT_GT(pruefer.monate, 100);
+    EXPECT_GT(pruefer.ernten, 5);
+    std::cout << "Ausblick in " << spiele << " Spielen: " << pruefer.monate << " Monate (" << pruefer.monateMitSeuche
+              << " mit Seuche), " << pruefer.ernten << " Ernten, " << pruefer.exakteVergleiche << " exakte und "
+              << pruefer.spannenVergleiche << " Spannen-Vergleiche\n";
+}
