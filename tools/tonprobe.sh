@@ -43,11 +43,13 @@ fehler() {
   exit 1
 }
 
-# A game directory: the program (or the probe) with the module and a music file.
+# A game directory as the build leaves it: the program (or the probe) with
+# the module, the guide (by which the game knows it is not installed) and a
+# music file.
 einrichten() {
   local ort=$1 programm=$2 musik=$3
   mkdir -p "$ort"
-  cp "$programm" "$bau/trevo-klaenge.so" "$ort/"
+  cp "$programm" "$bau/trevo-klaenge.so" "$bau/trevo.html" "$ort/"
   cp "$musik" "$ort/trevo.ogg"
 }
 
