@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Prints the table of the game's figures beside the bare Qt program's.
 
-    tabelle.py BAUM [PAARE] [SEKUNDEN]
+    tabelle.py BAUM [PAARE] [SEKUNDEN] [--nur-musik]
 
 Run under an X server (bench/tabelle.sh starts one), from a release build
 tree holding trevo, bench/leer_qt and bench/hof_ui_bench. Each start of the
@@ -16,9 +16,14 @@ load average (one minute) while it was taken, because this machine is shared.
   program is killed the moment it reports that frame, so the processor time
   is that of the start alone;
 - memory: the peak when the first frame is painted (each program reads its
-  own VmHWM then), and the peak of a whole run of SEKUNDEN seconds (10) with
-  the music, ended with SIGTERM; and the game's orderly end after that run,
-  from the signal to the end of the process;
+  own VmHWM then);
+- the music: runs of SEKUNDEN seconds (10), ended with SIGTERM, of the game
+  with its music (a sound server answers: bench/tabelle.sh starts one with a
+  null sink), of the game without its music file, and of the bare program,
+  in turns: the peak memory of the whole run, and the share of a processor
+  core (user + system, all threads) from two seconds after the first frame
+  to the signal; and the game's orderly end after its run with music, from
+  the signal to the end of the process (--nur-musik: only these);
 - the full farm (bench/hof_ui_bench): a month in the core, a month through
   the face, and the farm after fifty years: a month with the logbook window
   closed and open, and the orderly end."""
@@ -32,27 +37,36 @@ import sys
 import tempfile
 import time
 
-baum = sys.argv[1]
-paare = max(21, int(sys.argv[2])) if len(sys.argv) > 2 else 21
-sekunden = float(sys.argv[3]) if len(sys.argv) > 3 else 10.0
+nur_musik = "--nur-musik" in sys.argv
+argumente = [a for a in sys.argv if a != "--nur-musik"]
+baum = argumente[1]
+paare = max(21, int(argumente[2])) if len(argumente) > 2 else 21
+sekunden = float(argumente[3]) if len(argumente) > 3 else 10.0
 
 # The game runs from a directory of its own, emptied of everything but the
 # program and its files before each start: every start is a new game, never
 # one held up by what an earlier run left (a save file, a logbook, a lock).
+# The game without music has a directory of its own, without the music file.
 ORT = tempfile.mkdtemp(prefix="trevo-tabelle-")
-DATEIEN = ("trevo", "trevo.mid", "trevo.html", "trevo-klaenge.so")
-for name in DATEIEN:
-    if os.path.exists(os.path.join(baum, name)):
-        shutil.copy2(os.path.join(baum, name), ORT)
-SPIEL = [os.path.join(ORT, "trevo")]
+DATEIEN = ("trevo", "trevo.ogg", "trevo.mid", "trevo.html", "trevo-klaenge.so")
+MUSIK = ("trevo.ogg", "trevo.mid")
+for ort, ohne in (("mit", ()), ("ohne", MUSIK)):
+    os.mkdir(os.path.join(ORT, ort))
+    for name in DATEIEN:
+        if name not in ohne and os.path.exists(os.path.join(baum, name)):
+            shutil.copy2(os.path.join(baum, name), os.path.join(ORT, ort))
+SPIEL = [os.path.join(ORT, "mit", "trevo")]
+OHNE_MUSIK = [os.path.join(ORT, "ohne", "trevo")]
 LEER = [os.path.join(baum, "bench", "leer_qt")]
+TAKT = os.sysconf("SC_CLK_TCK")
 
 
 def aufraeumen():
-    for name in os.listdir(ORT):
-        if name not in DATEIEN:
-            pfad = os.path.join(ORT, name)
-            shutil.rmtree(pfad) if os.path.isdir(pfad) else os.remove(pfad)
+    for ort in ("mit", "ohne"):
+        for name in os.listdir(os.path.join(ORT, ort)):
+            if name not in DATEIEN:
+                pfad = os.path.join(ORT, ort, name)
+                shutil.rmtree(pfad) if os.path.isdir(pfad) else os.remove(pfad)
 ZEILE = re.compile(r"erstes Bild nach \d+ ms, Speicher (\d+) KiB")
 
 
@@ -61,11 +75,19 @@ def last():
         return float(f.read().split()[0])
 
 
+def rechenzeit(pid):
+    """The process's processor time so far (user + system, all threads), in seconds."""
+    with open(f"/proc/{pid}/stat") as f:
+        felder = f.read().rsplit(")", 1)[1].split()
+    return (int(felder[11]) + int(felder[12])) / TAKT
+
+
 def lauf(programm, plattform, danach):
     """One run. danach None: killed at the first frame. Otherwise ended with
     SIGTERM that many seconds after it. Returns (seconds to the first frame,
     processor seconds, VmHWM at the frame in KiB, peak RSS of the run in KiB,
-    seconds from SIGTERM to the end)."""
+    seconds from SIGTERM to the end, share of a core from two seconds after
+    the first frame to SIGTERM)."""
     aufraeumen()
     umgebung = dict(os.environ, TREVO_STARTZEIT="1")
     if plattform:
@@ -74,6 +96,7 @@ def lauf(programm, plattform, danach):
     p = subprocess.Popen(programm, stderr=subprocess.PIPE, stdout=subprocess.DEVNULL, env=umgebung, text=True)
     bild = beim_bild = None
     ende_gesendet = None
+    anteil = 0.0
     for zeile in p.stderr:
         treffer = ZEILE.search(zeile)
         if treffer and bild is None:
@@ -82,7 +105,11 @@ def lauf(programm, plattform, danach):
             if danach is None:
                 p.kill()
                 break
-            time.sleep(danach)
+            time.sleep(2)
+            von, t1 = rechenzeit(p.pid), time.perf_counter()
+            time.sleep(max(0.0, danach - 2))
+            bis, t2 = rechenzeit(p.pid), time.perf_counter()
+            anteil = (bis - von) / (t2 - t1)
             ende_gesendet = time.perf_counter()
             p.send_signal(signal.SIGTERM)
     _, status, nutzung = os.wait4(p.pid, 0)
@@ -92,20 +119,20 @@ def lauf(programm, plattform, danach):
     # The bare frame has no handler: SIGTERM ends it there and then.
     if bild is None or code not in (0, -signal.SIGTERM, -signal.SIGKILL):
         sys.exit(f"{programm[0]}: kein erstes Bild (Ende {code})")
-    return bild, nutzung.ru_utime + nutzung.ru_stime, beim_bild, nutzung.ru_maxrss, ende
+    return bild, nutzung.ru_utime + nutzung.ru_stime, beim_bild, nutzung.ru_maxrss, ende, anteil
 
 
-def paarweise(plattform, danach):
-    """PAARE alternating pairs; returns the game's runs, the bare program's
-    and the load averages seen."""
-    spiel, leer, lasten = [], [], []
+def paarweise(plattform, danach, programme=(SPIEL, LEER)):
+    """PAARE rounds of the programs in turn, each round starting with the
+    next; returns each program's runs and the load averages seen."""
+    laeufe, lasten = [[] for _ in programme], []
     for i in range(paare):
         lasten.append(last())
-        reihe = ((SPIEL, spiel), (LEER, leer)) if i % 2 == 0 else ((LEER, leer), (SPIEL, spiel))
-        for programm, ziel in reihe:
-            ziel.append(lauf(programm, plattform, danach))
+        for j in range(len(programme)):
+            k = (i + j) % len(programme)
+            laeufe[k].append(lauf(programme[k], plattform, danach))
     lasten.append(last())
-    return spiel, leer, lasten
+    return (*laeufe, lasten)
 
 
 def q(werte):
@@ -113,7 +140,7 @@ def q(werte):
 
 
 def zahl(wert, einheit):
-    return f"{wert:.1f}" if einheit != "µs" else f"{wert:.0f}"
+    return f"{wert:.0f}" if einheit == "µs" else f"{wert:.2f}" if einheit == "%" else f"{wert:.1f}"
 
 
 zeilen = []
@@ -126,17 +153,17 @@ def zeile(name, einheit, spiel, leer, lasten):
     if leer:
         lm, l1, l3 = q(leer)
         spalte_leer = f"{zahl(lm, einheit)} [{zahl(l1, einheit)}–{zahl(l3, einheit)}]"
-        verhaeltnis = f"{m / lm:.2f}x"
+        verhaeltnis = f"{m / lm:.2f}x" if lm else ""
     else:
         spalte_leer = verhaeltnis = ""
     zeilen.append((text, spalte_spiel, spalte_leer, verhaeltnis, f"{statistics.mean(lasten):.1f}"))
 
 
 # The first start of each warms the file cache for both.
-for programm in (SPIEL, LEER):
+for programm in (SPIEL, OHNE_MUSIK, LEER):
     lauf(programm, "offscreen", None)
 
-for plattform, name in (("offscreen", "offscreen"), (None, "X-Server")):
+for plattform, name in () if nur_musik else (("offscreen", "offscreen"), (None, "X-Server")):
     spiel, leer, lasten = paarweise(plattform, None)
     zeile(f"Start bis zum ersten Bild, Rechenzeit, {name}", "ms",
           [r[1] * 1e3 for r in spiel], [r[1] * 1e3 for r in leer], lasten)
@@ -146,16 +173,22 @@ for plattform, name in (("offscreen", "offscreen"), (None, "X-Server")):
         zeile("Speicher beim ersten Bild", "MiB",
               [r[2] / 1024 for r in spiel], [r[2] / 1024 for r in leer], lasten)
 
-spiel, leer, lasten = paarweise(None, sekunden)
+spiel, ohne, leer, lasten = paarweise(None, sekunden, (SPIEL, OHNE_MUSIK, LEER))
 zeile(f"Speicher, Spitze in {sekunden:g} s mit Musik", "MiB",
       [r[3] / 1024 for r in spiel], [r[3] / 1024 for r in leer], lasten)
-zeile(f"Geordnetes Ende nach {sekunden:g} s", "ms", [r[4] * 1e3 for r in spiel], None, lasten)
+zeile(f"Speicher, Spitze in {sekunden:g} s ohne Musik", "MiB",
+      [r[3] / 1024 for r in ohne], [r[3] / 1024 for r in leer], lasten)
+zeile("Rechenzeit mit Musik, Anteil eines Kerns", "%",
+      [r[5] * 100 for r in spiel], [r[5] * 100 for r in leer], lasten)
+zeile("Rechenzeit ohne Musik, Anteil eines Kerns", "%",
+      [r[5] * 100 for r in ohne], [r[5] * 100 for r in leer], lasten)
+zeile(f"Geordnetes Ende nach {sekunden:g} s mit Musik", "ms", [r[4] * 1e3 for r in spiel], None, lasten)
 
 vorher = last()
 hof = {}
-for ausgabe in subprocess.run([os.path.join(baum, "bench", "hof_ui_bench"), str(paare)], check=True,
-                              capture_output=True, text=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen")
-                              ).stdout.splitlines():
+for ausgabe in [] if nur_musik else subprocess.run(
+        [os.path.join(baum, "bench", "hof_ui_bench"), str(paare)], check=True, capture_output=True, text=True,
+        env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout.splitlines():
     name, *werte = ausgabe.split()
     hof[name] = [float(w) for w in werte]
 lasten = [vorher, last()]

@@ -18,7 +18,7 @@ std::string mitTrenner(std::string verzeichnis) {
 void TmainForm::FormCreate(const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis) {
     spielstandDatei = mitTrenner(programmVerzeichnis);
     hilfeDatei = spielstandDatei + "trevo.html";
-    musikDatei = spielstandDatei + "trevo.mid";
+    musikDatei = spielstandDatei + "trevo.ogg";
     MusikSpieler& m = plattform().musik();
     if (m.oeffnen(musikDatei) && m.spielen()) musikAn = true;
     if (!spielstandVerzeichnis.empty()) spielstandDatei = mitTrenner(spielstandVerzeichnis);

@@ -31,8 +31,8 @@ struct Punkt {
 class MusikSpieler {
 public:
     virtual ~MusikSpieler() = default;
-    // Opens the MIDI file; false when the file, the soundfont or the audio
-    // device is missing. Never shows anything.
+    // Opens the music file; false when the file or the audio device is
+    // missing. Never shows anything.
     virtual bool oeffnen(const std::string& datei) = 0;
     virtual bool geoeffnet() const = 0;
     // Starts playback, or resumes it where stoppen() left it; a piece that has
@@ -40,8 +40,8 @@ public:
     virtual bool spielen() = 0;
     virtual void stoppen() = 0;
     virtual bool spielt() const = 0;
-    // The volume, 0 (silent) to 1 (full); a player without a volume of its
-    // own ignores it.
+    // The music's volume, from 0.0 (silent) to 1.0 (as the piece was made);
+    // kept across stops and the next file. Players without volume ignore it.
     virtual void lautstaerkeSetzen(float /*anteil*/) {}
 };
 

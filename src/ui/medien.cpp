@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "ui/hilfe/hilfefenster.h"
-#include "ui/musik/fluidmusik.h"
+#include "ui/musik/strommusik.h"
 
 namespace {
 
@@ -23,14 +23,15 @@ public:
 
 std::unique_ptr<MusikSpieler> neueMusik(std::function<void()> amEnde, bool still) {
     if (still) return std::make_unique<KeineMusik>();
-    auto musik = std::make_unique<FluidMusik>(nullptr, FluidMusik::Laden::nachFreigabe);
+    auto musik = std::make_unique<StromMusik>();
     musik->setzeEndeMeldung(std::move(amEnde));
     return musik;
 }
 
 void musikFreigeben(MusikSpieler& musik) {
-    if (auto* fluid = dynamic_cast<FluidMusik*>(&musik)) fluid->freigeben();
+    if (auto* strom = dynamic_cast<StromMusik*>(&musik)) strom->freigeben();
 }
+
 
 namespace {
 

@@ -7,11 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <stdexcept>
 
 #include "app/dialog.h"
@@ -26,7 +23,6 @@
 namespace {
 QtPlattform* dieAktuelle = nullptr;
 bool tonAus = false;
-QString klangModulPfad;
 const QString programmTitel = QStringLiteral("Trevo");
 }  // namespace
 
@@ -50,12 +46,9 @@ QtPlattform::~QtPlattform() {
     if (dieAktuelle == this) dieAktuelle = nullptr;
 }
 
-void QtPlattform::setzeKlangModul(const QString& pfad) { klangModulPfad = pfad; }
+void QtPlattform::setzeKlangModul(const QString& pfad) { setzeKlangModulPfad(pfad); }
 
-QString QtPlattform::klangModul() {
-    if (!klangModulPfad.isEmpty()) return klangModulPfad;
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kKlangModul);
-}
+QString QtPlattform::klangModul() { return klangModulPfad(); }
 
 QtPlattform* QtPlattform::aktuelle() { return dieAktuelle; }
 
@@ -193,12 +186,7 @@ void QtPlattform::spieleKlang(const std::string& name) {
     // blocks; nothing here waits for a sound to finish.
     if (!klangModulVersucht_) {
         klangModulVersucht_ = true;
-        // Never closed: its effects live until the platform goes.
-        if (void* modul = dlopen(QFile::encodeName(klangModul()).constData(), RTLD_NOW | RTLD_LOCAL)) {
-            KlangSpielerNeu neu = nullptr;
-            if (void* symbol = dlsym(modul, kKlangSpielerNeu)) std::memcpy(&neu, &symbol, sizeof neu);
-            if (neu) klangSpieler_.reset(neu());
-        }
+        if (const auto neu = klangModulFunktion<KlangSpielerNeu>(kKlangSpielerNeu)) klangSpieler_.reset(neu());
     }
     if (klangSpieler_) klangSpieler_->spielen(datei);
 }

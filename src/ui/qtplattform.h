@@ -45,7 +45,7 @@ public:
     Punkt rahmen() const override;
 
     // The game's first picture is on the screen: what start-up put off (the
-    // music's soundfont and audio device) may begin.
+    // music's stream) may begin.
     void startVorbei();
 
 signals:

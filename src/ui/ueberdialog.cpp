@@ -33,12 +33,14 @@ QDialog* ueberDialog(QWidget* eltern) {
             "verbreitet; der Wortlaut der Lizenz liegt dem Spiel als LICENSE bei.</p>"
             "<p>Beim Spielen verwendet Trevo:</p>"
             "<ul>"
-            "<li>Qt %2 für Fenster und Bilder (The Qt Company, LGPL-3.0)</li>"
-            "<li>FluidSynth für die Hintergrundmusik (LGPL-2.1 oder später)</li>"
-            "<li>die General-MIDI-Klangbank TimGM6mb von Tim Brechbill (GPL-2.0)</li>"
+            "<li>Qt %2 für Fenster, Bilder und Klänge (The Qt Company, LGPL-3.0)</li>"
+            "<li>GStreamer für die Hintergrundmusik (LGPL-2.1 oder später)</li>"
             "<li>die Schriften Liberation Sans und Liberation Mono (Red Hat, SIL Open Font "
             "License 1.1)</li>"
-            "</ul>")
+            "</ul>"
+            "<p>Die Hintergrundmusik wurde beim Bau des Spiels einmal mit FluidSynth (LGPL-2.1 "
+            "oder später) und der General-MIDI-Klangbank TimGM6mb von Tim Brechbill (GPL-2.0) "
+            "gespielt und als Ogg Vorbis aufgenommen.</p>")
             .arg(QStringLiteral(TREVO_VERSION), QString::fromLatin1(qVersion())));
     auto* knoepfe = new QDialogButtonBox(d);
     QPushButton* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
@@ -48,6 +50,8 @@ QDialog* ueberDialog(QWidget* eltern) {
     spalte->addWidget(text);
     spalte->addWidget(knoepfe);
     d->setFixedWidth(420);
+    // The wrapped text takes the height it needs at that width.
+    d->setMinimumHeight(d->heightForWidth(420));
     hilfeTaste(d, QStringLiteral("menue"));
     return d;
 }

@@ -42,7 +42,7 @@ TEST(Ausblick, TrifftInJedemGespieltenSpiel) {
         const fs::path dir = mkdtemp(muster);
         for (const auto& [endung, ziel] : {std::pair{".start", "TrevoSpielstand.bin"},
                                            {".wiederherstellen", "TrevoSpielstand.wiederherstellen"},
-                                           {".mid", "trevo.mid"}})
+                                           {".ogg", "trevo.ogg"}})
             if (fs::exists(basis.string() + endung)) fs::copy_file(basis.string() + endung, dir / ziel);
         const Skript skript = skriptLesen(lesen(eintrag.path()));
         ASSERT_FALSE(skript.fehler) << eintrag.path();

@@ -299,7 +299,7 @@ TEST(Rahmen, AnordnenLaesstDenFensterzustand) {
 
 TEST(Rahmen, MusikUndHilfe) {
     Spielumgebung u;
-    u.starten();  // no trevo.mid: silent, no message
+    u.starten();  // no trevo.ogg: silent, no message
     EXPECT_FALSE(MainForm->musikAn);
     EXPECT_TRUE(u.plattform.protokoll.empty());
     EXPECT_THROW(
@@ -319,7 +319,7 @@ TEST(Rahmen, MusikUndHilfe) {
     EXPECT_EQ(u.plattform.hilfeAufrufe[0], "inhalt " + (u.verzeichnis / "trevo.html").string());
 
     u.spiel.reset();
-    std::ofstream(u.verzeichnis / "trevo.mid") << "MThd";
+    std::ofstream(u.verzeichnis / "trevo.ogg") << "OggS";
     u.starten();
     auto& m = u.plattform.musikSpieler;
     EXPECT_TRUE(MainForm->musikAn);

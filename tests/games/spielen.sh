@@ -6,7 +6,7 @@
 #
 # SPIELE/NAME.trevo is the script. SPIELE/NAME.start, when present, is the
 # save file the game starts from; SPIELE/NAME.wiederherstellen, when present,
-# the recovery point a crashed run left beside it; SPIELE/NAME.mid, when
+# the recovery point a crashed run left beside it; SPIELE/NAME.ogg, when
 # present, is put beside it as the music file. Afterwards ARBEIT holds the transcript
 # (protokoll), standard error (fehler), the exit status (status) and the
 # save file the game wrote (TrevoSpielstand.bin) and its logbook (TrevoHofbuch.csv).
@@ -19,7 +19,7 @@ if [ -f "$spiele/$name.start" ]; then cp "$spiele/$name.start" "$arbeit/dir/Trev
 if [ -f "$spiele/$name.wiederherstellen" ]; then
   cp "$spiele/$name.wiederherstellen" "$arbeit/dir/TrevoSpielstand.wiederherstellen"
 fi
-if [ -f "$spiele/$name.mid" ]; then cp "$spiele/$name.mid" "$arbeit/dir/trevo.mid"; fi
+if [ -f "$spiele/$name.ogg" ]; then cp "$spiele/$name.ogg" "$arbeit/dir/trevo.ogg"; fi
 status=0
 "$sim" --dir "$arbeit/dir" "$spiele/$name.trevo" >"$arbeit/protokoll" 2>"$arbeit/fehler" || status=$?
 echo "$status" >"$arbeit/status"

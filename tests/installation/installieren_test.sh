@@ -18,7 +18,7 @@ p=$tmp/usr
 modul=$(find "$p/lib" -name trevo-klaenge.so)
 [ -n "$modul" ] && [ "$(dirname "$modul")" = "$(dirname "$(dirname "$modul")")/trevo" ] \
   || fehler "lib/…/trevo/trevo-klaenge.so fehlt"
-for f in "$bin/trevo" "$daten/trevo.mid" "$daten/trevo.html" \
+for f in "$bin/trevo" "$daten/trevo.ogg" "$daten/trevo.html" \
          share/applications/de.trevo.trevo.desktop share/metainfo/de.trevo.trevo.metainfo.xml \
          share/icons/hicolor/scalable/apps/trevo.svg share/icons/hicolor/48x48/apps/trevo.png \
          share/icons/hicolor/256x256/apps/trevo.png share/doc/trevo/LICENSE; do

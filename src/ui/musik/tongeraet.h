@@ -1,0 +1,9 @@
+// Whether the machine has somewhere to play sound, asked without loading
+// any sound library: the music does not load Qt Multimedia for a machine
+// that would stay silent.
+#pragma once
+
+// A PulseAudio or PipeWire server named in PULSE_SERVER or answering on the
+// session's socket ($XDG_RUNTIME_DIR/pulse/native) or the system-wide one,
+// or an ALSA playback device that opens or is busy.
+bool tonGeraetErreichbar();
