@@ -66,12 +66,16 @@ warten_auf() {
 }
 
 # starten NAME PROGRAMM ARGUMENTE…: starts the game offscreen and waits for
-# its first picture.
+# its first picture. Each run keeps its settings in a folder of its own: the
+# music switched off in one run must not stay off in the next (the sound
+# server's cookie is named, as it lies in the shared home).
 starten() {
   local name=$1
   shift
   : >"$arbeit/$name.log"
-  QT_QPA_PLATFORM=offscreen TREVO_STARTZEIT=1 "$@" 2>"$arbeit/$name.log" &
+  mkdir -p "$arbeit/$name.einstellungen"
+  QT_QPA_PLATFORM=offscreen TREVO_STARTZEIT=1 XDG_CONFIG_HOME="$arbeit/$name.einstellungen" \
+    PULSE_COOKIE="$HOME/.config/pulse/cookie" "$@" 2>"$arbeit/$name.log" &
   spiel=$!
   warten_auf "$name" "erstes Bild"
 }

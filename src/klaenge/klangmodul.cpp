@@ -40,10 +40,7 @@ public:
         // The player's signals come from inside its own work; its owner hears
         // of them from an event of their own.
         QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &bote_, [this](QMediaPlayer::MediaStatus s) {
-            if (s == QMediaPlayer::EndOfMedia) {
-                amEnde_ = true;
-                spaeterMelden(StromEreignis::ende);
-            }
+            if (s == QMediaPlayer::EndOfMedia) spaeterMelden(StromEreignis::ende);
             if (s == QMediaPlayer::InvalidMedia) spaeterMelden(StromEreignis::fehler);
         });
         QObject::connect(&player_, &QMediaPlayer::errorOccurred, &bote_,
@@ -60,14 +57,9 @@ public:
     QtMusikStrom(const QtMusikStrom&) = delete;
     QtMusikStrom& operator=(const QtMusikStrom&) = delete;
 
-    void spielen() override {
-        // Played through: back to the beginning first, whatever the player's
-        // status says by now (a play() at the end alone leaves GStreamer's
-        // pipeline stuck a moment after the start).
-        if (amEnde_) player_.setPosition(0);
-        amEnde_ = false;
-        player_.play();
-    }
+    // A stream that played to its end is not played again: the player makes
+    // a new one (StromMusik).
+    void spielen() override { player_.play(); }
     void anhalten() override { player_.pause(); }
     void lautstaerke(float anteil) override { ausgabe_.setVolume(anteil); }
 
@@ -77,7 +69,6 @@ private:
     }
 
     std::function<void(StromEreignis)> melden_;
-    bool amEnde_ = false;
     QObject bote_;  // first made, last gone: a report still queued dies with it
     QAudioOutput ausgabe_;
     QMediaPlayer player_;

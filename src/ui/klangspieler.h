@@ -34,7 +34,8 @@ enum class StromEreignis {
 class MusikStrom {
 public:
     virtual ~MusikStrom() = default;
-    // Plays on from where it was paused; after the end, from the beginning.
+    // Plays on from where it was paused. A stream that has reported its end
+    // is not played again; its owner makes a new one.
     virtual void spielen() = 0;
     // Pauses; the position stays.
     virtual void anhalten() = 0;

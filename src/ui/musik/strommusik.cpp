@@ -32,6 +32,7 @@ StromMusik::~StromMusik() = default;
 
 bool StromMusik::oeffnen(const std::string& datei) {
     strom_.reset();
+    durchgespielt_ = false;
     laeuft_ = false;
     datei_ = datei;
     offen_ = !datei.empty() && istOgg(datei) && geraet_();
@@ -42,6 +43,10 @@ bool StromMusik::spielen() {
     if (!offen_) return false;
     laeuft_ = true;
     if (!freigegeben_) return true;
+    if (durchgespielt_) {
+        durchgespielt_ = false;
+        alterStrom_ = std::move(strom_);
+    }
     if (!strom_) {
         strom_ = quelle_(datei_, [this](StromEreignis e) { melden(e); });
         if (!strom_) {
@@ -83,6 +88,7 @@ void StromMusik::melden(StromEreignis ereignis) {
     }
     if (!laeuft_) return;
     laeuft_ = false;
+    durchgespielt_ = true;
     // Last, because the listener may well start the piece again.
     if (endeMeldung_) endeMeldung_();
 }

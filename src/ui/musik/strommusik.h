@@ -54,6 +54,12 @@ private:
     std::function<void()> endeMeldung_;
     std::string datei_;
     std::unique_ptr<MusikStrom> strom_;
+    // A stream that played to its end is not started again: now and then
+    // GStreamer's pipeline stays silent after a seek back from its end. The
+    // next playback makes a new stream; the old one is kept until the one
+    // after, for its end is reported from inside it.
+    std::unique_ptr<MusikStrom> alterStrom_;
+    bool durchgespielt_ = false;
     float lautstaerke_ = 1.0f;
     bool offen_ = false;
     bool laeuft_ = false;  // playing, or waiting for freigeben() to play
