@@ -6,8 +6,7 @@
 
 namespace {
 QSettings ablage() {
-    // One file for all of the player's settings, beside the question before
-    // "Weiter" (weiterfrage.cpp).
+    // One file for all of the player's settings.
     return QSettings(QStringLiteral("Trevo"), QStringLiteral("Trevo"));
 }
 }  // namespace
@@ -26,5 +25,8 @@ int lautstaerke() {
     return zahl ? std::clamp(v, 0, 100) : 100;
 }
 void setzeLautstaerke(int prozent) { ablage().setValue(QStringLiteral("Lautstaerke"), std::clamp(prozent, 0, 100)); }
+
+bool vorWeiterFragen() { return ablage().value(QStringLiteral("ausblick/vorWeiterFragen"), true).toBool(); }
+void setzeVorWeiterFragen(bool fragen) { ablage().setValue(QStringLiteral("ausblick/vorWeiterFragen"), fragen); }
 
 }  // namespace einstellungen

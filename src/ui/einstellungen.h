@@ -1,4 +1,5 @@
-// The player's settings: music, sound effects and the music's volume. They
+// The player's settings: music, sound effects, the music's volume and the
+// question before "Weiter". They
 // belong to the player, not to the farm: kept in the user's configuration
 // (~/.config/Trevo/Trevo.conf), never in the save file.
 #pragma once
@@ -14,5 +15,9 @@ void setzeKlaenge(bool an);
 // The music's volume in per cent, 0..100 (default 100).
 int lautstaerke();
 void setzeLautstaerke(int prozent);
+// Whether "Weiter" asks before a month with a loss the player could still
+// prevent (default: yes). "Nicht mehr fragen" turns it off, the menu on.
+bool vorWeiterFragen();
+void setzeVorWeiterFragen(bool fragen);
 
 }  // namespace einstellungen

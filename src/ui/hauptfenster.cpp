@@ -89,10 +89,11 @@ void HauptFenster::menueAnlegen() {
     monat_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     weiterFragen_ = trevo->addAction(QStringLiteral("Vor \u201EWeiter\u201C bei Verlusten &fragen"));
     weiterFragen_->setCheckable(true);
-    weiterFragen_->setChecked(vorWeiterFragen());
+    weiterFragen_->setChecked(einstellungen::vorWeiterFragen());
     // The box's "Nicht mehr fragen" turns it off; the menu shows it as it is.
-    connect(trevo, &QMenu::aboutToShow, weiterFragen_, [this] { weiterFragen_->setChecked(vorWeiterFragen()); });
-    connect(weiterFragen_, &QAction::toggled, this, [](bool an) { setzeVorWeiterFragen(an); });
+    connect(trevo, &QMenu::aboutToShow, weiterFragen_,
+            [this] { weiterFragen_->setChecked(einstellungen::vorWeiterFragen()); });
+    connect(weiterFragen_, &QAction::toggled, this, [](bool an) { einstellungen::setzeVorWeiterFragen(an); });
     trevo->addSeparator();
     ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
     ende_->setShortcut(QKeySequence::Quit);

@@ -3,20 +3,11 @@
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 
-namespace {
-const QString schluessel = QStringLiteral("ausblick/vorWeiterFragen");
-
-QSettings einstellungen() { return QSettings(QStringLiteral("Trevo"), QStringLiteral("Trevo")); }
-}  // namespace
-
-bool vorWeiterFragen() { return einstellungen().value(schluessel, true).toBool(); }
-
-void setzeVorWeiterFragen(bool fragen) { einstellungen().setValue(schluessel, fragen); }
+#include "ui/einstellungen.h"
 
 bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar) {
-    if (vermeidbar.empty() || !vorWeiterFragen()) return true;
+    if (vermeidbar.empty() || !einstellungen::vorWeiterFragen()) return true;
     QString text =
         QStringLiteral("Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:\n");
     for (const std::string& v : vermeidbar) text += QStringLiteral("\n• ") + QString::fromStdString(v);
@@ -30,6 +21,6 @@ bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidba
     auto* nichtMehr = new QCheckBox(QStringLiteral("Nicht mehr fragen"), &box);
     box.setCheckBox(nichtMehr);
     box.exec();
-    if (nichtMehr->isChecked()) setzeVorWeiterFragen(false);
+    if (nichtMehr->isChecked()) einstellungen::setzeVorWeiterFragen(false);
     return box.clickedButton() == ja;
 }

@@ -8,11 +8,6 @@
 
 class QWidget;
 
-// Whether "Weiter" asks; kept in the player's settings. "Nicht mehr fragen"
-// turns it off, the menu entry on again.
-bool vorWeiterFragen();
-void setzeVorWeiterFragen(bool fragen);
-
-// Asks, if asking is on and vermeidbar names something; true when the month
-// may run. The box's default is "&Nein".
+// Asks, if asking is on (einstellungen::vorWeiterFragen) and vermeidbar
+// names something; true when the month may run. The box's default is "&Nein".
 bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar);

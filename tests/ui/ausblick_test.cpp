@@ -23,7 +23,7 @@
 #include "ui/views/felderview.h"
 #include "ui/views/feldpunkte.h"
 #include "ui/views/kontrollview.h"
-#include "ui/weiterfrage.h"
+#include "ui/einstellungen.h"
 #include "umgebung.h"
 
 namespace {
@@ -49,7 +49,7 @@ ModalAntworten::Antwort antworte(const QString& knopf, GesehenerKasten& gesehen,
 class Ausblick : public Umgebung {
 protected:
     void starten() {
-        setzeVorWeiterFragen(true);
+        einstellungen::setzeVorWeiterFragen(true);
         Umgebung::starten();
     }
     // The map is clicked at a point of field i, as the player would.
@@ -107,7 +107,7 @@ TEST_F(Ausblick, WeiterFragtBeiVerhungerndenTierenMitNeinAlsVorgabe) {
     k->weiter()->click();
     EXPECT_TRUE(antworten.fertig());
     EXPECT_EQ(KontrollForm->monat, 4);
-    EXPECT_FALSE(vorWeiterFragen());
+    EXPECT_FALSE(einstellungen::vorWeiterFragen());
     SchweineForm->neuesTier(2000);
     antworten.dann(klickeKnopf("OK", &gesehen));
     k->weiter()->click();
@@ -120,7 +120,7 @@ TEST_F(Ausblick, WeiterFragtBeiVerhungerndenTierenMitNeinAlsVorgabe) {
     emit rahmen->menuBar()->actions().at(0)->menu()->aboutToShow();
     EXPECT_FALSE(a->isChecked());
     a->trigger();
-    EXPECT_TRUE(vorWeiterFragen());
+    EXPECT_TRUE(einstellungen::vorWeiterFragen());
 }
 
 TEST_F(Ausblick, PfluegenFragtVorDemUnterpfluegenEinerWachsendenSaat) {
