@@ -4,10 +4,9 @@
 TREVO_PAKETE=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   timgm6mb-soundfont fonts-liberation2)
-# The music is rendered once at build time (FluidSynth, oggenc) and streamed
-# by Qt Multimedia through GStreamer's Ogg Vorbis decoder and audio sinks.
-TREVO_PAKETE+=(fluidsynth vorbis-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  gstreamer1.0-pulseaudio)
+# The music is rendered once at build time (FluidSynth, oggenc); the game
+# decodes it with libvorbisfile into Qt Multimedia's sound sink.
+TREVO_PAKETE+=(fluidsynth vorbis-tools libvorbis-dev)
 # ./check plays the game into a sound server of its own and records it.
 TREVO_TON_PAKETE=(pulseaudio pulseaudio-utils sox)
 # Qt's own German texts; the tools that check the desktop entry and AppStream data.

@@ -8,7 +8,7 @@
 #   tonserver_rms DATEI             # its RMS amplitude (0 … 1)
 #   tonserver_beenden
 #
-# The server, its socket, its cookie and GStreamer's plugin registry stay in
+# The server, its socket and its cookie stay in
 # VERZEICHNIS: nothing of the session's own sound server or home directory
 # is used or touched. tonserver_beenden ends the server it started, by its
 # process id.
@@ -22,7 +22,6 @@ tonserver_starten() {
   chmod 700 "$ort/laufzeit"
   export XDG_RUNTIME_DIR="$ort/laufzeit" HOME="$ort/heim"
   export PULSE_SERVER="unix:$ort/laufzeit/pulse/native"
-  export GST_REGISTRY="$ort/gstreamer-registry.bin"
   # A display's root window could name another server.
   unset DISPLAY WAYLAND_DISPLAY
   if ! command -v pulseaudio >/dev/null || ! command -v parec >/dev/null || ! command -v sox >/dev/null; then

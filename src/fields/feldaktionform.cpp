@@ -121,8 +121,8 @@ std::string TFeldAktionForm::kostenText(int32_t arbeit) const {
     const auto a = static_cast<Arbeit>(arbeit);
     const Kosten k = kosten(a, feld->flaeche);
     std::string s = std::to_string(k.diesel) + " l Diesel";
-    if (k.betrag != 0 && passt32(k.betrag))
-        s += ", " + geldText(static_cast<int32_t>(-k.betrag)) + (a == Arbeit::duengen ? " Düngemittel" : " Saatgut");
+    if (k.betrag != 0)
+        s += ", " + geldText(-k.betrag) + (a == Arbeit::duengen ? " Düngemittel" : " Saatgut");
     if (a == Arbeit::ernten) {
         const std::string einheit = feld->was == gras ? " kg Futter" : " DZentner";
         const int64_t y = feld->ernteMenge();
@@ -139,7 +139,7 @@ std::string TFeldAktionForm::kostenKurz(int32_t arbeit) const {
         return y > 0 ? std::to_string(y) + (feld->was == gras ? " kg" : " DZ") : std::string();
     }
     const Kosten k = kosten(a, feld->flaeche);
-    return k.betrag != 0 && passt32(k.betrag) ? geldText(static_cast<int32_t>(-k.betrag)) : std::string();
+    return k.betrag != 0 ? geldText(-k.betrag) : std::string();
 }
 
 void TFeldAktionForm::FormShow() {

@@ -1,8 +1,10 @@
 // trevo-klaenge.so: the short sounds and the background music through Qt
 // Multimedia. Loaded by the game when it makes its first sound or starts its
 // music (see ui/klangspieler.h).
-#include <QAudioOutput>
-#include <QMediaPlayer>
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -10,6 +12,7 @@
 #include <memory>
 #include <utility>
 
+#include "klaenge/oggquelle.h"
 #include "ui/klangspieler.h"
 
 namespace {
@@ -31,37 +34,64 @@ private:
     std::map<QString, std::unique_ptr<QSoundEffect>> effekte_;
 };
 
-// The music: the media player decodes and streams the file; the sound
-// server mixes it. Nothing of it runs on the UI thread but these calls.
+// The music: the Ogg file decoded a period at a time into a sound sink that
+// pulls from it (Qt's PulseAudio sink, on a timer of the UI thread; the sound
+// server mixes). No media framework is loaded for it.
 class QtMusikStrom final : public MusikStrom {
 public:
     QtMusikStrom(const QString& datei, std::function<void(StromEreignis)> melden) : melden_(std::move(melden)) {
-        player_.setAudioOutput(&ausgabe_);
-        // The player's signals come from inside its own work; its owner hears
-        // of them from an event of their own.
-        QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &bote_, [this](QMediaPlayer::MediaStatus s) {
-            if (s == QMediaPlayer::EndOfMedia) spaeterMelden(StromEreignis::ende);
-            if (s == QMediaPlayer::InvalidMedia) spaeterMelden(StromEreignis::fehler);
+        const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+        if (!quelle_.oeffnen(datei) || geraet.isNull()) {
+            spaeterMelden(StromEreignis::fehler);
+            return;
+        }
+        QAudioFormat format;
+        format.setSampleFormat(QAudioFormat::Int16);
+        format.setChannelCount(quelle_.kanaele());
+        format.setSampleRate(quelle_.rate());
+        senke_ = new QAudioSink(geraet, format);
+        // The sink goes idle when the file has nothing more to give: at the
+        // piece's end, or where a damaged file breaks off.
+        QObject::connect(senke_, &QAudioSink::stateChanged, &bote_, [this](QAudio::State zustand) {
+            if (zustand == QAudio::IdleState && quelle_.fehlerhaft()) spaeterMelden(StromEreignis::fehler);
+            else if (zustand == QAudio::IdleState && quelle_.atEnd()) spaeterMelden(StromEreignis::ende);
+            else if (zustand == QAudio::StoppedState && senke_->error() != QAudio::NoError)
+                spaeterMelden(StromEreignis::fehler);
         });
-        QObject::connect(&player_, &QMediaPlayer::errorOccurred, &bote_,
-                         [this](QMediaPlayer::Error f) {
-                             if (f != QMediaPlayer::NoError) spaeterMelden(StromEreignis::fehler);
-                         });
-        player_.setSource(QUrl::fromLocalFile(datei));
     }
     ~QtMusikStrom() override {
         // No report for a stream that is gone.
-        QObject::disconnect(&player_, nullptr, &bote_, nullptr);
-        player_.stop();
+        if (!senke_) return;
+        QObject::disconnect(senke_, nullptr, &bote_, nullptr);
+        senke_->stop();
+        // Qt's PulseAudio sink runs the event loop in its destructor; not
+        // from inside the caller's call, then, but once it has returned.
+        senke_->deleteLater();
     }
     QtMusikStrom(const QtMusikStrom&) = delete;
     QtMusikStrom& operator=(const QtMusikStrom&) = delete;
 
     // A stream that played to its end is not played again: the player makes
     // a new one (StromMusik).
-    void spielen() override { player_.play(); }
-    void anhalten() override { player_.pause(); }
-    void lautstaerke(float anteil) override { ausgabe_.setVolume(anteil); }
+    void spielen() override {
+        if (!senke_) return;
+        if (senke_->state() == QAudio::SuspendedState) {
+            senke_->resume();
+        } else if (!gestartet_) {
+            gestartet_ = true;
+            senke_->setVolume(lautstaerke_);
+            senke_->start(&quelle_);
+            if (senke_->state() == QAudio::StoppedState) spaeterMelden(StromEreignis::fehler);
+        }
+    }
+    void anhalten() override {
+        if (senke_ && (senke_->state() == QAudio::ActiveState || senke_->state() == QAudio::IdleState))
+            senke_->suspend();
+    }
+    void lautstaerke(float anteil) override {
+        lautstaerke_ = anteil;
+        if (senke_) senke_->setVolume(anteil);
+    }
 
 private:
     void spaeterMelden(StromEreignis ereignis) {
@@ -70,8 +100,10 @@ private:
 
     std::function<void(StromEreignis)> melden_;
     QObject bote_;  // first made, last gone: a report still queued dies with it
-    QAudioOutput ausgabe_;
-    QMediaPlayer player_;
+    OggQuelle quelle_;
+    QAudioSink* senke_ = nullptr;  // goes with deleteLater(), after the stop
+    float lautstaerke_ = 1.0f;
+    bool gestartet_ = false;
 };
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The game's short sounds and its background music are played by a module of
 // their own, trevo-klaenge.so beside the program. It alone links Qt
-// Multimedia, which brings PulseAudio, GStreamer, the sound file libraries
-// and Qt's network library: a game that has not yet made a sound, or whose
-// music waits for its first picture, has not loaded them.
+// Multimedia, which brings PulseAudio and Qt's network library, and the Ogg
+// Vorbis decoder: a game that has not yet made a sound, or whose music waits
+// for its first picture, has not loaded them.
 #pragma once
 
 #include <QString>

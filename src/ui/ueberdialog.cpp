@@ -34,7 +34,7 @@ QDialog* ueberDialog(QWidget* eltern) {
             "<p>Beim Spielen verwendet Trevo:</p>"
             "<ul>"
             "<li>Qt %2 für Fenster, Bilder und Klänge (The Qt Company, LGPL-3.0)</li>"
-            "<li>GStreamer für die Hintergrundmusik (LGPL-2.1 oder später)</li>"
+            "<li>libvorbis für die Hintergrundmusik (Xiph.Org, BSD-3-Clause)</li>"
             "<li>die Schriften Liberation Sans und Liberation Mono (Red Hat, SIL Open Font "
             "License 1.1)</li>"
             "</ul>"

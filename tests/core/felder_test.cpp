@@ -132,6 +132,11 @@ TEST(Felder, ZustandsworteFolgenDenRegeln) {
     EXPECT_EQ(FeldAktionForm->kostenText(2), "17 l Diesel, 6,80 EUR Düngemittel");
     EXPECT_EQ(FeldAktionForm->kostenText(3), "17 l Diesel, 25,50 EUR Saatgut");
     EXPECT_EQ(FeldAktionForm->kostenText(4), "17 l Diesel, bringt 667 DZentner");
+    // A field of a hand-edited save whose seed costs more than 32 bits hold.
+    f.flaeche = 20000000;
+    EXPECT_EQ(FeldAktionForm->kostenText(3), "20000000 l Diesel, 30000000,00 EUR Saatgut");
+    EXPECT_EQ(FeldAktionForm->kostenKurz(3), "30000000,00 EUR");
+    f.flaeche = 17;
     f.was = nichtGepachtet;
     EXPECT_EQ(f.beschreibung(), "Thomasbach: 17 ha, Pacht 248,54 EUR im Monat\nnicht gepachtet, klicken zum Pachten");
     FeldAktionForm->feld = nullptr;

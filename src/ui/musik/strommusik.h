@@ -1,6 +1,6 @@
 // The game's background music: "trevo.ogg", rendered from the MIDI piece
-// when the game was built, streamed by the sound module (Qt Multimedia) into
-// the sound server. It plays, pauses and resumes the piece, and reports the
+// when the game was built, decoded a little at a time by the sound module
+// (libvorbisfile) into a Qt Multimedia sound sink. It plays, pauses and resumes the piece, and reports the
 // end of the piece on the UI thread.
 //
 // Opening only looks: the file is an Ogg file and the machine has a sound
@@ -54,10 +54,9 @@ private:
     std::function<void()> endeMeldung_;
     std::string datei_;
     std::unique_ptr<MusikStrom> strom_;
-    // A stream that played to its end is not started again: now and then
-    // GStreamer's pipeline stays silent after a seek back from its end. The
-    // next playback makes a new stream; the old one is kept until the one
-    // after, for its end is reported from inside it.
+    // A stream that played to its end is not started again: the next
+    // playback makes a new one, which reads the file from its start. The old
+    // one is kept until the one after, for its end is reported from inside it.
     std::unique_ptr<MusikStrom> alterStrom_;
     bool durchgespielt_ = false;
     float lautstaerke_ = 1.0f;

@@ -1,14 +1,11 @@
 #include "ui/musik/tongeraet.h"
 
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -35,22 +32,6 @@ bool pulseErreichbar() {
     return serverAntwortet(sitzung + "/pulse/native") || serverAntwortet("/var/run/pulse/native");
 }
 
-// ALSA's mixing may share a device that another program holds.
-bool alsaErreichbar() {
-    std::error_code fehler;
-    for (const auto& eintrag : std::filesystem::directory_iterator("/dev/snd", fehler)) {
-        const std::string name = eintrag.path().filename().string();
-        if (name.rfind("pcmC", 0) != 0 || name.back() != 'p') continue;
-        const int fd = ::open(eintrag.path().c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0) {
-            ::close(fd);
-            return true;
-        }
-        if (errno == EBUSY) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
-bool tonGeraetErreichbar() { return pulseErreichbar() || alsaErreichbar(); }
+bool tonGeraetErreichbar() { return pulseErreichbar(); }
