@@ -6,6 +6,7 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 
 #include <map>
@@ -34,76 +35,128 @@ private:
     std::map<QString, std::unique_ptr<QSoundEffect>> effekte_;
 };
 
-// The music: the Ogg file decoded a period at a time into a sound sink that
-// pulls from it (Qt's PulseAudio sink, on a timer of the UI thread; the sound
-// server mixes). No media framework is loaded for it.
-class QtMusikStrom final : public MusikStrom {
+// The music's own thread holds the file and the sound sink: the sink pulls
+// the next 20 ms from the file on a timer there while the server's buffer
+// (about a tenth of a second) has room, so that nothing the UI thread does,
+// a guide opening or a long logbook drawn, can let the music run dry.
+class Wiedergabe final : public QObject {
 public:
-    QtMusikStrom(const QString& datei, std::function<void(StromEreignis)> melden) : melden_(std::move(melden)) {
-        const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
-        if (!quelle_.oeffnen(datei) || geraet.isNull()) {
-            spaeterMelden(StromEreignis::fehler);
+    Wiedergabe(QString datei, QAudioDevice geraet, std::function<void(StromEreignis)> melden)
+        : datei_(std::move(datei)), geraet_(std::move(geraet)), melden_(std::move(melden)) {}
+
+    // The file goes with it: the sink reads it in that thread.
+    void inFaden(QThread* faden) {
+        moveToThread(faden);
+        quelle_.moveToThread(faden);
+    }
+
+    // Everything below runs in the music's thread.
+    void spielen() {
+        if (kaputt_) return;
+        if (!senke_ && !oeffnen()) {
+            kaputt_ = true;
+            melden_(StromEreignis::fehler);
             return;
         }
+        if (senke_->state() == QAudio::SuspendedState) {
+            senke_->resume();
+        } else if (!gestartet_) {
+            gestartet_ = true;
+            senke_->start(&quelle_);
+            if (senke_->state() == QAudio::StoppedState) melden_(StromEreignis::fehler);
+        }
+    }
+    void anhalten() {
+        if (senke_ && (senke_->state() == QAudio::ActiveState || senke_->state() == QAudio::IdleState))
+            senke_->suspend();
+    }
+    void lautstaerke(float anteil) {
+        lautstaerke_ = anteil;
+        if (senke_) senke_->setVolume(anteil);
+    }
+    // The sink goes in the thread that made it, before the thread ends.
+    void schliessen() {
+        if (!senke_) return;
+        QObject::disconnect(senke_, nullptr, this, nullptr);
+        senke_->stop();
+        delete senke_;
+        senke_ = nullptr;
+    }
+
+private:
+    bool oeffnen() {
+        if (geraet_.isNull() || !quelle_.oeffnen(datei_)) return false;
         QAudioFormat format;
         format.setSampleFormat(QAudioFormat::Int16);
         format.setChannelCount(quelle_.kanaele());
         format.setSampleRate(quelle_.rate());
-        senke_ = new QAudioSink(geraet, format);
+        senke_ = new QAudioSink(geraet_, format, this);
+        senke_->setVolume(lautstaerke_);
         // The sink goes idle when the file has nothing more to give: at the
         // piece's end, or where a damaged file breaks off.
-        QObject::connect(senke_, &QAudioSink::stateChanged, &bote_, [this](QAudio::State zustand) {
-            if (zustand == QAudio::IdleState && quelle_.fehlerhaft()) spaeterMelden(StromEreignis::fehler);
-            else if (zustand == QAudio::IdleState && quelle_.atEnd()) spaeterMelden(StromEreignis::ende);
+        QObject::connect(senke_, &QAudioSink::stateChanged, this, [this](QAudio::State zustand) {
+            if (zustand == QAudio::IdleState && quelle_.fehlerhaft()) melden_(StromEreignis::fehler);
+            else if (zustand == QAudio::IdleState && quelle_.atEnd()) melden_(StromEreignis::ende);
             else if (zustand == QAudio::StoppedState && senke_->error() != QAudio::NoError)
-                spaeterMelden(StromEreignis::fehler);
+                melden_(StromEreignis::fehler);
         });
+        return true;
+    }
+
+    QString datei_;
+    QAudioDevice geraet_;
+    std::function<void(StromEreignis)> melden_;
+    OggQuelle quelle_;
+    QAudioSink* senke_ = nullptr;
+    float lautstaerke_ = 1.0f;
+    bool gestartet_ = false;
+    bool kaputt_ = false;
+};
+
+// The UI thread's side: each call goes to the music's thread and returns at
+// once; what the stream reports comes back as an event on the UI thread.
+class QtMusikStrom final : public MusikStrom {
+public:
+    QtMusikStrom(const QString& datei, std::function<void(StromEreignis)> melden)
+        // Asked here: the device list belongs to the UI thread.
+        : wiedergabe_(std::make_unique<Wiedergabe>(datei, QMediaDevices::defaultAudioOutput(),
+                                                   [this](StromEreignis e) { spaeterMelden(e); })),
+          melden_(std::move(melden)) {
+        faden_.setObjectName(QStringLiteral("Trevo-Musik"));
+        wiedergabe_->inFaden(&faden_);
+        faden_.start();
     }
     ~QtMusikStrom() override {
-        // No report for a stream that is gone.
-        if (!senke_) return;
-        QObject::disconnect(senke_, nullptr, &bote_, nullptr);
-        senke_->stop();
-        // Qt's PulseAudio sink runs the event loop in its destructor; not
-        // from inside the caller's call, then, but once it has returned.
-        senke_->deleteLater();
+        // The sink is stopped and gone before this returns; a report still
+        // queued dies with bote_.
+        QMetaObject::invokeMethod(wiedergabe_.get(), [w = wiedergabe_.get()] { w->schliessen(); },
+                                  Qt::BlockingQueuedConnection);
+        faden_.quit();
+        faden_.wait();
     }
     QtMusikStrom(const QtMusikStrom&) = delete;
     QtMusikStrom& operator=(const QtMusikStrom&) = delete;
 
     // A stream that played to its end is not played again: the player makes
     // a new one (StromMusik).
-    void spielen() override {
-        if (!senke_) return;
-        if (senke_->state() == QAudio::SuspendedState) {
-            senke_->resume();
-        } else if (!gestartet_) {
-            gestartet_ = true;
-            senke_->setVolume(lautstaerke_);
-            senke_->start(&quelle_);
-            if (senke_->state() == QAudio::StoppedState) spaeterMelden(StromEreignis::fehler);
-        }
-    }
-    void anhalten() override {
-        if (senke_ && (senke_->state() == QAudio::ActiveState || senke_->state() == QAudio::IdleState))
-            senke_->suspend();
-    }
-    void lautstaerke(float anteil) override {
-        lautstaerke_ = anteil;
-        if (senke_) senke_->setVolume(anteil);
-    }
+    void spielen() override { imFaden([](Wiedergabe& w) { w.spielen(); }); }
+    void anhalten() override { imFaden([](Wiedergabe& w) { w.anhalten(); }); }
+    void lautstaerke(float anteil) override { imFaden([anteil](Wiedergabe& w) { w.lautstaerke(anteil); }); }
 
 private:
+    template <typename F>
+    void imFaden(F f) {
+        QMetaObject::invokeMethod(wiedergabe_.get(), [w = wiedergabe_.get(), f] { f(*w); }, Qt::QueuedConnection);
+    }
+    // Called in the music's thread.
     void spaeterMelden(StromEreignis ereignis) {
         QMetaObject::invokeMethod(&bote_, [this, ereignis] { melden_(ereignis); }, Qt::QueuedConnection);
     }
 
+    QObject bote_;  // of the UI thread; made first, gone last
+    std::unique_ptr<Wiedergabe> wiedergabe_;  // gone after its thread has ended
     std::function<void(StromEreignis)> melden_;
-    QObject bote_;  // first made, last gone: a report still queued dies with it
-    OggQuelle quelle_;
-    QAudioSink* senke_ = nullptr;  // goes with deleteLater(), after the stop
-    float lautstaerke_ = 1.0f;
-    bool gestartet_ = false;
+    QThread faden_;
 };
 
 }  // namespace
