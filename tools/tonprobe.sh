@@ -12,7 +12,10 @@
 #   2. the music has been switched off from the menu: it must be silent;
 #   3. the game plays a piece of 1.5 s in place of its music: it must still
 #      sound seconds later (the end of the piece is reported, and the frame
-#      starts it again).
+#      starts it again);
+#   4. the probe keeps the UI thread busy for a second while a long tone
+#      plays: the tone must not break off (the music has a thread of its
+#      own).
 # Every game runs as a copy in a directory of its own (its save file goes
 # there); everything started here is ended here, the directory removed.
 set -euo pipefail
@@ -136,8 +139,33 @@ kurz() {
   laut "$rms"
 }
 
+# The longest stretch of a recording, in ms, in which not one 10 ms window
+# sounds.
+laengste_stille() {
+  sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -t dat - | awk '
+    /^;/ { next }
+    { s += $2 * $2 + $3 * $3; if (++n == 441) { still = sqrt(s / 882) < 0.01; lauf = still ? lauf + 10 : 0;
+        if (lauf > max) max = lauf; s = n = 0 } }
+    END { print max + 0 }'
+}
+
+# 4. The UI thread stands still for a second, and the tone goes on.
+stau() {
+  einrichten "$arbeit/stau" "$probe" "$arbeit/lang.ogg"
+  starten stau "$arbeit/stau/$(basename "$probe")" "$arbeit/stau" haengen
+  warten_auf stau "hängt"
+  tonserver_aufnehmen 1.5 "$arbeit/stau.raw"
+  warten_auf stau "läuft wieder"
+  beenden
+  stille=$(laengste_stille "$arbeit/stau.raw")
+  echo "Eine Sekunde ohne UI-Thread: längste Stille $stille ms"
+  [ "$stille" -le 50 ]
+}
+
 sox -n -r 44100 -c 2 -b 16 -e signed "$arbeit/kurz.wav" synth 1.5 sine 440 vol 0.3
 oggenc -Q -o "$arbeit/kurz.ogg" "$arbeit/kurz.wav"
+sox -n -r 44100 -c 2 -b 16 -e signed "$arbeit/lang.wav" synth 10 sine 440 vol 0.3
+oggenc -Q -o "$arbeit/lang.ogg" "$arbeit/lang.wav"
 
 musik_an || fehler "mit Musik ist die Aufnahme still (RMS $rms)"
 
@@ -153,3 +181,5 @@ echo "Musik ausgeschaltet: RMS $rms"
 still "$rms" || fehler "ausgeschaltet spielt die Musik weiter (RMS $rms)"
 
 kurz || fehler "das kurze Stück beginnt nach seinem Ende nicht von vorn (RMS $rms)"
+stille=
+stau || fehler "die Musik bricht ab, während der UI-Thread steht (längste Stille $stille ms)"
