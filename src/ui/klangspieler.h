@@ -57,6 +57,14 @@ QString klangModulPfad();
 // module is opened on the first look and stays: its sounds and music live
 // until the end of the game.
 void* klangModulSymbol(const char* name);
+
+// Ends the process once the game is over and all of it is written. Where the
+// module was loaded, the process ends without the destructors of static
+// objects: Qt Multimedia's (Qt 6.4) takes its PulseAudio connection down
+// without the lock of the connection's thread, and now and then that thread
+// crashes the ending process (seen about once in twenty ends while music
+// played). The sound server drops a gone client's streams itself.
+[[noreturn]] void prozessBeenden(int code);
 template <typename Funktion>
 Funktion klangModulFunktion(const char* name) {
     Funktion f = nullptr;

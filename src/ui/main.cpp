@@ -3,14 +3,19 @@
 
 #include "ui/ablage.h"
 #include "ui/anwendung.h"
+#include "ui/klangspieler.h"
 #include "ui/start.h"
 
 int main(int argc, char** argv) {
     startUhrStarten();
-    TrevoAnwendung anwendung(argc, argv);
-    TrevoAnwendung::einrichten();
-    // Built, the game keeps everything beside the program; installed, its
-    // data and its sound module are where the install put them, and its
-    // save file is the player's.
-    return spielen(orteDesProgramms(QCoreApplication::applicationDirPath()));
+    int ergebnis = 0;
+    {
+        TrevoAnwendung anwendung(argc, argv);
+        TrevoAnwendung::einrichten();
+        // Built, the game keeps everything beside the program; installed, its
+        // data and its sound module are where the install put them, and its
+        // save file is the player's.
+        ergebnis = spielen(orteDesProgramms(QCoreApplication::applicationDirPath()));
+    }
+    prozessBeenden(ergebnis);
 }

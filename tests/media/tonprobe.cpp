@@ -18,6 +18,7 @@
 
 #include "ui/anwendung.h"
 #include "ui/hauptfenster.h"
+#include "ui/klangspieler.h"
 #include "ui/qtplattform.h"
 #include "ui/start.h"
 
@@ -28,19 +29,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Aufruf: %s VERZEICHNIS [aus|haengen]\n", argv[0]);
         return 2;
     }
-    TrevoAnwendung anwendung(argc, argv);
-    TrevoAnwendung::einrichten();
-    QtPlattform::setzeKlangModul(QStringLiteral(TREVO_KLANGMODUL));
-    return spielen(QString::fromLocal8Bit(argv[1]), [haengen](HauptFenster& rahmen) {
-        QTimer::singleShot(2000, &rahmen, [&rahmen, haengen] {
-            if (haengen) {
-                std::fprintf(stderr, "Trevo: hängt\n");
-                std::this_thread::sleep_for(std::chrono::seconds(1));
-                std::fprintf(stderr, "Trevo: läuft wieder\n");
-                return;
-            }
-            rahmen.musikAktion()->trigger();
-            std::fprintf(stderr, "Trevo: Musik ausgeschaltet\n");
+    int ergebnis = 0;
+    {
+        TrevoAnwendung anwendung(argc, argv);
+        TrevoAnwendung::einrichten();
+        QtPlattform::setzeKlangModul(QStringLiteral(TREVO_KLANGMODUL));
+        ergebnis = spielen(QString::fromLocal8Bit(argv[1]), [haengen](HauptFenster& rahmen) {
+            QTimer::singleShot(2000, &rahmen, [&rahmen, haengen] {
+                if (haengen) {
+                    std::fprintf(stderr, "Trevo: hängt\n");
+                    std::this_thread::sleep_for(std::chrono::seconds(1));
+                    std::fprintf(stderr, "Trevo: läuft wieder\n");
+                    return;
+                }
+                rahmen.musikAktion()->trigger();
+                std::fprintf(stderr, "Trevo: Musik ausgeschaltet\n");
+            });
         });
-    });
+    }
+    prozessBeenden(ergebnis);
 }
