@@ -23,7 +23,16 @@
 
 template <class T>
 void Spiel::erzeugeFenster(T*& global, bool imMonat) {
-    auto fenster = std::make_unique<T>();
+    fensterAufnehmen(global, std::make_unique<T>(), imMonat);
+}
+
+template <class T, class Art>
+void Spiel::erzeugeFenster(T*& global, const Art& art) {
+    fensterAufnehmen(global, std::make_unique<T>(art), true);
+}
+
+template <class T>
+void Spiel::fensterAufnehmen(T*& global, std::unique_ptr<T> fenster, bool imMonat) {
     global = fenster.get();
     if (imMonat) MainForm->kindHinzufuegen(fenster.get());
     else MainForm->beiwerkHinzufuegen(fenster.get());
@@ -75,14 +84,14 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     erzeugeDialog(AnzahlForm);
     erzeugeFenster(FelderForm);
     erzeugeDialog(FeldAktionForm);
-    erzeugeFenster(SchweineForm);
-    erzeugeFenster(HuenerForm);
-    erzeugeFenster(SchafForm);
-    erzeugeFenster(KueheForm);
-    erzeugeFenster(FutterForm);
-    erzeugeFenster(DieselForm);
-    erzeugeFenster(GetreideForm);
-    erzeugeFenster(RuebenForm);
+    erzeugeFenster(SchweineForm, artSchweine);
+    erzeugeFenster(HuenerForm, artHuehner);
+    erzeugeFenster(SchafForm, artSchafe);
+    erzeugeFenster(KueheForm, artKuehe);
+    erzeugeFenster(FutterForm, lagerFutter);
+    erzeugeFenster(DieselForm, lagerDiesel);
+    erzeugeFenster(GetreideForm, lagerGetreide);
+    erzeugeFenster(RuebenForm, lagerRueben);
     erzeugeFenster(AusblickForm, false);
     erzeugeDialog(TierKaufForm);
     KontrollForm->monatGeschlossen = [this] { wiederherstellungspunktSetzen(); };
@@ -91,7 +100,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     // Nothing of a game only looked at is written, not even at its end.
     nurAnsehen_ = nurAnsehen;
     if (nurAnsehen) return;
-    hofbuch_->angleichen(!spielstand().ini().lesen("Kontrolle", "monat"), spielstand().mitgebrachteZeilen());
+    hofbuch_->angleichen(!spielstand().ini().lesen(kontrollSektion, "monat"), spielstand().mitgebrachteZeilen());
     KontrollForm->beobachter = hofbuch_.get();
 }
 

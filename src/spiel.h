@@ -91,6 +91,11 @@ private:
     // imMonat: the window joins the child list (the outlook does not).
     template <class T>
     void erzeugeFenster(T*& global, bool imMonat = true);
+    // A window made from a row of its kind's table (a herd, a store).
+    template <class T, class Art>
+    void erzeugeFenster(T*& global, const Art& art);
+    template <class T>
+    void fensterAufnehmen(T*& global, std::unique_ptr<T> fenster, bool imMonat);
     template <class T>
     void erzeugeDialog(T*& global);
     void abbauen(bool sichern);

@@ -4,6 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "app/zahlen.h"
+
 namespace {
 
 bool istLeer(char c) { return c == ' ' || c == '\t'; }
@@ -165,25 +167,7 @@ std::optional<std::string> IniDatei::text(const std::string& sektion, const std:
     return std::string(trimmen(t.substr(t.find('=') + 1)));
 }
 
-int64_t IniDatei::alsZahl64(const std::string& wert) {
-    std::size_t i = 0;
-    while (i < wert.size() && istLeer(wert[i])) ++i;
-    bool negativ = false;
-    if (i < wert.size() && (wert[i] == '-' || wert[i] == '+')) {
-        negativ = wert[i] == '-';
-        ++i;
-    }
-    // The magnitude, held just beyond the range.
-    constexpr uint64_t grenze = uint64_t{1} << 63;
-    uint64_t v = 0;
-    for (; i < wert.size() && wert[i] >= '0' && wert[i] <= '9'; ++i) {
-        if (__builtin_mul_overflow(v, uint64_t{10}, &v) ||
-            __builtin_add_overflow(v, static_cast<uint64_t>(wert[i] - '0'), &v) || v > grenze)
-            v = grenze;
-    }
-    if (negativ) return v >= grenze ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(v);
-    return v >= grenze ? std::numeric_limits<int64_t>::max() : static_cast<int64_t>(v);
-}
+int64_t IniDatei::alsZahl64(const std::string& wert) { return gehalteneZahl(wert); }
 
 int32_t IniDatei::alsZahl(const std::string& wert) {
     return static_cast<int32_t>(std::clamp<int64_t>(alsZahl64(wert), std::numeric_limits<int32_t>::min(),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/beschreibung.h"
 #include "app/plattform.h"
 #include "app/spielstand.h"
 
@@ -9,15 +10,10 @@ namespace {
 // Places and sizes are held within what a screen can show, both when read
 // from the file and when the player drags, so that a game saves, loads and
 // saves again to the same bytes.
-int32_t groesseBegrenzen(int32_t v) { return std::clamp(v, 0, 16384); }
-int32_t ortBegrenzen(int32_t v) { return std::clamp(v, -16384, 16384); }
-FensterZustand alsZustand(int32_t v) {
-    switch (v) {
-        case 1: return FensterZustand::minimiert;
-        case 2: return FensterZustand::maximiert;
-        default: return FensterZustand::normal;
-    }
-}
+const Regel groesse = Regel::bereich(0, 16384);
+const Regel ort = Regel::bereich(-16384, 16384);
+int32_t groesseBegrenzen(int32_t v) { return static_cast<int32_t>(*groesse.anwenden(v)); }
+int32_t ortBegrenzen(int32_t v) { return static_cast<int32_t>(*ort.anwenden(v)); }
 }  // namespace
 
 TkindForm::TkindForm(std::string name, std::string cap) : caption(std::move(cap)), name_(std::move(name)) {}
@@ -30,37 +26,31 @@ void TkindForm::neu() {
 
 void TkindForm::platz() {}
 
-void TkindForm::laden() {
-    int32_t v = left;
-    iniLesen(name_, "x", v);
-    left = ortBegrenzen(v);
-    v = top;
-    iniLesen(name_, "y", v);
-    top = ortBegrenzen(v);
-    v = clientWidth;
-    iniLesen(name_, "w", v);
-    clientWidth = groesseBegrenzen(v);
-    v = clientHeight;
-    iniLesen(name_, "h", v);
-    clientHeight = groesseBegrenzen(v);
-    v = static_cast<int32_t>(windowState);
-    iniLesen(name_, "wstat", v);
-    windowState = alsZustand(v);
-    neuZeichnen();
+void TkindForm::beschreiben(Beschreiber& b) {
+    b.text("caption", caption);
+    // A window dragged beyond the left or top edge is saved at 1.
+    b.zahl({{"", "x"}, "left", left, ort, {}, [this] { return left < 0 ? 1 : left; }});
+    b.zahl({{"", "y"}, "top", top, ort, {}, [this] { return top < 0 ? 1 : top; }});
+    b.zahl({{"", "w"}, "clientWidth", clientWidth, groesse});
+    b.zahl({{"", "h"}, "clientHeight", clientHeight, groesse});
+    int32_t zustand = static_cast<int32_t>(windowState);
+    b.zahl({{"", "wstat"}, "windowState", zustand, Regel::bereichSonst(0, 2, 0),
+            [this](int32_t v) { windowState = static_cast<FensterZustand>(v); }});
+    b.wahr("sizeable", sizeable);
+    b.beimLaden([this] { neuZeichnen(); });
 }
 
+void TkindForm::laden() { beschreibungLaden(*this); }
+
 void TkindForm::speichern() {
-    // A window dragged beyond the left or top edge comes back at 1. A
-    // recovery point writes the same, but the running game's window stays
-    // where the player put it.
-    const bool bewegen = !spielstand().imSchnappschuss();
-    if (left < 0 && bewegen) left = 1;
-    iniSchreiben(name_, "x", left < 0 ? 1 : left);
-    if (top < 0 && bewegen) top = 1;
-    iniSchreiben(name_, "y", top < 0 ? 1 : top);
-    iniSchreiben(name_, "w", clientWidth);
-    iniSchreiben(name_, "h", clientHeight);
-    iniSchreiben(name_, "wstat", static_cast<int32_t>(windowState));
+    // The orderly end brings such a window back at 1; a recovery point
+    // writes the same, but the running game's window stays where the player
+    // put it.
+    if (!spielstand().imSchnappschuss()) {
+        left = left < 0 ? 1 : left;
+        top = top < 0 ? 1 : top;
+    }
+    beschreibungSpeichern(*this);
 }
 
 void TkindForm::weiter() {}

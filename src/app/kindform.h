@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "app/beschreibung.h"
+
 enum class FensterZustand : int32_t { normal = 0, minimiert = 1, maximiert = 2 };
 
-class TkindForm {
+class TkindForm : public Beschrieben {
 public:
     TkindForm(std::string name, std::string caption);
     virtual ~TkindForm() = default;
@@ -15,7 +17,7 @@ public:
     TkindForm& operator=(const TkindForm&) = delete;
 
     // Component name: the window's name and its save-file section.
-    const std::string& name() const { return name_; }
+    const std::string& name() const override { return name_; }
     std::string caption;
 
     // Place within the frame's working area and client size, in pixels.
@@ -29,7 +31,11 @@ public:
 
     virtual void neu();
     virtual void platz();
-    virtual void laden();
+    // What the window keeps and shows, described once (app/beschreibung.h);
+    // every override describes its base first.
+    void beschreiben(Beschreiber& b) override;
+    // Reads and writes the save file along the description.
+    void laden();
     virtual void speichern();
     virtual void weiter();
     // The window became the active one.

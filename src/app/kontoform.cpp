@@ -1,5 +1,7 @@
 #include "app/kontoform.h"
 
+#include "app/beschreibung.h"
+
 #include "app/geldtext.h"
 
 TKontoForm* KontoForm = nullptr;
@@ -19,6 +21,13 @@ void TKontoForm::neu() {
     StringGrid1.setCell(1, 0, "Betrag");
     letzteZeile = 0;
     neuZeichnen();
+}
+
+void TKontoForm::beschreiben(Beschreiber& b) {
+    TkindForm::beschreiben(b);
+    // The rows are not saved: the statement starts empty at every start.
+    b.gitter("StringGrid1", StringGrid1);
+    b.wert("letzteZeile", letzteZeile);
 }
 
 void TKontoForm::platz() {

@@ -16,6 +16,7 @@ public:
 
     void neu() override;
     void platz() override;
+    void beschreiben(Beschreiber& b) override;
 
     void eintragen(int64_t betrag, const std::string& bemerkung);
 };

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/beschreibung.h"
 #include "app/geldtext.h"
 #include "app/kontoform.h"
 #include "app/mainform.h"
 #include "app/plattform.h"
-#include "app/spielstand.h"
+#include "app/zahlen.h"
 #include "app/zufall.h"
 
 bool futterMangel = false;
@@ -39,22 +40,22 @@ void TKontrollForm::platz() {
     top = 5;
 }
 
-void TKontrollForm::laden() {
-    TkindForm::laden();
-    iniLesen("Kontrolle", "monat", monat);
-    iniLesen("Kontrolle", "jahr", jahr);
+void TKontrollForm::beschreiben(Beschreiber& b) {
+    TkindForm::beschreiben(b);
+    b.label("Label1", Label1);
+    b.label("Label2", Label2);
+    b.knopf("Button1", Button1);
+    b.label("Label3", Label3);
     // A month no calendar knows starts the saved year in March.
-    if (monat < 1 || monat > 12) monat = 3;
-    setzeDatum(monat, jahr);
-    iniLesen("Kontrolle", "geld", geld);
-    buchen(0, "", {});
-}
-
-void TKontrollForm::speichern() {
-    TkindForm::speichern();
-    iniSchreiben("Kontrolle", "monat", monat);
-    iniSchreiben("Kontrolle", "jahr", jahr);
-    iniSchreiben("Kontrolle", "geld", geld);
+    b.zahl({{kontrollSektion, "monat"}, "monat", monat, Regel::bereichSonst(1, 12, 3)});
+    b.zahl({{kontrollSektion, "jahr"}, "jahr", jahr});
+    b.zahl({{kontrollSektion, "geld"}, "geld", geld});
+    b.wert("temperatur", temperatur);
+    b.wahr("futterMangel", futterMangel);
+    b.beimLaden([this] {
+        setzeDatum(monat, jahr);
+        buchen(0, "", {});
+    });
 }
 
 bool TKontrollForm::kannBuchen(int64_t betrag) const {
@@ -62,11 +63,7 @@ bool TKontrollForm::kannBuchen(int64_t betrag) const {
     return !__builtin_add_overflow(geld, betrag, &neu);
 }
 
-int64_t gebuchtesGeld(int64_t geld, int64_t betrag) {
-    int64_t neu = 0;
-    if (!__builtin_add_overflow(geld, betrag, &neu)) return neu;
-    return betrag < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
-}
+int64_t gebuchtesGeld(int64_t geld, int64_t betrag) { return gesaettigt(geld, betrag); }
 
 Spanne TKontrollForm::sonstigeKostenSpanne() { return streuungSpanne(sonstigeKosten, sonstigeKostenStreuung); }
 

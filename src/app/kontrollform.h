@@ -14,6 +14,9 @@
 
 extern bool futterMangel;
 
+// The save file's section of the calendar and the balance.
+inline constexpr const char* kontrollSektion = "Kontrolle";
+
 extern const std::array<const char*, 13> monatsNamen;        // 1..12
 extern const std::array<int32_t, 13> mittelTemperatur;        // 1..12
 
@@ -56,8 +59,7 @@ public:
 
     void neu() override;
     void platz() override;
-    void laden() override;
-    void speichern() override;
+    void beschreiben(Beschreiber& b) override;
 
     // The only way money moves. The balance is held at the 64-bit limits;
     // the statement shows what the balance really moved, with the remark.

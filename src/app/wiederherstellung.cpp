@@ -2,37 +2,13 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <limits>
 #include <sys/stat.h>
 
+#include "app/beschreibung.h"
+#include "app/kontrollform.h"
 #include "app/spielstand.h"
 
 const char* const wiederherstellungsName = "TrevoSpielstand.wiederherstellen";
-
-namespace {
-
-// A value as the game writes it: an optional minus and digits within the
-// range of T (32 bits, 64 for the balance).
-template <class T>
-bool ganzeZahl(const std::optional<std::string>& text, T& wert) {
-    if (!text || text->empty()) return false;
-    const std::string& t = *text;
-    std::size_t i = t[0] == '-' ? 1 : 0;
-    if (i == t.size()) return false;
-    const uint64_t grenze = t[0] == '-' ? uint64_t{1} + static_cast<uint64_t>(std::numeric_limits<T>::max())
-                                        : static_cast<uint64_t>(std::numeric_limits<T>::max());
-    uint64_t v = 0;
-    for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') return false;
-        if (__builtin_mul_overflow(v, uint64_t{10}, &v) || __builtin_add_overflow(v, uint64_t(t[i] - '0'), &v) ||
-            v > grenze)
-            return false;
-    }
-    wert = t[0] == '-' ? static_cast<T>(0 - v) : static_cast<T>(v);
-    return true;
-}
-
-}  // namespace
 
 std::string wiederherstellungsPfad(const std::string& spielstandPfad) {
     const auto pos = spielstandPfad.find_last_of('/');
@@ -56,12 +32,15 @@ Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {
     }
     p.mitNachtrag = nachtragAbtrennen(bytes, p.nachtrag);
     IniDatei ini(std::move(bytes));
-    int64_t geld = 0;
-    if (!ganzeZahl(ini.text("Kontrolle", "monat"), p.monat) || p.monat < 1 || p.monat > 12 ||
-        !ganzeZahl(ini.text("Kontrolle", "jahr"), p.jahr) || !ganzeZahl(ini.text("Kontrolle", "geld"), geld)) {
+    // The calendar and the balance as the game writes them, read along the
+    // control panel's own description.
+    TKontrollForm kontrolle;
+    if (!strengLesen(kontrolle, ini, kontrollSektion)) {
         p.grund = "Monat, Jahr oder Guthaben des Spiels fehlen darin oder sind ungültig.";
         return p;
     }
+    p.monat = kontrolle.monat;
+    p.jahr = kontrolle.jahr;
     p.art = Wiederherstellungspunkt::Art::gueltig;
     p.ini = std::move(ini);
     return p;

@@ -5,6 +5,7 @@
 
 #include "app/geldtext.h"
 #include "app/kontrollform.h"
+#include "app/zahlen.h"
 #include "app/zufall.h"
 
 
@@ -19,10 +20,7 @@ namespace {
 bool in(int32_t v, int32_t von, int32_t bis) { return v >= von && v <= bis; }
 
 // A hand-edited score near the 32-bit limits stays there instead of wrapping.
-int32_t plus(int32_t v, int32_t d) {
-    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{v} + d, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
+int32_t plus(int32_t v, int32_t d) { return gesaettigt(v, d); }
 
 // What one month does to a crop: it dies (grund 1 frost, 2 over-ripeness) or
 // its score changes by aenderung.

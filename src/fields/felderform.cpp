@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/beschreibung.h"
 #include "app/kontrollform.h"
 #include "app/spielstand.h"
 #include "fields/feldaktionform.h"
@@ -116,24 +117,76 @@ void TFelderForm::platz() {
     setzeAussenGroesse(340, 330);
 }
 
-void TFelderForm::laden() {
-    TkindForm::laden();
-    for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
-        TFeld& f = *felder[i];
-        const std::string s = sektion(static_cast<int32_t>(i));
-        iniLesen(s, "was", f.was);
-        iniLesen(s, "wachs", f.wachs);
-        f.was = gueltigesWas(f.was);
+namespace {
+// The five fields: the file keeps crop and score in a section per field,
+// "Fld1" … "Fld5"; the dump shows each field whole, outline and colours too.
+class Feldliste : public EigenerEintrag {
+public:
+    explicit Feldliste(TFelderForm& k) : k_(k) {}
+    void laden() override {
+        for (std::size_t i = 1; i < k_.felder.size() && k_.felder[i]; ++i) {
+            TFeld& f = *k_.felder[i];
+            const std::string s = sektion(static_cast<int32_t>(i));
+            iniLesen(s, "was", f.was);
+            iniLesen(s, "wachs", f.wachs);
+            f.was = gueltigesWas(f.was);
+        }
     }
-    neuZeichnen();
-}
+    void speichern() const override {
+        for (std::size_t i = 1; i < k_.felder.size() && k_.felder[i]; ++i) {
+            const std::string s = sektion(static_cast<int32_t>(i));
+            iniSchreiben(s, "was", k_.felder[i]->was);
+            iniSchreiben(s, "wachs", k_.felder[i]->wachs);
+        }
+    }
+    void zeigen(Beschreiber& b) const override {
+        for (std::size_t i = 1; i < k_.felder.size() && k_.felder[i]; ++i) {
+            const TFeld& f = *k_.felder[i];
+            const std::string n = "felder[" + std::to_string(i) + "]";
+            b.text(n + ".name", f.name);
+            b.wert(n + ".flaeche", f.flaeche);
+            std::string ecken;
+            for (int32_t e = 0; e < f.eckenZahl; ++e) {
+                const Punkt p = f.ecken[static_cast<std::size_t>(e)];
+                ecken += (e ? " " : "") + std::to_string(p.x) + "," + std::to_string(p.y);
+            }
+            b.text(n + ".ecken", ecken);
+            b.wert(n + ".was", f.was);
+            b.wert(n + ".wachs", f.wachs);
+            b.wahr(n + ".gepachtet", f.was >= 0);
+            // The colours the map draws the field with.
+            b.farbe(n + ".stift", f.stift());
+            b.farbe(n + ".pinsel", f.pinsel());
+        }
+    }
+    std::vector<Ort> schluessel() const override {
+        const std::string felder = sektion(1) + " … " + sektion(TFelderForm::anzahlFelder);
+        return {{felder, "was"}, {felder, "wachs"}};
+    }
 
-void TFelderForm::speichern() {
-    TkindForm::speichern();
-    for (std::size_t i = 1; i < felder.size() && felder[i]; ++i) {
-        const std::string s = sektion(static_cast<int32_t>(i));
-        iniSchreiben(s, "was", felder[i]->was);
-        iniSchreiben(s, "wachs", felder[i]->wachs);
+private:
+    TFelderForm& k_;
+};
+}  // namespace
+
+void TFelderForm::beschreiben(Beschreiber& b) {
+    TkindForm::beschreiben(b);
+    b.farbe("farbe", farbe);
+    b.text("Image1", std::to_string(Image1.left) + "," + std::to_string(Image1.top) + "," +
+                         std::to_string(Image1.width) + "," + std::to_string(Image1.height));
+    b.wert("maxTrackWidth", maxTrackWidth);
+    b.wert("maxTrackHeight", maxTrackHeight);
+    Feldliste liste(*this);
+    b.eigenes(liste);
+    b.beimLaden([this] { neuZeichnen(); });
+    if (const TPaintFelder* p = PaintFelder.get()) {
+        int64_t akt = 0;
+        for (std::size_t i = 1; i < felder.size() && felder[i]; ++i)
+            if (felder[i].get() == p->aktFeld) akt = static_cast<int64_t>(i);
+        b.wert("PaintFelder.aktFeld", akt);
+        b.text("PaintFelder.hint", p->hint);
+        b.wahr("PaintFelder.showHint", p->showHint);
+        b.text("PaintFelder.cursor", p->cursor == Mauszeiger::hand ? "hand" : "standard");
     }
 }
 

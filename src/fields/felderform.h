@@ -64,8 +64,7 @@ public:
 
     void neu() override;
     void platz() override;
-    void laden() override;
-    void speichern() override;
+    void beschreiben(Beschreiber& b) override;
     void weiter() override;
 
     // The month's rent of the fields leased now, in cents (0 or negative);

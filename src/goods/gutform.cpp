@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "app/anzahlform.h"
+#include "app/beschreibung.h"
 #include "app/geldtext.h"
 #include "app/kontrollform.h"
 #include "app/plattform.h"
@@ -38,24 +39,54 @@ void TgutForm::platz() {
     setzeErweitert(false);
 }
 
-void TgutForm::laden() {
-    TkindForm::laden();
-    setzeErweitert(false);
-    int32_t v = maxmenge;
-    iniLesen(name(), "maxmenge", v);
-    // A negative capacity is no capacity at all: it counts as missing, and the
-    // new-game capacity stays. (Taken as it stood, its enlargement would cost
-    // a negative amount and make the store smaller.)
-    if (v >= 0) setzeMaxMenge(v);
-    v = menge;
-    iniLesen(name(), "menge", v);
-    setzeMenge(v);
-}
+namespace {
+// The stock and its capacity are valid only together: the capacity is read
+// first, so that the stock is checked against the loaded one; the dump shows
+// the stock first.
+class Bestand : public EigenerEintrag {
+public:
+    explicit Bestand(TgutForm& g) : g_(g) {}
+    void laden() override {
+        int32_t v = g_.maxmenge;
+        iniLesen(g_.name(), "maxmenge", v);
+        // A negative capacity is no capacity at all: it counts as missing,
+        // and the new-game capacity stays. (Taken as it stood, its
+        // enlargement would cost a negative amount and make the store
+        // smaller.)
+        if (v >= 0) g_.setzeMaxMenge(v);
+        v = g_.menge;
+        iniLesen(g_.name(), "menge", v);
+        g_.setzeMenge(v);
+    }
+    void speichern() const override {
+        iniSchreiben(g_.name(), "maxmenge", g_.maxmenge);
+        iniSchreiben(g_.name(), "menge", g_.menge);
+    }
+    void zeigen(Beschreiber& b) const override {
+        b.wert("menge", g_.menge);
+        b.wert("maxmenge", g_.maxmenge);
+    }
+    std::vector<Ort> schluessel() const override { return {{"", "maxmenge"}, {"", "menge"}}; }
 
-void TgutForm::speichern() {
-    TkindForm::speichern();
-    iniSchreiben(name(), "maxmenge", maxmenge);
-    iniSchreiben(name(), "menge", menge);
+private:
+    TgutForm& g_;
+};
+}  // namespace
+
+void TgutForm::beschreiben(Beschreiber& b) {
+    TkindForm::beschreiben(b);
+    b.beimLaden([this] { setzeErweitert(false); });
+    b.label("MengeLabel", MengeLabel);
+    b.knopf("SizeButton", SizeButton);
+    b.knopf("KaufenButton", KaufenButton);
+    b.knopf("VKaufenButton", VKaufenButton);
+    b.label("MaxMengeLb", MaxMengeLb);
+    b.wert("breiteKlein", breiteKlein);
+    b.wert("breiteGross", breiteGross);
+    b.wahr("erweitert", erweitert);
+    Bestand bestand(*this);
+    b.eigenes(bestand);
+    b.wert("gutNr", gutNr);
 }
 
 bool TgutForm::fasst(int64_t v) const { return v >= 0 && v <= maxmenge; }

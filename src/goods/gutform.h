@@ -26,8 +26,7 @@ public:
 
     void neu() override;
     void platz() override;
-    void laden() override;
-    void speichern() override;
+    void beschreiben(Beschreiber& b) override;
 
     // Buy (KaufenButton) or sell (VKaufenButton) through the quantity dialog.
     virtual void KVButtonClick(const Button& sender);

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "app/beschreibung.h"
+
 int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     if (c == 0) return -1;
     const int64_t p = int64_t{a} * b;
@@ -12,19 +14,32 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     return static_cast<int32_t>(r);
 }
 
-TSiloForm::TSiloForm(std::string name, std::string cap) : TgutForm(std::move(name), std::move(cap)) {
+TSiloForm::TSiloForm(const Lagerart& a) : TgutForm(a.name, a.caption), art(a) {
     VKaufenButton.hint = "Klick mit Rechts: Verkaufe alles";
     VKaufenButton.showHint = true;
 }
 
 void TSiloForm::neu() {
     TgutForm::neu();
-    farbe = {0, 128, 0};
+    gutNr = *art.gut;
+    farbe = art.farbe;
+    setzeMaxMenge(art.kapazitaet);
+    setzeMenge(art.bestand);
 }
 
 void TSiloForm::platz() {
     TgutForm::platz();
     breiteGross = 290;
+    left = art.left;
+    top = art.top;
+}
+
+void TSiloForm::beschreiben(Beschreiber& b) {
+    TgutForm::beschreiben(b);
+    b.farbe("farbe", farbe);
+    // What the picture shows: the filled pixel rows of the body (none drawn
+    // when the capacity is 0 or the stock exceeds it).
+    b.wert("fuellZeilen", maxmenge == 0 || menge > maxmenge ? 0 : fuellZeilen());
 }
 
 bool TSiloForm::setzeMenge(int32_t v) {

@@ -5,14 +5,29 @@
 #include "app/canvas.h"
 #include "goods/gutform.h"
 
+// What tells one store from another: its window, its good, the colour of
+// its fill, its capacity and stock in a new game, and its place.
+struct Lagerart {
+    const char* name;
+    const char* caption;
+    const int32_t* gut;  // the good's number, handed out by the price list
+    Farbe farbe;
+    int32_t kapazitaet;
+    int32_t bestand;
+    int32_t left;
+    int32_t top;
+};
+
 class TSiloForm : public TgutForm {
 public:
-    TSiloForm(std::string name, std::string caption);
+    explicit TSiloForm(const Lagerart& art);
 
+    const Lagerart& art;
     Farbe farbe{0, 128, 0};
 
     void neu() override;
     void platz() override;
+    void beschreiben(Beschreiber& b) override;
     bool setzeMenge(int32_t v) override;
     void setzeMaxMenge(int32_t v) override;
 

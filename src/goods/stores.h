@@ -1,37 +1,11 @@
-// The four bulk stores: feed, diesel, grain and beets.
+// The four bulk stores: feed, diesel, grain and beets, each a row of a table.
 #pragma once
 
 #include "goods/siloform.h"
 
-class TFutterForm : public TSiloForm {
-public:
-    TFutterForm() : TSiloForm("FutterForm", "Futter") {}
-    void neu() override;
-    void platz() override;
-};
+extern const Lagerart lagerFutter, lagerDiesel, lagerGetreide, lagerRueben;
 
-class TDieselForm : public TSiloForm {
-public:
-    TDieselForm() : TSiloForm("DieselForm", "Diesel") {}
-    void neu() override;
-    void platz() override;
-};
-
-class TGetreideForm : public TSiloForm {
-public:
-    TGetreideForm() : TSiloForm("GetreideForm", "Getreide") {}
-    void neu() override;
-    void platz() override;
-};
-
-class TRuebenForm : public TSiloForm {
-public:
-    TRuebenForm() : TSiloForm("RuebenForm", "Rüben") {}
-    void neu() override;
-    void platz() override;
-};
-
-extern TFutterForm* FutterForm;
-extern TDieselForm* DieselForm;
-extern TGetreideForm* GetreideForm;
-extern TRuebenForm* RuebenForm;
+extern TSiloForm* FutterForm;
+extern TSiloForm* DieselForm;
+extern TSiloForm* GetreideForm;
+extern TSiloForm* RuebenForm;

@@ -1,38 +1,11 @@
-// The four herds: cows, pigs, chickens and sheep. They differ only in their
-// constants, caption, place and product.
+// The four herds: cows, pigs, chickens and sheep, each a row of a table.
 #pragma once
 
 #include "livestock/tierform.h"
 
-class TKueheForm : public TtierForm {
-public:
-    TKueheForm();
-    void neu() override;
-    void platz() override;
-};
+extern const Tierart artKuehe, artSchweine, artHuehner, artSchafe;
 
-class TSchweineForm : public TtierForm {
-public:
-    TSchweineForm();
-    void neu() override;
-    void platz() override;
-};
-
-class THuenerForm : public TtierForm {
-public:
-    THuenerForm();
-    void neu() override;
-    void platz() override;
-};
-
-class TSchafForm : public TtierForm {
-public:
-    TSchafForm();
-    void neu() override;
-    void platz() override;
-};
-
-extern TKueheForm* KueheForm;
-extern TSchweineForm* SchweineForm;
-extern THuenerForm* HuenerForm;
-extern TSchafForm* SchafForm;
+extern TtierForm* KueheForm;
+extern TtierForm* SchweineForm;
+extern TtierForm* HuenerForm;
+extern TtierForm* SchafForm;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/beschreibung.h"
 #include "app/geldtext.h"
 #include "app/kontrollform.h"
 #include "app/plattform.h"
@@ -51,9 +52,11 @@ std::string gewichtText(int32_t zehntel) {
 }
 }  // namespace
 
-TtierForm::TtierForm(std::string name, std::string cap) : TgutForm(std::move(name), std::move(cap)) {
+TtierForm::TtierForm(const Tierart& a) : TgutForm(a.name, a.caption), art(a) {
     // The herd buys with a left click only.
     KaufenButton.showHint = false;
+    if (art.produktText) GebenCB.caption = art.produktText;
+    else GebenCB.visible = false;
     MehrenCB.caption = "Vermehren";
     GroupBox1.caption = "Einzelnes Tier";
     UpDown1.position = 50;
@@ -138,7 +141,11 @@ std::string TtierForm::preisHinweis(bool kaufen) const {
            " für dieses Tier";
 }
 
-TtierForm::Kaufangebot TtierForm::kaufAngebot(int32_t klasse) const {
+std::array<Kaufangebot, 4> TtierForm::kaufAngebote() const {
+    return {Kaufangebot{}, kaufAngebot(1), kaufAngebot(2), kaufAngebot(3)};
+}
+
+Kaufangebot TtierForm::kaufAngebot(int32_t klasse) const {
     Kaufangebot a;
     if (klasse < 1 || klasse > 3 || ausgewachsen <= 0) return a;
     const int32_t mitte = kaufGewicht(ausgewachsen, klasse);
@@ -170,9 +177,9 @@ bool TtierForm::einTierKaufen(int32_t k) {
 
 void TtierForm::KVButtonClick(const Button& sender) {
     if (&sender == &KaufenButton) {
-        TierKaufForm->herde = this;
+        TierKaufForm->angebote = kaufAngebote();
         plattform().zeigeModal(*TierKaufForm);
-        TierKaufForm->herde = nullptr;
+        TierKaufForm->angebote.reset();
         const int32_t k = TierKaufForm->gewichtsklasse;
         if (k < 1 || k > 3) return;
         // Each animal is a purchase of its own; the first refusal ends them.
@@ -247,6 +254,14 @@ void TtierForm::neu() {
     zeigeTier(0);
     klang = 0;
     UpDown1.position = 50;
+    gutNr = *art.gut;
+    if (art.produkt) produktNr = *art.produkt;
+    ausgewachsen = art.ausgewachsen;
+    zuwachs = art.zuwachs;
+    seuchePromille = art.seuchePromille;
+    if (art.seucheText) seucheText = art.seucheText;
+    klang = art.klang;
+    produktProTier = art.produktProTier;
 }
 
 void TtierForm::platz() {
@@ -254,43 +269,74 @@ void TtierForm::platz() {
     breiteGross = 400;
     StringGrid1.setCell(0, 0, "Ordnungs Nr");
     StringGrid1.setCell(1, 0, "Gewicht");
+    left = art.left;
+    top = art.top;
 }
 
-void TtierForm::laden() {
-    TgutForm::laden();
-    int32_t v = MehrenCB.checked ? 1 : 0;
-    iniLesen(name(), "Mehren", v);
-    MehrenCB.checked = v != 0;
-    v = GebenCB.checked ? 1 : 0;
-    iniLesen(name(), "Geben", v);
-    // An edited file cannot give the pigs a product they do not have.
-    GebenCB.checked = v != 0 && GebenCB.visible;
-    gewicht.fill(0);
-    int32_t anzahl = menge;
-    iniLesen(name(), "menge", anzahl);
-    if (anzahl == 0) return;
-    // An edited file may claim more animals than the list holds, leave keys
-    // out or hold weights beyond 16 bits: the herd is the run of animals up
-    // to the first missing or zero key, at most 249 of them. A negative
-    // weight is held at the lightest animal, 0.1 kg: it would otherwise cost
-    // money to sell and could grow to 0, which would cut the herd in two.
-    const int32_t bis = std::min(anzahl, maxTiere);
-    for (int32_t i = 1; i <= bis; ++i) {
-        int32_t g = 0;
-        iniLesen(name(), "T" + std::to_string(i), g);
-        if (g == 0) break;
-        gewicht[static_cast<std::size_t>(i)] = std::max<int16_t>(alsGewicht(g), 1);
+namespace {
+// The herd's animals: "menge" counts them, "T1" … "T249" hold their weights.
+class Herde : public EigenerEintrag {
+public:
+    explicit Herde(TtierForm& t) : t_(t) {}
+    void laden() override {
+        t_.gewicht.fill(0);
+        int32_t anzahl = t_.menge;
+        iniLesen(t_.name(), "menge", anzahl);
+        if (anzahl == 0) return;
+        // An edited file may claim more animals than the list holds, leave
+        // keys out or hold weights beyond 16 bits: the herd is the run of
+        // animals up to the first missing or zero key, at most 249 of them.
+        // A negative weight is held at the lightest animal, 0.1 kg: it would
+        // otherwise cost money to sell and could grow to 0, which would cut
+        // the herd in two.
+        const int32_t bis = std::min(anzahl, TtierForm::maxTiere);
+        for (int32_t i = 1; i <= bis; ++i) {
+            int32_t g = 0;
+            iniLesen(t_.name(), "T" + std::to_string(i), g);
+            if (g == 0) break;
+            t_.gewicht[static_cast<std::size_t>(i)] = std::max<int16_t>(alsGewicht(g), 1);
+        }
+        t_.aktuell = 1;
+        t_.setzeMenge(0);
     }
-    aktuell = 1;
-    setzeMenge(0);
-}
+    void speichern() const override {
+        for (int32_t i = 1; i <= t_.menge && i <= TtierForm::maxTiere; ++i)
+            iniSchreiben(t_.name(), "T" + std::to_string(i), t_.gewicht[static_cast<std::size_t>(i)]);
+    }
+    void zeigen(Beschreiber& b) const override {
+        b.wert("tierAnzahl", t_.tierAnzahl());
+        // Entries beyond the herd are empty.
+        for (int32_t i = 1; i <= t_.tierAnzahl(); ++i)
+            b.wert("gewicht[" + std::to_string(i) + "]", t_.gewicht[static_cast<std::size_t>(i)]);
+    }
+    std::vector<Ort> schluessel() const override {
+        return {{"", "menge"}, {"", "T1 … T" + std::to_string(TtierForm::maxTiere)}};
+    }
 
-void TtierForm::speichern() {
-    TgutForm::speichern();
-    iniSchreiben(name(), "Mehren", MehrenCB.checked ? 1 : 0);
-    iniSchreiben(name(), "Geben", GebenCB.checked ? 1 : 0);
-    for (int32_t i = 1; i <= menge && i <= maxTiere; ++i)
-        iniSchreiben(name(), "T" + std::to_string(i), gewicht[static_cast<std::size_t>(i)]);
+private:
+    TtierForm& t_;
+};
+}  // namespace
+
+void TtierForm::beschreiben(Beschreiber& b) {
+    TgutForm::beschreiben(b);
+    b.haken("MehrenCB", MehrenCB, {"", "Mehren"});
+    // An edited file cannot give the pigs a product they do not have.
+    b.haken("GebenCB", GebenCB, {"", "Geben"}, [this](bool an) { GebenCB.checked = an && GebenCB.visible; });
+    b.wert("UpDown1.position", UpDown1.position);
+    b.gitter("StringGrid1", StringGrid1);
+    b.text("GroupBox1.caption", GroupBox1.caption);
+    b.real("futterFaktor", futterFaktor);
+    Herde herde(*this);
+    b.eigenes(herde);
+    b.wert("aktuell", aktuell);
+    b.wert("produktNr", produktNr);
+    b.wert("ausgewachsen", ausgewachsen);
+    b.wert("zuwachs", zuwachs);
+    b.wert("seuchePromille", seuchePromille);
+    b.wert("klang", klang);
+    b.real("produktProTier", produktProTier);
+    b.text("seucheText", seucheText);
 }
 
 TtierForm::Zensus TtierForm::zensus() const {

@@ -9,10 +9,32 @@
 #include "app/steuerelemente.h"
 #include "app/zufall.h"
 #include "goods/gutform.h"
+#include "livestock/tierkaufform.h"
+
+// What tells one species from another: its window, its good and product,
+// its constants, the text of its disease, its sound and its place.
+struct Tierart {
+    const char* name;
+    const char* caption;
+    const char* kennung;        // the face's picture and guide chapter
+    const char* produktText;    // the product box; none: hidden (the pigs)
+    const int32_t* gut;         // numbers handed out by the price list
+    const int32_t* produkt;     // none: the species delivers nothing
+    int32_t ausgewachsen;       // full-grown weight, tenths of a kg
+    int32_t zuwachs;
+    int32_t seuchePromille;
+    const char* seucheText;
+    int32_t klang;
+    float produktProTier;
+    int32_t left;
+    int32_t top;
+};
 
 class TtierForm : public TgutForm {
 public:
-    TtierForm(std::string name, std::string caption);
+    explicit TtierForm(const Tierart& art);
+
+    const Tierart& art;
 
     // The most animals a herd can hold; the list has one empty entry more.
     static constexpr int32_t maxTiere = 249;
@@ -44,15 +66,11 @@ public:
     // Removes animal i: the last one takes its number.
     bool entferneTier(int32_t i);
 
-    // What the purchase dialog's weight class (1 small … 3 large) brings: the
-    // weight before the purchase's draw, the lightest and the heaviest weight
-    // that draw can give (tenths of a kg), and what each costs at today's
-    // buying price (cents). Reads only: nothing is drawn or booked.
-    struct Kaufangebot {
-        int16_t gewicht = 0, leichtest = 0, schwerst = 0;
-        int64_t preis = 0, preisVon = 0, preisBis = 0;
-    };
+    // What the purchase dialog's weight class k (1 small … 3 large) offers.
+    // Reads only: nothing is drawn or booked.
     Kaufangebot kaufAngebot(int32_t klasse) const;
+    // All three, by class, as the purchase dialog takes them.
+    std::array<Kaufangebot, 4> kaufAngebote() const;
     // What an animal of weight w costs at today's buying (kaufen) or selling
     // price, in cents; 64 bits, for a price list edited beyond the usual.
     int64_t tierPreis(int16_t w, bool kaufen) const;
@@ -72,8 +90,7 @@ public:
 
     void neu() override;
     void platz() override;
-    void laden() override;
-    void speichern() override;
+    void beschreiben(Beschreiber& b) override;
     void weiter() override;
 
     // The player's inputs: an arrow of the up-down control (up = previous

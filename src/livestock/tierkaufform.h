@@ -1,12 +1,21 @@
 // The purchase dialog: the player picks the weight class of one animal.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "app/dialog.h"
 #include "app/steuerelemente.h"
 
-class TtierForm;
+// What a weight class brings: the weight before the purchase's draw, the
+// lightest and the heaviest weight that draw can give (tenths of a kg), and
+// what each costs at today's buying price (cents).
+struct Kaufangebot {
+    int16_t gewicht = 0, leichtest = 0, schwerst = 0;
+    int64_t preis = 0, preisVon = 0, preisBis = 0;
+};
 
 class TTierKaufForm : public TDialog {
 public:
@@ -23,13 +32,13 @@ public:
     int32_t anzahl = 1;
     // The most the field "Anzahl" takes: a herd never holds more.
     static constexpr int32_t hoechstAnzahl = 249;
-    // The herd that buys; the dialog shows its weights and prices.
-    const TtierForm* herde = nullptr;
+    // The offers of the herd that buys, by weight class (entry 0 unused):
+    // the herd hands them over while the dialog is open.
+    std::optional<std::array<Kaufangebot, 4>> angebote;
 
     // What a weight button offers, for its label: "etwa 237 kg" and the
     // prices the purchase can book, "1129–1493 EUR" (whole euros, the span
-    // widened outwards). Empty without a herd. Draws nothing. (In
-    // tierkauftexte.cpp, with the herd.)
+    // widened outwards). Empty without offers.
     std::string gewichtText(int32_t klasse) const;
     std::string preisText(int32_t klasse) const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "app/beschreibung.h"
 #include "app/geldtext.h"
 #include "app/plattform.h"
 #include "app/spielstand.h"
@@ -57,28 +58,56 @@ void TPreiseForm::platz() {
     setzeAussenGroesse(340, 232);
 }
 
-void TPreiseForm::laden() {
-    TkindForm::laden();
-    for (int32_t i = 0; i < anzahlGueter; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const std::string n = std::to_string(i);
-        int32_t p = preis[k];
-        iniLesen("Preise", n, p);
-        setzePreis(i, p);
-        iniLesen("Preise", n + "min", minPreis[k]);
-        iniLesen("Preise", n + "max", maxPreis[k]);
+namespace {
+// Every good's price and its bounds, keyed by the good's number: "0",
+// "0min", "0max", "1", … in the file, good by good; the dump shows them
+// table by table.
+class Preistabelle : public EigenerEintrag {
+public:
+    explicit Preistabelle(TPreiseForm& p) : p_(p) {}
+    void laden() override {
+        for (int32_t i = 0; i < anzahlGueter; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const std::string n = std::to_string(i);
+            int32_t preis = p_.preis[k];
+            iniLesen(preisSektion, n, preis);
+            p_.setzePreis(i, preis);
+            iniLesen(preisSektion, n + "min", p_.minPreis[k]);
+            iniLesen(preisSektion, n + "max", p_.maxPreis[k]);
+        }
     }
-}
+    void speichern() const override {
+        for (int32_t i = 0; i < anzahlGueter; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const std::string n = std::to_string(i);
+            iniSchreiben(preisSektion, n, p_.preis[k]);
+            iniSchreiben(preisSektion, n + "min", p_.minPreis[k]);
+            iniSchreiben(preisSektion, n + "max", p_.maxPreis[k]);
+        }
+    }
+    void zeigen(Beschreiber& b) const override {
+        b.reihe("preis", p_.preis);
+        b.reihe("maxPreis", p_.maxPreis);
+        b.reihe("minPreis", p_.minPreis);
+    }
+    std::vector<Ort> schluessel() const override {
+        const std::string letzte = std::to_string(anzahlGueter - 1);
+        return {{preisSektion, "0 … " + letzte}, {preisSektion, "0min … " + letzte + "min"},
+                {preisSektion, "0max … " + letzte + "max"}};
+    }
 
-void TPreiseForm::speichern() {
-    TkindForm::speichern();
-    for (int32_t i = 0; i < anzahlGueter; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const std::string n = std::to_string(i);
-        iniSchreiben("Preise", n, preis[k]);
-        iniSchreiben("Preise", n + "min", minPreis[k]);
-        iniSchreiben("Preise", n + "max", maxPreis[k]);
-    }
+private:
+    TPreiseForm& p_;
+};
+}  // namespace
+
+void TPreiseForm::beschreiben(Beschreiber& b) {
+    TkindForm::beschreiben(b);
+    b.gitter("StringGrid1", StringGrid1);
+    Preistabelle tabelle(*this);
+    b.eigenes(tabelle);
+    b.reihe("gutName", gutName);
+    b.reihe("einheit", einheit);
 }
 
 TPreiseForm::Drift TPreiseForm::drift(int32_t i) const {

@@ -17,6 +17,9 @@ extern int32_t nrKuehe, nrSchweine, nrHuener, nrSchafe, nrFutter, nrMilch, nrEie
 
 constexpr int32_t anzahlGueter = 11;
 
+// The save file's section of the prices and their bounds.
+inline constexpr const char* preisSektion = "Preise";
+
 class TPreiseForm : public TkindForm {
 public:
     TPreiseForm();
@@ -35,8 +38,7 @@ public:
 
     void neu() override;
     void platz() override;
-    void laden() override;
-    void speichern() override;
+    void beschreiben(Beschreiber& b) override;
     void weiter() override;
 
     // Every price good i can have after this month's drift; draws nothing.

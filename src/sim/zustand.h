@@ -1,6 +1,6 @@
 // "zeige NAME": a window's state as "name=value" lines after "zustand NAME".
-// One printer per window class; a window gets the lines of every class it
-// belongs to, from the base down.
+// A game window shows what its description holds (app/beschreibung.h); the
+// frame and the dialogs, which keep nothing, have a printer each here.
 #pragma once
 
 #include <string>

@@ -17,11 +17,7 @@
 
 QString hilfeKapitel(const TkindForm& f) {
     // A species before the herd window, the stores before the goods window.
-    if (dynamic_cast<const TKueheForm*>(&f)) return QStringLiteral("kuehe");
-    if (dynamic_cast<const TSchweineForm*>(&f)) return QStringLiteral("schweine");
-    if (dynamic_cast<const THuenerForm*>(&f)) return QStringLiteral("huehner");
-    if (dynamic_cast<const TSchafForm*>(&f)) return QStringLiteral("schafe");
-    if (dynamic_cast<const TtierForm*>(&f)) return QStringLiteral("tiere");
+    if (const auto* t = dynamic_cast<const TtierForm*>(&f)) return QString::fromUtf8(t->art.kennung);
     if (dynamic_cast<const TgutForm*>(&f)) return QStringLiteral("lager");
     if (dynamic_cast<const TPreiseForm*>(&f)) return QStringLiteral("markt");
     if (dynamic_cast<const TFelderForm*>(&f)) return QStringLiteral("felder");

@@ -94,7 +94,7 @@ TEST(Lager, FuellstandGrenzfaelle) {
 TEST(Lager, KaufenUndVerkaufenUeberDenMengendialog) {
     Spielumgebung u;
     u.starten();
-    TFutterForm& f = *FutterForm;
+    TSiloForm& f = *FutterForm;
     const int64_t geld = KontrollForm->geld;
 
     u.tippe({"480"});
@@ -153,7 +153,7 @@ TEST(Lager, KaufUeberDasGuthabenHinaus) {
 TEST(Lager, BetraegeJenseitsVon32Bit) {
     Spielumgebung u;
     u.starten();
-    TDieselForm& d = *DieselForm;
+    TSiloForm& d = *DieselForm;
     d.setzeMaxMenge(2147483647);
     const int64_t geld = KontrollForm->geld;
     u.tippe({"2000000000"});
@@ -177,7 +177,7 @@ TEST(Lager, BetraegeJenseitsVon32Bit) {
 TEST(Lager, Vergroesserung) {
     Spielumgebung u;
     u.starten();
-    TFutterForm& f = *FutterForm;
+    TSiloForm& f = *FutterForm;
     const int32_t k = 300 * ankauf(nrFutter);
     f.MaxMengeLbClick();  // no answer: "&Nein"
     EXPECT_EQ(u.plattform.protokoll.back(),
@@ -203,7 +203,7 @@ TEST(Lager, Vergroesserung) {
 TEST(Lager, KapazitaetUnterDemBestand) {
     Spielumgebung u;
     u.starten();
-    TRuebenForm& r = *RuebenForm;
+    TSiloForm& r = *RuebenForm;
     r.setzeMaxMenge(30);  // stock 40 stays
     EXPECT_EQ(r.menge, 40);
     u.tippe({"1"});
@@ -221,7 +221,7 @@ TEST(Lager, KapazitaetUnterDemBestand) {
 TEST(Lager, RechtsklickHandel) {
     Spielumgebung u;
     u.starten();
-    TFutterForm& f = *FutterForm;
+    TSiloForm& f = *FutterForm;
     f.KVButtonMouseDown(f.VKaufenButton, false);
     EXPECT_TRUE(u.plattform.protokoll.empty()) << "only the right button trades";
     f.KVButtonMouseDown(f.VKaufenButton, true);
@@ -240,7 +240,7 @@ TEST(Lager, RechtsklickHandel) {
 TEST(Lager, GroesseUndSpeichern) {
     Spielumgebung u;
     u.starten();
-    TGetreideForm& g = *GetreideForm;
+    TSiloForm& g = *GetreideForm;
     g.SizeButtonClick();
     EXPECT_TRUE(g.erweitert);
     EXPECT_EQ(g.clientWidth, 290);

@@ -64,7 +64,7 @@ TEST(Herde, KaufSpanneIstDieDerZiehung) {
     for (int32_t klasse = 1; klasse <= 3; ++klasse) {
         SCOPED_TRACE(klasse);
         const uint32_t vorher = randSeed;
-        const TtierForm::Kaufangebot a = KueheForm->kaufAngebot(klasse);
+        const Kaufangebot a = KueheForm->kaufAngebot(klasse);
         EXPECT_EQ(randSeed, vorher);
         EXPECT_LT(a.leichtest, a.gewicht);
         EXPECT_GT(a.schwerst, a.gewicht);
@@ -79,13 +79,13 @@ TEST(Herde, KaufSpanneIstDieDerZiehung) {
     }
     // What the dialog's labels make of it: whole euros, taken outwards.
     // (The first prices: a cow 1363,44 EUR, a hen 5,46 EUR.)
-    TierKaufForm->herde = KueheForm;
+    TierKaufForm->angebote = KueheForm->kaufAngebote();
     EXPECT_EQ(TierKaufForm->gewichtText(1), "etwa 237 kg");
     EXPECT_EQ(TierKaufForm->preisText(1), "391–518 EUR");  // 391,53 to 517,31
-    TierKaufForm->herde = HuenerForm;
+    TierKaufForm->angebote = HuenerForm->kaufAngebote();
     EXPECT_EQ(TierKaufForm->gewichtText(1), "etwa 1,3 kg");
     EXPECT_EQ(TierKaufForm->preisText(1), "1,50–2,05 EUR");
-    TierKaufForm->herde = nullptr;
+    TierKaufForm->angebote.reset();
 }
 
 TEST(Herde, ZuegeEinesMonats) {
@@ -130,7 +130,7 @@ TEST(Herde, ListeBleibtInIhrenGrenzen) {
     for (int i = 1; i <= 251; ++i) datei += "T" + std::to_string(i) + "=" + (i == 2 ? "-99999" : "40") + "\r\n";
     u.schreibeDatei(datei);
     u.starten();
-    THuenerForm& h = *HuenerForm;
+    TtierForm& h = *HuenerForm;
     EXPECT_EQ(h.tierAnzahl(), 249);
     EXPECT_EQ(h.menge, 249);
     // Beyond 16 bits and negative: held at the lightest animal.

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "app/beschreibung.h"
 #include "app/geldtext.h"
 #include "app/spielstand.h"
 #include "app/kontoform.h"
@@ -310,13 +311,26 @@ private:
     // always opens collapsed, so the width it was saved with comes back as
     // the collapsed width; from there on the file stays as it is.
     void hinUndZurueck() {
+        // Every value the file keeps comes back, field by field, as it was.
+        const Werte vorher = gespeichertesSpiel();
         zeileSpielen("neustart");
+        for (const std::string& u : unterschiede(vorher, gespeichertesSpiel()))
+            ADD_FAILURE() << "Saat " << saat_ << ", Monat " << monateGespielt << ": " << u;
         const std::string erste = datei();
         zeileSpielen("neustart");
         const std::string zweite = datei();
         EXPECT_EQ(ohneGueterBreite(zweite), ohneGueterBreite(erste)) << "Saat " << saat_ << ", Monat " << monateGespielt;
         zeileSpielen("neustart");
         EXPECT_EQ(datei(), zweite) << "Saat " << saat_ << ", Monat " << monateGespielt;
+    }
+    // The saved values of every window, but the width a goods window always
+    // opens without.
+    Werte gespeichertesSpiel() {
+        Werte alle;
+        for (const TkindForm* f : lauf_->spiel().fenster())
+            for (auto& [n, w] : gespeicherteWerte(*f))
+                if (!(n == "clientWidth" && dynamic_cast<const TgutForm*>(f))) alle.emplace_back(f->name() + "." + n, w);
+        return alle;
     }
     static std::string ohneGueterBreite(const std::string& text) {
         std::istringstream ein(text);

@@ -28,10 +28,9 @@ Bild bild(const TierBild& b) {
 }
 
 Bild bildFuer(const TtierForm& f) {
-    if (dynamic_cast<const TKueheForm*>(&f)) return bild(kuhBild);
-    if (dynamic_cast<const TSchweineForm*>(&f)) return bild(schweinBild);
-    if (dynamic_cast<const THuenerForm*>(&f)) return bild(huhnBild);
-    if (dynamic_cast<const TSchafForm*>(&f)) return bild(schafBild);
+    for (const auto& [art, b] : {std::pair{&artKuehe, &kuhBild}, std::pair{&artSchweine, &schweinBild},
+                                 std::pair{&artHuehner, &huhnBild}, std::pair{&artSchafe, &schafBild}})
+        if (&f.art == art) return bild(*b);
     return {};
 }
 
