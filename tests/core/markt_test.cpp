@@ -138,24 +138,6 @@ TEST(Preise, AnfrageImRaster) {
     EXPECT_EQ(PreiseForm->zelleBei(5, 17 * 12 + 1).y, -1);
 }
 
-TEST(Preise, UeberstehenDenNeustart) {
-    Spielumgebung u;
-    u.starten();
-    for (int i = 0; i < 5; ++i) PreiseForm->weiter();
-    PreiseForm->minPreis[3] = 1;
-    PreiseForm->maxPreis[3] = 99999;
-    const auto preis = PreiseForm->preis;
-    u.neustart();
-    EXPECT_EQ(PreiseForm->preis, preis);
-    EXPECT_EQ(PreiseForm->minPreis[3], 1);
-    EXPECT_EQ(PreiseForm->maxPreis[3], 99999);
-    EXPECT_EQ(PreiseForm->StringGrid1.cell(2, 4), rechtsbuendig(geldText(preis[3]), 14));
-    const std::string d = u.datei();
-    EXPECT_NE(d.find("[Preise]\r\n0=" + std::to_string(preis[0]) + "\r\n0min=131100\r\n0max=189888\r\n1="),
-              std::string::npos);
-    EXPECT_NE(d.find("10max=70\r\n"), std::string::npos);
-}
-
 TEST(Preise, OhnePreisabschnittBleibenDieGezogenenPreise) {
     Spielumgebung u;
     u.schreibeDatei("[PreiseForm]\r\nx=77\r\n");
