@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/geldtext.h"
+#include "geld/geldtext.h"
 
 #include "fields/feld.h"
 #include "fields/felderform.h"

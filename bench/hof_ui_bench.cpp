@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/geldtext.h"
-#include "app/hofbuch.h"
-#include "app/kontrollform.h"
+#include "geld/geldtext.h"
+#include "hofbuch/hofbuch.h"
+#include "geld/kontrollform.h"
 #include "hof.h"
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"

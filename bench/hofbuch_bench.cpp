@@ -15,8 +15,8 @@
 #include <memory>
 #include <string>
 
-#include "app/hofbuch.h"
-#include "app/kontrollform.h"
+#include "hofbuch/hofbuch.h"
+#include "geld/kontrollform.h"
 #include "hof.h"
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/kontrollform.h"
+#include "geld/kontrollform.h"
 #include "ausblick.h"
 #include "hof.h"
 #include "sim/platform/scriptedplatform.h"

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/geldtext.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
-#include "app/plattform.h"
-#include "app/spielstand.h"
+#include "geld/geldtext.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/kindform.h"
-#include "app/zufall.h"
+#include "rahmen/kindform.h"
+#include "geld/zufall.h"
 #include "fields/feld.h"
 #include "livestock/tierform.h"
 

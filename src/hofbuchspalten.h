@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/hofbuch.h"
+#include "hofbuch/hofbuch.h"
 
 // Every column in the order of the file, each with what it sums or where its
 // value comes from at the month's end. The windows must exist.

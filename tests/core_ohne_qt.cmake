@@ -1,5 +1,6 @@
 # Fails when a core source includes a Qt header.
-file(GLOB_RECURSE quellen ${WURZEL}/src/app/* ${WURZEL}/src/market/* ${WURZEL}/src/goods/*
+file(GLOB_RECURSE quellen ${WURZEL}/src/rahmen/* ${WURZEL}/src/geld/* ${WURZEL}/src/spielstand/*
+  ${WURZEL}/src/hofbuch/* ${WURZEL}/src/market/* ${WURZEL}/src/goods/*
   ${WURZEL}/src/livestock/* ${WURZEL}/src/fields/* ${WURZEL}/src/sim/* ${WURZEL}/src/spiel.* ${WURZEL}/src/hofbuchspalten.*)
 set(funde "")
 foreach(q ${quellen})

@@ -1,5 +1,5 @@
 # The includes of src/ run one way. The core's floors, lowest first:
-#   app  <-  market  <-  goods  <-  livestock, fields  <-  spiel.*, ausblick.* (composition)
+#   rahmen, geld, spielstand, hofbuch  <-  market  <-  goods  <-  livestock, fields  <-  spiel.*, ausblick.* (composition)
 # and above the core sim/ and ui/. A file includes only its own floor or a
 # lower one (livestock and fields not each other), the core never sim/ or
 # ui/. A file and its header are one unit; no units include each other in a
@@ -7,7 +7,7 @@
 file(GLOB_RECURSE quellen RELATIVE ${WURZEL}/src ${WURZEL}/src/*.h ${WURZEL}/src/*.cpp)
 
 function(ebene pfad ergebnis)
-  if(pfad MATCHES "^app/")
+  if(pfad MATCHES "^(rahmen|geld|spielstand|hofbuch)/")
     set(e 0)
   elseif(pfad MATCHES "^market/")
     set(e 1)

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/geldtext.h"
-#include "app/kontrollform.h"
-#include "app/zahlen.h"
-#include "app/zufall.h"
+#include "geld/geldtext.h"
+#include "geld/kontrollform.h"
+#include "geld/zahlen.h"
+#include "geld/zufall.h"
 
 
 const std::array<const char*, 5> bewuchsNamen = {"kein", "Gerste", "Weizen", "Rüben", "Gras"};

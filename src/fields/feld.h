@@ -8,9 +8,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/canvas.h"
-#include "app/plattform.h"
-#include "app/zufall.h"
+#include "rahmen/canvas.h"
+#include "rahmen/plattform.h"
+#include "geld/zufall.h"
 
 // Crop codes: -1 not leased, 0 leased and bare, 1 barley, 2 wheat, 3 beets, 4 grass.
 constexpr int32_t nichtGepachtet = -1;

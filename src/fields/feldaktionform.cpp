@@ -2,10 +2,10 @@
 
 #include <limits>
 
-#include "app/geldtext.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
-#include "app/plattform.h"
+#include "geld/geldtext.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
+#include "rahmen/plattform.h"
 #include "goods/stores.h"
 #include "market/preiseform.h"
 
@@ -232,3 +232,20 @@ void TFeldAktionForm::PachtBtClick() {
 }
 
 void TFeldAktionForm::BitBtn3Click() { plattform().hilfeKontext(MainForm->hilfeDatei, hilfeKontext); }
+
+void TFeldAktionForm::beschreiben(Beschreiber& b) const {
+    TDialog::beschreiben(b);
+    b.wert("clientWidth", clientWidth);
+    b.wert("clientHeight", clientHeight);
+    b.label("NameLabel", NameLabel);
+    b.label("WasLabel", WasLabel);
+    b.label("WachsLabel", WachsLabel);
+    b.radio("ArbeitRG", ArbeitRG);
+    b.radio("SaatgutRG", SaatgutRG);
+    b.label("FleacheLabel", FleacheLabel);
+    b.knopf("BitBtn2", BitBtn2);
+    b.knopf("BearbeitBt", BearbeitBt);
+    b.knopf("BitBtn3", BitBtn3);
+    b.knopf("PachtBt", PachtBt);
+    b.text("feld", feld ? feld->name : "");
+}

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/dialog.h"
-#include "app/steuerelemente.h"
+#include "rahmen/dialog.h"
+#include "rahmen/steuerelemente.h"
 #include "fields/feld.h"
 
 class TSiloForm;
@@ -65,6 +65,7 @@ public:
     // of room, fertiliser or seed that would change nothing. Empty if none.
     std::string hinweis(int32_t arbeit) const;
 
+    void beschreiben(Beschreiber& b) const override;
     void FormShow() override;
     // After the player changed ArbeitRG.itemIndex.
     void ArbeitRGClick();

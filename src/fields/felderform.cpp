@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/beschreibung.h"
-#include "app/kontrollform.h"
-#include "app/spielstand.h"
+#include "rahmen/beschreibung.h"
+#include "geld/kontrollform.h"
+#include "spielstand/spielstand.h"
 #include "fields/feldaktionform.h"
 
 TFelderForm* FelderForm = nullptr;

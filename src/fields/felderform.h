@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "app/canvas.h"
-#include "app/kindform.h"
+#include "rahmen/canvas.h"
+#include "rahmen/kindform.h"
 #include "fields/feld.h"
 
 enum class Mauszeiger { standard, hand };

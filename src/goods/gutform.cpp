@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <limits>
 
-#include "app/anzahlform.h"
-#include "app/beschreibung.h"
-#include "app/geldtext.h"
-#include "app/kontrollform.h"
-#include "app/plattform.h"
-#include "app/spielstand.h"
+#include "rahmen/anzahlform.h"
+#include "rahmen/beschreibung.h"
+#include "geld/geldtext.h"
+#include "geld/kontrollform.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
 #include "market/preiseform.h"
 
 namespace {

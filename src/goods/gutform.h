@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/kindform.h"
-#include "app/steuerelemente.h"
+#include "rahmen/kindform.h"
+#include "rahmen/steuerelemente.h"
 
 class TgutForm : public TkindForm {
 public:

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/beschreibung.h"
+#include "rahmen/beschreibung.h"
 
 int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
     if (c == 0) return -1;

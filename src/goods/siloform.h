@@ -2,7 +2,7 @@
 // trades (buy up to the capacity, sell everything).
 #pragma once
 
-#include "app/canvas.h"
+#include "rahmen/canvas.h"
 #include "goods/gutform.h"
 
 // What tells one store from another: its window, its good, the colour of

@@ -22,8 +22,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/geldtext.h"
-#include "app/kontrollform.h"
+#include "geld/geldtext.h"
+#include "geld/kontrollform.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <limits>
 
-#include "app/beschreibung.h"
-#include "app/geldtext.h"
-#include "app/kontrollform.h"
-#include "app/plattform.h"
-#include "app/spielstand.h"
-#include "app/zufall.h"
+#include "rahmen/beschreibung.h"
+#include "geld/geldtext.h"
+#include "geld/kontrollform.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
+#include "geld/zufall.h"
 #include "goods/stores.h"
 #include "livestock/tierkaufform.h"
 #include "market/preiseform.h"

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/steuerelemente.h"
-#include "app/zufall.h"
+#include "rahmen/steuerelemente.h"
+#include "geld/zufall.h"
 #include "goods/gutform.h"
 #include "livestock/tierkaufform.h"
 

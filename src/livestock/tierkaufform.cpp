@@ -1,7 +1,7 @@
 #include "livestock/tierkaufform.h"
 
-#include "app/geldtext.h"
-#include "app/plattform.h"
+#include "geld/geldtext.h"
+#include "rahmen/plattform.h"
 
 TTierKaufForm* TierKaufForm = nullptr;
 
@@ -54,4 +54,14 @@ void TTierKaufForm::ButtonClick(int32_t klasse) {
     // Closing by a weight button ends the dialog as cancelled too; only
     // gewichtsklasse tells what was chosen.
     modalResult = ModalErgebnis::Abbruch;
+}
+
+void TTierKaufForm::beschreiben(Beschreiber& b) const {
+    TDialog::beschreiben(b);
+    b.wert("left", left);
+    b.wert("top", top);
+    b.knopf("BitBtn1", BitBtn1);
+    b.knopf("BitBtn2", BitBtn2);
+    b.knopf("BitBtn3", BitBtn3);
+    b.wert("gewichtsklasse", gewichtsklasse);
 }

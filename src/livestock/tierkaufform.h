@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/dialog.h"
-#include "app/steuerelemente.h"
+#include "rahmen/dialog.h"
+#include "rahmen/steuerelemente.h"
 
 // What a weight class brings: the weight before the purchase's draw, the
 // lightest and the heaviest weight that draw can give (tenths of a kg), and
@@ -44,6 +44,7 @@ public:
 
     // Clears the choice, sets the number back to 1 and opens beside the
     // mouse pointer.
+    void beschreiben(Beschreiber& b) const override;
     void FormShow() override;
     // A weight button: records the class and ends the dialog. The result
     // says nothing; the caller reads gewichtsklasse.

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/beschreibung.h"
-#include "app/geldtext.h"
-#include "app/plattform.h"
-#include "app/spielstand.h"
-#include "app/zufall.h"
+#include "rahmen/beschreibung.h"
+#include "geld/geldtext.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
+#include "geld/zufall.h"
 
 int32_t nrKuehe, nrSchweine, nrHuener, nrSchafe, nrFutter, nrMilch, nrEier, nrWolle, nrGetreide, nrRueben,
     nrDiesel;

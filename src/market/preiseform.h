@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/kindform.h"
-#include "app/plattform.h"
-#include "app/steuerelemente.h"
-#include "app/zufall.h"
+#include "rahmen/kindform.h"
+#include "rahmen/plattform.h"
+#include "rahmen/steuerelemente.h"
+#include "geld/zufall.h"
 
 // The good numbers; only TPreiseForm::neu writes them.
 extern int32_t nrKuehe, nrSchweine, nrHuener, nrSchafe, nrFutter, nrMilch, nrEier, nrWolle, nrGetreide,

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "app/kindform.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
+#include "rahmen/kindform.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/gutform.h"

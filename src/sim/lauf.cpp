@@ -2,11 +2,11 @@
 
 #include <iostream>
 
-#include "app/anzahlform.h"
-#include "app/geldtext.h"
-#include "app/kindform.h"
-#include "app/mainform.h"
-#include "app/spielstand.h"
+#include "rahmen/anzahlform.h"
+#include "geld/geldtext.h"
+#include "rahmen/kindform.h"
+#include "rahmen/mainform.h"
+#include "spielstand/spielstand.h"
 #include "spiel.h"
 
 Lauf::Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten)

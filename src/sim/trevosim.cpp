@@ -6,9 +6,9 @@
 #include <optional>
 #include <sstream>
 
-#include "app/geldtext.h"
-#include "app/plattform.h"
-#include "app/spielstand.h"
+#include "geld/geldtext.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
 #include "sim/aktionen.h"
 #include "sim/lauf.h"
 #include "sim/skript.h"

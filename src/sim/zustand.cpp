@@ -1,9 +1,9 @@
 #include "sim/zustand.h"
 
-#include "app/anzahlform.h"
-#include "app/beschreibung.h"
-#include "app/kindform.h"
-#include "app/mainform.h"
+#include "rahmen/anzahlform.h"
+#include "rahmen/beschreibung.h"
+#include "rahmen/kindform.h"
+#include "rahmen/mainform.h"
 #include "fields/feldaktionform.h"
 #include "livestock/tierkaufform.h"
 #include "sim/platform/scriptedplatform.h"
@@ -38,41 +38,11 @@ void rahmen(const TmainForm& m, Felder& a) {
     a.text("kinder", kinder);
 }
 
-void anzahl(const TAnzahlForm& d, Felder& a) {
-    a.text("caption", d.caption);
-    a.wert("left", d.left);
-    a.wert("top", d.top);
-    a.text("Edit1.text", d.Edit1.text);
-    a.knopf("Button1", d.Button1);
-    a.knopf("Button2", d.Button2);
-    a.wert("anzahl", d.anzahl);
-}
-
-void tierKauf(const TTierKaufForm& d, Felder& a) {
-    a.text("caption", d.caption);
-    a.wert("left", d.left);
-    a.wert("top", d.top);
-    a.knopf("BitBtn1", d.BitBtn1);
-    a.knopf("BitBtn2", d.BitBtn2);
-    a.knopf("BitBtn3", d.BitBtn3);
-    a.wert("gewichtsklasse", d.gewichtsklasse);
-}
-
-void feldAktion(const TFeldAktionForm& d, Felder& a) {
-    a.text("caption", d.caption);
-    a.wert("clientWidth", d.clientWidth);
-    a.wert("clientHeight", d.clientHeight);
-    a.label("NameLabel", d.NameLabel);
-    a.label("WasLabel", d.WasLabel);
-    a.label("WachsLabel", d.WachsLabel);
-    a.radio("ArbeitRG", d.ArbeitRG);
-    a.radio("SaatgutRG", d.SaatgutRG);
-    a.label("FleacheLabel", d.FleacheLabel);
-    a.knopf("BitBtn2", d.BitBtn2);
-    a.knopf("BearbeitBt", d.BearbeitBt);
-    a.knopf("BitBtn3", d.BitBtn3);
-    a.knopf("PachtBt", d.PachtBt);
-    a.text("feld", d.feld ? d.feld->name : "");
+const TDialog* dialog(const std::string& name) {
+    if (name == "AnzahlForm") return AnzahlForm;
+    if (name == "FeldAktionForm") return FeldAktionForm;
+    if (name == "TierKaufForm") return TierKaufForm;
+    return nullptr;
 }
 
 }  // namespace
@@ -87,12 +57,8 @@ std::vector<std::string> zustand(Spiel& spiel, const std::string& name) {
     Felder a(zeilen);
     if (name == "MainForm") {
         rahmen(spiel.frame(), a);
-    } else if (name == "AnzahlForm") {
-        if (AnzahlForm) anzahl(*AnzahlForm, a);
-    } else if (name == "FeldAktionForm") {
-        if (FeldAktionForm) feldAktion(*FeldAktionForm, a);
-    } else if (name == "TierKaufForm") {
-        if (TierKaufForm) tierKauf(*TierKaufForm, a);
+    } else if (const TDialog* d = dialog(name)) {
+        d->beschreiben(a);
     } else if (const TkindForm* f = spiel.fenster(name)) {
         for (const auto& [n, w] : gezeigteWerte(*f)) zeilen.push_back(n + "=" + ScriptedPlatform::maskieren(w));
     }

@@ -1,5 +1,5 @@
 // "zeige NAME": a window's state as "name=value" lines after "zustand NAME".
-// A game window shows what its description holds (app/beschreibung.h); the
+// A game window shows what its description holds (rahmen/beschreibung.h); the
 // frame and the dialogs, which keep nothing, have a printer each here.
 #pragma once
 

@@ -8,8 +8,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
-#include "app/geldtext.h"
-#include "app/plattform.h"
+#include "geld/geldtext.h"
+#include "rahmen/plattform.h"
 #include "ui/sicher.h"
 #include "ui/qtplattform.h"
 

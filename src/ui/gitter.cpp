@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "app/steuerelemente.h"
+#include "rahmen/steuerelemente.h"
 #include "ui/teilzugang.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "app/kindform.h"
-#include "app/mainform.h"
-#include "app/spielstand.h"
+#include "rahmen/kindform.h"
+#include "rahmen/mainform.h"
+#include "spielstand/spielstand.h"
 #include "spiel.h"
 #include "ui/views/hofbuchfenster.h"
 #include "ui/fensterverwaltung.h"

@@ -4,9 +4,9 @@
 #include <QShortcut>
 #include <QWidget>
 
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
 #include "ausblick.h"
 #include "fields/felderform.h"
 #include "goods/siloform.h"

@@ -11,7 +11,7 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 
-#include "app/kindform.h"
+#include "rahmen/kindform.h"
 #include "ui/sicher.h"
 
 KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inhalt_(inhalt ? inhalt : new QWidget) {

@@ -9,7 +9,7 @@
 
 #include <QMdiSubWindow>
 
-#include "app/kindform.h"
+#include "rahmen/kindform.h"
 
 
 class KindView : public QMdiSubWindow {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 class QString;
 class QWidget;

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
 #include "fields/felderform.h"
 #include "goods/siloform.h"
 #include "livestock/tierform.h"

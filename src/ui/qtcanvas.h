@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "app/canvas.h"
+#include "rahmen/canvas.h"
 
 class QPainter;
 class QRect;

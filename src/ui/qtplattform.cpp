@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/dialog.h"
-#include "app/kindform.h"
-#include "app/mainform.h"
+#include "rahmen/dialog.h"
+#include "rahmen/kindform.h"
+#include "rahmen/mainform.h"
 #include "ui/kindview.h"
 #include "ui/klangspieler.h"
 #include "ui/medien.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 class KlangSpieler;
 

@@ -12,8 +12,8 @@
 #include <exception>
 #include <unistd.h>
 
-#include "app/mainform.h"
-#include "app/spielstand.h"
+#include "rahmen/mainform.h"
+#include "spielstand/spielstand.h"
 #include "ui/ablage.h"
 #include "spiel.h"
 #include "ui/hauptfenster.h"

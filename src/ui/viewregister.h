@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/dialog.h"
-#include "app/kindform.h"
-#include "app/plattform.h"
+#include "rahmen/dialog.h"
+#include "rahmen/kindform.h"
+#include "rahmen/plattform.h"
 
 class KindView;
 class QWidget;

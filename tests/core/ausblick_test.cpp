@@ -11,8 +11,8 @@
 #include <optional>
 #include <sstream>
 
-#include "app/geldtext.h"
-#include "app/spielstand.h"
+#include "geld/geldtext.h"
+#include "spielstand/spielstand.h"
 #include "ausblickpruefer.h"
 #include "sim/aktionen.h"
 #include "sim/lauf.h"

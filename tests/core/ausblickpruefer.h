@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/kontrollform.h"
+#include "geld/kontrollform.h"
 #include "ausblick.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"

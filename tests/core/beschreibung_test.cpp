@@ -7,9 +7,9 @@
 #include <set>
 #include <sstream>
 
-#include "app/beschreibung.h"
-#include "app/inidatei.h"
-#include "app/kontrollform.h"
+#include "rahmen/beschreibung.h"
+#include "spielstand/inidatei.h"
+#include "geld/kontrollform.h"
 #include "spielumgebung.h"
 
 namespace {

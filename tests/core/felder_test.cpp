@@ -2,9 +2,9 @@
 // edge of band and temperature, and the hit test on the map.
 #include <gtest/gtest.h>
 
-#include "app/kontrollform.h"
-#include "app/zufall.h"
-#include "app/mainform.h"
+#include "geld/kontrollform.h"
+#include "geld/zufall.h"
+#include "rahmen/mainform.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "pixelcanvas.h"

@@ -10,10 +10,10 @@
 #include <cerrno>
 #include <memory>
 
-#include "app/hofbuch.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
-#include "app/spielstand.h"
+#include "hofbuch/hofbuch.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
+#include "spielstand/spielstand.h"
 #include "livestock/arten.h"
 #include "spielumgebung.h"
 
@@ -311,14 +311,14 @@ TEST(Hofbuch, AltesBuchWirdWeitergefuehrt) {
 // half is left in the book; the player is told once; the rows wait and go
 // with the first month that can write again.
 TEST(Hofbuch, VollePlatteVerliertKeinenMonat) {
-    const auto schreiber = Spielstand::schreiber;
+    const auto schreiber = Dateizugriff::schreiber;
     Spielumgebung u;
     u.starten();
     monate(1);
     const std::string eins = dateiInhalt(buch(u));
     // Each write gets 50 bytes onto the disk, the next one none.
     auto voll = std::make_shared<bool>(false);
-    Spielstand::schreiber = [voll](int fd, const void* daten, std::size_t n) -> ssize_t {
+    Dateizugriff::schreiber = [voll](int fd, const void* daten, std::size_t n) -> ssize_t {
         if (*voll) {
             *voll = false;
             errno = ENOSPC;
@@ -332,7 +332,7 @@ TEST(Hofbuch, VollePlatteVerliertKeinenMonat) {
     EXPECT_NE(w.find("Das Hofbuch konnte nicht geschrieben werden"), std::string::npos) << w;
     EXPECT_EQ(w.find("Das Hofbuch", w.find("Das Hofbuch") + 1), std::string::npos) << "told once: " << w;
     EXPECT_EQ(dateiInhalt(buch(u)), eins);
-    Spielstand::schreiber = schreiber;
+    Dateizugriff::schreiber = schreiber;
     monate(1);
     const Hofbuch& b = u.spiel->hofbuch();
     ASSERT_EQ(b.zeilen().size(), 4u);
@@ -361,10 +361,10 @@ TEST(Hofbuch, WartetAufDenPunktImHintergrund) {
 // still running, which the book may not hold, goes with the save file: the
 // next start finds it there.
 TEST(Hofbuch, GescheiterterSyncWirdGemeldet) {
-    const auto syncer = Spielstand::syncer;
+    const auto syncer = Dateizugriff::syncer;
     Spielumgebung u;
     dateienSyncen = true;
-    Spielstand::syncer = [](int fd) {
+    Dateizugriff::syncer = [](int fd) {
         char p[4096];
         const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), p, sizeof p);
         if (n > 0 && std::string(p, static_cast<std::size_t>(n)).ends_with("TrevoHofbuch.csv")) {
@@ -377,7 +377,7 @@ TEST(Hofbuch, GescheiterterSyncWirdGemeldet) {
     monate(2);
     KontrollForm->buchen(-100, "Düngemittel", {BuchungsArt::duengemittel});
     EXPECT_TRUE(u.beenden());
-    Spielstand::syncer = syncer;
+    Dateizugriff::syncer = syncer;
     dateienSyncen = false;
     EXPECT_EQ(warnungen(u), "meldung\tWarnung\tDas Hofbuch konnte nicht geschrieben werden:\\r" + buch(u).string() +
                                 "\\r\\rEin-/Ausgabefehler.\\r\\rDie Zeilen, die ihm fehlen, gehen mit dem Spielstand "
@@ -408,12 +408,12 @@ TEST(Hofbuch, GescheiterterSyncWirdGemeldet) {
 // both fail. "Wiederholen", after the player made room, writes the book's row
 // before the save file, and nothing is left to travel with the game.
 TEST(Hofbuch, WiederholenSchreibtDasBuch) {
-    const auto schreiber = Spielstand::schreiber;
+    const auto schreiber = Dateizugriff::schreiber;
     Spielumgebung u;
     u.starten();
     monate(2);
     auto fehlschlaege = std::make_shared<int>(2);
-    Spielstand::schreiber = [fehlschlaege](int fd, const void* d, std::size_t n) -> ssize_t {
+    Dateizugriff::schreiber = [fehlschlaege](int fd, const void* d, std::size_t n) -> ssize_t {
         if (*fehlschlaege > 0) {
             --*fehlschlaege;
             errno = ENOSPC;
@@ -423,7 +423,7 @@ TEST(Hofbuch, WiederholenSchreibtDasBuch) {
     };
     u.plattform.antworten = {Antwort::Wiederholen};
     EXPECT_TRUE(u.beenden());
-    Spielstand::schreiber = schreiber;
+    Dateizugriff::schreiber = schreiber;
     const std::vector<std::string> datei = zeilenVon(dateiInhalt(buch(u)));
     ASSERT_EQ(datei.size(), 4u);
     EXPECT_TRUE(datei[3].starts_with("2001;5;laufend;")) << datei[3];

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/inidatei.h"
+#include "spielstand/inidatei.h"
 
 TEST(IniDatei, LesenNachDenRegelnDerProfilDateien) {
     const IniDatei ini(

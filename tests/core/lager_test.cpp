@@ -1,8 +1,8 @@
 // Goods windows and the four stores: trades, enlargement, fill level, save.
 #include <gtest/gtest.h>
 
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
 #include "goods/stores.h"
 #include "market/preiseform.h"
 #include "pixelcanvas.h"

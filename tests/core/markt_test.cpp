@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/zufall.h"
+#include "geld/zufall.h"
 #include "market/preiseform.h"
 #include "spielumgebung.h"
 

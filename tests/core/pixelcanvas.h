@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/canvas.h"
+#include "rahmen/canvas.h"
 
 class PixelCanvas : public Canvas {
 public:

@@ -5,12 +5,12 @@
 
 #include <filesystem>
 
-#include "app/anzahlform.h"
-#include "app/hofbuch.h"
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
-#include "app/zufall.h"
+#include "rahmen/anzahlform.h"
+#include "hofbuch/hofbuch.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
+#include "geld/zufall.h"
 #include "spielumgebung.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/kontrollform.h"
-#include "app/spielstand.h"
-#include "app/wiederherstellung.h"
+#include "geld/kontrollform.h"
+#include "spielstand/spielstand.h"
+#include "spielstand/wiederherstellung.h"
 #include "spielumgebung.h"
 
 namespace fs = std::filesystem;
@@ -25,23 +25,23 @@ namespace {
 // Puts a failing reader or writer in for one test.
 class Stoerung {
 public:
-    Stoerung() : leser_(Spielstand::leser), schreiber_(Spielstand::schreiber) {}
+    Stoerung() : leser_(Dateizugriff::leser), schreiber_(Dateizugriff::schreiber) {}
     ~Stoerung() {
-        Spielstand::leser = leser_;
-        Spielstand::schreiber = schreiber_;
+        Dateizugriff::leser = leser_;
+        Dateizugriff::schreiber = schreiber_;
     }
     Stoerung(const Stoerung&) = delete;
     Stoerung& operator=(const Stoerung&) = delete;
 
 private:
-    decltype(Spielstand::leser) leser_;
-    decltype(Spielstand::schreiber) schreiber_;
+    decltype(Dateizugriff::leser) leser_;
+    decltype(Dateizugriff::schreiber) schreiber_;
 };
 
 // A reader that delivers the first `bis` bytes and then fails with EIO.
 void leseFehlerAb(std::size_t bis) {
     auto gelesen = std::make_shared<std::size_t>(0);
-    Spielstand::leser = [bis, gelesen](int fd, void* puffer, std::size_t n) -> ssize_t {
+    Dateizugriff::leser = [bis, gelesen](int fd, void* puffer, std::size_t n) -> ssize_t {
         if (*gelesen >= bis) {
             errno = EIO;
             return -1;
@@ -200,7 +200,7 @@ TEST(Spielstand, SchreibfehlerLaesstDieAlteDateiStehen) {
     Spielumgebung u;
     u.schreibeDatei("[Kontrolle]\r\nmonat=7\r\n");
     u.starten();
-    Spielstand::schreiber = [](int fd, const void* daten, std::size_t n) -> ssize_t {
+    Dateizugriff::schreiber = [](int fd, const void* daten, std::size_t n) -> ssize_t {
         if (n > 100) return ::write(fd, daten, 100);
         errno = ENOSPC;
         return -1;
@@ -230,7 +230,7 @@ std::string pfadVon(int fd) {
 std::shared_ptr<std::vector<std::string>> platteVoll(const fs::path& verzeichnis, std::size_t ab, bool bleibt) {
     auto ziele = std::make_shared<std::vector<std::string>>();
     auto zuletzt = std::make_shared<std::string>();
-    Spielstand::schreiber = [=, dir = verzeichnis.string() + "/."](int fd, const void* d, std::size_t n) -> ssize_t {
+    Dateizugriff::schreiber = [=, dir = verzeichnis.string() + "/."](int fd, const void* d, std::size_t n) -> ssize_t {
         const std::string pfad = pfadVon(fd);
         if (pfad.rfind(dir, 0) == 0) {
             if (pfad != *zuletzt) ziele->push_back(pfad.substr(dir.size(), pfad.find(".tmp-") - dir.size()));
@@ -313,7 +313,7 @@ TEST(Spielstand, SchreibfehlerKostenKeinenMonat) {
             EXPECT_EQ(zaehle(protokoll, wieder), 0);
             EXPECT_EQ(zaehle(protokoll, "Das Hofbuch bleibt, wo es ist:\\r" + (u.verzeichnis / "TrevoHofbuch.csv").string()), 1);
             // Put back in its place, the file brings what the book lacks.
-            Spielstand::schreiber = [](int fd, const void* d, std::size_t n) { return ::write(fd, d, n); };
+            Dateizugriff::schreiber = [](int fd, const void* d, std::size_t n) { return ::write(fd, d, n); };
             u.spiel.reset();
             fs::copy_file(usb / "hof.bin", u.dateiPfad(), fs::copy_options::overwrite_existing);
             u.starten();
@@ -346,7 +346,7 @@ TEST(Spielstand, UnlesbarerPunktBleibtErhalten) {
     const std::string september = "[Kontrolle]\r\nmonat=9\r\njahr=2001\r\ngeld=7\r\n";
     const fs::path punkt = u.verzeichnis / "TrevoSpielstand.wiederherstellen";
     std::ofstream(punkt, std::ios::binary) << september;
-    Spielstand::leser = [](int fd, void* puffer, std::size_t n) -> ssize_t {
+    Dateizugriff::leser = [](int fd, void* puffer, std::size_t n) -> ssize_t {
         if (!pfadVon(fd).ends_with(".wiederherstellen")) return ::read(fd, puffer, n);
         errno = EIO;
         return -1;
@@ -388,13 +388,13 @@ TEST(Spielstand, ByteOrderMarkUndGroessengrenze) {
     EXPECT_EQ(u.datei().find("[Kontrolle]", 1), std::string::npos);
 
     const std::string kopf = "[Kontrolle]\r\nmonat=7\r\n;";
-    const std::string voll = kopf + std::string(static_cast<std::size_t>(Spielstand::maxGroesse) - kopf.size(), 'x');
+    const std::string voll = kopf + std::string(static_cast<std::size_t>(Dateizugriff::maxGroesse) - kopf.size(), 'x');
     for (const std::string& datei : {voll + "x", voll}) {
         u.spiel.reset();
         u.schreibeDatei(datei);
         u.plattform.leeren();
         u.starten();
-        EXPECT_EQ(spielstand().lesefehler(), datei == voll ? "" : Spielstand::zuGrossText);
+        EXPECT_EQ(spielstand().lesefehler(), datei == voll ? "" : Dateizugriff::zuGrossText);
     }
     EXPECT_EQ(KontrollForm->Label1.caption, "Juli 2001");
     EXPECT_FALSE(u.beenden());

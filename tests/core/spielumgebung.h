@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/geldtext.h"
-#include "app/spielstand.h"
+#include "geld/geldtext.h"
+#include "spielstand/spielstand.h"
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"
 
@@ -59,7 +59,7 @@ public:
     std::unique_ptr<Spiel> spiel;
 };
 
-#include "app/anzahlform.h"
+#include "rahmen/anzahlform.h"
 
 inline void Spielumgebung::tippe(std::initializer_list<std::string> texte) {
     std::vector<std::string> liste(texte);

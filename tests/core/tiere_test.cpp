@@ -5,8 +5,8 @@
 
 #include <tuple>
 
-#include "app/kontrollform.h"
-#include "app/zufall.h"
+#include "geld/kontrollform.h"
+#include "geld/zufall.h"
 #include "goods/stores.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"

@@ -16,10 +16,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/hofbuch.h"
-#include "app/kontrollform.h"
-#include "app/spielstand.h"
-#include "app/wiederherstellung.h"
+#include "hofbuch/hofbuch.h"
+#include "geld/kontrollform.h"
+#include "spielstand/spielstand.h"
+#include "spielstand/wiederherstellung.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
@@ -141,15 +141,15 @@ TEST(Wiederherstellung, ZweiterAbsturzUhrVolleFestplatte) {
 
     KontrollForm->Button1Click();
     const std::string maerz = dateiInhalt(punkt(u));
-    const auto schreiber = Spielstand::schreiber;
-    Spielstand::schreiber = [](int, const void*, std::size_t) -> ssize_t {
+    const auto schreiber = Dateizugriff::schreiber;
+    Dateizugriff::schreiber = [](int, const void*, std::size_t) -> ssize_t {
         errno = ENOSPC;
         return -1;
     };
     KontrollForm->Button1Click();
     EXPECT_EQ(KontrollForm->Label1.caption, "April 2004");
     EXPECT_FALSE(u.beenden());
-    Spielstand::schreiber = schreiber;
+    Dateizugriff::schreiber = schreiber;
     EXPECT_EQ(dateiInhalt(punkt(u)), maerz);
     EXPECT_EQ(u.datei(), gespeichert);
 }
@@ -161,13 +161,13 @@ TEST(Wiederherstellung, ImHintergrundGeschrieben) {
     Spielumgebung u;
     u.starten();
     u.spiel->wiederherstellungImHintergrund({});
-    const auto schreiber = Spielstand::schreiber;
+    const auto schreiber = Dateizugriff::schreiber;
     const auto spieler = std::this_thread::get_id();
     std::promise<void> frei;
     std::shared_future<void> freigegeben = frei.get_future().share();
     std::atomic<int> punkte{0};
     // The thread's writes wait until the test lets them go on.
-    Spielstand::schreiber = [&](int fd, const void* d, std::size_t n) {
+    Dateizugriff::schreiber = [&](int fd, const void* d, std::size_t n) {
         if (std::this_thread::get_id() != spieler) {
             ++punkte;
             freigegeben.wait();
@@ -196,7 +196,7 @@ TEST(Wiederherstellung, ImHintergrundGeschrieben) {
     });
     EXPECT_TRUE(u.beenden());
     loslassen.join();
-    Spielstand::schreiber = schreiber;
+    Dateizugriff::schreiber = schreiber;
     EXPECT_EQ(u.datei(), juni);
     EXPECT_FALSE(std::filesystem::exists(punkt(u))) << "no point lands after the end removed it";
     EXPECT_EQ(punkte, 3);
@@ -241,7 +241,7 @@ void ereignisseZaehlen(const std::string& verzeichnis, const int& monate, Zaehle
             ::_exit(0);
         }
     };
-    Spielstand::schreiber = [=](int fd, const void* d, std::size_t n) {
+    Dateizugriff::schreiber = [=](int fd, const void* d, std::size_t n) {
         const bool zaehlt = unseres(fd);
         if (zaehlt) ereignis(true, danach);
         const ssize_t r = ::write(fd, d, n);
@@ -250,7 +250,7 @@ void ereignisseZaehlen(const std::string& verzeichnis, const int& monate, Zaehle
     };
     // The syncs are counted, not made: the file is the same for the next
     // process either way.
-    Spielstand::syncer = [=](int fd) {
+    Dateizugriff::syncer = [=](int fd) {
         if (unseres(fd)) {
             ereignis(true, danach);
             ereignis(false, danach);
@@ -267,8 +267,8 @@ void ereignisseZaehlen(const std::string& verzeichnis, const int& monate, Zaehle
 // has every month whose step had ended, or that one and the month being
 // written, and the logbook has each of them exactly once.
 TEST(Wiederherstellung, AbsturzBeiJedemSchritt) {
-    const auto schreiber = Spielstand::schreiber;
-    const auto syncer = Spielstand::syncer;
+    const auto schreiber = Dateizugriff::schreiber;
+    const auto syncer = Dateizugriff::syncer;
     Zaehler probe;
     {
         Spielumgebung u;
@@ -276,8 +276,8 @@ TEST(Wiederherstellung, AbsturzBeiJedemSchritt) {
         int monate = 0;
         ereignisseZaehlen(u.verzeichnis.string(), monate, probe, -1, false);
         zweiLaeufe(u, monate);
-        Spielstand::schreiber = schreiber;
-        Spielstand::syncer = syncer;
+        Dateizugriff::schreiber = schreiber;
+        Dateizugriff::syncer = syncer;
     }
     ASSERT_GT(probe.ereignisse, 20);
     RecordProperty("ereignisse", probe.ereignisse);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/geldtext.h"
-#include "app/zufall.h"
+#include "geld/geldtext.h"
+#include "geld/zufall.h"
 
 TEST(Zufall, FolgeAbSeedNull) {
     randSeed = 0;

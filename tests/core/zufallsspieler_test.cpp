@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "app/beschreibung.h"
-#include "app/geldtext.h"
-#include "app/spielstand.h"
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
+#include "rahmen/beschreibung.h"
+#include "geld/geldtext.h"
+#include "spielstand/spielstand.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
 #include "ausblickpruefer.h"
 #include "fields/feld.h"
 #include "fields/felderform.h"

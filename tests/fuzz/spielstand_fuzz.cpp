@@ -15,8 +15,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/geldtext.h"
-#include "app/spielstand.h"
+#include "geld/geldtext.h"
+#include "spielstand/spielstand.h"
 #include "sim/aktionen.h"
 #include "sim/lauf.h"
 

@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/kontrollform.h"
-#include "app/mainform.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
 #include "ausblick.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"

@@ -12,8 +12,8 @@
 
 #include <functional>
 
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
 #include "fields/felderform.h"
 #include "livestock/arten.h"
 #include "market/preiseform.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/kindform.h"
+#include "rahmen/kindform.h"
 #include "ui/views/anzahldialog.h"
 #include "ui/views/siloview.h"
 #include "ui/views/steuer.h"

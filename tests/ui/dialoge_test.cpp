@@ -5,11 +5,11 @@
 
 #include <stdexcept>
 
-#include "app/anzahlform.h"
-#include "app/geldtext.h"
-#include "app/zufall.h"
+#include "rahmen/anzahlform.h"
+#include "geld/geldtext.h"
+#include "geld/zufall.h"
 #include "market/preiseform.h"
-#include "app/kontrollform.h"
+#include "geld/kontrollform.h"
 #include "goods/stores.h"
 #include "ui/views/anzahldialog.h"
 #include "ui/views/siloview.h"

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QTextBrowser>
 
-#include "app/kontrollform.h"
+#include "geld/kontrollform.h"
 #include "fields/felderform.h"
 #include "ui/hilfe/hilfefenster.h"
 #include "ui/views/feldaktiondialog.h"

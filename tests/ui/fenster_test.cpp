@@ -16,8 +16,8 @@
 
 #include <memory>
 
-#include "app/kontrollform.h"
-#include "app/mainform.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/stores.h"

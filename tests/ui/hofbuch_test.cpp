@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 
-#include "app/hofbuch.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
+#include "hofbuch/hofbuch.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
 #include "ui/hilfe/hilfefenster.h"
 #include "umgebung.h"
 

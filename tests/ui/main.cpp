@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "app/geldtext.h"
+#include "geld/geldtext.h"
 #include "ui/anwendung.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtplattform.h"

@@ -10,7 +10,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "app/spielstand.h"
+#include "spielstand/spielstand.h"
 #include "ui/start.h"
 #include "ui/views/kontrollview.h"
 #include "umgebung.h"
@@ -29,9 +29,9 @@ QByteArray spielstandIn(const QTemporaryDir& verzeichnis) {
 // is written whole.
 TEST(Programm, WeitereSignaleWaehrendDesEndesWerdenGeschluckt) {
     QTemporaryDir verzeichnis;
-    const auto schreiber = Spielstand::schreiber;
+    const auto schreiber = Dateizugriff::schreiber;
     int waehrendDesSchreibens = 0;
-    Spielstand::schreiber = [&](int fd, const void* daten, std::size_t n) {
+    Dateizugriff::schreiber = [&](int fd, const void* daten, std::size_t n) {
         if (waehrendDesSchreibens++ == 0) {
             std::raise(SIGTERM);
             std::raise(SIGINT);
@@ -49,7 +49,7 @@ TEST(Programm, WeitereSignaleWaehrendDesEndesWerdenGeschluckt) {
         std::raise(SIGTERM);
         std::raise(SIGTERM);
     });
-    Spielstand::schreiber = schreiber;
+    Dateizugriff::schreiber = schreiber;
     EXPECT_EQ(ergebnis, 0);
     EXPECT_EQ(geschlossen, 1);
     EXPECT_GT(waehrendDesSchreibens, 0);
@@ -84,8 +84,8 @@ TEST(Programm, SignalEndeRettetDasSpielInsHeimverzeichnis) {
     QTemporaryDir heim;
     const QByteArray altesHeim = qgetenv("HOME");
     qputenv("HOME", heim.path().toLocal8Bit());
-    const auto schreiber = Spielstand::schreiber;
-    Spielstand::schreiber = [voll = QDir(verzeichnis.path()).canonicalPath().toStdString() + "/"](
+    const auto schreiber = Dateizugriff::schreiber;
+    Dateizugriff::schreiber = [voll = QDir(verzeichnis.path()).canonicalPath().toStdString() + "/"](
                                 int fd, const void* daten, std::size_t n) -> ssize_t {
         char pfad[4096] = {};
         if (::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), pfad, sizeof pfad - 1) <= 0 ||
@@ -101,7 +101,7 @@ TEST(Programm, SignalEndeRettetDasSpielInsHeimverzeichnis) {
               }),
               0);
     const std::string fehlerAusgabe = testing::internal::GetCapturedStderr();
-    Spielstand::schreiber = schreiber;
+    Dateizugriff::schreiber = schreiber;
     qputenv("HOME", altesHeim);
     const QString gerettet = heim.filePath("TrevoSpielstand-gerettet.bin");
     QFile f(gerettet);
@@ -166,9 +166,9 @@ TEST(Programm, ZweiterStartOhneAntwortSagtTrevoLaeuftBereits) {
 // game runs, not first at the end.
 TEST(Programm, PunktDanebenGeschriebenUndFehlerSofortGemeldet) {
     QTemporaryDir verzeichnis;
-    const auto schreiber = Spielstand::schreiber;
+    const auto schreiber = Dateizugriff::schreiber;
     const auto spieler = std::this_thread::get_id();
-    Spielstand::schreiber = [&](int fd, const void* daten, std::size_t n) -> ssize_t {
+    Dateizugriff::schreiber = [&](int fd, const void* daten, std::size_t n) -> ssize_t {
         if (std::this_thread::get_id() == spieler) return ::write(fd, daten, n);
         errno = EDQUOT;
         return -1;
@@ -183,7 +183,7 @@ TEST(Programm, PunktDanebenGeschriebenUndFehlerSofortGemeldet) {
                   r.close();
               }),
               0);
-    Spielstand::schreiber = schreiber;
+    Dateizugriff::schreiber = schreiber;
     EXPECT_TRUE(gemeldet);
     EXPECT_TRUE(kasten.text.startsWith("Der Wiederherstellungspunkt konnte nicht geschrieben werden:"));
     EXPECT_TRUE(kasten.text.contains("Das Speicherkontingent ist erschöpft."));

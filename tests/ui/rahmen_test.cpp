@@ -11,10 +11,10 @@
 #include <csignal>
 #include <string>
 
-#include "app/kindform.h"
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
-#include "app/mainform.h"
+#include "rahmen/kindform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
 #include "ui/hilfe/hilfefenster.h"
 #include "ui/start.h"
 #include "ui/views/kontrollview.h"

@@ -7,10 +7,10 @@
 
 #include <cmath>
 
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
-#include "app/zufall.h"
-#include "app/mainform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
+#include "geld/zufall.h"
+#include "rahmen/mainform.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
 #include "ui/gitter.h"

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
 #include "goods/gutform.h"
 #include "goods/stores.h"
 #include "market/preiseform.h"

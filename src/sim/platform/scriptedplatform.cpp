@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "app/dialog.h"
+#include "rahmen/dialog.h"
 
 bool StilleMusik::oeffnen(const std::string& datei) {
     geoeffnet_ = static_cast<bool>(std::ifstream(datei));

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 // The music of a run without sound: opens when the file exists.
 class StilleMusik : public MusikSpieler {

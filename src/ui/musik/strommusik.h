@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 #include "ui/klangspieler.h"
 
 class StromMusik final : public MusikSpieler {

@@ -1,9 +1,9 @@
 // Every view of the game. A new window: its view's files and one line here.
 // The first entry that fits a window wins, so a class comes before its base.
-#include "app/anzahlform.h"
+#include "rahmen/anzahlform.h"
 #include "ausblick.h"
-#include "app/kontoform.h"
-#include "app/kontrollform.h"
+#include "geld/kontoform.h"
+#include "geld/kontrollform.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
 #include "goods/siloform.h"

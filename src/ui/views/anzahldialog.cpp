@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/anzahlform.h"
-#include "app/geldtext.h"
+#include "rahmen/anzahlform.h"
+#include "geld/geldtext.h"
 #include "goods/gutform.h"
 #include "ui/hilfetaste.h"
 #include "ui/qtplattform.h"

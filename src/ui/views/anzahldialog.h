@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 
-#include "app/mainform.h"
+#include "rahmen/mainform.h"
 #include "ausblick.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 class QButtonGroup;
 class QFrame;

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 class TFeld;
 class TFelderForm;

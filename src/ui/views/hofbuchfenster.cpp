@@ -14,7 +14,7 @@
 #include <cmath>
 #include <map>
 
-#include "app/hofbuch.h"
+#include "hofbuch/hofbuch.h"
 #include "market/preiseform.h"
 #include "ui/hilfetaste.h"
 #include "ui/sicher.h"

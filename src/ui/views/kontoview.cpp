@@ -1,6 +1,6 @@
 #include "ui/views/kontoview.h"
 
-#include "app/kontoform.h"
+#include "geld/kontoform.h"
 #include "ui/gitter.h"
 
 KontoView::KontoView(TKontoForm& fenster)

@@ -3,7 +3,7 @@
 #include <QKeySequence>
 #include <QShortcut>
 
-#include "app/kontrollform.h"
+#include "geld/kontrollform.h"
 #include "ausblick.h"
 #include "ui/sicher.h"
 #include "ui/weiterfrage.h"

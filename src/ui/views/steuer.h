@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/steuerelemente.h"
+#include "rahmen/steuerelemente.h"
 #include "ui/qtplattform.h"
 
 // Where a small dialog of the given size goes when the game wants it at

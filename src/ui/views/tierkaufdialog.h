@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 class QLabel;
 class QPushButton;

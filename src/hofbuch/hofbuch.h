@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "app/buchung.h"
-#include "app/kontrollform.h"
+#include "geld/buchung.h"
+#include "geld/kontrollform.h"
 
 extern const char* const hofbuchName;
 

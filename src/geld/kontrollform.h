@@ -7,10 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "app/buchung.h"
-#include "app/kindform.h"
-#include "app/steuerelemente.h"
-#include "app/zufall.h"
+#include "geld/buchung.h"
+#include "rahmen/kindform.h"
+#include "rahmen/steuerelemente.h"
+#include "geld/zufall.h"
 
 extern bool futterMangel;
 

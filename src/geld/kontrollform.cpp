@@ -1,15 +1,15 @@
-#include "app/kontrollform.h"
+#include "geld/kontrollform.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "app/beschreibung.h"
-#include "app/geldtext.h"
-#include "app/kontoform.h"
-#include "app/mainform.h"
-#include "app/plattform.h"
-#include "app/zahlen.h"
-#include "app/zufall.h"
+#include "rahmen/beschreibung.h"
+#include "geld/geldtext.h"
+#include "geld/kontoform.h"
+#include "rahmen/mainform.h"
+#include "rahmen/plattform.h"
+#include "geld/zahlen.h"
+#include "geld/zufall.h"
 
 bool futterMangel = false;
 TKontrollForm* KontrollForm = nullptr;

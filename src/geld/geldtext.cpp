@@ -1,4 +1,4 @@
-#include "app/geldtext.h"
+#include "geld/geldtext.h"
 
 #include <limits>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/beschreibung.h"
+#include "rahmen/beschreibung.h"
 
 enum class FensterZustand : int32_t { normal = 0, minimiert = 1, maximiert = 2 };
 
@@ -31,7 +31,7 @@ public:
 
     virtual void neu();
     virtual void platz();
-    // What the window keeps and shows, described once (app/beschreibung.h);
+    // What the window keeps and shows, described once (rahmen/beschreibung.h);
     // every override describes its base first.
     void beschreiben(Beschreiber& b) override;
     // Reads and writes the save file along the description.

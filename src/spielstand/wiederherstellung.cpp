@@ -1,12 +1,12 @@
-#include "app/wiederherstellung.h"
+#include "spielstand/wiederherstellung.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
 
-#include "app/beschreibung.h"
-#include "app/kontrollform.h"
-#include "app/spielstand.h"
+#include "rahmen/beschreibung.h"
+#include "geld/kontrollform.h"
+#include "spielstand/spielstand.h"
 
 const char* const wiederherstellungsName = "TrevoSpielstand.wiederherstellen";
 

@@ -1,4 +1,4 @@
-#include "app/hofbuch.h"
+#include "hofbuch/hofbuch.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,8 +15,8 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "app/plattform.h"
-#include "app/spielstand.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
 
 const char* const hofbuchName = "TrevoHofbuch.csv";
 
@@ -149,7 +149,7 @@ bool schreibenAb(int fd, int64_t von, std::string_view text, std::string& fehler
         return false;
     }
     while (!text.empty()) {
-        const ssize_t n = Spielstand::schreiber(fd, text.data(), text.size());
+        const ssize_t n = Dateizugriff::schreiber(fd, text.data(), text.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             fehler = systemFehlerText(n < 0 ? errno : ENOSPC);
@@ -418,7 +418,7 @@ void Hofbuch::sichernWiederholen() {
     if (!fd.offen()) {
         fehler = systemFehlerText(errno);
     } else if (anfuegenAb(*fd, dateiEnde_, true, zeilenText(*endZeile_), fehler) && dateienSyncen &&
-               Spielstand::syncer(*fd) != 0) {
+               Dateizugriff::syncer(*fd) != 0) {
         fehler = systemFehlerText(errno);
     }
     if (fehler.empty())

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "app/canvas.h"
-#include "app/steuerelemente.h"
+#include "rahmen/canvas.h"
+#include "rahmen/steuerelemente.h"
 
 // Where a value stands in the save file: its section (empty: the window's
 // own, named after it) and key.

@@ -1,10 +1,10 @@
-#include "app/inidatei.h"
+#include "spielstand/inidatei.h"
 
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
 
-#include "app/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace {
 

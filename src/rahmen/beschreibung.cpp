@@ -1,10 +1,10 @@
-#include "app/beschreibung.h"
+#include "rahmen/beschreibung.h"
 
 #include <charconv>
 
-#include "app/inidatei.h"
-#include "app/spielstand.h"
-#include "app/zahlen.h"
+#include "spielstand/inidatei.h"
+#include "spielstand/spielstand.h"
+#include "geld/zahlen.h"
 
 std::optional<int64_t> Regel::anwenden(int64_t v) const {
     if (erfuellt(v)) return v;

@@ -1,4 +1,4 @@
-#include "app/zufall.h"
+#include "geld/zufall.h"
 
 #include <algorithm>
 #include <cfenv>

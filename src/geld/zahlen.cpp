@@ -1,4 +1,4 @@
-#include "app/zahlen.h"
+#include "geld/zahlen.h"
 
 int64_t gehalteneZahl(std::string_view t) {
     std::size_t i = 0;

@@ -1,8 +1,8 @@
-#include "app/anzahlform.h"
+#include "rahmen/anzahlform.h"
 
 #include <limits>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 TAnzahlForm* AnzahlForm = nullptr;
 
@@ -63,4 +63,14 @@ std::optional<int32_t> TAnzahlForm::umwandeln(const std::string& text) {
     if (negativ) v = -v;
     if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) return std::nullopt;
     return static_cast<int32_t>(v);
+}
+
+void TAnzahlForm::beschreiben(Beschreiber& b) const {
+    TDialog::beschreiben(b);
+    b.wert("left", left);
+    b.wert("top", top);
+    b.text("Edit1.text", Edit1.text);
+    b.knopf("Button1", Button1);
+    b.knopf("Button2", Button2);
+    b.wert("anzahl", anzahl);
 }

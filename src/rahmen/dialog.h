@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "app/plattform.h"
+#include "rahmen/beschreibung.h"
+#include "rahmen/plattform.h"
 
 class TDialog {
 public:
@@ -21,6 +22,8 @@ public:
     int32_t left = 0;
     int32_t top = 0;
 
+    // What the dialog shows, for trevo-sim's dump; it keeps nothing.
+    virtual void beschreiben(Beschreiber& b) const { b.text("caption", caption); }
     virtual void FormShow() {}
     virtual void FormActivate() {}
     // Whether the dialog may close with this result.

@@ -1,10 +1,10 @@
-#include "app/mainform.h"
+#include "rahmen/mainform.h"
 
 #include <algorithm>
 
-#include "app/kindform.h"
-#include "app/plattform.h"
-#include "app/spielstand.h"
+#include "rahmen/kindform.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
 
 TmainForm* MainForm = nullptr;
 

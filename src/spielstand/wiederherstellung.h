@@ -13,8 +13,8 @@
 #include <string>
 #include <thread>
 
-#include "app/inidatei.h"
-#include "app/spielstand.h"
+#include "spielstand/inidatei.h"
+#include "spielstand/spielstand.h"
 
 struct Wiederherstellungspunkt {
     // unlesbar: there, but reading it failed (a failing disk, no right to

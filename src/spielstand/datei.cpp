@@ -1,12 +1,10 @@
-#include "app/spielstand.h"
+#include "spielstand/datei.h"
 
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <cstring>
-#include <string_view>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -14,22 +12,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::string spielstandDatei;
-
-std::function<ssize_t(int, void*, std::size_t)> Spielstand::leser = [](int fd, void* puffer, std::size_t n) {
+std::function<ssize_t(int, void*, std::size_t)> Dateizugriff::leser = [](int fd, void* puffer, std::size_t n) {
     return ::read(fd, puffer, n);
 };
-std::function<ssize_t(int, const void*, std::size_t)> Spielstand::schreiber =
+std::function<ssize_t(int, const void*, std::size_t)> Dateizugriff::schreiber =
     [](int fd, const void* daten, std::size_t n) { return ::write(fd, daten, n); };
-std::function<int(int)> Spielstand::syncer = [](int fd) { return ::fsync(fd); };
+std::function<int(int)> Dateizugriff::syncer = [](int fd) { return ::fsync(fd); };
 
-namespace {
+const char* const Dateizugriff::zuGrossText = "Sie ist größer als 16 MiB und damit kein Spielstand.";
+
+bool dateienSyncen = true;
 
 bool allesSchreiben(int fd, const std::string& daten) {
     const char* p = daten.data();
     std::size_t rest = daten.size();
     while (rest > 0) {
-        const ssize_t n = Spielstand::schreiber(fd, p, rest);
+        const ssize_t n = Dateizugriff::schreiber(fd, p, rest);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -75,7 +73,7 @@ bool zielVon(const std::string& pfad, std::string& ziel, std::string& fehler) {
 // Writes daten to a file of a new, unique name in verzeichnis, created
 // exclusively and synced; returns its path, or an empty text and fehler.
 std::string neueDatei(const std::string& verzeichnis, const std::string& name, const std::string& daten,
-                      const struct stat* vorbild, std::string& fehler, bool syncen = true) {
+                      const struct stat* vorbild, std::string& fehler, bool syncen) {
     static std::atomic<unsigned> zaehler{0};
     std::string tmp;
     int fd = -1;
@@ -89,7 +87,7 @@ std::string neueDatei(const std::string& verzeichnis, const std::string& name, c
     }
     // The replaced file keeps its permissions.
     if (vorbild) ::fchmod(fd, vorbild->st_mode & 07777);
-    bool ok = allesSchreiben(fd, daten) && (!syncen || Spielstand::syncer(fd) == 0);
+    bool ok = allesSchreiben(fd, daten) && (!syncen || Dateizugriff::syncer(fd) == 0);
     if (!ok) fehler = systemFehlerText(errno);
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -106,12 +104,10 @@ std::string neueDatei(const std::string& verzeichnis, const std::string& name, c
 void verzeichnisSyncen(const std::string& verzeichnis) {
     const int dfd = ::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
-        Spielstand::syncer(dfd);
+        Dateizugriff::syncer(dfd);
         ::close(dfd);
     }
 }
-
-}  // namespace
 
 int umbenennenOhneUeberschreiben(const std::string& alt, const std::string& neu) {
     if (::renameat2(AT_FDCWD, alt.c_str(), AT_FDCWD, neu.c_str(), RENAME_NOREPLACE) == 0) return 0;
@@ -120,21 +116,6 @@ int umbenennenOhneUeberschreiben(const std::string& alt, const std::string& neu)
     if (::link(alt.c_str(), neu.c_str()) != 0) return errno;
     ::unlink(alt.c_str());
     return 0;
-}
-
-const char* const Spielstand::zuGrossText = "Sie ist größer als 16 MiB und damit kein Spielstand.";
-
-namespace {
-bool lesbarGross(const std::string& daten, std::string& fehler) {
-    if (Spielstand::passt(daten.size())) return true;
-    fehler = "Das Spiel ist größer als 16 MiB geworden; so groß würde es beim nächsten Start nicht gelesen.";
-    return false;
-}
-}  // namespace
-
-bool spielstandErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen,
-                        std::string& fehler) {
-    return lesbarGross(daten, fehler) && dateiErsetzen(pfad, daten, verknuepfungFolgen, fehler);
 }
 
 std::string systemFehlerText(int fehlerNr) {
@@ -182,14 +163,14 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
     } else if (!S_ISREG(st.st_mode)) {
         fehler = "Sie ist keine gewöhnliche Datei.";
         nichtUnseres = true;
-    } else if (!Spielstand::passt(static_cast<uint64_t>(st.st_size))) {
-        fehler = Spielstand::zuGrossText;
+    } else if (!Dateizugriff::passt(static_cast<uint64_t>(st.st_size))) {
+        fehler = Dateizugriff::zuGrossText;
         nichtUnseres = true;
     } else {
         bytes.reserve(static_cast<std::size_t>(st.st_size));
         char puffer[65536];
         for (;;) {
-            const ssize_t n = Spielstand::leser(fd, puffer, sizeof puffer);
+            const ssize_t n = Dateizugriff::leser(fd, puffer, sizeof puffer);
             if (n == 0) break;
             if (n < 0) {
                 if (errno == EINTR) continue;
@@ -198,8 +179,8 @@ bool dateiLesen(const std::string& pfad, std::string& bytes, std::string& fehler
             }
             bytes.append(puffer, static_cast<std::size_t>(n));
             // It grew while being read.
-            if (!Spielstand::passt(bytes.size())) {
-                fehler = Spielstand::zuGrossText;
+            if (!Dateizugriff::passt(bytes.size())) {
+                fehler = Dateizugriff::zuGrossText;
                 nichtUnseres = true;
                 break;
             }
@@ -235,8 +216,6 @@ void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen)
     ::closedir(d);
 }
 
-bool dateienSyncen = true;
-
 bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verknuepfungFolgen, std::string& fehler,
                    bool syncen) {
     syncen = syncen && dateienSyncen;
@@ -256,163 +235,6 @@ bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verkn
     }
     if (syncen) verzeichnisSyncen(verzeichnis);
     return true;
-}
-
-namespace {
-
-constexpr std::string_view nachtragKopf = "[Nachtrag]\r\nlaenge=";
-
-}  // namespace
-
-std::string mitNachtrag(std::string text, const Nachtrag& n) {
-    if (n.grundlage.empty() && n.zeilen.empty()) {
-        // A text that itself ends as if something travelled with it gets
-        // an empty section, so that reading it takes off only that.
-        std::string probe = text;
-        Nachtrag keiner;
-        if (!nachtragAbtrennen(probe, keiner)) return text;
-    }
-    std::string t = "laenge=" + std::to_string(text.size()) + "\r\n";
-    if (!n.grundlage.empty()) t += "grundlage=" + n.grundlage + "\r\n";
-    for (const std::string& z : n.zeilen) t += "zeile=" + z + "\r\n";
-    // On a line of its own, even after a text whose last line has no end.
-    if (!text.empty() && text.back() != '\n') text += "\r\n";
-    return text + "[Nachtrag]\r\n" + t;
-}
-
-bool nachtragAbtrennen(std::string& bytes, Nachtrag& n) {
-    const std::size_t kopf = bytes.rfind(nachtragKopf);
-    if (kopf == std::string::npos) return false;
-    std::size_t p = kopf + nachtragKopf.size();
-    uint64_t laenge = 0;
-    const std::size_t ziffern = p;
-    while (p < bytes.size() && bytes[p] >= '0' && bytes[p] <= '9' && p - ziffern < 10)
-        laenge = laenge * 10 + static_cast<uint64_t>(bytes[p++] - '0');
-    if (p == ziffern || bytes.compare(p, 2, "\r\n") != 0) return false;
-    // Only where the text it names ends: a section of that name inside a
-    // hand-edited text is the text's.
-    const bool dicht = laenge == kopf;
-    const bool mitZeilenende = laenge + 2 == kopf && bytes.compare(laenge, 2, "\r\n") == 0;
-    if (!dicht && !mitZeilenende) return false;
-    // Its own keys in whole lines up to the file's end, nothing else: a
-    // section the game's text goes on after is the text's.
-    Nachtrag gelesen;
-    for (p += 2; p < bytes.size();) {
-        const std::size_t ende = bytes.find("\r\n", p);
-        if (ende == std::string::npos) return false;
-        const std::string_view zeile = std::string_view(bytes).substr(p, ende - p);
-        if (zeile.starts_with("grundlage="))
-            gelesen.grundlage = zeile.substr(10);
-        else if (zeile.starts_with("zeile="))
-            gelesen.zeilen.emplace_back(zeile.substr(6));
-        else
-            return false;
-        p = ende + 2;
-    }
-    n = std::move(gelesen);
-    bytes.resize(laenge);
-    return true;
-}
-
-std::string fingerabdruck(const std::string& bytes) {
-    // FNV-1a: what matters is that two different files of one farm differ.
-    uint64_t h = 14695981039346656037ull;
-    for (const unsigned char c : bytes) {
-        h ^= c;
-        h *= 1099511628211ull;
-    }
-    char text[48];
-    std::snprintf(text, sizeof text, "%zu-%016llx", bytes.size(), static_cast<unsigned long long>(h));
-    return text;
-}
-
-void Spielstand::laden(const std::string& pfad) {
-    pfad_ = pfad;
-    ini_ = IniDatei();
-    mitgebracht_.clear();
-    mitzugeben_.clear();
-    grundlage_ = "keine";
-    std::string bytes;
-    if (dateiLesen(pfad, bytes, lesefehler_)) {
-        grundlage_ = fingerabdruck(bytes);
-        Nachtrag n;
-        if (nachtragAbtrennen(bytes, n)) mitgebracht_ = std::move(n.zeilen);
-        ini_ = IniDatei(std::move(bytes));
-        return;
-    }
-    if (!lesefehler_.empty()) grundlage_ = "unlesbar";
-    // Not there, or a link whose target is not there: the farm may lie on
-    // storage that is not mounted, and is never replaced by a new game.
-    struct stat st {};
-    if (!lesefehler_.empty() || ::lstat(pfad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return;
-    std::string ziel;
-    std::string fehler;
-    if (zielVon(pfad, ziel, fehler))
-        lesefehler_ = "Sie ist eine Verknüpfung auf eine Datei, die es nicht gibt:\r" + ziel;
-    else
-        lesefehler_ = fehler;
-}
-
-void Spielstand::uebernehmen(IniDatei ini, std::vector<std::string> zeilen) {
-    ini_ = std::move(ini);
-    mitgebracht_ = std::move(zeilen);
-}
-
-std::string Spielstand::zuSchreiben() const { return mitNachtrag(ini_.bytes(), {{}, mitzugeben_}); }
-
-std::string Spielstand::schnappschuss(const std::function<void()>& alleSpeichern) {
-    IniDatei kopie = ini_;
-    struct Umleitung {
-        IniDatei*& ziel;
-        ~Umleitung() { ziel = nullptr; }
-    } umleitung{schnappschuss_};
-    schnappschuss_ = &kopie;
-    alleSpeichern();
-    return kopie.bytes();
-}
-
-bool Spielstand::sichern(std::string& fehler) const {
-    if (!lesefehler_.empty()) {
-        fehler = "Die vorhandene Datei konnte nicht gelesen werden.";
-        return false;
-    }
-    return spielstandErsetzen(pfad_, zuSchreiben(), true, fehler);
-}
-
-bool Spielstand::sichernNach(const std::string& ziel, std::string& fehler) const {
-    return spielstandErsetzen(ziel, zuSchreiben(), true, fehler);
-}
-
-std::string Spielstand::retten(std::string& fehler) const { return rettenIn(verzeichnisVon(pfad_), fehler); }
-
-std::string Spielstand::rettenIn(const std::string& verzeichnis, std::string& fehler) const {
-    const std::string bytes = zuSchreiben();
-    if (!lesbarGross(bytes, fehler)) return {};
-    std::string name = nameVon(pfad_);
-    std::string endung;
-    if (const auto punkt = name.find_last_of('.'); punkt != std::string::npos && punkt > 0) {
-        endung = name.substr(punkt);
-        name.erase(punkt);
-    }
-    const std::string tmp = neueDatei(verzeichnis, name, bytes, nullptr, fehler);
-    if (tmp.empty()) return {};
-    // Never over an earlier rescue: the first free number.
-    for (int nr = 1; nr <= 1000; ++nr) {
-        const std::string ziel =
-            verzeichnis + "/" + name + "-gerettet" + (nr > 1 ? "-" + std::to_string(nr) : "") + endung;
-        const int r = umbenennenOhneUeberschreiben(tmp, ziel);
-        if (r == 0) {
-            verzeichnisSyncen(verzeichnis);
-            return ziel;
-        }
-        if (r != EEXIST) {
-            fehler = systemFehlerText(r);
-            break;
-        }
-    }
-    if (fehler.empty()) fehler = "Es gibt schon zu viele gerettete Spielstände.";
-    ::unlink(tmp.c_str());
-    return {};
 }
 
 SpielstandSperre::SpielstandSperre(const std::string& verzeichnis) {
@@ -450,23 +272,3 @@ SpielstandSperre::~SpielstandSperre() {
     ::close(fd_);
 }
 
-Spielstand& spielstand() {
-    static Spielstand s;
-    return s;
-}
-
-void iniLesen(const std::string& sektion, const std::string& schluessel, int32_t& wert) {
-    if (const auto v = spielstand().ini().lesen(sektion, schluessel)) wert = *v;
-}
-
-void iniSchreiben(const std::string& sektion, const std::string& schluessel, int32_t wert) {
-    spielstand().schreibZiel().schreiben(sektion, schluessel, wert);
-}
-
-void iniLesen(const std::string& sektion, const std::string& schluessel, int64_t& wert) {
-    if (const auto v = spielstand().ini().lesen64(sektion, schluessel)) wert = *v;
-}
-
-void iniSchreiben(const std::string& sektion, const std::string& schluessel, int64_t wert) {
-    spielstand().schreibZiel().schreiben(sektion, schluessel, wert);
-}

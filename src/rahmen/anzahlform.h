@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/dialog.h"
-#include "app/steuerelemente.h"
+#include "rahmen/dialog.h"
+#include "rahmen/steuerelemente.h"
 
 class TkindForm;
 
@@ -23,6 +23,7 @@ public:
     const TkindForm* haendler = nullptr;
     bool kaufen = true;
 
+    void beschreiben(Beschreiber& b) const override;
     void FormShow() override;
     bool FormCloseQuery(bool mitOK) override;
 

@@ -1,4 +1,4 @@
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 #include <stdexcept>
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/plattform.h"
+#include "rahmen/plattform.h"
 
 struct Farbe {
     uint8_t r = 0;

@@ -1,8 +1,8 @@
-#include "app/kontoform.h"
+#include "geld/kontoform.h"
 
-#include "app/beschreibung.h"
+#include "rahmen/beschreibung.h"
 
-#include "app/geldtext.h"
+#include "geld/geldtext.h"
 
 TKontoForm* KontoForm = nullptr;
 

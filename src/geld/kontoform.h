@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/kindform.h"
-#include "app/steuerelemente.h"
+#include "rahmen/kindform.h"
+#include "rahmen/steuerelemente.h"
 
 class TKontoForm : public TkindForm {
 public:

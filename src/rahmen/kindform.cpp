@@ -1,10 +1,10 @@
-#include "app/kindform.h"
+#include "rahmen/kindform.h"
 
 #include <algorithm>
 
-#include "app/beschreibung.h"
-#include "app/plattform.h"
-#include "app/spielstand.h"
+#include "rahmen/beschreibung.h"
+#include "rahmen/plattform.h"
+#include "spielstand/spielstand.h"
 
 namespace {
 // Places and sizes are held within what a screen can show, both when read
