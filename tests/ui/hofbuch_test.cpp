@@ -10,8 +10,6 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 
-#include <cstdlib>
-
 #include "app/hofbuch.h"
 #include "app/kontrollform.h"
 #include "app/mainform.h"
