@@ -78,6 +78,21 @@ std::vector<HofbuchSpalte> hofbuchSpalten() {
             return summe;
         }));
     }
+    for (HofbuchSpalte& sp : s) {
+        switch (sp.art) {
+        case Art::anfang:
+        case Art::buchung:
+        case Art::ende: sp.einheit = "EUR"; break;
+        case Art::preis: sp.einheit = "EUR je " + PreiseForm->einheit[static_cast<std::size_t>(sp.nr)]; break;
+        case Art::bestand:
+        case Art::kapazitaet:
+            sp.einheit = PreiseForm->einheit[static_cast<std::size_t>(lager()[static_cast<std::size_t>(sp.nr)]->gutNr)];
+            break;
+        case Art::tiere: sp.einheit = "Stück"; break;
+        case Art::gewicht: sp.einheit = "kg"; break;
+        default: break;
+        }
+    }
     for (int32_t i = 1; i < static_cast<int32_t>(FelderForm->felder.size()); ++i) {
         const auto n = static_cast<std::size_t>(i);
         const TFeld* f = FelderForm->felder[n].get();
@@ -88,6 +103,13 @@ std::vector<HofbuchSpalte> hofbuchSpalten() {
         s.push_back(spalte(Art::wachs, i, f->name + " Wachstum", 0, {}, [n] {
             return int64_t{FelderForm->felder[n] ? FelderForm->felder[n]->wachs : 0};
         }));
+        s[s.size() - 2].klartext = [](int64_t was) {
+            if (was == nichtGepachtet) return std::string("nicht gepachtet");
+            if (was >= 0 && was < static_cast<int64_t>(bewuchsNamen.size()))
+                return std::string(bewuchsNamen[static_cast<std::size_t>(was)]);
+            return std::to_string(was);
+        };
+        s.back().einheit = "Punkte";
     }
     return s;
 }

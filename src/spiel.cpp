@@ -101,6 +101,7 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     nurAnsehen_ = nurAnsehen;
     if (nurAnsehen) return;
     hofbuch_->angleichen(!spielstand().ini().lesen(kontrollSektion, "monat"), spielstand().mitgebrachteZeilen());
+    if (wiederhergestellt_) hofbuchNachgetragenMelden();
     KontrollForm->beobachter = hofbuch_.get();
 }
 
@@ -109,6 +110,21 @@ Spiel::~Spiel() {
     // right after it.
     punktSchreiber_.reset();
     if (!beendet_) abbauen(false);
+}
+
+void Spiel::hofbuchNachgetragenMelden() {
+    // Rows the book lacked after the crash: not yet written, or written and
+    // lost with the page cache in a power cut.
+    const int32_t n = hofbuch_->nachgetrageneZeilen();
+    if (n <= 0) return;
+    plattform().meldung(MeldungsArt::Information,
+                        (n == 1 ? std::string("Dem Hofbuch fehlte die Zeile eines Monats, die beim Abbruch noch nicht "
+                                              "sicher auf der Platte stand. Sie wurde")
+                                : "Dem Hofbuch fehlten die Zeilen von " + std::to_string(n) +
+                                      " Monaten, die beim Abbruch noch nicht sicher auf der Platte standen. Sie "
+                                      "wurden") +
+                            " aus dem Wiederherstellungspunkt nachgetragen:\r" + hofbuch_->pfad(),
+                        Knoepfe::OK);
 }
 
 void Spiel::lesefehlerMelden() {
@@ -318,7 +334,7 @@ bool Spiel::wiederherstellungspunktSetzen() {
     // The point carries the save file its run began from and the logbook's
     // rows not yet in the book: a month is one step on the disk.
     punktSchreiber_->auftragen(
-        mitNachtrag(stand(), {spielstand().grundlage(), hofbuch_ ? hofbuch_->ausstehendeZeilen() : std::vector<std::string>{}}));
+        mitNachtrag(stand(), {spielstand().grundlage(), hofbuch_ ? hofbuch_->punktZeilen() : std::vector<std::string>{}}));
     if (!punktSchreiber_->imHintergrund()) schreibfehlerMelden();
     return punktSchreiber_->letzterFehler().empty();
 }

@@ -102,6 +102,7 @@ private:
     // A save file that was there but could not be read is told at once, not
     // only at the end.
     void lesefehlerMelden();
+    void hofbuchNachgetragenMelden();
     void wiederherstellungAnbieten();
     bool spielstandAblegen();
     bool anderswoSpeichern();

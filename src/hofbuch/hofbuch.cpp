@@ -40,6 +40,11 @@ constexpr int64_t endeLesen = 16384;
 // window shows the book's last rows within it; a start that would have to
 // look back further takes the book for unusable.
 constexpr int64_t hoechstensLesen = int64_t{256} << 20;
+// The rows written before the book is synced: a year's. Until then they ride
+// in the recovery point as well.
+constexpr std::size_t hoechstensUngesynct = 12;
+// How much of the book's end tells whether another program changed it.
+constexpr int64_t stempelEnde = 512;
 
 int64_t zehnHoch(int32_t n) {
     int64_t z = 1;
@@ -310,9 +315,11 @@ void Hofbuch::neuesSpiel() {
     geladen_ = true;
     unlesbar_ = 0;
     ausstehend_.clear();
+    ungesynct_.clear();
     letztesDatum_ = -1;
     beginnen();
     neuAnlegen("");
+    merken();
     if (geaendert) geaendert(true);
 }
 
@@ -354,19 +361,26 @@ bool Hofbuch::neuAnlegen(const std::string& rumpf) {
     const std::string kopfText = std::string(bom) + kopf(false) + "\r\n";
     std::string fehler;
     // Synced only at the orderly end: the syncs of a month would double what
-    // the recovery point already waits for.
-    if (!dateiErsetzen(pfad_, kopfText + rumpf, true, fehler, false)) {
+    // the recovery point already waits for. A book made anew with rows is
+    // synced, since a power cut could take the rows it replaces as well.
+    if (!dateiErsetzen(pfad_, kopfText + rumpf, true, fehler, !rumpf.empty())) {
         dateiEnde_ = 0;
         schreibfehler(fehler);
         return false;
     }
     kopfEnde_ = static_cast<int64_t>(kopfText.size());
     dateiEnde_ = kopfEnde_ + static_cast<int64_t>(rumpf.size());
+    if (!rumpf.empty()) ungesynct_.clear();
     return true;
 }
 
 bool Hofbuch::schreiben() {
+    if (gesperrt_) return false;
     if (ausstehend_.empty()) return true;
+    if (dateiEnde_ != 0 && stempel_) {
+        const Fd fd(pfad_, O_RDONLY | O_NONBLOCK);
+        if (fd.offen() && fremdGeaendert(*fd)) neuLesen();
+    }
     std::string rumpf;
     for (const HofbuchZeile& z : ausstehend_) rumpf += zeilenText(z);
     const int64_t datum = datumsZahl(ausstehend_.back());
@@ -395,6 +409,7 @@ bool Hofbuch::schreiben() {
             } else {
                 dateiEnde_ += static_cast<int64_t>(rumpf.size());
                 ok = true;
+                geschrieben(*fd, ausstehend_);
             }
         }
     }
@@ -402,6 +417,7 @@ bool Hofbuch::schreiben() {
         ausstehend_.clear();
         letztesDatum_ = datum;
     }
+    merken();
     return ok;
 }
 
@@ -411,7 +427,7 @@ void Hofbuch::sichern() {
 }
 
 void Hofbuch::sichernWiederholen() {
-    if (!endZeile_ || !schreiben()) return;
+    if (gesperrt_ || !endZeile_ || !schreiben()) return;
     if (dateiEnde_ == 0 && !neuAnlegen("")) return;
     const Fd fd(pfad_, O_WRONLY);
     std::string fehler;
@@ -421,10 +437,13 @@ void Hofbuch::sichernWiederholen() {
                Dateizugriff::syncer(*fd) != 0) {
         fehler = systemFehlerText(errno);
     }
-    if (fehler.empty())
+    if (fehler.empty()) {
         endZeile_.reset();
-    else
+        ungesynct_.clear();
+    } else {
         schreibfehler(fehler, true);
+    }
+    merken();
 }
 
 std::vector<std::string> Hofbuch::ausstehendeZeilen() const {
@@ -514,7 +533,8 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
     if (!lesenAb(*fd, 0, std::min<int64_t>(groesse, 65536), text, grund)) return false;
     const std::size_t kopfZeile = text.find('\n');
     std::string_view erste = std::string_view(text).substr(0, kopfZeile);
-    if (erste.starts_with(bom)) erste.remove_prefix(bom.size());
+    // Any number of them, as the save file reads them.
+    while (erste.starts_with(bom)) erste.remove_prefix(bom.size());
     erste = ohneCr(erste);
     const bool frueher = erste != kopf(false);
     if (kopfZeile == std::string::npos || (frueher && erste != kopf(true))) {
@@ -640,6 +660,7 @@ void Hofbuch::unbrauchbar(const std::string& grund) {
     geladen_ = true;
     letztesDatum_ = -1;
     dateiEnde_ = 0;
+    ungesynct_.clear();
     if (!ec) neuAnlegen("");
 }
 
@@ -663,6 +684,7 @@ bool Hofbuch::nachtragen(const std::vector<std::string>& mitgebracht) {
             if (geladen_) zeilen_.push_back(z);
             ausstehend_.push_back(std::move(z));
             genommen = true;
+            ++nachgetragen_;
         } else if (z.laufend && datum == start && z.werte[ende] == KontrollForm->geld) {
             // The month the game goes on with, as the orderly end left it.
             for (std::size_t i = 0; i < spalten_.size(); ++i)
@@ -682,6 +704,10 @@ void Hofbuch::angleichen(bool neuesSpiel, const std::vector<std::string>& mitgeb
     geladen_ = true;
     unlesbar_ = 0;
     ausstehend_.clear();
+    ungesynct_.clear();
+    stempel_.reset();
+    nachgetragen_ = 0;
+    gesperrt_ = false;
     endZeile_.reset();
     dateiEnde_ = 0;
     kopfEnde_ = 0;
@@ -696,6 +722,7 @@ void Hofbuch::angleichen(bool neuesSpiel, const std::vector<std::string>& mitgeb
         return;
     }
     const bool nachgetragen = nachtragen(mitgebracht);
+    merken();
     // No book yet and nothing carried: it begins with the first month.
     if ((!lesbar || kopfEnde_ == 0) && !nachgetragen) return;
     // What moved the balance while the book did not watch (a month of a
@@ -705,4 +732,150 @@ void Hofbuch::angleichen(bool neuesSpiel, const std::vector<std::string>& mitgeb
     int64_t& sonstiges = laufend_[static_cast<std::size_t>(sonstiges_)];
     sonstiges = plus(sonstiges, minus(minus(KontrollForm->geld, anfang_), gebucht));
     if (geaendert) geaendert(true);
+}
+
+std::vector<std::string> Hofbuch::punktZeilen() const {
+    std::vector<std::string> texte;
+    for (const HofbuchZeile& z : ungesynct_) {
+        std::string t = zeilenText(z);
+        t.resize(t.size() - 2);
+        texte.push_back(std::move(t));
+    }
+    const std::vector<std::string> rest = ausstehendeZeilen();
+    texte.insert(texte.end(), rest.begin(), rest.end());
+    return texte;
+}
+
+void Hofbuch::geschrieben(int fd, std::vector<HofbuchZeile> zeilen) {
+    // Without syncs nothing waits for one.
+    if (!dateienSyncen) return;
+    ungesynct_.insert(ungesynct_.end(), std::make_move_iterator(zeilen.begin()), std::make_move_iterator(zeilen.end()));
+    // A failed sync keeps them in the point and is tried again next month.
+    if (ungesynct_.size() >= hoechstensUngesynct && Dateizugriff::syncer(fd) == 0) ungesynct_.clear();
+}
+
+Hofbuch::Stempel Hofbuch::stempeln(int fd, int64_t bis) {
+    Stempel s;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return s;
+    s.geraet = static_cast<uint64_t>(st.st_dev);
+    s.inode = static_cast<uint64_t>(st.st_ino);
+    s.groesse = st.st_size;
+    s.zeit = int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec;
+    if (bis < 0) bis = st.st_size;
+    const int64_t von = std::max<int64_t>(0, bis - stempelEnde);
+    std::string fehler;
+    if (!lesenAb(fd, von, bis - von, s.ende, fehler)) s.ende.clear();
+    return s;
+}
+
+void Hofbuch::merken() {
+    stempel_.reset();
+    if (dateiEnde_ == 0) return;
+    const Fd fd(pfad_, O_RDONLY | O_NONBLOCK);
+    if (fd.offen()) stempel_ = stempeln(*fd, -1);
+}
+
+bool Hofbuch::fremdGeaendert(int fd) const { return stempel_ && stempeln(fd, -1) != *stempel_; }
+
+void Hofbuch::neuLesen() {
+    // The running month and the rows the game has taken stay as they are.
+    const std::vector<int64_t> laufend = laufend_;
+    const int64_t anfang = anfang_;
+    const bool gefunden = laufendGefunden_;
+    const bool allesBekannt = geladen_;
+    std::vector<HofbuchZeile> bekannt = allesBekannt ? zeilen_ : std::vector<HofbuchZeile>{};
+    std::vector<HofbuchZeile> offen = std::move(ausstehend_);
+    ausstehend_.clear();
+    zeilen_.clear();
+    geladen_ = true;
+    unlesbar_ = 0;
+    dateiEnde_ = 0;
+    kopfEnde_ = 0;
+    letztesDatum_ = -1;
+    stempel_.reset();
+    std::string grund;
+    if (einlesen(false, grund)) {
+        // The player's rows stand; those of the game's that come after them
+        // follow.
+        for (HofbuchZeile& z : offen) {
+            if (datumsZahl(z) <= letztesDatum_) continue;
+            if (geladen_) zeilen_.push_back(z);
+            ausstehend_.push_back(std::move(z));
+        }
+    } else {
+        // Never written into: the file goes aside as it is, and the book goes
+        // on with the rows the game knows.
+        const std::string ziel = beiseite("geaendert");
+        std::error_code ec;
+        std::filesystem::rename(pfad_, ziel, ec);
+        const bool mitZeilen = allesBekannt && !bekannt.empty();
+        plattform().meldung(
+            MeldungsArt::Warnung,
+            std::string("Das Hofbuch ") + hofbuchName +
+                " wurde während des Spiels von einem anderen Programm geändert und kann so nicht weitergeführt "
+                "werden:\r\r" + grund + "\r\r" +
+                (ec ? "Es konnte nicht beiseitegelegt werden: " + systemFehlerText(ec.value()) +
+                          "\rDas Spiel schreibt bis zum Ende dieses Laufs kein Hofbuch mehr."
+                    : "Es wurde unverändert als " + std::filesystem::path(ziel).filename().string() +
+                          " beiseitegelegt. " +
+                          (mitZeilen ? std::string("Das Hofbuch wird mit den Monaten weitergeführt, die das Spiel "
+                                                   "von ihm kennt.")
+                                     : std::string("Das Hofbuch beginnt neu."))),
+            Knoepfe::OK);
+        if (ec) {
+            // Left alone: the rows wait and go with the save file.
+            ausstehend_ = std::move(offen);
+            schreibfehlerGemeldet_ = true;
+            gesperrt_ = true;
+            return;
+        }
+        ungesynct_.clear();
+        if (neuAnlegen("")) {
+            ausstehend_ = mitZeilen ? std::move(bekannt) : std::move(offen);
+            if (mitZeilen) zeilen_ = ausstehend_;
+        } else {
+            ausstehend_ = std::move(offen);
+        }
+    }
+    laufend_ = laufend;
+    anfang_ = anfang;
+    laufendGefunden_ = gefunden;
+    if (geaendert) geaendert(true);
+}
+
+namespace {
+
+// A text cell: quoted, quotes doubled.
+std::string tabellenText(const std::string& t) {
+    std::string r = "\"";
+    for (const char c : t) r += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return r + "\"";
+}
+
+}  // namespace
+
+std::string Hofbuch::tabelle() const {
+    std::string t = std::string(bom) + "\"Jahr\",\"Monat\"";
+    for (const HofbuchSpalte& s : spalten_) {
+        std::string kopf = s.name;
+        if (!s.einheit.empty() && !kopf.ends_with(" " + s.einheit)) kopf += " (" + s.einheit + ")";
+        t += "," + tabellenText(kopf);
+    }
+    t += "\r\n";
+    for (const HofbuchZeile& z : zeilen()) {
+        t += std::to_string(z.jahr) + "," + std::to_string(z.monat);
+        for (std::size_t i = 0; i < spalten_.size(); ++i) {
+            const HofbuchSpalte& s = spalten_[i];
+            if (s.klartext) {
+                t += "," + tabellenText(s.klartext(z.werte[i]));
+            } else {
+                std::string zahl = zahlText(z.werte[i], s.nachkomma);
+                std::replace(zahl.begin(), zahl.end(), ',', '.');
+                t += "," + zahl;
+            }
+        }
+        t += "\r\n";
+    }
+    return t;
 }

@@ -42,6 +42,10 @@ struct HofbuchSpalte {
     std::function<int64_t()> wert{};
     // The name an older book gave the column, when it had another.
     std::string frueher{};
+    // For the spreadsheet export: the unit ("EUR", "kg"), and the value as a
+    // word where it is a code (the crop of a field).
+    std::string einheit{};
+    std::function<std::string(int64_t)> klartext{};
 };
 
 struct HofbuchZeile {
@@ -93,6 +97,13 @@ public:
     // where the orderly end could not write it.
     std::vector<std::string> ausstehendeZeilen() const;
     std::vector<std::string> ungeschrieben() const;
+    // What the recovery point carries: the rows written since the book was
+    // last synced, then those not yet written. A power cut may take the
+    // former from the book; the next start takes them from the point.
+    std::vector<std::string> punktZeilen() const;
+    // The finished months the last angleichen took from what the file the
+    // game goes on from carried, because the book lacked them.
+    int32_t nachgetrageneZeilen() const { return nachgetragen_; }
 
     const std::vector<HofbuchSpalte>& spalten() const { return spalten_; }
     // The completed months, oldest first. The first call reads the whole
@@ -102,6 +113,10 @@ public:
     // The column of that kind and number, or -1.
     int32_t spalte(HofbuchSpalte::Art art, int32_t nr = 0) const;
     const std::string& pfad() const { return pfad_; }
+    // The completed months for a spreadsheet of any language: separated by
+    // commas, a point before decimals, each header with its unit, codes as
+    // words. The book's own file stays as it is.
+    std::string tabelle() const;
 
     // Called after every new row (neu false: one row was added at the end)
     // and when the rows were replaced (neu true), for a window that shows
@@ -129,6 +144,28 @@ private:
     bool einlesen(bool neuesSpiel, std::string& grund);
     void unbrauchbar(const std::string& grund);
 
+    // The rows written lie in the page cache until the book is synced: once
+    // a year of rows, and at the orderly end.
+    void geschrieben(int fd, std::vector<HofbuchZeile> zeilen);
+    // What the book knows of its file after its own last write: who it is,
+    // its size and time, and the bytes of its end. Another program (a
+    // spreadsheet) that saved the book meanwhile changed one of them.
+    struct Stempel {
+        uint64_t geraet = 0;
+        uint64_t inode = 0;
+        int64_t groesse = -1;
+        int64_t zeit = 0;
+        std::string ende;
+        bool operator==(const Stempel&) const = default;
+    };
+    static Stempel stempeln(int fd, int64_t bis);
+    void merken();
+    bool fremdGeaendert(int fd) const;
+    // The book read anew after another program changed it: the player's
+    // rows stay where they read as the book's; otherwise the file is put
+    // aside whole. The rows not yet written follow.
+    void neuLesen();
+
     std::string pfad_;
     std::vector<HofbuchSpalte> spalten_;
     int32_t anfangSpalte_ = -1;
@@ -150,6 +187,12 @@ private:
     int64_t dateiEnde_ = 0;
     int64_t letztesDatum_ = -1;
     std::vector<HofbuchZeile> ausstehend_;
+    std::vector<HofbuchZeile> ungesynct_;
+    std::optional<Stempel> stempel_;
+    int32_t nachgetragen_ = 0;
+    // The changed book could not be put aside: nothing more is written into
+    // it in this run.
+    bool gesperrt_ = false;
     // The rows, read on first asking.
     mutable std::vector<HofbuchZeile> zeilen_;
     mutable bool geladen_ = true;

@@ -12,6 +12,19 @@
 #ifndef TREVO_VERSION
 #define TREVO_VERSION "?"
 #endif
+// Where the licence's text is: beside the game as built, or where the
+// system keeps it (Debian: /usr/share/common-licenses/GPL-3).
+#ifndef TREVO_LIZENZ
+#define TREVO_LIZENZ ""
+#endif
+
+namespace {
+QString lizenzOrt() {
+    const QString ort = QStringLiteral(TREVO_LIZENZ);
+    if (ort.isEmpty()) return QStringLiteral("der Wortlaut der Lizenz liegt dem Spiel als LICENSE bei");
+    return QStringLiteral("der Wortlaut der Lizenz steht auf diesem System in %1").arg(ort.toHtmlEscaped());
+}
+}  // namespace
 
 QDialog* ueberDialog(QWidget* eltern) {
     auto* d = new QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -30,7 +43,7 @@ QDialog* ueberDialog(QWidget* eltern) {
             "<p>Trevo ist freie Software: Sie dürfen es unter den Bedingungen der GNU General "
             "Public License, Version&nbsp;3 oder (nach Ihrer Wahl) jeder späteren Version, "
             "weitergeben und verändern (GPL-3.0-or-later). Trevo wird ohne jede Gewährleistung "
-            "verbreitet; der Wortlaut der Lizenz liegt dem Spiel als LICENSE bei.</p>"
+            "verbreitet; %3.</p>"
             "<p>Beim Spielen verwendet Trevo:</p>"
             "<ul>"
             "<li>Qt %2 für Fenster, Bilder und Klänge (The Qt Company, LGPL-3.0)</li>"
@@ -41,7 +54,7 @@ QDialog* ueberDialog(QWidget* eltern) {
             "<p>Die Hintergrundmusik wurde beim Bau des Spiels einmal mit FluidSynth (LGPL-2.1 "
             "oder später) und der General-MIDI-Klangbank TimGM6mb von Tim Brechbill (GPL-2.0) "
             "gespielt und als Ogg Vorbis aufgenommen.</p>")
-            .arg(QStringLiteral(TREVO_VERSION), QString::fromLatin1(qVersion())));
+            .arg(QStringLiteral(TREVO_VERSION), QString::fromLatin1(qVersion()), lizenzOrt()));
     auto* knoepfe = new QDialogButtonBox(d);
     QPushButton* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);

@@ -5,15 +5,22 @@
 // sync loses a month. (Whole games and their sums: tests/games/hofbuch.trevo and
 // hofbuch_pruefen.sh.)
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "hofbuch/hofbuch.h"
 #include "geld/kontrollform.h"
 #include "rahmen/mainform.h"
 #include "spielstand/spielstand.h"
+#include "fields/feld.h"
+#include "fields/felderform.h"
 #include "livestock/arten.h"
 #include "spielumgebung.h"
 
@@ -429,4 +436,244 @@ TEST(Hofbuch, WiederholenSchreibtDasBuch) {
     EXPECT_TRUE(datei[3].starts_with("2001;5;laufend;")) << datei[3];
     EXPECT_EQ(u.datei().find("[Nachtrag]"), std::string::npos);
     EXPECT_NE(warnungen(u).find("Das Hofbuch konnte nicht geschrieben werden"), std::string::npos);
+}
+
+namespace {
+
+// The disk under the page cache: what each file held at its last sync. A
+// power cut keeps that and drops every byte written since; a file never
+// synced is gone. (The names the renames gave stay: the game syncs the
+// directory after each.)
+class Seitencache {
+public:
+    explicit Seitencache(std::filesystem::path verzeichnis)
+        : verzeichnis_(std::move(verzeichnis)), syncer_(Dateizugriff::syncer) {
+        dateienSyncen = true;
+        Dateizugriff::syncer = [this](int fd) {
+            struct stat st {};
+            // The writers' descriptors are write-only: read through a new one.
+            if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+                std::string inhalt = dateiInhalt("/proc/self/fd/" + std::to_string(fd));
+                EXPECT_EQ(static_cast<off_t>(inhalt.size()), st.st_size);
+                platte_[st.st_ino] = std::move(inhalt);
+            }
+            return 0;
+        };
+    }
+    ~Seitencache() {
+        Dateizugriff::syncer = syncer_;
+        dateienSyncen = false;
+    }
+    Seitencache(const Seitencache&) = delete;
+    Seitencache& operator=(const Seitencache&) = delete;
+
+    // The directory as the disk holds it, copied into ziel.
+    void stromausfall(const std::filesystem::path& ziel) const {
+        for (const auto& e : std::filesystem::directory_iterator(verzeichnis_)) {
+            struct stat st {};
+            if (::lstat(e.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+            const auto p = platte_.find(st.st_ino);
+            if (p == platte_.end()) continue;
+            std::ofstream f(ziel / e.path().filename(), std::ios::binary);
+            f << p->second;
+        }
+    }
+
+private:
+    std::filesystem::path verzeichnis_;
+    std::function<int(int)> syncer_;
+    std::map<ino_t, std::string> platte_;
+};
+
+std::vector<std::string> monatsListe(const Hofbuch& b) {
+    std::vector<std::string> m;
+    for (const HofbuchZeile& z : b.zeilen()) m.push_back(std::to_string(z.jahr) + "-" + std::to_string(z.monat));
+    return m;
+}
+
+}  // namespace
+
+// The power cut after each month of a run that follows an orderly end: the
+// rows since the book's last sync ride in the recovery point, so the start
+// after the cut has every month and tells that it mended the book; the book
+// is synced once a year of rows, after which a cut finds them in it.
+TEST(Hofbuch, StromausfallVerliertKeineZeile) {
+    struct Schnitt {
+        std::unique_ptr<Spielumgebung> bild;
+        std::vector<std::string> gespielt;
+    };
+    std::vector<Schnitt> schnitte;
+    {
+        Spielumgebung u;
+        const Seitencache cache(u.verzeichnis);
+        u.starten();
+        monate(2);
+        ASSERT_TRUE(u.beenden());
+        u.spiel.reset();
+        u.starten();
+        for (int monat = 1; monat <= 15; ++monat) {
+            monate(1);
+            schnitte.push_back({std::make_unique<Spielumgebung>(), monatsListe(u.spiel->hofbuch())});
+            dateienSyncen = true;  // a new environment switches syncs off
+            cache.stromausfall(schnitte.back().bild->verzeichnis);
+        }
+    }
+    int imBuch = 0;
+    int behalten = 0;
+    int geschrieben = 0;
+    int gemeldet = 0;
+    for (Schnitt& s : schnitte) {
+        Spielumgebung& nachher = *s.bild;
+        SCOPED_TRACE(s.gespielt.back());
+        // The finished months the book on the disk holds before the start.
+        int fertig = 0;
+        for (const std::string& z : zeilenVon(dateiInhalt(buch(nachher)))) fertig += z.find(";abgeschlossen;") != std::string::npos;
+        nachher.plattform.antworten.push_back(Antwort::Ja);
+        nachher.starten();
+        EXPECT_EQ(monatsListe(nachher.spiel->hofbuch()), s.gespielt);
+        const std::vector<std::string> protokoll = nachher.plattform.leeren();
+        const bool mended = std::any_of(protokoll.begin(), protokoll.end(), [](const std::string& z) {
+            return z.find("aus dem Wiederherstellungspunkt nachgetragen") != std::string::npos;
+        });
+        EXPECT_EQ(mended, fertig < static_cast<int>(s.gespielt.size())) << fertig;
+        gemeldet += mended;
+        imBuch += fertig;
+        behalten += static_cast<int>(nachher.spiel->hofbuch().zeilen().size());
+        geschrieben += static_cast<int>(s.gespielt.size());
+        // The game goes on from the cut and ends in order.
+        monate(1);
+        EXPECT_TRUE(nachher.beenden());
+        EXPECT_EQ(nachher.spiel->hofbuch().zeilen().size(), s.gespielt.size() + 1);
+        nachher.spiel.reset();
+    }
+    // The twelfth row synced the book: the later cuts lack only the rows
+    // after it.
+    EXPECT_EQ(gemeldet, 14);
+    EXPECT_EQ(behalten, geschrieben);
+    RecordProperty("zeilen_geschrieben", geschrieben);
+    RecordProperty("zeilen_im_buch_nach_dem_schnitt", imBuch);
+    RecordProperty("zeilen_nach_dem_start", behalten);
+}
+
+// Another program changes the book while the game runs. A spreadsheet that
+// saved it with a column more is noticed before the next row: its file is
+// put aside whole and told, and the book goes on with the months the game
+// knows. Edits that keep the book's form (a figure changed in place, the
+// last row deleted, two byte-order marks in front) are read anew and kept,
+// and the next row goes after them.
+TEST(Hofbuch, GeaendertesBuchWirdNeuGelesen) {
+    const auto spalteMehr = [](const std::string& t) {
+        std::string r;
+        for (const std::string& z : zeilenVon(t)) r += z.substr(0, z.size() - 1) + ";Notiz\r\n";
+        return r;
+    };
+    const auto zahlGeaendert = [](const std::string& t) {
+        std::string r = t;
+        const std::size_t p = r.find(";-", r.find("\r\n"));
+        r[p + 2] = r[p + 2] == '9' ? '8' : '9';
+        return r;
+    };
+    const auto letzteWeg = [](const std::string& t) {
+        return t.substr(0, t.rfind("\r\n", t.size() - 3) + 2);
+    };
+    const auto zweiBoms = [](const std::string& t) { return "\xEF\xBB\xBF" + t; };
+    struct Fall {
+        std::function<std::string(const std::string&)> aendern;
+        bool beiseite;
+        std::size_t zeilen;
+        bool anOrt = false;
+    };
+    for (const Fall& fall : {Fall{spalteMehr, true, 4}, Fall{zahlGeaendert, false, 4, true},
+                             Fall{letzteWeg, false, 3}, Fall{zweiBoms, false, 4}}) {
+        Spielumgebung u;
+        u.starten();
+        monate(3);
+        const std::string vorher = dateiInhalt(buch(u));
+        const std::string bearbeitet = fall.aendern(vorher);
+        // Saved as a spreadsheet saves, a new file renamed over the old one,
+        // or as an editor writes in place.
+        {
+            std::ofstream f(fall.anOrt ? buch(u) : u.verzeichnis / "neu.csv", std::ios::binary);
+            f << bearbeitet;
+        }
+        if (!fall.anOrt) std::filesystem::rename(u.verzeichnis / "neu.csv", buch(u));
+        monate(1);
+        const std::string w = warnungen(u);
+        const std::string jetzt = dateiInhalt(buch(u));
+        const std::vector<std::string> z = zeilenVon(jetzt);
+        ASSERT_EQ(z.size(), fall.zeilen + 1) << jetzt;
+        EXPECT_TRUE(z.back().starts_with("2001;6;abgeschlossen;")) << z.back();
+        if (fall.beiseite) {
+            EXPECT_NE(w.find("wurde während des Spiels von einem anderen Programm geändert"), std::string::npos) << w;
+            EXPECT_NE(w.find("Die Kopfzeile ist nicht die eines Hofbuchs"), std::string::npos) << w;
+            EXPECT_EQ(dateiInhalt(u.verzeichnis / "TrevoHofbuch-geaendert.csv"), bearbeitet);
+            EXPECT_EQ(jetzt.substr(0, vorher.size()), vorher) << "the months the game knows";
+        } else {
+            EXPECT_TRUE(w.empty()) << w;
+            EXPECT_EQ(jetzt.substr(0, bearbeitet.size()), bearbeitet) << "the player's edit stays";
+        }
+        ASSERT_TRUE(u.beenden());
+        u.spiel.reset();
+        u.starten();
+        EXPECT_TRUE(warnungen(u).empty());
+        EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), fall.zeilen);
+    }
+}
+
+// The export for spreadsheets of any language: every cell that is no word is
+// a number with a point, the money of each row adds up in C's own reading
+// of numbers (as an English spreadsheet reads them), the headers name their
+// units, and a field's crop is a word.
+TEST(Hofbuch, TabelleFuerJedeSprache) {
+    Spielumgebung u;
+    u.starten();
+    FelderForm->felder[1]->was = nichtGepachtet;
+    FelderForm->felder[2]->was = gerste;
+    FelderForm->felder[2]->wachs = 150;
+    KontrollForm->buchen(-12345, "Düngemittel", {BuchungsArt::duengemittel});
+    monate(3);
+    const Hofbuch& b = u.spiel->hofbuch();
+    const std::vector<std::string> zeilen = zeilenVon(b.tabelle());
+    ASSERT_EQ(zeilen.size(), 4u);
+    const auto felder = [](std::string z) {
+        z.pop_back();  // '\r'
+        std::vector<std::string> f;
+        std::size_t a = 0;
+        for (std::size_t i = 0; i <= z.size(); ++i) {
+            if (i < z.size() && z[i] == '"') i = z.find('"', i + 1);
+            if (i == z.size() || z[i] == ',') {
+                f.push_back(z.substr(a, i - a));
+                a = i + 1;
+            }
+        }
+        return f;
+    };
+    const std::vector<std::string> kopf = felder(zeilen[0]);
+    ASSERT_EQ(kopf.size(), b.spalten().size() + 2);
+    EXPECT_EQ(kopf[2], "\"Guthaben am Monatsanfang (EUR)\"");
+    for (const char* k : {"\"Preis Getreide (EUR je DZentner)\"", "\"Diesel Bestand (Liter)\"", "\"Kühe Tiere (Stück)\"",
+                          "\"Kühe Gewicht kg\"", "\"Thomasbach Frucht\"", "\"Thomasbach Wachstum (Punkte)\""})
+        EXPECT_NE(std::find(kopf.begin(), kopf.end(), k), kopf.end()) << k;
+    const auto frucht = static_cast<std::size_t>(b.spalte(HofbuchSpalte::Art::frucht, 1)) + 2;
+    const auto gesaet = static_cast<std::size_t>(b.spalte(HofbuchSpalte::Art::frucht, 2)) + 2;
+    for (std::size_t n = 1; n < zeilen.size(); ++n) {
+        const std::vector<std::string> f = felder(zeilen[n]);
+        ASSERT_EQ(f.size(), kopf.size()) << zeilen[n];
+        EXPECT_EQ(f[frucht], "\"nicht gepachtet\"");
+        // Grown, or killed by a frost.
+        EXPECT_TRUE(f[gesaet] == "\"Gerste\"" || f[gesaet] == "\"kein\"") << f[gesaet];
+        double summe = 0;
+        for (std::size_t i = 0; i < f.size(); ++i) {
+            if (f[i].starts_with('"')) continue;
+            char* ende = nullptr;
+            const double w = std::strtod(f[i].c_str(), &ende);
+            EXPECT_TRUE(*ende == '\0' && !f[i].empty()) << kopf[i] << ": " << f[i];
+            const HofbuchSpalte::Art art = i < 2 ? HofbuchSpalte::Art::frucht : b.spalten()[i - 2].art;
+            if (art == HofbuchSpalte::Art::anfang || art == HofbuchSpalte::Art::buchung) summe += w;
+            if (art == HofbuchSpalte::Art::ende) {
+                EXPECT_NEAR(summe, w, 0.005) << zeilen[n];
+            }
+        }
+    }
+    EXPECT_NE(zeilen[1].find(",-123.45,"), std::string::npos) << zeilen[1];
 }

@@ -9,8 +9,7 @@ baum=$1
 bin=${2:-bin}
 daten=${3:-share/trevo}
 tmp=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$tmp"' EXIT
-pid=
+trap 'rm -rf "$tmp"' EXIT
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
 
 cmake --install "$baum" --prefix "$tmp/usr" >/dev/null
@@ -35,28 +34,6 @@ done
 desktop-file-validate "$p/share/applications/de.trevo.trevo.desktop"
 appstreamcli validate --pedantic --no-net "$p/share/metainfo/de.trevo.trevo.metainfo.xml" >/dev/null
 
-mkdir -p "$tmp/heim"
-vorher=$(find "$p" | sort)
-cd "$tmp/heim"
-HOME=$tmp/heim XDG_DATA_HOME=$tmp/heim/daten QT_QPA_PLATFORM=offscreen TREVO_STARTZEIT=1 \
-  "$p/$bin/trevo" 2>"$tmp/fehler.txt" &
-pid=$!
-for _ in $(seq 600); do
-  grep -q "Trevo: Hilfe" "$tmp/fehler.txt" && break
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -TERM "$pid"
-rc=0
-wait "$pid" || rc=$?
-pid=
-cat "$tmp/fehler.txt"
-[ "$rc" -eq 0 ] || fehler "Ende mit $rc"
-grep -qx "Trevo: Spielstand in $tmp/heim/daten/trevo" "$tmp/fehler.txt" || fehler "Spielstand nicht unter XDG_DATA_HOME"
-grep -qx "Trevo: Musik gefunden" "$tmp/fehler.txt" || fehler "Musik nicht gefunden"
-grep -qx "Trevo: Hilfe gefunden" "$tmp/fehler.txt" || fehler "Hilfe nicht gefunden"
-grep -qx "Trevo: Klänge gefunden" "$tmp/fehler.txt" || fehler "Klangmodul nicht gefunden"
-[ -s "$tmp/heim/daten/trevo/TrevoSpielstand.bin" ] || fehler "kein Spielstand geschrieben"
-[ "$(find "$p" | sort)" = "$vorher" ] || fehler "das Spiel hat in seine Installation geschrieben"
-[ "$(stat -c %a "$tmp/heim/daten/trevo")" = 700 ] || fehler "trevo-Verzeichnis für andere lesbar"
+# Started from there and ended as the system would.
+"$(dirname "$0")/spielen.sh" "$p/$bin/trevo" "$p"
 echo "installiert, gestartet und in Ordnung beendet"

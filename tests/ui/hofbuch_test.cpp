@@ -2,8 +2,10 @@
 // chart, following the game as months pass (the same as a window opened
 // afresh), the years' table with its best and worst whole year, Escape and
 // F1.
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -90,6 +92,13 @@ TEST_F(HofbuchAnsicht, ZeigtJedenMonatUndFolgtDemSpiel) {
     f->reiter()->setCurrentWidget(f->preise());
     const QImage bild = f->grab().toImage();
     EXPECT_FALSE(bild.isNull());
+    // The export for other languages' spreadsheets, from the window's button.
+    ASSERT_NE(f->findChild<QPushButton*>("exportieren"), nullptr);
+    QString fehler;
+    ASSERT_TRUE(f->exportieren(verzeichnis.filePath("export.csv"), fehler)) << fehler.toStdString();
+    EXPECT_EQ(QFile(verzeichnis.filePath("export.csv")).size(), static_cast<qint64>(spiel->hofbuch().tabelle().size()));
+    EXPECT_FALSE(f->exportieren(verzeichnis.filePath("fehlt/export.csv"), fehler));
+    EXPECT_FALSE(fehler.isEmpty());
     KontrollForm->Button1Click();
     EXPECT_EQ(punkte(f->guthaben()), std::vector<std::size_t>{15});
     EXPECT_EQ(punkte(f->lager()), std::vector<std::size_t>(4, 15));

@@ -1,7 +1,13 @@
 #include "ui/views/hofbuchfenster.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +21,7 @@
 #include <map>
 
 #include "hofbuch/hofbuch.h"
+#include "spielstand/spielstand.h"
 #include "market/preiseform.h"
 #include "ui/hilfetaste.h"
 #include "ui/sicher.h"
@@ -283,6 +290,15 @@ HofbuchFenster::HofbuchFenster(Hofbuch& buch, QWidget* parent)
     reiter_->addTab(tiere_, QStringLiteral("Tiere"));
     reiter_->addTab(lager_, QStringLiteral("Lager"));
     reiter_->addTab(jahre_, QStringLiteral("Jahre"));
+    // The book for spreadsheets of another language, beside the file the
+    // game keeps.
+    auto* knoepfe = new QHBoxLayout;
+    auto* exportKnopf = new QPushButton(QStringLiteral("Für Tabellenprogramme &exportieren …"), this);
+    exportKnopf->setObjectName(QStringLiteral("exportieren"));
+    knoepfe->addStretch();
+    knoepfe->addWidget(exportKnopf);
+    layout->addLayout(knoepfe);
+    connect(exportKnopf, &QPushButton::clicked, this, [this] { exportierenFragen(); });
     jahre_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     jahre_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     resize(1000, 660);
@@ -513,4 +529,22 @@ void HofbuchFenster::besteJahre() {
     // Only the columns whose mark changed are written again.
     for (int j : {altBestes, altSchlechtestes, bestes, schlechtestes})
         if (j >= 0 && (altBestes != bestes || altSchlechtestes != schlechtestes)) jahrEintragen(static_cast<std::size_t>(j));
+}
+
+bool HofbuchFenster::exportieren(const QString& ziel, QString& fehler) const {
+    std::string f;
+    if (dateiErsetzen(QFile::encodeName(ziel).toStdString(), buch_.tabelle(), true, f)) return true;
+    fehler = QString::fromStdString(f);
+    return false;
+}
+
+void HofbuchFenster::exportierenFragen() {
+    const QString vorschlag = QDir::home().filePath(QStringLiteral("TrevoHofbuch-Tabelle.csv"));
+    const QString ziel = QFileDialog::getSaveFileName(this, QStringLiteral("Hofbuch exportieren"), vorschlag,
+                                                      QStringLiteral("CSV, durch Kommas getrennt (*.csv)"));
+    if (ziel.isEmpty()) return;
+    QString fehler;
+    if (exportieren(ziel, fehler)) return;
+    QMessageBox::warning(this, QStringLiteral("Hofbuch"),
+                         QStringLiteral("Das Hofbuch konnte nicht exportiert werden:\n%1\n\n%2").arg(ziel, fehler));
 }

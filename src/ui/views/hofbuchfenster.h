@@ -72,6 +72,11 @@ public:
     Verlaufsbild* tiere() const { return tiere_; }
     Verlaufsbild* lager() const { return lager_; }
     QTableWidget* jahre() const { return jahre_; }
+    // The book as comma-separated values with a point before decimals, for
+    // a spreadsheet of any language, written to ziel in one piece; false
+    // with fehler in German. The button asks where.
+    bool exportieren(const QString& ziel, QString& fehler) const;
+    void exportierenFragen();
 
 protected:
     // Escape closes the window; F1 opens the guide at the logbook.
