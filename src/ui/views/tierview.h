@@ -3,10 +3,10 @@
 // the group "Einzelnes Tier" with the shown animal, the arrows that browse
 // the herd, "Kaufen" and "Verkaufen"; below them the list of all animals
 // (number and weight, sortable by either), in which choosing an animal
-// makes it the one shown.
+// makes it the one shown. The list is filled when it is first shown and
+// kept up to date only while it is.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "ui/views/gutview.h"
@@ -16,6 +16,7 @@ class QCheckBox;
 class QGroupBox;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class SvgBild;
 class TtierForm;
 
@@ -41,6 +42,7 @@ public:
 protected:
     void inhaltAuffrischen() override;
     int zusatzHoehe() const override;
+    void changeEvent(QEvent* e) override;
 
 private:
     TtierForm& form_;
@@ -52,8 +54,9 @@ private:
     QToolButton* hoch_;
     QToolButton* runter_;
     QTreeWidget* liste_;
-    // The weights the list shows, to rebuild it only when the herd changed.
-    std::vector<int16_t> gezeigt_;
+    // The list's rows by animal: zeilen_[i] is animal i + 1. Built when the
+    // list is first shown and then kept up to date row by row while it is.
+    std::vector<QTreeWidgetItem*> zeilen_;
     bool listeSetzen_ = false;  // the view selects: nothing to tell the game
 
     void listeAuffrischen();
