@@ -140,29 +140,6 @@ TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung
     runter_->setAccessibleName(QStringLiteral("Nächstes Tier"));
     runter_->setToolTip(QStringLiteral("Nächstes Tier"));
 
-    // Below the window's own controls, while expanded: every animal. Its
-    // arrow keys and clicks choose; the header sorts.
-    liste_ = new QTreeWidget(flaeche);
-    liste_->setGeometry(8, fenster.clientHeight, 400 - 16, listenHoehe - 6);
-    liste_->setColumnCount(2);
-    liste_->setHeaderLabels({QString::fromStdString(fenster.StringGrid1.cell(0, 0)),
-                             QString::fromStdString(fenster.StringGrid1.cell(1, 0))});
-    liste_->setRootIsDecorated(false);
-    liste_->setUniformRowHeights(true);
-    liste_->setSortingEnabled(true);
-    liste_->sortByColumn(0, Qt::AscendingOrder);
-    liste_->setSelectionMode(QAbstractItemView::SingleSelection);
-    liste_->header()->setSectionResizeMode(QHeaderView::Stretch);
-    liste_->setAccessibleName(QStringLiteral("Alle Tiere"));
-    liste_->setAccessibleDescription(QStringLiteral("Ordnungsnummer und Gewicht jedes Tiers; "
-                                                    "das gewählte Tier wird als einzelnes Tier gezeigt"));
-    liste_->hide();
-    connect(liste_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* zeile, QTreeWidgetItem*) {
-        if (listeSetzen_ || !zeile) return;
-        const int nr = zeile->data(0, Qt::UserRole).toInt();
-        sicher([this, nr] { form_.TierGewaehlt(nr); });
-    });
-
     const int knopfOben = gruppe_->height() - 25 - 8;
     kaufenKnopf()->setParent(gruppe_);
     kaufenKnopf()->setGeometry(12, knopfOben, 75, 25);
@@ -204,6 +181,33 @@ void TierView::inhaltAuffrischen() {
 
 int TierView::zusatzHoehe() const { return form_.erweitert ? listenHoehe : 0; }
 
+void TierView::listeMachen() {
+    // Below the window's own controls, while expanded: every animal. Its
+    // arrow keys and clicks choose; the header sorts.
+    liste_ = new QTreeWidget(inhalt());
+    liste_->setGeometry(8, form_.clientHeight, 400 - 16, listenHoehe - 6);
+    liste_->setColumnCount(2);
+    liste_->setHeaderLabels({QString::fromStdString(form_.StringGrid1.cell(0, 0)),
+                             QString::fromStdString(form_.StringGrid1.cell(1, 0))});
+    liste_->setRootIsDecorated(false);
+    liste_->setUniformRowHeights(true);
+    liste_->setSortingEnabled(true);
+    liste_->sortByColumn(0, Qt::AscendingOrder);
+    liste_->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    liste_->setAccessibleName(QStringLiteral("Alle Tiere"));
+    liste_->setAccessibleDescription(QStringLiteral("Ordnungsnummer und Gewicht jedes Tiers; "
+                                                    "das gewählte Tier wird als einzelnes Tier gezeigt"));
+    connect(liste_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* zeile, QTreeWidgetItem*) {
+        if (listeSetzen_ || !zeile) return;
+        const int nr = zeile->data(0, Qt::UserRole).toInt();
+        sicher([this, nr] { form_.TierGewaehlt(nr); });
+    });
+
+    // In the place of the focus chain it had when it was made with the view.
+    QWidget::setTabOrder(geben_, liste_);
+}
+
 void TierView::changeEvent(QEvent* e) {
     GutView::changeEvent(e);
     // Restored: the list shows what changed while the view was minimized.
@@ -211,10 +215,17 @@ void TierView::changeEvent(QEvent* e) {
 }
 
 void TierView::listeAuffrischen() {
-    liste_->setVisible(form_.erweitert);
-    liste_->move(8, form_.clientHeight);
-    // A list nobody sees waits as it is until it is shown.
+    if (liste_) {
+        liste_->setVisible(form_.erweitert);
+        liste_->move(8, form_.clientHeight);
+    }
+    // A list nobody sees waits as it is until it is shown; it is made when
+    // it is first shown.
     if (!form_.erweitert || isMinimized()) return;
+    if (!liste_) {
+        listeMachen();
+        liste_->show();
+    }
     const std::size_t n = std::min(static_cast<std::size_t>(std::max(form_.tierAnzahl(), 0)), form_.gewicht.size() - 1);
     listeSetzen_ = true;
     bool anders = n != zeilen_.size();

@@ -3,8 +3,8 @@
 // the group "Einzelnes Tier" with the shown animal, the arrows that browse
 // the herd, "Kaufen" and "Verkaufen"; below them the list of all animals
 // (number and weight, sortable by either), in which choosing an animal
-// makes it the one shown. The list is filled when it is first shown and
-// kept up to date only while it is.
+// makes it the one shown. The list is made and filled when it is first
+// shown and kept up to date only while it is.
 #pragma once
 
 #include <vector>
@@ -34,6 +34,7 @@ public:
     GitterWidget* gitter() const { return gitter_; }
     QToolButton* hochPfeil() const { return hoch_; }
     QToolButton* runterPfeil() const { return runter_; }
+    // The list of animals; null until the herd was first expanded.
     QTreeWidget* liste() const { return liste_; }
 
     // The list's height below the window's client area while expanded.
@@ -53,11 +54,12 @@ private:
     GitterWidget* gitter_;
     QToolButton* hoch_;
     QToolButton* runter_;
-    QTreeWidget* liste_;
+    QTreeWidget* liste_ = nullptr;
     // The list's rows by animal: zeilen_[i] is animal i + 1. Built when the
     // list is first shown and then kept up to date row by row while it is.
     std::vector<QTreeWidgetItem*> zeilen_;
     bool listeSetzen_ = false;  // the view selects: nothing to tell the game
 
+    void listeMachen();
     void listeAuffrischen();
 };
