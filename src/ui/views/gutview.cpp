@@ -1,7 +1,6 @@
 #include "ui/views/gutview.h"
 
 #include <QFontMetrics>
-#include <QHash>
 
 #include "goods/gutform.h"
 #include "ui/sicher.h"
@@ -76,30 +75,11 @@ void GutView::mengeEinpassen() {
     const int platz = groesse_->x() - menge_->x() - 2;
     QFont schrift = inhalt()->font();
     const qreal normal = schrift.pointSizeF();
-    // A text that needs a smaller size is measured once for each room and
-    // font: a full farm's four herds show the same stock, and a month shows
-    // it again. (Kept small: the stocks of a long game are many.)
-    struct Eingepasst {
-        qreal groesse;
-        bool passt;
-    };
-    static QHash<QString, Eingepasst> gemessen;
-    bool passt = QFontMetrics(schrift).horizontalAdvance(menge_->text()) <= platz;
-    if (!passt) {
-        const QString schluessel = menge_->text() + QChar(0) + QString::number(platz) + QChar(0) + schrift.key();
-        auto it = gemessen.constFind(schluessel);
-        if (it == gemessen.constEnd()) {
-            for (qreal groesse = normal - 0.5; groesse >= 6; groesse -= 0.5) {
-                schrift.setPointSizeF(groesse);
-                if (QFontMetrics(schrift).horizontalAdvance(menge_->text()) <= platz) break;
-            }
-            if (gemessen.size() >= 64) gemessen.clear();
-            it = gemessen.insert(
-                schluessel, {schrift.pointSizeF(), QFontMetrics(schrift).horizontalAdvance(menge_->text()) <= platz});
-        }
-        schrift.setPointSizeF(it->groesse);
-        passt = it->passt;
+    for (qreal groesse = normal; groesse >= 6; groesse -= 0.5) {
+        schrift.setPointSizeF(groesse);
+        if (QFontMetrics(schrift).horizontalAdvance(menge_->text()) <= platz) break;
     }
+    const bool passt = QFontMetrics(schrift).horizontalAdvance(menge_->text()) <= platz;
     if (schrift.pointSizeF() == normal)
         menge_->setFont(QFont());
     else
