@@ -4,16 +4,24 @@
 // after fifty years of play (a logbook of 600 months) with the logbook window
 // closed and open, and its orderly end. Each figure is taken on fresh farms,
 // `runden` times; prints "name median first-quartile third-quartile" lines.
+//
+//   hof_ui_bench --spielstaende DIR   writes the saved games the start is
+//       counted from: DIR/voll (the full farm) and DIR/fuenfzig (it after
+//       fifty years)
+//   hof_ui_bench --zaehlen            each action once, in a function of its
+//       own, for callgrind to count (bench/anweisungen.py)
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -22,13 +30,19 @@
 #include "geld/geldtext.h"
 #include "hofbuch/hofbuch.h"
 #include "geld/kontrollform.h"
+#include "ausblick.h"
+#include "goods/gutform.h"
+#include "goods/stores.h"
 #include "hof.h"
 #include "sim/platform/scriptedplatform.h"
 #include "spiel.h"
 #include "ui/anwendung.h"
 #include "ui/hauptfenster.h"
 #include "ui/qtplattform.h"
+#include "ui/views/gutview.h"
 #include "ui/views/kontrollview.h"
+#include "ui/views/steuer.h"
+#include "ui/views/tierview.h"
 
 namespace {
 
@@ -106,6 +120,93 @@ double weiterKlicken(HauptFenster& rahmen) {
     return millisekunden(uhr);
 }
 
+// A right click on a trade button, as the player makes it.
+void rechtsKlicken(QWidget* knopf) {
+    const QPointF mitte(knopf->width() / 2.0, knopf->height() / 2.0);
+    const QPointF global = knopf->mapToGlobal(mitte);
+    QMouseEvent drueck(QEvent::MouseButtonPress, mitte, global, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(knopf, &drueck);
+    QMouseEvent los(QEvent::MouseButtonRelease, mitte, global, Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(knopf, &los);
+    zeichnen();
+}
+
+// The saved games of the start's count.
+int spielstaendeSchreiben(const QString& ort) {
+    QDir().mkpath(ort + "/voll");
+    QDir().mkpath(ort + "/fuenfzig");
+    fuenfzigJahre(ort + "/fuenfzig");
+    ScriptedPlatform plattform;
+    Spiel spiel(plattform, ort.toStdString() + "/voll/", false);
+    hofFuellen();
+    return spiel.beenden() ? 0 : 1;
+}
+
+}  // namespace
+
+// What callgrind counts: each of these runs once, its callees with it.
+extern "C" {
+__attribute__((noinline)) void trevoZaehlen_monat_zu(HauptFenster& rahmen) { weiterKlicken(rahmen); }
+__attribute__((noinline)) void trevoZaehlen_monat_offen(HauptFenster& rahmen) { weiterKlicken(rahmen); }
+__attribute__((noinline)) void trevoZaehlen_kauf_ausblick_gezeigt(QWidget* knopf) { rechtsKlicken(knopf); }
+__attribute__((noinline)) void trevoZaehlen_kauf_ausblick_verborgen(QWidget* knopf) { rechtsKlicken(knopf); }
+}
+
+namespace {
+
+// The full farm started in the face: a month with every herd collapsed and
+// one with every herd expanded (each after a month that warms up the same
+// case), then a right click that fills the diesel silo with the outlook shown
+// and with it minimized (each after one that warms up, the silo emptied by
+// a right click on "Verkaufen" before each).
+int zaehlen() {
+    QTemporaryDir ort;
+    auto plattform = std::make_unique<QtPlattform>();
+    Spiel spiel(*plattform, ort.path().toStdString() + "/", false);
+    spiel.wiederherstellungImHintergrund({});
+    hofFuellen();
+    HauptFenster rahmen(spiel, *plattform);
+    aufbauen(rahmen);
+    weiterKlicken(rahmen);
+    hofFuellen();
+    trevoZaehlen_monat_zu(rahmen);
+
+    const QList<TierView*> herden = rahmen.findChildren<TierView*>();
+    const auto groesse = [&herden](bool erweitert) {
+        for (TierView* h : herden)
+            if (static_cast<TgutForm&>(h->fenster()).erweitert != erweitert) h->groesseKnopf()->click();
+        zeichnen();
+    };
+    groesse(true);
+    hofFuellen();
+    weiterKlicken(rahmen);
+    hofFuellen();
+    trevoZaehlen_monat_offen(rahmen);
+    groesse(false);
+
+    auto* diesel = dynamic_cast<GutView*>(KindView::zu(*DieselForm));
+    KindView* ausblick = KindView::zu(*AusblickForm);
+    if (!diesel || !ausblick) return 1;
+    const auto kaufen = [&](void (*zaehlen)(QWidget*)) {
+        for (int i = 0; i < 2; ++i) {
+            rechtsKlicken(diesel->verkaufenKnopf());
+            const int32_t vorher = DieselForm->menge;
+            if (i == 0) rechtsKlicken(diesel->kaufenKnopf());
+            else zaehlen(diesel->kaufenKnopf());
+            if (DieselForm->menge <= vorher) return false;
+        }
+        return true;
+    };
+    ausblick->showNormal();
+    zeichnen();
+    if (!kaufen(trevoZaehlen_kauf_ausblick_gezeigt)) return 1;
+    ausblick->showMinimized();
+    zeichnen();
+    if (!kaufen(trevoZaehlen_kauf_ausblick_verborgen)) return 1;
+    std::printf("boxen %d\n", boxen);
+    return spiel.beenden() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +218,8 @@ int main(int argc, char** argv) {
     QTimer wache;
     QObject::connect(&wache, &QTimer::timeout, &boxenSchliessen);
     wache.start(20);
+    if (argc > 2 && std::strcmp(argv[1], "--spielstaende") == 0) return spielstaendeSchreiben(QString::fromLocal8Bit(argv[2]));
+    if (argc > 1 && std::strcmp(argv[1], "--zaehlen") == 0) return zaehlen();
 
     QTemporaryDir alt;
     fuenfzigJahre(alt.path());

@@ -22,7 +22,9 @@ load average (one minute) while it was taken, because this machine is shared.
   null sink), of the game without its music file, and of the bare program,
   in turns: the peak memory of the whole run, and the share of a processor
   core (user + system, all threads) from two seconds after the first frame
-  to the signal; and the game's orderly end after its run with music, from
+  to the signal, and how often its threads woke up in that time (a second,
+  counted as the voluntary context switches of all threads); and the game's
+  orderly end after its run with music, from
   the signal to the end of the process (--nur-musik: only these);
 - the full farm (bench/hof_ui_bench): a month in the core, a month through
   the face, and the farm after fifty years: a month with the logbook window
@@ -82,12 +84,27 @@ def rechenzeit(pid):
     return (int(felder[11]) + int(felder[12])) / TAKT
 
 
+def schlafpausen(pid):
+    """How often the process's threads have gone to sleep so far (voluntary
+    context switches, all threads): each is followed by a wake-up."""
+    n = 0
+    for faden in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{faden}/status") as f:
+                for zeile in f:
+                    if zeile.startswith("voluntary_ctxt_switches:"):
+                        n += int(zeile.split()[1])
+        except FileNotFoundError:
+            pass
+    return n
+
+
 def lauf(programm, plattform, danach):
     """One run. danach None: killed at the first frame. Otherwise ended with
     SIGTERM that many seconds after it. Returns (seconds to the first frame,
     processor seconds, VmHWM at the frame in KiB, peak RSS of the run in KiB,
     seconds from SIGTERM to the end, share of a core from two seconds after
-    the first frame to SIGTERM)."""
+    the first frame to SIGTERM, wake-ups a second in that time)."""
     aufraeumen()
     umgebung = dict(os.environ, TREVO_STARTZEIT="1")
     if plattform:
@@ -96,7 +113,7 @@ def lauf(programm, plattform, danach):
     p = subprocess.Popen(programm, stderr=subprocess.PIPE, stdout=subprocess.DEVNULL, env=umgebung, text=True)
     bild = beim_bild = None
     ende_gesendet = None
-    anteil = 0.0
+    anteil = wecker = 0.0
     for zeile in p.stderr:
         treffer = ZEILE.search(zeile)
         if treffer and bild is None:
@@ -106,10 +123,11 @@ def lauf(programm, plattform, danach):
                 p.kill()
                 break
             time.sleep(2)
-            von, t1 = rechenzeit(p.pid), time.perf_counter()
+            von, schlaf, t1 = rechenzeit(p.pid), schlafpausen(p.pid), time.perf_counter()
             time.sleep(max(0.0, danach - 2))
-            bis, t2 = rechenzeit(p.pid), time.perf_counter()
+            bis, schlaf2, t2 = rechenzeit(p.pid), schlafpausen(p.pid), time.perf_counter()
             anteil = (bis - von) / (t2 - t1)
+            wecker = (schlaf2 - schlaf) / (t2 - t1)
             ende_gesendet = time.perf_counter()
             p.send_signal(signal.SIGTERM)
     _, status, nutzung = os.wait4(p.pid, 0)
@@ -119,7 +137,7 @@ def lauf(programm, plattform, danach):
     # The bare frame has no handler: SIGTERM ends it there and then.
     if bild is None or code not in (0, -signal.SIGTERM, -signal.SIGKILL):
         sys.exit(f"{programm[0]}: kein erstes Bild (Ende {code})")
-    return bild, nutzung.ru_utime + nutzung.ru_stime, beim_bild, nutzung.ru_maxrss, ende, anteil
+    return bild, nutzung.ru_utime + nutzung.ru_stime, beim_bild, nutzung.ru_maxrss, ende, anteil, wecker
 
 
 def paarweise(plattform, danach, programme=(SPIEL, LEER)):
@@ -182,6 +200,8 @@ zeile("Rechenzeit mit Musik, Anteil eines Kerns", "%",
       [r[5] * 100 for r in spiel], [r[5] * 100 for r in leer], lasten)
 zeile("Rechenzeit ohne Musik, Anteil eines Kerns", "%",
       [r[5] * 100 for r in ohne], [r[5] * 100 for r in leer], lasten)
+zeile("Aufwachen mit Musik, alle Fäden", "1/s", [r[6] for r in spiel], [r[6] for r in leer], lasten)
+zeile("Aufwachen ohne Musik, alle Fäden", "1/s", [r[6] for r in ohne], [r[6] for r in leer], lasten)
 zeile(f"Geordnetes Ende nach {sekunden:g} s mit Musik", "ms", [r[4] * 1e3 for r in spiel], None, lasten)
 
 vorher = last()

@@ -1,6 +1,7 @@
 // trevo-klaenge.so: the short sounds and the background music through Qt
 // Multimedia. Loaded by the game when it makes its first sound or starts its
 // music (see ui/klangspieler.h).
+#include <QAbstractEventDispatcher>
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -40,9 +41,10 @@ private:
 
 // The music's own thread holds the file and the sound sink, so that nothing
 // the UI thread does, a guide opening or a long logbook drawn, can let the
-// music run dry. Every tenth of a second it fills the server's buffer of
-// 0.4 s with what has room; ten wake-ups a second cost less than the fifty
-// of Qt's own pulling, and a volume change is heard within the buffer.
+// music run dry. Twice a second it fills the server's buffer of a second
+// with what has room, and sleeps in between: the sink's own timer, which
+// Qt 6.4 runs fifty times a second even where nothing is pulled, is put to
+// sleep. A volume change is heard within the buffer.
 class Wiedergabe final : public QObject {
 public:
     Wiedergabe(QString datei, QAudioDevice geraet, std::function<void(StromEreignis)> melden)
@@ -64,6 +66,7 @@ public:
         }
         if (senke_->state() == QAudio::SuspendedState) {
             senke_->resume();
+            senkeSchlafenLegen();
             takt_.start(kTaktMs, this);
         } else if (!gestartet_) {
             gestartet_ = true;
@@ -72,6 +75,7 @@ public:
                 melden_(StromEreignis::fehler);
                 return;
             }
+            senkeSchlafenLegen();
             nachfuellen();
             takt_.start(kTaktMs, this);
         }
@@ -99,8 +103,28 @@ protected:
     void timerEvent(QTimerEvent*) override { nachfuellen(); }
 
 private:
-    static constexpr int kTaktMs = 100;
-    static constexpr qint64 kPufferMikrosekunden = 400000;
+    static constexpr int kTaktMs = 500;
+    static constexpr qint64 kPufferMikrosekunden = 1000000;
+    // A sink timer of this period would only wake the thread: Qt's sink
+    // writes nothing on it where the music is pushed, as here.
+    static constexpr qint64 kSchlafMs = 24 * 60 * 60 * 1000;
+
+    // Qt's sink starts a timer of 20 ms on start() and resume() that in push
+    // mode does nothing but look at the sink's state. It is given a day's
+    // period under its own id, so that the sink still stops it as its own
+    // when it suspends or stops, and the thread sleeps between its fills.
+    void senkeSchlafenLegen() {
+        QAbstractEventDispatcher* verteiler = QAbstractEventDispatcher::instance(thread());
+        if (!verteiler) return;
+        // Qt's sink is the thread object's child beside the QAudioSink.
+        for (QObject* o : findChildren<QObject*>()) {
+            for (const QAbstractEventDispatcher::TimerInfo& t : verteiler->registeredTimers(o)) {
+                if (t.interval >= kTaktMs) continue;
+                verteiler->unregisterTimer(t.timerId);
+                verteiler->registerTimer(t.timerId, kSchlafMs, Qt::VeryCoarseTimer, o);
+            }
+        }
+    }
 
     // Fills what the server's buffer has room for. When the file is at its
     // end the buffer runs empty, and the sink goes idle.

@@ -11,7 +11,8 @@ class HauptFenster;
 struct Orte;
 
 // Starts the clock of the start-up time; the first thing main does. With
-// TREVO_STARTZEIT set, the time to the first painted frame goes to stderr.
+// TREVO_STARTZEIT set, the time to the first painted frame goes to stderr;
+// set to "ende", the process ends right after that line.
 void startUhrStarten();
 
 // Plays until the frame is closed (by its close box or "Programm be&enden"),

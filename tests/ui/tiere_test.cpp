@@ -1,20 +1,30 @@
 // The herd windows and the purchase dialog: where they stand, what they
-// show, that every click reaches the herd; the window active after start-up.
+// show, that every click reaches the herd; the window active after start-up;
+// the list of animals kept up to date in place.
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QToolButton>
+#include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "geld/kontoform.h"
 #include "geld/kontrollform.h"
 #include "geld/zufall.h"
 #include "rahmen/mainform.h"
+#include "goods/stores.h"
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
 #include "ui/gitter.h"
 #include "ui/svgbild.h"
+#include "ui/views/kontrollview.h"
 #include "ui/views/steuer.h"
 #include "ui/views/tierkaufdialog.h"
 #include "ui/views/tierview.h"
@@ -276,4 +286,100 @@ TEST_F(Tiere, NachDemStartIstDasVordersteFensterDesSpielsAktivUndKeinTierRuft) {
         EXPECT_EQ(MainForm->kinder().front()->name(), name);
         EXPECT_EQ(plattform->klaengeAngefordert(), vorher + ruft);
     }
+}
+
+namespace {
+
+// The list shows what a list built afresh would: a row for each animal, its
+// number and weight, in the order the player sorted by (the number breaking
+// a tie of weights), and the animal in the panel, with the panel's weight, as
+// the current row.
+void zeigtDieHerde(const TierView& v, const TtierForm& herde) {
+    const QTreeWidget* liste = v.liste();
+    std::vector<std::pair<int, int>> soll;  // number, weight
+    for (int i = 1; i <= herde.tierAnzahl(); ++i) soll.emplace_back(i, herde.gewicht[static_cast<std::size_t>(i)]);
+    const bool nachGewicht = liste->sortColumn() == 1;
+    std::sort(soll.begin(), soll.end(), [nachGewicht](const auto& a, const auto& b) {
+        return nachGewicht ? std::tie(a.second, a.first) < std::tie(b.second, b.first) : a.first < b.first;
+    });
+    if (liste->header()->sortIndicatorOrder() == Qt::DescendingOrder) std::reverse(soll.begin(), soll.end());
+    ASSERT_EQ(liste->topLevelItemCount(), static_cast<int>(soll.size()));
+    for (int r = 0; r < liste->topLevelItemCount(); ++r) {
+        const QTreeWidgetItem* z = liste->topLevelItem(r);
+        ASSERT_EQ(z->data(0, Qt::UserRole).toInt(), soll[static_cast<std::size_t>(r)].first) << "row " << r;
+        ASSERT_EQ(z->data(1, Qt::UserRole).toInt(), soll[static_cast<std::size_t>(r)].second) << "row " << r;
+        ASSERT_EQ(z->text(0), QString::number(soll[static_cast<std::size_t>(r)].first));
+    }
+    ASSERT_NE(liste->currentItem(), nullptr);
+    EXPECT_EQ(liste->currentItem()->data(0, Qt::UserRole).toInt(), herde.aktuell);
+    EXPECT_EQ(liste->currentItem()->text(1), QString::fromStdString(herde.StringGrid1.cell(1, 1)).trimmed());
+}
+
+}  // namespace
+
+// The list of animals is made when the herd is first expanded and then kept
+// up to date in place; over a month, a sale and a purchase, expanded and
+// collapsed, it shows what a list built afresh shows.
+TEST_F(Tiere, ListeDerTiereZeigtNachMonatVerkaufUndKaufWasEineNeueZeigt) {
+    // The list writes weights as the locale does, the panel with the game's
+    // decimal comma: a German player's locale, so that both can be compared.
+    struct Deutsch {
+        Deutsch() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+        ~Deutsch() { QLocale::setDefault(QLocale::c()); }
+    } deutsch;
+    starten();
+    FutterForm->setzeMaxMenge(1000000);
+    FutterForm->setzeMenge(1000000);
+    KueheForm->setzeMaxMenge(80);
+    for (int i = 0; i < 40; ++i) KueheForm->neuesTier(static_cast<int16_t>(3000 + (i * 37) % 900));
+    KueheForm->MehrenCB.checked = true;
+    warten();
+    auto* kuh = qobject_cast<TierView*>(view("KueheForm"));
+    ASSERT_NE(kuh, nullptr);
+    EXPECT_EQ(kuh->liste(), nullptr) << "not made while nobody sees it";
+    auto* kontrolle = qobject_cast<KontrollView*>(view("KontrollForm"));
+    ASSERT_NE(kontrolle, nullptr);
+    ModalAntworten antworten;
+
+    const auto monatVerkaufKauf = [&] {
+        const bool gesehen = kuh->liste()->isVisible();
+        kontrolle->weiter()->click();
+        warten();
+        if (gesehen) {
+            ASSERT_NO_FATAL_FAILURE(zeigtDieHerde(*kuh, *KueheForm));
+            // The animal chosen in the list is the one sold.
+            kuh->liste()->setCurrentItem(kuh->liste()->topLevelItem(5));
+        } else {
+            KueheForm->TierGewaehlt(7);
+        }
+        const int anzahl = KueheForm->tierAnzahl();
+        QTest::mouseClick(kuh->verkaufenKnopf(), Qt::LeftButton);
+        warten();
+        ASSERT_EQ(KueheForm->tierAnzahl(), anzahl - 1);
+        if (gesehen) {
+            ASSERT_NO_FATAL_FAILURE(zeigtDieHerde(*kuh, *KueheForm));
+        }
+        antworten.dann(waehle(2));
+        QTest::mouseClick(kuh->kaufenKnopf(), Qt::LeftButton);
+        warten();
+        ASSERT_TRUE(antworten.fertig());
+        ASSERT_EQ(KueheForm->tierAnzahl(), anzahl);
+    };
+
+    ASSERT_EQ(aufgeklappt(kuh), kuh);
+    ASSERT_NO_FATAL_FAILURE(zeigtDieHerde(*kuh, *KueheForm));
+    monatVerkaufKauf();
+    ASSERT_NO_FATAL_FAILURE(zeigtDieHerde(*kuh, *KueheForm));
+    // Sorted by weight, heaviest first, the rows keep that order as they change.
+    kuh->liste()->sortByColumn(1, Qt::DescendingOrder);
+    monatVerkaufKauf();
+    ASSERT_NO_FATAL_FAILURE(zeigtDieHerde(*kuh, *KueheForm));
+    // Collapsed the list waits; expanded again it has caught up.
+    QTest::mouseClick(kuh->groesseKnopf(), Qt::LeftButton);
+    warten();
+    EXPECT_FALSE(kuh->liste()->isVisible());
+    monatVerkaufKauf();
+    monatVerkaufKauf();
+    ASSERT_EQ(aufgeklappt(kuh), kuh);
+    ASSERT_NO_FATAL_FAILURE(zeigtDieHerde(*kuh, *KueheForm));
 }

@@ -1,6 +1,9 @@
 #include "ui/views/tierview.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -53,22 +56,43 @@ constexpr int gitterHoehe = 2 * (zeilenHoehe + 1);
 constexpr int randBreite = 2;  // the sunken border around the grid
 constexpr int pfeilBreite = 17;
 
-// A row of the animal list: sorted by the number or weight it stands for,
-// not by its text.
+// A row of the animal list: the animal's number and weight, sorted by them,
+// not by their text. The text is made when the row is drawn or read, so a
+// weight that changes costs one notice to the list.
 class TierZeile : public QTreeWidgetItem {
 public:
-    TierZeile(int nr, int16_t gewicht) {
-        setData(0, Qt::UserRole, nr);
-        setData(1, Qt::UserRole, static_cast<int>(gewicht));
-        setText(0, QString::number(nr));
-        setText(1, QLocale().toString(gewicht / 10.0, 'f', 1) + QStringLiteral(" kg"));
-        setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
-        setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    TierZeile(int nr, int16_t gewicht) : nr_(nr), gewicht_(gewicht) {}
+
+    int nr() const { return nr_; }
+    int16_t gewicht() const { return gewicht_; }
+    void setzeGewicht(int16_t gewicht) {
+        gewicht_ = gewicht;
+        emitDataChanged();
+    }
+    QVariant data(int spalte, int rolle) const override {
+        switch (rolle) {
+        case Qt::DisplayRole:
+            return spalte == 0 ? QString::number(nr_)
+                               : QLocale().toString(gewicht_ / 10.0, 'f', 1) + QStringLiteral(" kg");
+        case Qt::UserRole:
+            return spalte == 0 ? nr_ : static_cast<int>(gewicht_);
+        case Qt::TextAlignmentRole:
+            return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
+        default:
+            return QTreeWidgetItem::data(spalte, rolle);
+        }
     }
     bool operator<(const QTreeWidgetItem& andere) const override {
+        const auto& z = static_cast<const TierZeile&>(andere);
         const int spalte = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return data(spalte, Qt::UserRole).toInt() < andere.data(spalte, Qt::UserRole).toInt();
+        // The number breaks a tie of weights: any list of the herd, however
+        // it came about, shows the same order.
+        return spalte == 0 || gewicht_ == z.gewicht_ ? nr_ < z.nr_ : gewicht_ < z.gewicht_;
     }
+
+private:
+    int nr_;
+    int16_t gewicht_;
 };
 
 }  // namespace
@@ -115,29 +139,6 @@ TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung
     runter_->setAccessibleName(QStringLiteral("Nächstes Tier"));
     runter_->setToolTip(QStringLiteral("Nächstes Tier"));
 
-    // Below the window's own controls, while expanded: every animal. Its
-    // arrow keys and clicks choose; the header sorts.
-    liste_ = new QTreeWidget(flaeche);
-    liste_->setGeometry(8, fenster.clientHeight, 400 - 16, listenHoehe - 6);
-    liste_->setColumnCount(2);
-    liste_->setHeaderLabels({QString::fromStdString(fenster.StringGrid1.cell(0, 0)),
-                             QString::fromStdString(fenster.StringGrid1.cell(1, 0))});
-    liste_->setRootIsDecorated(false);
-    liste_->setUniformRowHeights(true);
-    liste_->setSortingEnabled(true);
-    liste_->sortByColumn(0, Qt::AscendingOrder);
-    liste_->setSelectionMode(QAbstractItemView::SingleSelection);
-    liste_->header()->setSectionResizeMode(QHeaderView::Stretch);
-    liste_->setAccessibleName(QStringLiteral("Alle Tiere"));
-    liste_->setAccessibleDescription(QStringLiteral("Ordnungsnummer und Gewicht jedes Tiers; "
-                                                    "das gewählte Tier wird als einzelnes Tier gezeigt"));
-    liste_->hide();
-    connect(liste_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* zeile, QTreeWidgetItem*) {
-        if (listeSetzen_ || !zeile) return;
-        const int nr = zeile->data(0, Qt::UserRole).toInt();
-        sicher([this, nr] { form_.TierGewaehlt(nr); });
-    });
-
     const int knopfOben = gruppe_->height() - 25 - 8;
     kaufenKnopf()->setParent(gruppe_);
     kaufenKnopf()->setGeometry(12, knopfOben, 75, 25);
@@ -179,25 +180,78 @@ void TierView::inhaltAuffrischen() {
 
 int TierView::zusatzHoehe() const { return form_.erweitert ? listenHoehe : 0; }
 
+void TierView::listeMachen() {
+    // Below the window's own controls, while expanded: every animal. Its
+    // arrow keys and clicks choose; the header sorts.
+    liste_ = new QTreeWidget(inhalt());
+    liste_->setGeometry(8, form_.clientHeight, 400 - 16, listenHoehe - 6);
+    liste_->setColumnCount(2);
+    liste_->setHeaderLabels({QString::fromStdString(form_.StringGrid1.cell(0, 0)),
+                             QString::fromStdString(form_.StringGrid1.cell(1, 0))});
+    liste_->setRootIsDecorated(false);
+    liste_->setUniformRowHeights(true);
+    liste_->setSortingEnabled(true);
+    liste_->sortByColumn(0, Qt::AscendingOrder);
+    liste_->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    liste_->setAccessibleName(QStringLiteral("Alle Tiere"));
+    liste_->setAccessibleDescription(QStringLiteral("Ordnungsnummer und Gewicht jedes Tiers; "
+                                                    "das gewählte Tier wird als einzelnes Tier gezeigt"));
+    connect(liste_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* zeile, QTreeWidgetItem*) {
+        if (listeSetzen_ || !zeile) return;
+        const int nr = zeile->data(0, Qt::UserRole).toInt();
+        sicher([this, nr] { form_.TierGewaehlt(nr); });
+    });
+
+    // In the place of the focus chain it had when it was made with the view.
+    QWidget::setTabOrder(geben_, liste_);
+}
+
+void TierView::changeEvent(QEvent* e) {
+    GutView::changeEvent(e);
+    // Restored: the list shows what changed while the view was minimized.
+    if (e->type() == QEvent::WindowStateChange && !isMinimized()) listeAuffrischen();
+}
+
 void TierView::listeAuffrischen() {
-    liste_->setVisible(form_.erweitert);
-    liste_->move(8, form_.clientHeight);
-    const int32_t n = form_.tierAnzahl();
-    std::vector<int16_t> jetzt(form_.gewicht.begin() + 1, form_.gewicht.begin() + 1 + n);
+    if (liste_) {
+        liste_->setVisible(form_.erweitert);
+        liste_->move(8, form_.clientHeight);
+    }
+    // A list nobody sees waits as it is until it is shown; it is made when
+    // it is first shown.
+    if (!form_.erweitert || isMinimized()) return;
+    if (!liste_) {
+        listeMachen();
+        liste_->show();
+    }
+    const std::size_t n = std::min(static_cast<std::size_t>(std::max(form_.tierAnzahl(), 0)), form_.gewicht.size() - 1);
     listeSetzen_ = true;
-    if (jetzt != gezeigt_) {
-        gezeigt_ = std::move(jetzt);
-        // Rebuilt in whatever order the player sorted it.
+    bool anders = n != zeilen_.size();
+    const auto gewicht = [this](std::size_t i) { return static_cast<TierZeile*>(zeilen_[i])->gewicht(); };
+    for (std::size_t i = 0; i < n && !anders; ++i) anders = form_.gewicht[i + 1] != gewicht(i);
+    if (anders) {
+        // Row i is animal i + 1: a month changes weights in place, a sale the
+        // weights from the sold animal on and takes the last row away. The
+        // list is sorted once afterwards, in whatever order the player chose.
         liste_->setSortingEnabled(false);
-        liste_->clear();
-        for (int i = 1; i <= n; ++i) liste_->addTopLevelItem(new TierZeile(i, gezeigt_[static_cast<std::size_t>(i - 1)]));
+        while (zeilen_.size() > n) {
+            delete zeilen_.back();
+            zeilen_.pop_back();
+        }
+        for (std::size_t i = 0; i < zeilen_.size(); ++i)
+            if (gewicht(i) != form_.gewicht[i + 1]) static_cast<TierZeile*>(zeilen_[i])->setzeGewicht(form_.gewicht[i + 1]);
+        QList<QTreeWidgetItem*> neu;
+        for (std::size_t i = zeilen_.size(); i < n; ++i) {
+            neu.append(new TierZeile(static_cast<int>(i + 1), form_.gewicht[i + 1]));
+            zeilen_.push_back(neu.back());
+        }
+        liste_->addTopLevelItems(neu);
         liste_->setSortingEnabled(true);
     }
     // The shown animal is the list's current row.
-    QTreeWidgetItem* zeile = nullptr;
-    for (int i = 0; i < liste_->topLevelItemCount() && !zeile; ++i)
-        if (liste_->topLevelItem(i)->data(0, Qt::UserRole).toInt() == form_.aktuell) zeile = liste_->topLevelItem(i);
-    if (zeile) {
+    if (form_.aktuell >= 1 && static_cast<std::size_t>(form_.aktuell) <= zeilen_.size()) {
+        QTreeWidgetItem* zeile = zeilen_[static_cast<std::size_t>(form_.aktuell) - 1];
         liste_->setCurrentItem(zeile);
         liste_->scrollToItem(zeile);
     }

@@ -3,10 +3,10 @@
 // the group "Einzelnes Tier" with the shown animal, the arrows that browse
 // the herd, "Kaufen" and "Verkaufen"; below them the list of all animals
 // (number and weight, sortable by either), in which choosing an animal
-// makes it the one shown.
+// makes it the one shown. The list is made and filled when it is first
+// shown and kept up to date only while it is.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "ui/views/gutview.h"
@@ -16,6 +16,7 @@ class QCheckBox;
 class QGroupBox;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class SvgBild;
 class TtierForm;
 
@@ -33,6 +34,7 @@ public:
     GitterWidget* gitter() const { return gitter_; }
     QToolButton* hochPfeil() const { return hoch_; }
     QToolButton* runterPfeil() const { return runter_; }
+    // The list of animals; null until the herd was first expanded.
     QTreeWidget* liste() const { return liste_; }
 
     // The list's height below the window's client area while expanded.
@@ -41,6 +43,7 @@ public:
 protected:
     void inhaltAuffrischen() override;
     int zusatzHoehe() const override;
+    void changeEvent(QEvent* e) override;
 
 private:
     TtierForm& form_;
@@ -51,10 +54,12 @@ private:
     GitterWidget* gitter_;
     QToolButton* hoch_;
     QToolButton* runter_;
-    QTreeWidget* liste_;
-    // The weights the list shows, to rebuild it only when the herd changed.
-    std::vector<int16_t> gezeigt_;
+    QTreeWidget* liste_ = nullptr;
+    // The list's rows by animal: zeilen_[i] is animal i + 1. Built when the
+    // list is first shown and then kept up to date row by row while it is.
+    std::vector<QTreeWidgetItem*> zeilen_;
     bool listeSetzen_ = false;  // the view selects: nothing to tell the game
 
+    void listeMachen();
     void listeAuffrischen();
 };
