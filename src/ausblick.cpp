@@ -322,6 +322,8 @@ void TAusblickForm::platz() {
     setzeAussenGroesse(ausblickGroesse.x, ausblickGroesse.y);
 }
 
+Punkt TAusblickForm::anfangsGroesse() { return ausblickGroesse; }
+
 bool TAusblickForm::amAnfang() const {
     const Punkt r = plattform().rahmen();
     return left == ausblickOrt.x && top == ausblickOrt.y && clientWidth == std::max(0, ausblickGroesse.x - r.x) &&

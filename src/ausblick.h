@@ -83,6 +83,8 @@ public:
     // Whether the window stands where a new game puts it, at that size:
     // the face may then give it the room the screen has.
     bool amAnfang() const;
+    // The outer size a new game gives it.
+    static Punkt anfangsGroesse();
     // The section is written only once the window has left the place a new
     // game gives it (or the file has the section already), so a farm that
     // never moved it keeps the save file of every earlier version.
