@@ -5,6 +5,9 @@
 #include <QMdiArea>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 #include "app/mainform.h"
 #include "ausblick.h"
 #include "ui/qtplattform.h"
@@ -12,6 +15,21 @@
 
 namespace {
 constexpr int fensterRolle = Qt::UserRole;
+
+// Calls back when the widget it watches is painted; lets every event pass.
+class MalWache : public QObject {
+public:
+    MalWache(QObject* eltern, std::function<void()> f) : QObject(eltern), f_(std::move(f)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) f_();
+        return false;
+    }
+
+private:
+    std::function<void()> f_;
+};
 
 const char* ueberschrift(AusblickZeile::Art a) {
     switch (a) {
@@ -40,16 +58,12 @@ AusblickView::AusblickView(TAusblickForm& fenster, QListWidget* liste) : KindVie
     if (QtPlattform* p = QtPlattform::aktuelle())
         connect(p, &QtPlattform::aufgefrischt, this, &AusblickView::zeilenAuffrischen);
     // A covered list is painted again when it comes out from under.
-    liste_->viewport()->installEventFilter(this);
+    liste_->viewport()->installEventFilter(new MalWache(this, [this] {
+        if (veraltet_) QTimer::singleShot(0, this, &AusblickView::zeilenAuffrischen);
+    }));
 }
 
 void AusblickView::inhaltAuffrischen() { zeilenAuffrischen(); }
-
-bool AusblickView::eventFilter(QObject* o, QEvent* e) {
-    if (veraltet_ && o == liste_->viewport() && e->type() == QEvent::Paint)
-        QTimer::singleShot(0, this, &AusblickView::zeilenAuffrischen);
-    return KindView::eventFilter(o, e);
-}
 
 void AusblickView::showEvent(QShowEvent* e) {
     KindView::showEvent(e);
@@ -106,21 +120,28 @@ void AusblickView::zeilenAuffrischen() {
             e->setBackground(QBrush());
         }
     };
+    bool geaendert = false;
     while (gezeigt_.size() > soll.size()) {
+        geaendert = true;
         delete liste_->takeItem(liste_->count() - 1);
         gezeigt_.pop_back();
     }
     for (std::size_t i = 0; i < soll.size(); ++i) {
         if (i < gezeigt_.size()) {
             if (gezeigt_[i] == soll[i]) continue;
+            geaendert = true;
             setzen(liste_->item(static_cast<int>(i)), soll[i]);
             gezeigt_[i] = soll[i];
         } else {
+            geaendert = true;
             auto* e = new QListWidgetItem(liste_);
             setzen(e, soll[i]);
             gezeigt_.push_back(soll[i]);
         }
     }
+    // The rows' heights at once, not at the list's next idle moment: the
+    // window shows them in the paint that follows.
+    if (geaendert) liste_->doItemsLayout();
 }
 
 void AusblickView::aktivieren(QListWidgetItem* eintrag) {

@@ -28,7 +28,6 @@ public:
 
 protected:
     void inhaltAuffrischen() override;
-    bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
 
