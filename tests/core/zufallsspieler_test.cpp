@@ -271,8 +271,10 @@ private:
     // now and then (from a generator of its own, so that the lines of the
     // game stay those of its seed): the checker then holds the month to it.
     void ratBefolgen() {
+        // Only a shortage the silo shows at all is worth the outlook's look.
+        if (FutterForm->menge > 2000 || std::uniform_int_distribution<int>(0, 2)(ratRng_) == 0) return;
         const int64_t k = AusblickPruefer::geratenerKauf(monatsausblick());
-        if (k <= 0 || std::uniform_int_distribution<int>(0, 2)(ratRng_) == 0) return;
+        if (k <= 0) return;
         const int64_t n = std::uniform_int_distribution<int>(0, 1)(ratRng_) ? k : k - 1;
         const int64_t vorher = FutterForm->menge;
         zeileSpielen("kaufen FutterForm " + zitiert(std::to_string(n)));
