@@ -66,6 +66,36 @@ std::string stirbt(const TFeld& f, int32_t grund) {
     return grund == 1 ? crop + " erfriert" : crop + " wird überreif und geht ein";
 }
 
+// The next month's temperature: the month step draws its mean less one
+// plus 0, 1 or 2.
+Spanne naechsteTemperatur() {
+    const int32_t n = KontrollForm->monat % 12 + 1;
+    const int32_t mittel = n >= 1 && n <= 12 ? mittelTemperatur[static_cast<std::size_t>(n)] : 0;
+    return {mittel - 1, mittel + 1};
+}
+
+// Whether this month is the crop's last chance: it can be harvested now and
+// lives through the month, and the next month may be too cold for any work
+// (then also whether the crop may die in it, at any score the drift leaves
+// and any temperature the month can have). A crop that dies in a month
+// warm enough to work can still be harvested in it: that month's outlook
+// says so.
+void naechsterMonat(Monatsausblick::Feld& fa, const Spanne& t) {
+    const TFeld& f = *fa.feld;
+    if (fa.a.grund != 0 || fa.ernte <= 0 || f.was < gerste || f.was > gras ||
+        KontrollForm->temperatur < TFeldAktionForm::mindestTemperatur || t.von >= TFeldAktionForm::mindestTemperatur)
+        return;
+    fa.naechsterZuKalt = true;
+    fa.letzteGelegenheit = true;
+    // The drift keeps the score within a few points; a wider span (none
+    // the rules give) is not walked.
+    if (fa.a.wachs.bis - fa.a.wachs.von > 1000) return;
+    for (int64_t w = fa.a.wachs.von; w <= fa.a.wachs.bis && !fa.naechsterEingehen; ++w)
+        for (int64_t g = t.von; g <= t.bis; ++g)
+            if (wachsNachMonat(f.was, static_cast<int32_t>(w), static_cast<int32_t>(g)) == TFeld::nachDemEingehen)
+                fa.naechsterEingehen = true;
+}
+
 }  // namespace
 
 Monatsausblick monatsausblick() {
@@ -92,7 +122,10 @@ Monatsausblick monatsausblick() {
             }
             const TtierForm::Herdenausblick a = h->ausblick(lage, preis);
             if (a.tiere == 0) continue;
-            m.futterBedarf += a.bedarf;
+            // The need counts every herd with animals: one that starves
+            // because an earlier herd ate the silo empty eats as much once
+            // the player has bought for it.
+            m.futterBedarf += a.futter == TtierForm::Futter::alleSterben ? h->monatsBedarf() : a.bedarf;
             // The money: a herd the disease may take sells nothing; one that
             // starves only because an earlier herd ate might be spared when
             // a disease took that one first.
@@ -119,6 +152,7 @@ Monatsausblick monatsausblick() {
                 }
                 fa.rettbar = fa.a.grund != 0 && fa.ernte > 0 &&
                              KontrollForm->temperatur >= TFeldAktionForm::mindestTemperatur;
+                naechsterMonat(fa, naechsteTemperatur());
                 m.felder.push_back(fa);
             }
             m.pacht = k->pacht();
@@ -126,6 +160,7 @@ Monatsausblick monatsausblick() {
         }
     }
     m.guthaben = guthaben;
+    m.naechsteTemperatur = naechsteTemperatur();
     m.futterDanach = lage.bestand;
     m.futterMangel = lage.mangel;
     m.seucheMoeglich = seucheVorher;
@@ -176,7 +211,11 @@ Monatsausblick monatsausblick() {
         }
     }
     if (m.futterMangel) {
+        // Every herd eats in turn from the one silo and none adds to it, so
+        // the month starves nobody exactly when the whole need fits in the
+        // stock: the difference is the least that saves every herd.
         const int64_t kaufen = m.futterBedarf - m.futterBestand;
+        if (kaufen > 0 && m.futterBedarf <= FutterForm->maxmenge) m.futterKaufen = kaufen;
         if (kaufen <= 0)  // a silo above its capacity (an edited save file) takes no stock
             z.neu(Art::futter, "das Futtersilo ist über seinem Maximum: Futter verkaufen", "FutterForm", false, true);
         else if (m.futterBedarf <= FutterForm->maxmenge)
@@ -204,17 +243,38 @@ Monatsausblick monatsausblick() {
                 m.vermeidbar.push_back(name + stirbt(f, fa.a.grund) + ", jetzt geerntet " + menge);
             }
         } else {
+            // Over-ripeness first: a crop can pass ripe and over-ripe in
+            // one month.
             const int32_t reif = reifAb[static_cast<std::size_t>(f.was)];
-            if (f.wachs < reif && fa.a.wachs.von >= reif)
+            if (f.was != gras && f.wachs < ueberreifAb && fa.a.wachs.von >= ueberreifAb)
+                z.neu(Art::felder, name + crop + " wird überreif und geht im Monat darauf ein", "FelderForm", true);
+            else if (f.was != gras && f.wachs < ueberreifAb && fa.a.wachs.bis >= ueberreifAb)
+                z.neu(Art::felder, name + crop + " kann überreif werden und geht dann im Monat darauf ein",
+                      "FelderForm");
+            else if (f.wachs < reif && fa.a.wachs.von >= reif)
                 z.neu(Art::felder, name + crop + " wird erntereif", "FelderForm");
             else if (f.wachs < reif && fa.a.wachs.bis >= reif)
                 z.neu(Art::felder, name + crop + " kann erntereif werden", "FelderForm");
-            else if (f.was != gras && fa.a.wachs.bis >= ueberreifAb)
-                z.neu(Art::felder, name + crop + " kann überreif werden und geht dann im Monat darauf ein",
-                      "FelderForm");
         }
-        if (fa.ernte > 0 && fa.a.grund == 0) z.neu(Art::felder, name + "Ernte jetzt brächte " + menge, "FelderForm");
-        if (fa.verlust > 0) {
+        // What a harvest would bring or lose, only in a month warm enough
+        // for it.
+        const bool ernteMoeglich = KontrollForm->temperatur >= TFeldAktionForm::mindestTemperatur;
+        if (fa.ernte > 0 && fa.a.grund == 0 && ernteMoeglich)
+            z.neu(Art::felder, name + "Ernte jetzt brächte " + menge, "FelderForm");
+        if (fa.letzteGelegenheit) {
+            const int32_t n = KontrollForm->monat % 12 + 1;
+            std::string grund = m.naechsteTemperatur.bis < TFeldAktionForm::mindestTemperatur
+                                    ? "zu kalt zum Ernten"
+                                    : "vielleicht zu kalt zum Ernten";
+            if (fa.naechsterEingehen)
+                grund += ", " + crop +
+                         (f.was != gras && fa.a.wachs.bis >= ueberreifAb ? " kann eingehen" : " kann erfrieren");
+            const std::string text = name + "letzte Gelegenheit: im " + monatsNamen[static_cast<std::size_t>(n)] +
+                                     " " + spanne(m.naechsteTemperatur, " °C") + ", " + grund;
+            z.neu(Art::felder, text, "FelderForm", true, true);
+            m.vermeidbar.push_back(text + ", jetzt geerntet " + menge);
+        }
+        if (fa.verlust > 0 && ernteMoeglich) {
             const TSiloForm& l = ernteLager(f.was);
             z.neu(Art::felder,
                   name + "im Lager " + l.caption + " ist Platz für " +
@@ -262,12 +322,15 @@ void TAusblickForm::platz() {
     setzeAussenGroesse(ausblickGroesse.x, ausblickGroesse.y);
 }
 
-void TAusblickForm::speichern() {
+Punkt TAusblickForm::anfangsGroesse() { return ausblickGroesse; }
+
+bool TAusblickForm::amAnfang() const {
     const Punkt r = plattform().rahmen();
-    const bool amAnfang = left == ausblickOrt.x && top == ausblickOrt.y &&
-                          clientWidth == std::max(0, ausblickGroesse.x - r.x) &&
-                          clientHeight == std::max(0, ausblickGroesse.y - r.y) &&
-                          windowState == FensterZustand::normal;
-    if (amAnfang && !spielstand().schreibZiel().lesen(name(), "x")) return;
+    return left == ausblickOrt.x && top == ausblickOrt.y && clientWidth == std::max(0, ausblickGroesse.x - r.x) &&
+           clientHeight == std::max(0, ausblickGroesse.y - r.y) && windowState == FensterZustand::normal;
+}
+
+void TAusblickForm::speichern() {
+    if (amAnfang() && !spielstand().schreibZiel().lesen(name(), "x")) return;
     TkindForm::speichern();
 }

@@ -36,6 +36,9 @@ struct Monatsausblick {
     int64_t futterBedarf = 0;
     int64_t futterDanach = 0;
     bool futterMangel = false;
+    // The least feed that, bought now, lets no herd starve this month (as if
+    // no disease struck); 0 when none is short or the silo cannot hold it.
+    int64_t futterKaufen = 0;
     // Whether a disease may strike a herd before another eats: then which
     // herds starve is told for the month without it.
     bool seucheMoeglich = false;
@@ -50,7 +53,14 @@ struct Monatsausblick {
         int64_t ernte = 0;      // what a harvest now would bring
         int64_t verlust = 0;    // of it, what its store cannot take
         bool rettbar = false;   // the crop dies, and a harvest now saves some of it
+        // A harvest is possible now, and the next month may be too cold for
+        // any work or may kill the crop: this month is the last chance.
+        bool letzteGelegenheit = false;
+        bool naechsterZuKalt = false;   // the next month may be too cold to work
+        bool naechsterEingehen = false; // the crop may die in the next month
     };
+    // The next month's temperature: its mean, give or take a degree.
+    Spanne naechsteTemperatur;
     std::vector<Feld> felder;  // field 1 to 5
     std::vector<AusblickZeile> zeilen;
     // What the month would lose that the player can still save now: herds
@@ -70,6 +80,11 @@ public:
     TAusblickForm();
 
     void platz() override;
+    // Whether the window stands where a new game puts it, at that size:
+    // the face may then give it the room the screen has.
+    bool amAnfang() const;
+    // The outer size a new game gives it.
+    static Punkt anfangsGroesse();
     // The section is written only once the window has left the place a new
     // game gives it (or the file has the section already), so a farm that
     // never moved it keeps the save file of every earlier version.

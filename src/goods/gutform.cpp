@@ -146,9 +146,13 @@ void TgutForm::KVButtonClick(const Button& sender) {
                             Knoepfe::OK);
 }
 
+int64_t TgutForm::vergroesserungsKosten() const {
+    return int64_t{PreiseForm->ankaufspreis(gutNr)} * (maxmenge / 2);
+}
+
 void TgutForm::MaxMengeLbClick() {
     const int32_t h = maxmenge / 2;
-    const int64_t k = int64_t{PreiseForm->ankaufspreis(gutNr)} * h;
+    const int64_t k = vergroesserungsKosten();
     if (!passt32(int64_t{maxmenge} + h) || !KontrollForm->kannBuchen(-k)) {
         zuViel();
         return;

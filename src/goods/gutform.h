@@ -37,6 +37,8 @@ public:
     virtual void setzeMaxMenge(int32_t v);
     // Offers to enlarge the capacity by half.
     virtual void MaxMengeLbClick();
+    // What that enlargement costs (cents, positive).
+    int64_t vergroesserungsKosten() const;
     void SizeButtonClick();
     void setzeErweitert(bool b);
     // Today's price of a trade, for the trade buttons' hints: buying

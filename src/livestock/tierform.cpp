@@ -427,6 +427,8 @@ int32_t TtierForm::stallPlatz(int32_t tiere) const {
     return std::max(0, std::min(maxmenge, maxTiere) - tiere);
 }
 
+int32_t TtierForm::monatsBedarf() const { return menge == 0 ? 0 : futterBedarf(zensus().gesamt); }
+
 TtierForm::Herdenausblick TtierForm::ausblick(FutterLage& lage, const Spanne& produktPreis) const {
     Herdenausblick a;
     a.tiere = std::min(menge, tierAnzahl());

@@ -130,6 +130,10 @@ public:
     Herdenausblick ausblick(FutterLage& lage, const Spanne& produktPreis) const;
     // Places in the stable for young beside tiere animals.
     int32_t stallPlatz(int32_t tiere) const;
+    // The kg the herd eats this month when its turn comes with feed enough,
+    // whatever the herds before it left: what the outlook adds to the need
+    // of a herd that starves because another ate first.
+    int32_t monatsBedarf() const;
 
     // The product's spread in per mille.
     static constexpr int32_t produktStreuung = 63;

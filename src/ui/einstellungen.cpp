@@ -28,5 +28,9 @@ void setzeLautstaerke(int prozent) { ablage().setValue(QStringLiteral("Lautstaer
 
 bool vorWeiterFragen() { return ablage().value(QStringLiteral("ausblick/vorWeiterFragen"), true).toBool(); }
 void setzeVorWeiterFragen(bool fragen) { ablage().setValue(QStringLiteral("ausblick/vorWeiterFragen"), fragen); }
+bool vorWeiterJungeFragen() { return ablage().value(QStringLiteral("ausblick/vorWeiterJungeFragen"), true).toBool(); }
+void setzeVorWeiterJungeFragen(bool fragen) {
+    ablage().setValue(QStringLiteral("ausblick/vorWeiterJungeFragen"), fragen);
+}
 
 }  // namespace einstellungen

@@ -19,5 +19,9 @@ void setzeLautstaerke(int prozent);
 // prevent (default: yes). "Nicht mehr fragen" turns it off, the menu on.
 bool vorWeiterFragen();
 void setzeVorWeiterFragen(bool fragen);
+// Whether "Weiter" asks before a month in which a full stable loses young
+// (default: yes); its own "Nicht mehr fragen" turns it off.
+bool vorWeiterJungeFragen();
+void setzeVorWeiterJungeFragen(bool fragen);
 
 }  // namespace einstellungen

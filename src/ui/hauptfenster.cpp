@@ -17,6 +17,7 @@
 #include "rahmen/kindform.h"
 #include "rahmen/mainform.h"
 #include "spielstand/spielstand.h"
+#include "ausblick.h"
 #include "spiel.h"
 #include "ui/views/hofbuchfenster.h"
 #include "ui/fensterverwaltung.h"
@@ -196,6 +197,13 @@ void HauptFenster::startAbschliessen() {
     letzteAktiv_ = flaeche_->activeSubWindow();
     gestartet_ = true;
     anfangsAnordnung();
+    // A continued game whose file has no place of the outlook's own (one
+    // saved before there was an outlook, or one never moved) gives it room
+    // as a first start does.
+    if (!anfangOffen_ && anfangsAnordnungAn && AusblickForm && AusblickForm->amAnfang()) {
+        ausblickOffen_ = true;
+        QTimer::singleShot(0, this, &HauptFenster::ausblickNebenDieFenster);
+    }
 }
 
 void HauptFenster::ohneFensterverwaltungMaximieren() {
@@ -234,12 +242,22 @@ void HauptFenster::closeEvent(QCloseEvent* e) {
 bool HauptFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (anfangOffen_ && gestartet_ && objekt == flaeche_->viewport() && ereignis->type() == QEvent::Resize)
         QTimer::singleShot(0, this, &HauptFenster::anfangsAnordnung);
+    if (ausblickOffen_ && gestartet_ && objekt == flaeche_->viewport() && ereignis->type() == QEvent::Resize)
+        QTimer::singleShot(0, this, &HauptFenster::ausblickNebenDieFenster);
     if (!gemalt_ && objekt == flaeche_->viewport() && ereignis->type() == QEvent::Paint) {
         gemalt_ = true;
         // After this paint has reached the screen.
         QTimer::singleShot(0, this, &HauptFenster::erstesBild);
     }
     return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+QKeySequence HauptFenster::fensterTaste(std::size_t i) {
+    const int n = static_cast<int>(i);
+    if (n < 9) return QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + n));
+    if (n == 9) return QKeySequence(Qt::ALT | Qt::Key_0);
+    if (n < 19) return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + n - 10));
+    return {};
 }
 
 void HauptFenster::fensterMenueAnlegen() {
@@ -254,7 +272,9 @@ void HauptFenster::fensterMenueAnlegen() {
         KindView* v = views_[i];
         auto* a = menue->addAction(QString());
         a->setCheckable(true);
-        if (i < 9) a->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(i))));
+        // Every window one key away: Alt+1 … Alt+9, Alt+0 for the tenth,
+        // and Ctrl+1 … Ctrl+9 beyond it.
+        a->setShortcut(fensterTaste(i));
         connect(a, &QAction::triggered, this, [this, v] { zeigen(v); });
         fensterAktionen_.push_back(a);
     }
@@ -275,7 +295,7 @@ void HauptFenster::fensterMenueAuffrischen() {
     const QMdiSubWindow* aktiv = flaeche_->activeSubWindow();
     for (std::size_t i = 0; i < fensterAktionen_.size(); ++i) {
         const QString titel = views_[i]->windowTitle().replace(QLatin1Char('&'), QStringLiteral("&&"));
-        const QString nummer = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
+        const QString nummer = i < 9 ? QStringLiteral("&%1").arg(i + 1) : i == 9 ? QStringLiteral("1&0") : QString::number(i + 1);
         fensterAktionen_[i]->setText(nummer + QLatin1Char(' ') + titel);
         fensterAktionen_[i]->setChecked(views_[i] == aktiv);
     }
@@ -299,17 +319,87 @@ void HauptFenster::weiterBlaettern(int schritt) {
 }
 
 void HauptFenster::nebeneinanderAnordnen() {
+    // The outlook takes its place at the size a new game gives it, and then
+    // all the room beside the others.
+    const auto istAusblick = [](const KindView* v) { return &v->fenster() == AusblickForm; };
+    const QSize ausblickAnfang(TAusblickForm::anfangsGroesse().x, TAusblickForm::anfangsGroesse().y);
     std::vector<Stueck> stuecke;
     for (KindView* v : views_) {
         const TkindForm& f = v->fenster();
-        stuecke.push_back({reiheVon(f), v->clientGroesse() + KindView::rahmen()});
+        stuecke.push_back({reiheVon(f), istAusblick(v) ? ausblickAnfang : v->clientGroesse() + KindView::rahmen()});
     }
     const std::vector<QPoint> orte = nebeneinander(stuecke, flaeche_->viewport()->size());
     for (std::size_t i = 0; i < views_.size(); ++i) {
         TkindForm& f = views_[i]->fenster();
-        f.gezogen(orte[i].x(), orte[i].y(), f.clientWidth, f.clientHeight, f.windowState);
+        const QSize client = istAusblick(views_[i]) ? (ausblickAnfang - KindView::rahmen()).expandedTo(QSize(0, 0))
+                                                    : QSize(f.clientWidth, f.clientHeight);
+        f.gezogen(orte[i].x(), orte[i].y(), client.width(), client.height(), f.windowState);
         views_[i]->auffrischen();
     }
+    ausblickAusdehnen();
+}
+
+namespace {
+QRect aussen(const KindView& v) {
+    return {QPoint(v.fenster().left, v.fenster().top), v.clientGroesse() + KindView::rahmen()};
+}
+}  // namespace
+
+void HauptFenster::ausblickAusdehnen() {
+    KindView* a = view("AusblickForm");
+    if (!a || a->fenster().windowState != FensterZustand::normal) return;
+    const QSize flaeche = flaeche_->viewport()->size();
+    QRect r = aussen(*a);
+    if (!QRect(QPoint(), flaeche).contains(r.topLeft())) return;
+    std::vector<QRect> andere;
+    for (KindView* v : views_)
+        if (v != a && v->fenster().windowState == FensterZustand::normal) andere.push_back(aussen(*v));
+    // Wider than about 70 characters only lengthens the lines.
+    const int breitest = std::max(r.width(), fontMetrics().averageCharWidth() * 70);
+    int rechts = std::min(flaeche.width(), r.left() + breitest);
+    for (const QRect& o : andere)
+        if (o.left() > r.left() && o.top() <= r.bottom() && o.bottom() >= r.top()) rechts = std::min(rechts, o.left());
+    r.setWidth(std::max(r.width(), rechts - r.left()));
+    int unten = flaeche.height();
+    for (const QRect& o : andere)
+        if (o.top() > r.top() && o.left() <= r.right() && o.right() >= r.left()) unten = std::min(unten, o.top());
+    r.setHeight(std::max(r.height(), unten - r.top()));
+    if (r == aussen(*a)) return;
+    TkindForm& f = a->fenster();
+    const QSize client = r.size() - KindView::rahmen();
+    f.gezogen(r.left(), r.top(), client.width(), client.height(), f.windowState);
+    a->auffrischen();
+}
+
+void HauptFenster::ausblickNebenDieFenster() {
+    ausblickOffen_ = false;
+    KindView* a = view("AusblickForm");
+    if (!a || !AusblickForm || beendet_ || !(AusblickForm->amAnfang() || ausblickVonUns_)) return;
+    // Right of everything else where that leaves room for its lines.
+    QRect alle;
+    for (KindView* v : views_)
+        if (v != a && v->fenster().windowState == FensterZustand::normal) alle |= aussen(*v);
+    const QSize flaeche = flaeche_->viewport()->size();
+    TkindForm& f = a->fenster();
+    // From the size a new game gives it (the area may have shrunk since an
+    // earlier call grew it).
+    const QSize anfang(TAusblickForm::anfangsGroesse().x, TAusblickForm::anfangsGroesse().y);
+    const QSize client = (anfang - KindView::rahmen()).expandedTo(QSize(0, 0));
+    QPoint ort(f.left, f.top);
+    if (ausblickVonUns_) ort = QPoint(entworfenAusblick_.x(), entworfenAusblick_.y());
+    entworfenAusblick_ = ort;
+    if (flaeche.width() - (alle.right() + 1) >= fontMetrics().averageCharWidth() * 36)
+        ort = QPoint(alle.right() + 1, 0);
+    else if (ort.x() + anfang.width() > flaeche.width())
+        // A narrow area: at least wholly inside it.
+        ort.setX(std::max(0, flaeche.width() - anfang.width()));
+    f.gezogen(ort.x(), ort.y(), client.width(), client.height(), f.windowState);
+    a->auffrischen();
+    ausblickAusdehnen();
+    // The area may still grow, as at a first start.
+    ausblickOffen_ = true;
+    ausblickVonUns_ = true;
+    QTimer::singleShot(2000, this, [this] { ausblickOffen_ = ausblickVonUns_ = false; });
 }
 
 void HauptFenster::anfangsAnordnung() {
@@ -327,7 +417,10 @@ void HauptFenster::anfangsAnordnung() {
     // and stores lie under the price list, and side by side they do not
     // where there is room (on a screen at twice the scale the designed
     // layout is wider than high and runs off the bottom).
-    if (frei.width() > entworfen_.right() + 1 || frei.height() > entworfen_.bottom() + 1) nebeneinanderAnordnen();
+    if (frei.width() > entworfen_.right() + 1 || frei.height() > entworfen_.bottom() + 1)
+        nebeneinanderAnordnen();
+    else
+        ausblickNebenDieFenster();
     // The area may still grow (a window manager maximizes the frame late):
     // until then each new size lays the windows out again.
     QTimer::singleShot(2000, this, [this] { anfangOffen_ = false; });

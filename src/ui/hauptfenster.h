@@ -2,6 +2,7 @@
 // and the menus "&Trevo", "&Fenster", "&Einstellungen" and "&Hilfe".
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -93,12 +94,20 @@ private:
     void startAbschliessen();
     void ohneFensterverwaltungMaximieren();
     void fensterMenueAnlegen();
+    // The key that brings the i-th window of the list forward.
+    static QKeySequence fensterTaste(std::size_t i);
     void einstellungenAnlegen();
     void fensterMenueAuffrischen();
     void weiterBlaettern(int schritt);
     // At the first start and after a new game: "Nebeneinander", where the
     // working area is larger than the designed layout.
     void anfangsAnordnung();
+    // The outlook where a new game puts it (a first start, a file without
+    // its place): beside the other windows, with the room the area has.
+    void ausblickNebenDieFenster();
+    // The outlook grown from its corner as far right and down as the area
+    // goes without covering another window (never smaller than it is).
+    void ausblickAusdehnen();
 
     Spiel& spiel_;
     QtPlattform& plattform_;
@@ -127,6 +136,11 @@ private:
     // The working area is laid out anew when it takes its final size, for
     // a short while after a first start or a new game.
     bool anfangOffen_ = false;
+    // The same for the outlook of a continued game that left it where a
+    // new game puts it.
+    bool ausblickOffen_ = false;
+    bool ausblickVonUns_ = false;  // placed so by the frame, not by the player
+    QPoint entworfenAusblick_;     // where the outlook stood before
     int neueSpiele_ = 0;
     QRect entworfen_;
 };

@@ -124,8 +124,12 @@ std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flae
         if (stuecke[i].reihe >= sonstige) platz[i] = QRect();
     if (!passt(platz, flaeche)) platz.assign(stuecke.size(), QRect());
     inLuecken(stuecke, flaeche, platz);
+    // A window that found no free place lies over others rather than
+    // beyond the area, where only the scroll bars would reach it.
     std::vector<QPoint> orte;
     orte.reserve(platz.size());
-    for (const QRect& r : platz) orte.push_back(r.topLeft());
+    for (const QRect& r : platz)
+        orte.emplace_back(std::max(0, std::min(r.left(), flaeche.width() - r.width())),
+                          std::max(0, std::min(r.top(), flaeche.height() - r.height())));
     return orte;
 }

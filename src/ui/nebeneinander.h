@@ -1,7 +1,7 @@
 // "Nebeneinander": every game window at its own size inside the working
 // area, in rows by kind (control panel, statement and prices; the stores;
 // the herds; the field map; any other window), with no overlap where the
-// area has room.
+// area has room and over each other where it has not.
 #pragma once
 
 #include <QPoint>
@@ -22,5 +22,6 @@ int reiheVon(const TkindForm& fenster);
 // The top-left corners, in the order given. The named kinds' rows, where
 // they fit one below the other, with any other window in the highest, then
 // leftmost, free place beside them; where the rows do not fit, every window
-// takes such a place. Only a window that finds none runs beyond the bottom.
+// takes such a place. A window that finds none is moved inside the area
+// over others (it runs beyond only where it is larger than the area).
 std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flaeche);

@@ -75,7 +75,9 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
     }
     QMessageBox box(eltern());
     box.setTextFormat(Qt::PlainText);
-    box.setText(qtText(text));
+    box.setText(art == MeldungsArt::Bestaetigen && !frageZusatz_.isEmpty()
+                    ? qtText(text) + QStringLiteral("\n\n") + frageZusatz_
+                    : qtText(text));
     QString kopf;
     switch (art) {
         case MeldungsArt::Warnung:

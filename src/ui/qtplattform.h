@@ -55,6 +55,12 @@ signals:
 
 public:
 
+    // A paragraph of the face's own below the game's questions ("Bestätigen")
+    // while it is set: what the game's text leaves out (the field, the rent,
+    // the balance afterwards). The game's text and its transcript stay as
+    // they are. Set it through FrageZusatz.
+    void setzeFrageZusatz(const QString& zusatz) { frageZusatz_ = zusatz; }
+
     // No one is there to answer (the end a signal started): boxes go to
     // standard error and choices stay unanswered (Antwort::Abbrechen).
     void setzeNiemandDa(bool niemand) { niemandDa_ = niemand; }
@@ -99,5 +105,19 @@ private:
     QPointer<QWidget> hauptfenster_;
     int klaengeAngefordert_ = 0;
     bool niemandDa_ = false;
+    QString frageZusatz_;
     bool klaengeAn_ = true;
+};
+
+// The face's paragraph below the questions asked while this lives.
+class FrageZusatz {
+public:
+    explicit FrageZusatz(const QString& zusatz) {
+        if (QtPlattform* p = QtPlattform::aktuelle()) p->setzeFrageZusatz(zusatz);
+    }
+    ~FrageZusatz() {
+        if (QtPlattform* p = QtPlattform::aktuelle()) p->setzeFrageZusatz({});
+    }
+    FrageZusatz(const FrageZusatz&) = delete;
+    FrageZusatz& operator=(const FrageZusatz&) = delete;
 };

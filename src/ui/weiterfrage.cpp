@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <map>
+
 #include "ui/einstellungen.h"
 
 bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar) {
@@ -23,4 +25,32 @@ bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidba
     box.exec();
     if (nichtMehr->isChecked()) einstellungen::setzeVorWeiterFragen(false);
     return box.clickedButton() == ja;
+}
+
+bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge) {
+    // Each herd once, until its limit changes: the player who keeps a
+    // stable full on purpose is not asked every month.
+    static std::map<std::string, int> gefragt;
+    if (!einstellungen::vorWeiterJungeFragen()) return true;
+    std::vector<const VerloreneJunge*> neu;
+    for (const VerloreneJunge& j : junge) {
+        const auto it = gefragt.find(j.herde);
+        if (it == gefragt.end() || it->second != j.limit) neu.push_back(&j);
+    }
+    if (neu.empty()) return true;
+    QString text = QStringLiteral("Im vollen Stall gehen in diesem Monat Junge verloren:\n");
+    for (const VerloreneJunge* j : neu) text += QStringLiteral("\n• ") + QString::fromStdString(j->text);
+    text += QStringLiteral("\n\nMit einem höheren Maximum blieben sie. Trotzdem weiter?");
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), text, QMessageBox::NoButton, eltern);
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(nein);
+    box.setEscapeButton(nein);
+    auto* nichtMehr = new QCheckBox(QStringLiteral("Nicht mehr fragen"), &box);
+    box.setCheckBox(nichtMehr);
+    box.exec();
+    if (nichtMehr->isChecked()) einstellungen::setzeVorWeiterJungeFragen(false);
+    if (box.clickedButton() != ja) return false;
+    for (const VerloreneJunge* j : neu) gefragt[j->herde] = j->limit;
+    return true;
 }

@@ -11,3 +11,16 @@ class QWidget;
 // Asks, if asking is on (einstellungen::vorWeiterFragen) and vermeidbar
 // names something; true when the month may run. The box's default is "&Nein".
 bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar);
+
+// Young a full stable loses this month: the herd (its window's name), its
+// stable's limit, and the line that tells it.
+struct VerloreneJunge {
+    std::string herde;
+    int limit = 0;
+    std::string text;
+};
+// Asks, if asking for young is on (einstellungen::vorWeiterJungeFragen),
+// about the herds not asked for since their limit last changed; true when
+// the month may run. The box's default is "&Nein"; it has its own
+// "Nicht mehr fragen".
+bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge);

@@ -30,6 +30,32 @@ public:
     int64_t exakteVergleiche = 0;  // exact lines compared
     int64_t spannenVergleiche = 0; // amounts compared with their span
     int64_t ernten = 0;            // harvests whose loss was foretold
+    // The advice to buy feed, followed: months whose outlook told a
+    // shortage, and of the months the player then bought exactly K or K-1
+    // kg, those where K saved every herd and K-1 did not.
+    int64_t mangelMonate = 0;
+    int64_t letzteGelegenheiten = 0;  // crops told their last chance
+    int64_t kGekauft = 0;
+    int64_t kReichte = 0;
+    int64_t kMinusEinsGekauft = 0;
+    int64_t kMinusEinsReichteNicht = 0;
+
+    // The player is about to follow the line "mindestens K kg Futter
+    // kaufen" (or buy one kg less): the K it names, read from its text, so
+    // that the line itself is held to what the month then does. 0 when the
+    // outlook has no such line.
+    static int64_t geratenerKauf(const Monatsausblick& m) {
+        const std::string anfang = "mindestens ";
+        for (const AusblickZeile& z : m.zeilen)
+            if (z.aufgabe && z.art == AusblickZeile::Art::futter && z.text.rfind(anfang, 0) == 0)
+                return std::stoll(z.text.substr(anfang.size()));
+        return 0;
+    }
+    // Bought `gekauft` kg of the K the outlook asked for, just before "weiter".
+    void futterGekauft(int64_t gekauft, int64_t k) {
+        gekauft_ = gekauft;
+        geraten_ = k;
+    }
 
     // Before a line of the script.
     void vorher(const std::string& zeile) {
@@ -38,6 +64,7 @@ public:
         ernteFeld_ = 0;
         if (istWeiter_) {
             m_ = monatsausblick();
+            if (m_.futterMangel || (geraten_ > 0 && gekauft_ >= geraten_)) ++mangelMonate;
             // A balance held at its limits books less than asked: the amounts
             // are compared only where no booking of the month can reach them.
             int64_t tief = int64_t{KontrollForm->geld} + m_.sonstigeKosten.von + m_.pacht;
@@ -125,6 +152,20 @@ private:
             << wo << ": Guthaben " << KontrollForm->geld << " nicht in " << m_.guthaben.von << ".." << m_.guthaben.bis;
         ++spannenVergleiche;
 
+        // The next month's temperature, which the last chance of a crop
+        // is told with.
+        EXPECT_TRUE(m_.naechsteTemperatur.enthaelt(KontrollForm->temperatur))
+            << wo << ": " << KontrollForm->temperatur << " °C";
+        ++spannenVergleiche;
+        for (const auto& f : m_.felder)
+            if (f.letzteGelegenheit) {
+                ++letzteGelegenheiten;
+                // "zu kalt zum Ernten": the month now begun refuses it.
+                if (m_.naechsteTemperatur.bis < TFeldAktionForm::mindestTemperatur) {
+                    EXPECT_FALSE(TFeldAktionForm::wirdGetan(Arbeit::ernten, *f.feld)) << wo << ": " << f.feld->name;
+                }
+            }
+
         // Frost and over-ripeness, field by field.
         std::set<std::pair<std::string, int32_t>> eingegangen;
         for (const std::string& t : meldungen)
@@ -174,6 +215,20 @@ private:
             EXPECT_LE(nach, danach + bis) << wo << ": " << h.herde->caption;
             ++exakteVergleiche;
         }
+        // The advice followed to the kg: K saves every herd, K-1 does not
+        // (unless a disease took a herd that would have eaten).
+        if (geraten_ > 0 && !seuche) {
+            if (gekauft_ >= geraten_) {
+                ++kGekauft;
+                EXPECT_FALSE(mangel) << wo << ": " << geraten_ << " kg gekauft, trotzdem verhungert";
+                if (!mangel) ++kReichte;
+            } else {
+                ++kMinusEinsGekauft;
+                EXPECT_TRUE(mangel) << wo << ": " << gekauft_ << " kg statt " << geraten_ << " reichten";
+                if (mangel) ++kMinusEinsReichteNicht;
+            }
+        }
+        geraten_ = 0;
         if (seuche) {
             ++monateMitSeuche;
         } else {
@@ -191,4 +246,6 @@ private:
     std::vector<int32_t> was_;
     int ernteFeld_ = 0;
     int64_t verlust_ = 0;
+    int64_t gekauft_ = 0;
+    int64_t geraten_ = 0;
 };

@@ -12,15 +12,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "geld/geldtext.h"
 #include "geld/kontrollform.h"
 #include "rahmen/mainform.h"
 #include "ausblick.h"
+#include "fields/feld.h"
 #include "fields/felderform.h"
+#include "market/preiseform.h"
 #include "goods/stores.h"
 #include "livestock/arten.h"
 #include "ui/views/ausblickview.h"
 #include "ui/views/feldaktiondialog.h"
 #include "ui/views/felderview.h"
+#include "ui/views/gutview.h"
+#include "ui/views/steuer.h"
 #include "ui/views/feldpunkte.h"
 #include "ui/views/kontrollview.h"
 #include "ui/einstellungen.h"
@@ -212,4 +217,154 @@ TEST_F(Ausblick, KartenhinweisFolgtDemFeldOhneMausbewegung) {
     warten();
     EXPECT_EQ(feld(1).was, 0);
     EXPECT_TRUE(v->karte()->toolTip().contains("kein Bewuchs")) << v->karte()->toolTip().toStdString();
+}
+
+// A harvest its store cannot take whole asks first, "Nein" by default, with
+// the amount lost and its value; played by keys, after which the map still
+// takes its digits: the second field's lease question names field and rent.
+TEST_F(Ausblick, ErnteInsVolleLagerFragtUndDieKarteBehaeltIhreTasten) {
+    starten();
+    feld(1).was = 1;
+    feld(1).wachs = 300;  // 654 DZentner of barley
+    KontrollForm->temperatur = 10;
+    DieselForm->setzeMenge(DieselForm->maxmenge);
+    GetreideForm->setzeMenge(GetreideForm->maxmenge - 10);
+    const int32_t preis = PreiseForm->verkaufspreis(GetreideForm->gutNr);
+    auto* v = qobject_cast<FelderView*>(view("FelderForm"));
+    ASSERT_NE(v, nullptr);
+    rahmen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rahmen.get()));
+    rahmen->flaeche()->setActiveSubWindow(v);
+    v->karte()->setFocus();
+    warten();
+    GesehenerKasten gesehen;
+    QString vorgabe;
+    ModalAntworten antworten;
+    const auto ernten = [](QWidget* w) {
+        auto* d = qobject_cast<FeldAktionDialog*>(w);
+        ASSERT_NE(d, nullptr) << w->metaObject()->className();
+        d->arbeit(4)->click();
+        QTimer::singleShot(0, d, [d] { QTest::keyClick(d, Qt::Key_Return); });
+    };
+    antworten.dann(ernten);
+    antworten.dann(antworte("&Nein", gesehen, vorgabe));
+    antworten.dann([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    QTest::keyClick(v->karte(), Qt::Key_1);
+    ASSERT_TRUE(antworten.fertig());
+    EXPECT_EQ(gesehen.text, "Das Lager Getreide nimmt von 654 DZentner nur 10 auf: 644 DZentner im Wert von " +
+                                QString::fromStdString(geldText(int64_t{644} * preis)) +
+                                " gingen verloren.\n\nTrotzdem ernten?");
+    EXPECT_EQ(vorgabe, "&Nein");
+    EXPECT_EQ(feld(1).was, 1) << "not harvested";
+
+    // "Ja": the harvest, its two messages, and the map has its keys again.
+    antworten.dann(ernten);
+    antworten.dann(antworte("&Ja", gesehen, vorgabe));
+    antworten.dann(klickeKnopf("OK"));
+    antworten.dann(klickeKnopf("OK", &gesehen));
+    QTest::keyClick(v->karte(), Qt::Key_1);
+    ASSERT_TRUE(antworten.fertig());
+    EXPECT_TRUE(gesehen.text.startsWith("Wegen begrenzter Lagermöglichkeiten sind 644")) << gesehen.text.toStdString();
+    EXPECT_EQ(GetreideForm->menge, GetreideForm->maxmenge);
+    ASSERT_TRUE(QTest::qWaitFor([v] { return QApplication::focusWidget() == v->karte(); }, 2000))
+        << "the keys are back on the map";
+    EXPECT_EQ(QApplication::activeWindow(), rahmen.get());
+
+    antworten.dann(klickeKnopf("Abbrechen", &gesehen));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+    ASSERT_TRUE(antworten.fertig()) << "the digit reached the map";
+    EXPECT_EQ(gesehen.text, QString::fromStdString("Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?\n\n" +
+                                                   feld(2).name + ", " + std::to_string(feld(2).flaeche) +
+                                                   " ha, Pacht " +
+                                                   geldText(-int64_t{pachtJeHektar} * feld(2).flaeche) + " im Monat"));
+    EXPECT_LT(feld(2).was, 0);
+}
+
+// Enlarging a stable names the balance it leaves; ending a lease names the
+// field, its area and the rent that ends.
+TEST_F(Ausblick, VergroessernUndKuendigenNennenWasSieKosten) {
+    starten();
+    const int64_t kosten = KueheForm->vergroesserungsKosten();
+    ASSERT_GT(kosten, 0);
+    const int64_t geld = KontrollForm->geld;
+    GesehenerKasten gesehen;
+    ModalAntworten antworten;
+    antworten.dann(klickeKnopf("&Nein", &gesehen));
+    qobject_cast<GutView*>(view("KueheForm"))->maxMengeLabel()->geklickt();
+    ASSERT_TRUE(antworten.fertig());
+    EXPECT_TRUE(gesehen.text.contains(QString::fromStdString(geldText(kosten)))) << gesehen.text.toStdString();
+    EXPECT_TRUE(gesehen.text.endsWith(QString::fromStdString("\n\nGuthaben danach: " + geldText(geld - kosten))))
+        << gesehen.text.toStdString();
+    EXPECT_EQ(KontrollForm->geld, geld);
+
+    feld(3).was = 0;
+    antworten.dann([](QWidget* w) {
+        auto* d = qobject_cast<FeldAktionDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        QTimer::singleShot(0, d, [d] { d->pachtKnopf()->click(); });
+    });
+    antworten.dann(klickeKnopf("Abbrechen", &gesehen));
+    antworten.dann([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    feldKlicken(3);
+    ASSERT_TRUE(antworten.fertig());
+    EXPECT_TRUE(gesehen.text.endsWith(QString::fromStdString(
+        "\n\n" + feld(3).name + ", " + std::to_string(feld(3).flaeche) + " ha: die Pacht von " +
+        geldText(-int64_t{pachtJeHektar} * feld(3).flaeche) + " im Monat entfällt")))
+        << gesehen.text.toStdString();
+    EXPECT_EQ(feld(3).was, 0);
+}
+
+// The panel counts the outlook's losses in red, and its click brings the
+// outlook forward; young a full stable loses are asked for once per herd
+// until its limit changes, with a "Nicht mehr fragen" of their own.
+TEST_F(Ausblick, VerlustzeileUndVerloreneJunge) {
+    einstellungen::setzeVorWeiterJungeFragen(true);
+    starten();
+    auto* k = qobject_cast<KontrollView*>(view("KontrollForm"));
+    ASSERT_NE(k, nullptr);
+    warten();
+    EXPECT_EQ(k->verluste()->text(), "keine Verluste vorhergesehen");
+    SchweineForm->neuesTier(2000);
+    SchafForm->neuesTier(2000);
+    FutterForm->setzeMenge(0);
+    warten();
+    EXPECT_EQ(k->verluste()->text(), "2 &Verluste vorhergesehen");
+    EXPECT_EQ(k->verluste()->palette().color(QPalette::ButtonText), QColor(192, 0, 0));
+    view("AusblickForm")->showMinimized();
+    warten();
+    k->verluste()->click();
+    warten();
+    EXPECT_EQ(rahmen->flaeche()->activeSubWindow(), view("AusblickForm"));
+    EXPECT_FALSE(view("AusblickForm")->isMinimized());
+
+    // A full stable of grown hens that breeds: its young are lost.
+    FutterForm->setzeMenge(FutterForm->maxmenge);
+    SchweineForm->setzeMenge(0);
+    SchafForm->setzeMenge(0);
+    while (HuenerForm->tierAnzahl() < HuenerForm->maxmenge) HuenerForm->neuesTier(2000);
+    HuenerForm->MehrenCBClick(true);
+    HuenerForm->GebenCBClick(false);
+    HuenerForm->seuchePromille = 0;  // no disease box in the months below
+    warten();
+    einstellungen::setzeVorWeiterFragen(false);
+    GesehenerKasten gesehen;
+    QString vorgabe;
+    ModalAntworten antworten;
+    antworten.dann(antworte("&Nein", gesehen, vorgabe));
+    k->weiter()->click();
+    ASSERT_TRUE(antworten.fertig());
+    EXPECT_TRUE(gesehen.text.contains("Hühner: ")) << gesehen.text.toStdString();
+    EXPECT_EQ(vorgabe, "&Nein");
+    const int32_t monat = KontrollForm->monat;
+    EXPECT_EQ(KontrollForm->monat, monat);
+    antworten.dann(antworte("&Ja", gesehen, vorgabe));
+    k->weiter()->click();
+    ASSERT_TRUE(antworten.fertig());
+    EXPECT_EQ(KontrollForm->monat, monat % 12 + 1);
+    // The same herd at the same limit: no question.
+    while (HuenerForm->tierAnzahl() < HuenerForm->maxmenge) HuenerForm->neuesTier(2000);
+    k->weiter()->click();
+    EXPECT_EQ(KontrollForm->monat, (monat + 1) % 12 + 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    einstellungen::setzeVorWeiterFragen(true);
 }

@@ -276,7 +276,7 @@ TEST_F(Bedienung, BildschirmleserFindetPreiseBuchungenUndFelder) {
     thomasbach->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(QTest::qWaitFor([&] { return antworten.fertig(); }, 2000));
     warten();
-    EXPECT_EQ(kasten.text, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?");
+    EXPECT_EQ(kasten.text, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?\n\nThomasbach, 17 ha, Pacht 248,54 EUR im Monat");
     EXPECT_EQ(FelderForm->felder[1]->was, 0);
     EXPECT_EQ(thomasbach->text(QAccessible::Description), "gepachtet, leer, kaum vorbereitet, 17 ha");
 }

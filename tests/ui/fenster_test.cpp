@@ -3,6 +3,8 @@
 // own on the frame's screen, and one month played by keys alone.
 #include <QAction>
 #include <QHelpEvent>
+#include <QListWidget>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -14,6 +16,7 @@
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include <iostream>
 #include <memory>
 
 #include "geld/kontrollform.h"
@@ -25,7 +28,9 @@
 #include "ui/einstellungen.h"
 #include "ui/hilfe/hilfefenster.h"
 #include "ui/nebeneinander.h"
+#include "ausblick.h"
 #include "ui/views/anzahldialog.h"
+#include "ui/views/ausblickview.h"
 #include "ui/views/steuer.h"
 #include "ui/views/feldaktiondialog.h"
 #include "ui/views/felderview.h"
@@ -106,9 +111,11 @@ TEST_F(Fenster, NebeneinanderInReihenListeUndBlaettern) {
         const std::vector<QPoint> orte = nebeneinander(s, flaeche);
         std::vector<QRect> r;
         for (std::size_t i = 0; i < s.size(); ++i) r.emplace_back(orte[i], s[i].groesse);
-        ueberlappungsfrei(r, "layout");
-        for (const QRect& q : r) EXPECT_LE(q.right(), flaeche.width() - 1) << "within the width";
+        // Inside the area always; one over another only where they cannot
+        // all lie side by side.
+        for (const QRect& q : r) EXPECT_TRUE(QRect(QPoint(), flaeche).contains(q)) << "within the area";
         if (flaeche.height() < 900) continue;
+        ueberlappungsfrei(r, "layout");
         for (std::size_t i = 0; i < s.size(); ++i) {
             EXPECT_TRUE(QRect(QPoint(), flaeche).contains(r[i])) << i;
             for (std::size_t j = 0; j < s.size(); ++j)
@@ -163,6 +170,70 @@ TEST_F(Fenster, NebeneinanderInReihenListeUndBlaettern) {
     EXPECT_EQ(QToolTip::text(), "Hühner, Küken und Hähne");
 }
 
+// The first start gives the outlook the room the area has beside the other
+// windows: a month full of losses shows every line without scrolling where
+// the screen is as high as most (run at 1280 x 1024 and at 1920 x 1080 at
+// scale 1 and 2, see CMakeLists.txt); a game continued from a file without
+// the outlook's own place gets the same.
+TEST_F(Fenster, NebeneinanderZeigtDenGanzenAusblick) {
+    const auto voll = [] {
+        for (TtierForm* h : {static_cast<TtierForm*>(KueheForm), static_cast<TtierForm*>(SchweineForm),
+                             static_cast<TtierForm*>(HuenerForm), static_cast<TtierForm*>(SchafForm)}) {
+            h->neuesTier(2000);
+            h->neuesTier(2000);
+        }
+        FutterForm->setzeMenge(0);
+        KontrollForm->temperatur = 10;
+        for (std::size_t i = 1; i <= 5; ++i) {
+            FelderForm->felder[i]->was = static_cast<int32_t>(1 + i % 4);
+            FelderForm->felder[i]->wachs = 300;
+        }
+        GetreideForm->setzeMenge(GetreideForm->maxmenge);
+        RuebenForm->setzeMenge(RuebenForm->maxmenge);
+    };
+    const auto pruefen = [this](const char* wo) {
+        warten(100);
+        auto* a = qobject_cast<AusblickView*>(view("AusblickForm"));
+        ASSERT_NE(a, nullptr);
+        const QRect flaeche = rahmen->flaeche()->viewport()->rect();
+        const QScreen* s = rahmen->screen();
+        std::cout << wo << ": screen " << s->geometry().width() << "x" << s->geometry().height() << " at scale "
+                  << s->devicePixelRatio() << ", area " << flaeche.width() << "x" << flaeche.height()
+                  << ", outlook at " << a->x() << "," << a->y() << " " << a->width() << "x" << a->height() << ", "
+                  << a->liste()->count() << " lines, scroll range " << a->liste()->verticalScrollBar()->maximum()
+                  << "\n";
+        EXPECT_TRUE(flaeche.contains(a->geometry())) << wo;
+        EXPECT_GE(a->liste()->count(), 20) << wo;
+        // Where the area holds every window beside the others (not on the
+        // small screen of the plain test run).
+        if (flaeche.width() >= 1000 && flaeche.height() >= 700) {
+            for (const KindView* v : rahmen->views())
+                if (v != a) {
+                    EXPECT_FALSE(v->geometry().intersects(a->geometry())) << wo << ": " << v->fenster().name();
+                }
+            EXPECT_EQ(a->liste()->verticalScrollBar()->maximum(), 0) << wo;
+        }
+    };
+    HauptFenster::setzeAnfangsAnordnung(true);
+    starten();
+    voll();
+    pruefen("first start");
+    // The file of a game that never moved the outlook has no place of it.
+    HauptFenster::setzeAnfangsAnordnung(false);
+    MainForm->FensterAnordnen1Click();
+    warten();
+    ASSERT_TRUE(AusblickForm->amAnfang());
+    ASSERT_TRUE(beenden());
+    ASSERT_FALSE(spielstand().contains("[AusblickForm]"));
+    HauptFenster::setzeAnfangsAnordnung(true);
+    spiel.reset();
+    plattform.reset();
+    Umgebung::starten();
+    HauptFenster::setzeAnfangsAnordnung(false);
+    voll();
+    pruefen("continued game");
+}
+
 // Every window of its own opens wholly on the frame's screen (run at the
 // screen's own scale and at twice it, see CMakeLists.txt), and the first
 // start lays the game's windows out side by side where the frame has room.
@@ -174,8 +245,11 @@ TEST_F(Fenster, EigeneFensterLiegenAufDemSchirm) {
     const QRect schirm = rahmen->screen()->availableGeometry();
     // Every screen here is wider than the designed layout, in which herds
     // and stores lie under the price list: the first start lays the windows
-    // out side by side, none over another.
-    ueberlappungsfrei(viewPlaetze(*rahmen), "first start");
+    // out side by side, inside the area, and none over another where the
+    // area holds them all (not at twice the scale).
+    const QRect flaeche = rahmen->flaeche()->viewport()->rect();
+    for (const QRect& r : viewPlaetze(*rahmen)) EXPECT_TRUE(flaeche.contains(r)) << "first start, inside the area";
+    if (flaeche.width() >= 1000 && flaeche.height() >= 700) ueberlappungsfrei(viewPlaetze(*rahmen), "first start");
 
     const auto aufDemSchirm = [&schirm](QWidget* w, const char* was) {
         ASSERT_NE(w, nullptr) << was;

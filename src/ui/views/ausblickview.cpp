@@ -1,7 +1,12 @@
 #include "ui/views/ausblickview.h"
 
+#include <QEvent>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
 
 #include "rahmen/mainform.h"
 #include "ausblick.h"
@@ -10,6 +15,21 @@
 
 namespace {
 constexpr int fensterRolle = Qt::UserRole;
+
+// Calls back when the widget it watches is painted; lets every event pass.
+class MalWache : public QObject {
+public:
+    MalWache(QObject* eltern, std::function<void()> f) : QObject(eltern), f_(std::move(f)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) f_();
+        return false;
+    }
+
+private:
+    std::function<void()> f_;
+};
 
 const char* ueberschrift(AusblickZeile::Art a) {
     switch (a) {
@@ -20,6 +40,7 @@ const char* ueberschrift(AusblickZeile::Art a) {
     }
     return "";
 }
+
 }  // namespace
 
 AusblickView::AusblickView(TAusblickForm& fenster) : AusblickView(fenster, new QListWidget) {}
@@ -33,46 +54,94 @@ AusblickView::AusblickView(TAusblickForm& fenster, QListWidget* liste) : KindVie
     connect(liste_, &QListWidget::itemClicked, this, &AusblickView::aktivieren);
     connect(liste_, &QListWidget::itemActivated, this, &AusblickView::aktivieren);
     // Every change of any window reaches the views through the platform's
-    // redraw; the outlook follows all of them.
+    // redraw; the outlook follows all of them while it can be seen.
     if (QtPlattform* p = QtPlattform::aktuelle())
         connect(p, &QtPlattform::aufgefrischt, this, &AusblickView::zeilenAuffrischen);
+    // A covered list is painted again when it comes out from under.
+    liste_->viewport()->installEventFilter(new MalWache(this, [this] {
+        if (veraltet_) QTimer::singleShot(0, this, &AusblickView::zeilenAuffrischen);
+    }));
 }
 
 void AusblickView::inhaltAuffrischen() { zeilenAuffrischen(); }
 
+void AusblickView::showEvent(QShowEvent* e) {
+    KindView::showEvent(e);
+    if (veraltet_) QTimer::singleShot(0, this, &AusblickView::zeilenAuffrischen);
+}
+
+void AusblickView::changeEvent(QEvent* e) {
+    KindView::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && veraltet_ && !isMinimized())
+        QTimer::singleShot(0, this, &AusblickView::zeilenAuffrischen);
+}
+
 void AusblickView::zeilenAuffrischen() {
+    // Minimized, hidden or covered: nothing to show, nothing to compute
+    // until it is seen again.
+    if (isMinimized() || !liste_->isVisible() || liste_->viewport()->visibleRegion().isEmpty()) {
+        veraltet_ = true;
+        return;
+    }
+    veraltet_ = false;
+    ++rechnungen_;
     Monatsausblick m;
     sicher([&m] { m = monatsausblick(); });
-    const QString vorher = liste_->currentItem() ? liste_->currentItem()->text() : QString();
-    liste_->setUpdatesEnabled(false);
-    liste_->clear();
+    std::vector<Reihe> soll;
     bool erste = true;
     AusblickZeile::Art art{};
-    const QColor rot(192, 0, 0);
     for (const AusblickZeile& z : m.zeilen) {
         if (erste || z.art != art) {
-            auto* kopf = new QListWidgetItem(QString::fromUtf8(ueberschrift(z.art)), liste_);
-            QFont f = kopf->font();
-            f.setBold(true);
-            kopf->setFont(f);
-            kopf->setFlags(Qt::ItemIsEnabled);
-            kopf->setBackground(palette().color(QPalette::Window));
+            soll.push_back({QString::fromUtf8(ueberschrift(z.art)), {}, {}, true, false, true});
             art = z.art;
             erste = false;
         }
-        auto* e = new QListWidgetItem(QStringLiteral("  ") + QString::fromStdString(z.text), liste_);
-        e->setData(fensterRolle, QString::fromStdString(z.fenster));
-        if (z.warnung) e->setForeground(rot);
-        if (z.aufgabe) {
-            QFont f = e->font();
-            f.setBold(true);
-            e->setFont(f);
-            e->setText(QStringLiteral("  → ") + QString::fromStdString(z.text));
-        }
-        e->setToolTip(QString::fromStdString(z.text));
-        if (e->text() == vorher) liste_->setCurrentItem(e);
+        const QString text = QString::fromStdString(z.text);
+        soll.push_back({(z.aufgabe ? QStringLiteral("  → ") : QStringLiteral("  ")) + text,
+                        QString::fromStdString(z.fenster), text, false, z.warnung, z.aufgabe});
     }
-    liste_->setUpdatesEnabled(true);
+    // Only the rows that changed are touched: the list keeps its scroll
+    // position and selection, and a month with one new line redraws one.
+    const QColor rot(192, 0, 0);
+    const QColor normal = liste_->palette().color(QPalette::Text);
+    const auto setzen = [&](QListWidgetItem* e, const Reihe& r) {
+        e->setText(r.text);
+        e->setData(fensterRolle, r.fenster);
+        e->setToolTip(r.hinweis);
+        QFont f = liste_->font();
+        f.setBold(r.fett);
+        e->setFont(f);
+        e->setForeground(r.rot ? rot : normal);
+        if (r.kopf) {
+            e->setFlags(Qt::ItemIsEnabled);
+            e->setBackground(palette().color(QPalette::Window));
+        } else {
+            e->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            e->setBackground(QBrush());
+        }
+    };
+    bool geaendert = false;
+    while (gezeigt_.size() > soll.size()) {
+        geaendert = true;
+        delete liste_->takeItem(liste_->count() - 1);
+        gezeigt_.pop_back();
+    }
+    for (std::size_t i = 0; i < soll.size(); ++i) {
+        if (i < gezeigt_.size()) {
+            if (gezeigt_[i] == soll[i]) continue;
+            geaendert = true;
+            setzen(liste_->item(static_cast<int>(i)), soll[i]);
+            gezeigt_[i] = soll[i];
+        } else {
+            geaendert = true;
+            auto* e = new QListWidgetItem(liste_);
+            setzen(e, soll[i]);
+            gezeigt_.push_back(soll[i]);
+        }
+    }
+    // The rows' heights at once, not at the list's next idle moment: the
+    // window shows them in the paint that follows.
+    if (geaendert) liste_->doItemsLayout();
 }
 
 void AusblickView::aktivieren(QListWidgetItem* eintrag) {

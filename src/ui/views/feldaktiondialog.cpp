@@ -15,7 +15,10 @@
 #include <QStyle>
 #include <QSvgRenderer>
 
+#include "geld/geldtext.h"
 #include "fields/feldaktionform.h"
+#include "goods/siloform.h"
+#include "market/preiseform.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/taste.h"
@@ -119,6 +122,11 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
 
     connect(bearbeiten_, &QPushButton::clicked, this, &FeldAktionDialog::bearbeiten);
     connect(pacht_, &QPushButton::clicked, this, [this] {
+        QString zusatz;
+        if (const TFeld* f = form_.feld)
+            zusatz = QString::fromStdString(f->name + ", " + std::to_string(f->flaeche) + " ha: die Pacht von " +
+                                            geldText(-int64_t{pachtJeHektar} * f->flaeche) + " im Monat entfällt");
+        const FrageZusatz z(zusatz);
         sicher([this] { form_.PachtBtClick(); });
         schliessenWennFertig();
     });
@@ -126,9 +134,26 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+std::string FeldAktionDialog::ernteFrage() const {
+    const TFeld* f = form_.feld;
+    if (!f || form_.ArbeitRG.itemIndex != static_cast<int32_t>(Arbeit::ernten) || !PreiseForm) return {};
+    if (!TFeldAktionForm::wirdGetan(Arbeit::ernten, *f)) return {};
+    const int64_t verlust = ernteVerlust(*f);
+    if (verlust <= 0) return {};
+    const TSiloForm& l = ernteLager(f->was);
+    const std::string einheit = PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)];
+    return "Das Lager " + l.caption + " nimmt von " + std::to_string(f->ernteMenge()) + " " + einheit + " nur " +
+           std::to_string(f->ernteMenge() - verlust) + " auf: " + std::to_string(verlust) + " " + einheit +
+           " im Wert von " + geldText(verlust * PreiseForm->verkaufspreis(l.gutNr)) +
+           " gingen verloren.\r\rTrotzdem ernten?";
+}
+
 void FeldAktionDialog::bearbeiten() {
     std::string frage;
-    sicher([this, &frage] { frage = form_.rueckfrage(); });
+    sicher([this, &frage] {
+        frage = form_.rueckfrage();
+        if (frage.empty()) frage = ernteFrage();
+    });
     if (!frage.empty()) {
         QtPlattform* p = QtPlattform::aktuelle();
         // Return keeps the crop.

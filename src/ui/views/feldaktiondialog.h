@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <string>
 #include <vector>
 
 #include "rahmen/plattform.h"
@@ -63,8 +64,12 @@ private:
     // After a handler: the dialog ends when the game set its result.
     void schliessenWennFertig();
     void hilfeOeffnen();
-    // "&Bearbeiten": a work that would destroy a growing crop asks first.
+    // "&Bearbeiten": a work that would destroy a growing crop asks first, as
+    // does a harvest its store cannot take whole.
     void bearbeiten();
+    // That harvest's question (default "Nein"): the amount lost and its
+    // value at today's price; empty where nothing is lost.
+    std::string ernteFrage() const;
 
     TFeldAktionForm& form_;
     QFrame* bevel_;

@@ -1,6 +1,11 @@
 #include "ui/views/felderview.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,12 +16,40 @@
 
 #include <utility>
 
+#include "geld/geldtext.h"
 #include "fields/felderform.h"
+#include "ui/qtplattform.h"
 #include "ui/qtcanvas.h"
 #include "ui/sicher.h"
 #include "ui/views/feldpunkte.h"
 
 namespace {
+// A click on the map: the lease question of a field not leased names the
+// field, its area and the rent it would cost.
+void feldAnklicken(TPaintFelder& felder, QWidget* karte) {
+    QString zusatz;
+    if (const TFeld* f = felder.aktFeld; f && f->was < 0)
+        zusatz = QString::fromStdString(f->name + ", " + std::to_string(f->flaeche) + " ha, Pacht " +
+                                        geldText(-int64_t{pachtJeHektar} * f->flaeche) + " im Monat");
+    {
+        const FrageZusatz z(zusatz);
+        sicher([&felder] { felder.Click(); });
+    }
+    // The dialogs and boxes the click opened are closed: the keys come back
+    // to the map, and the frame is the active window again (a box closing
+    // may leave the focus nowhere and the frame inactive).
+    QPointer<QWidget> k(karte);
+    QTimer::singleShot(0, karte, [k] {
+        if (!k || !k->isVisible() || QApplication::activeModalWidget()) return;
+        QWidget* rahmen = k->window();
+        if (!rahmen->isActiveWindow()) rahmen->activateWindow();
+        QWidget* w = k->parentWidget();
+        while (w && !qobject_cast<QMdiSubWindow*>(w)) w = w->parentWidget();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w); sub && sub->mdiArea() && !sub->isMinimized())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        k->setFocus(Qt::OtherFocusReason);
+    });
+}
 QColor alsQt(Farbe f) { return {f.r, f.g, f.b}; }
 }  // namespace
 
@@ -116,7 +149,7 @@ void FelderKarte::feldKlicken(std::size_t nummer) {
     if (!p) return;
     // As the mouse does it: the pointer reaches the field, then the click.
     zeigerBei(*p);
-    if (felder->aktFeld == liste[nummer]) sicher([felder] { felder->Click(); });
+    if (felder->aktFeld == liste[nummer]) feldAnklicken(*felder, this);
 }
 
 void FelderKarte::mouseMoveEvent(QMouseEvent* e) {
@@ -148,7 +181,7 @@ void FelderKarte::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) gedrueckt_ = false;
     QWidget::mouseReleaseEvent(e);
     if (!klick) return;
-    if (TPaintFelder* felder = form_.PaintFelder.get()) sicher([felder] { felder->Click(); });
+    if (TPaintFelder* felder = form_.PaintFelder.get()) feldAnklicken(*felder, this);
 }
 
 FelderView::FelderView(TFelderForm& fenster) : FelderView(fenster, new QScrollArea, new FelderKarte(fenster)) {}

@@ -2,7 +2,10 @@
 
 #include <QFontMetrics>
 
+#include "geld/geldtext.h"
+#include "geld/kontrollform.h"
 #include "goods/gutform.h"
+#include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/views/steuer.h"
 
@@ -21,7 +24,17 @@ GutView::GutView(TgutForm& fenster, QWidget* inhalt, const GutAnordnung& a) : Ki
     verkaufen_ = new DrueckKnopf(this->inhalt());
     verkaufen_->setGeometry(a.verkaufen);
 
-    connect(maxMenge_, &KlickLabel::geklickt, this, [this] { sicher([this] { form_.MaxMengeLbClick(); }); });
+    connect(maxMenge_, &KlickLabel::geklickt, this, [this] {
+        // The question names the price; the balance it leaves is added.
+        QString zusatz;
+        sicher([this, &zusatz] {
+            if (KontrollForm)
+                zusatz = QString::fromStdString("Guthaben danach: " +
+                                                geldText(int64_t{KontrollForm->geld} - form_.vergroesserungsKosten()));
+        });
+        const FrageZusatz z(zusatz);
+        sicher([this] { form_.MaxMengeLbClick(); });
+    });
     connect(groesse_, &QPushButton::clicked, this, [this] { sicher([this] { form_.SizeButtonClick(); }); });
     connect(kaufen_, &QPushButton::clicked, this,
             [this] { sicher([this] { form_.KVButtonClick(form_.KaufenButton); }); });

@@ -1,10 +1,15 @@
 #include "ui/views/kontrollview.h"
 
+#include <algorithm>
+
 #include <QKeySequence>
+#include <QMdiArea>
+#include <QPushButton>
 #include <QShortcut>
 
 #include "geld/kontrollform.h"
 #include "ausblick.h"
+#include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/weiterfrage.h"
 #include "ui/views/steuer.h"
@@ -18,10 +23,35 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
     connect(weiter_, &QPushButton::clicked, this, [this] {
         // The face asks first when the outlook sees a loss still to prevent.
         std::vector<std::string> vermeidbar;
-        sicher([&vermeidbar] { vermeidbar = monatsausblick().vermeidbar; });
-        if (!weiterBestaetigt(this, vermeidbar)) return;
+        std::vector<VerloreneJunge> junge;
+        sicher([&vermeidbar, &junge] {
+            const Monatsausblick m = monatsausblick();
+            vermeidbar = m.vermeidbar;
+            for (const auto& [h, a] : m.herden)
+                if (a.verloreneJunge.bis > 0 && a.futter != TtierForm::Futter::alleSterben)
+                    junge.push_back({h->name(), h->maxmenge,
+                                     h->caption + ": " +
+                                         (a.verloreneJunge.exakt()
+                                              ? std::to_string(a.verloreneJunge.von)
+                                              : std::to_string(a.verloreneJunge.von) + " bis " +
+                                                    std::to_string(a.verloreneJunge.bis)) +
+                                         " Junge (im Stall Platz für " + std::to_string(a.platz) + ")"});
+        });
+        if (!weiterBestaetigt(this, vermeidbar) || !weiterTrotzJungen(this, junge)) return;
         sicher([this] { form_.Button1Click(); });
     });
+    verluste_ = new QPushButton(inhalt());
+    verluste_->setFlat(true);
+    connect(verluste_, &QPushButton::clicked, this, [] {
+        if (!AusblickForm) return;
+        KindView* v = KindView::zu(*AusblickForm);
+        if (!v || !v->mdiArea()) return;
+        if (v->isMinimized()) v->showNormal();
+        v->mdiArea()->setActiveSubWindow(v);
+    });
+    // The outlook changes with every window, not only with the panel's own.
+    if (QtPlattform* p = QtPlattform::aktuelle())
+        connect(p, &QtPlattform::aufgefrischt, this, &KontrollView::verlusteAuffrischen);
     // A month without the mouse: Return in the control panel presses
     // "Weiter", as does its mnemonic Alt+W.
     for (const int taste : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -43,4 +73,29 @@ void KontrollView::inhaltAuffrischen() {
     uebernehmen(label3_, form_.Label3);
     uebernehmen(weiter_, form_.Button1);
     if (!weiter_->text().contains(QLatin1Char('&'))) weiter_->setText(QLatin1Char('&') + weiter_->text());
+    verlusteAuffrischen();
+}
+
+namespace {
+constexpr int verlusteHoehe = 22;
+}
+
+int KontrollView::zusatzHoehe() const { return verlusteHoehe; }
+
+void KontrollView::verlusteAuffrischen() {
+    // The outlook's red lines but the balance's: what the month would lose.
+    int n = 0;
+    sicher([&n] {
+        for (const AusblickZeile& z : monatsausblick().zeilen)
+            if (z.warnung && z.art != AusblickZeile::Art::geld) ++n;
+    });
+    verluste_->setGeometry(8, form_.clientHeight, std::max(0, form_.clientWidth - 16), verlusteHoehe - 2);
+    const QString text = n == 0   ? QStringLiteral("keine Verluste vorhergesehen")
+                         : n == 1 ? QStringLiteral("1 &Verlust vorhergesehen")
+                                  : QStringLiteral("%1 &Verluste vorhergesehen").arg(n);
+    if (verluste_->text() != text) verluste_->setText(text);
+    QPalette farben = verluste_->palette();
+    farben.setColor(QPalette::ButtonText, n > 0 ? QColor(192, 0, 0) : palette().color(QPalette::ButtonText));
+    verluste_->setPalette(farben);
+    verluste_->setAccessibleName(QString(text).remove(QLatin1Char('&')));
 }

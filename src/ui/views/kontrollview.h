@@ -17,9 +17,13 @@ public:
     QLabel* guthaben() const { return label2_; }
     QLabel* temperatur() const { return label3_; }
     QPushButton* weiter() const { return weiter_; }
+    // Below the panel: how many losses the outlook foresees; a click brings
+    // the outlook forward.
+    QPushButton* verluste() const { return verluste_; }
 
 protected:
     void inhaltAuffrischen() override;
+    int zusatzHoehe() const override;
 
 private:
     TKontrollForm& form_;
@@ -27,4 +31,6 @@ private:
     QLabel* label2_;
     QLabel* label3_;
     QPushButton* weiter_;
+    QPushButton* verluste_;
+    void verlusteAuffrischen();
 };
