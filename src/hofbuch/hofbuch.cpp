@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "geld/zahlen.h"
 #include "rahmen/plattform.h"
 #include "spielstand/spielstand.h"
 
@@ -35,7 +36,7 @@ constexpr std::string_view laufendText = "laufend";
 constexpr std::string_view bom = "\xEF\xBB\xBF";
 // How much of the book's end a start reads first; more only when the game
 // goes on from further back.
-constexpr int64_t endeLesen = 16384;
+constexpr int64_t endeUmfang = 16384;
 // The most of the book read at once: some thousand years of a farm. A
 // window shows the book's last rows within it; a start that would have to
 // look back further takes the book for unusable.
@@ -68,40 +69,29 @@ bool ziffern(std::string_view t) {
 
 // The reverse, exactly: the decimals the column has, no more, no fewer.
 bool zahlLesen(std::string_view t, int32_t nachkomma, int64_t& wert) {
-    const bool negativ = !t.empty() && t.front() == '-';
-    if (negativ) t.remove_prefix(1);
     std::string_view ganz = t;
     std::string_view teil;
     const std::size_t komma = t.find(',');
     if (nachkomma == 0) {
         if (komma != std::string_view::npos) return false;
     } else {
-        if (komma == std::string_view::npos || komma == 0 || t.size() - komma - 1 != static_cast<std::size_t>(nachkomma))
+        const std::size_t vorne = !t.empty() && t.front() == '-' ? 1 : 0;
+        if (komma == std::string_view::npos || komma == vorne ||
+            t.size() - komma - 1 != static_cast<std::size_t>(nachkomma))
             return false;
         ganz = t.substr(0, komma);
         teil = t.substr(komma + 1);
     }
-    if (ganz.empty() || ganz.size() + teil.size() > 19 || !ziffern(ganz) || !ziffern(teil)) return false;
-    // Every 64-bit value the book writes, the balance's limits included.
-    uint64_t g = 0;
-    uint64_t n = 0;
-    if (std::from_chars(ganz.data(), ganz.data() + ganz.size(), g).ec != std::errc()) return false;
-    if (!teil.empty()) std::from_chars(teil.data(), teil.data() + teil.size(), n);
-    uint64_t v = 0;
-    if (__builtin_mul_overflow(g, static_cast<uint64_t>(zehnHoch(nachkomma)), &v) || __builtin_add_overflow(v, n, &v))
-        return false;
-    const uint64_t grenze = uint64_t{1} << 63;
-    if (v > grenze || (v == grenze && !negativ)) return false;
-    wert = negativ ? static_cast<int64_t>(0 - v) : static_cast<int64_t>(v);
-    return true;
+    // The figure in its smallest unit, then read as every number of the game
+    // is: "-12,34" is -1234 cents. A sign or a second comma in the decimals
+    // is no digit there.
+    const std::size_t ziffernZahl = ganz.size() + teil.size() - (!ganz.empty() && ganz.front() == '-' ? 1 : 0);
+    if (!ziffern(teil) || ziffernZahl > 19) return false;
+    return ganzeZahl(std::string(ganz) + std::string(teil), wert);
 }
 
 // Sums of money held at the 64-bit limits, as the balance is.
-int64_t plus(int64_t a, int64_t b) {
-    int64_t r = 0;
-    if (!__builtin_add_overflow(a, b, &r)) return r;
-    return b < 0 ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
-}
+int64_t plus(int64_t a, int64_t b) { return gesaettigt(a, b); }
 
 int64_t minus(int64_t a, int64_t b) {
     int64_t r = 0;
@@ -513,8 +503,26 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
         grund = systemFehlerText(errno);
         return false;
     }
+    int64_t groesse = 0;
+    bool frueher = false;
+    Ende e;
+    if (!gewoehnlicheDatei(*fd, groesse, grund) || !kopfLesen(*fd, groesse, frueher, grund) ||
+        !endeLesen(*fd, groesse, neuesSpiel, e, grund))
+        return false;
+    // Whatever a killed write left after the last whole line goes.
+    letztesDatum_ = e.ersteAb > 0 ? datumsZahl(e.zeilen[e.ersteAb - 1].z) : -1;
+    if (neuesSpiel) {
+        dateiEnde_ = e.vollEnde;
+        return true;
+    }
+    const int64_t behalten = fortsetzen(e, groesse);
+    if (frueher) kopfErneuern(*fd, behalten);
+    return true;
+}
+
+bool Hofbuch::gewoehnlicheDatei(int fd, int64_t& groesse, std::string& grund) {
     struct stat st {};
-    if (::fstat(*fd, &st) != 0) {
+    if (::fstat(fd, &st) != 0) {
         grund = systemFehlerText(errno);
         return false;
     }
@@ -526,53 +534,53 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
         grund = "Sie ist keine gewöhnliche Datei.";
         return false;
     }
-    const int64_t groesse = st.st_size;
+    groesse = st.st_size;
+    return true;
+}
 
-    // The header: this game's, or the one older books were written with.
+bool Hofbuch::kopfLesen(int fd, int64_t groesse, bool& frueher, std::string& grund) {
     std::string text;
-    if (!lesenAb(*fd, 0, std::min<int64_t>(groesse, 65536), text, grund)) return false;
+    if (!lesenAb(fd, 0, std::min<int64_t>(groesse, 65536), text, grund)) return false;
     const std::size_t kopfZeile = text.find('\n');
     std::string_view erste = std::string_view(text).substr(0, kopfZeile);
     // Any number of them, as the save file reads them.
     while (erste.starts_with(bom)) erste.remove_prefix(bom.size());
     erste = ohneCr(erste);
-    const bool frueher = erste != kopf(false);
+    frueher = erste != kopf(false);
     if (kopfZeile == std::string::npos || (frueher && erste != kopf(true))) {
         grund = "Die Kopfzeile ist nicht die eines Hofbuchs dieses Spiels.";
         return false;
     }
     kopfEnde_ = static_cast<int64_t>(kopfZeile) + 1;
+    return true;
+}
 
-    // The last rows: enough of them to find the month the game goes on
-    // with and the one before it. The start of what is read is mostly the
-    // middle of a row, which is skipped.
-    struct Gelesen {
-        HofbuchZeile z;
-        int64_t ab;
-    };
-    std::vector<Gelesen> zeilen;
+bool Hofbuch::endeLesen(int fd, int64_t groesse, bool neuesSpiel, Ende& e, std::string& grund) const {
+    // The start of what is read is mostly the middle of a row, which is
+    // skipped; too few rows, and four times as much is read.
     const int64_t start = datumsZahl(KontrollForm->monat, KontrollForm->jahr);
-    int64_t vollEnde = kopfEnde_;  // the end of the last whole line
-    std::size_t erste_ab = 0;      // the first row needed
-    for (int64_t umfang = endeLesen;; umfang *= 4) {
+    std::string text;
+    e.vollEnde = kopfEnde_;
+    for (int64_t umfang = endeUmfang;; umfang *= 4) {
         if (umfang > hoechstensLesen) {
             grund = "Es ist größer als 256 MiB; so weit zurück kann es nicht gelesen werden.";
             return false;
         }
         const int64_t von = std::max(kopfEnde_, groesse - umfang);
         const bool alles = von == kopfEnde_;
-        if (!lesenAb(*fd, von, groesse - von, text, grund)) return false;
+        if (!lesenAb(fd, von, groesse - von, text, grund)) return false;
         std::size_t p = 0;
         if (!alles) {
             p = text.find('\n');
             p = p == std::string::npos ? text.size() : p + 1;
         }
+        auto& zeilen = e.zeilen;
         zeilen.clear();
-        vollEnde = von + static_cast<int64_t>(p);
+        e.vollEnde = von + static_cast<int64_t>(p);
         for (std::size_t ende; (ende = text.find('\n', p)) != std::string::npos; p = ende + 1) {
             const int64_t ab = von + static_cast<int64_t>(p);
             HofbuchZeile z;
-            const auto nr = [&] { return alles ? static_cast<int64_t>(zeilen.size()) + 2 : zeileBei(*fd, ab); };
+            const auto nr = [&] { return alles ? static_cast<int64_t>(zeilen.size()) + 2 : zeileBei(fd, ab); };
             if (!zeileLesen(ohneCr(std::string_view(text).substr(p, ende - p)), z, grund, 0)) {
                 // Again, with the row's number for the player.
                 zeileLesen(ohneCr(std::string_view(text).substr(p, ende - p)), z, grund, nr());
@@ -583,35 +591,35 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
                 return false;
             }
             zeilen.push_back({std::move(z), ab});
-            vollEnde = von + static_cast<int64_t>(ende) + 1;
+            e.vollEnde = von + static_cast<int64_t>(ende) + 1;
         }
-        erste_ab = 0;
+        std::size_t& ersteAb = e.ersteAb;
+        ersteAb = 0;
         if (!neuesSpiel)
-            while (erste_ab < zeilen.size() && datumsZahl(zeilen[erste_ab].z) < start) ++erste_ab;
+            while (ersteAb < zeilen.size() && datumsZahl(zeilen[ersteAb].z) < start) ++ersteAb;
         else
-            erste_ab = zeilen.size();
+            ersteAb = zeilen.size();
         // The running month an orderly end left, before the month the game
         // goes on with: a later run finished that month and died before its
         // row was written. The row goes; the finished month's takes its place.
-        if (!neuesSpiel && erste_ab > 0 && zeilen[erste_ab - 1].z.laufend) --erste_ab;
-        if (alles || erste_ab > 0) break;
+        if (!neuesSpiel && ersteAb > 0 && zeilen[ersteAb - 1].z.laufend) --ersteAb;
+        if (alles || ersteAb > 0) return true;
     }
-    // Whatever a killed write left after the last whole line goes.
-    letztesDatum_ = erste_ab > 0 ? datumsZahl(zeilen[erste_ab - 1].z) : -1;
-    if (neuesSpiel) {
-        dateiEnde_ = vollEnde;
-        return true;
-    }
+}
 
+int64_t Hofbuch::fortsetzen(const Ende& e, int64_t groesse) {
     // The month the game goes on with, as the orderly end left it: its
     // bookings carry on.
+    const int64_t start = datumsZahl(KontrollForm->monat, KontrollForm->jahr);
+    const auto& zeilen = e.zeilen;
+    const std::size_t ersteAb = e.ersteAb;
     const HofbuchZeile* offen = nullptr;
-    if (erste_ab + 1 == zeilen.size()) {
+    if (ersteAb + 1 == zeilen.size()) {
         const HofbuchZeile& z = zeilen.back().z;
         if (z.laufend && datumsZahl(z) == start && z.werte[static_cast<std::size_t>(endeSpalte_)] == KontrollForm->geld)
             offen = &z;
     }
-    const int64_t behalten = erste_ab < zeilen.size() && !offen ? zeilen[erste_ab].ab : vollEnde;
+    const int64_t behalten = ersteAb < zeilen.size() && !offen ? zeilen[ersteAb].ab : e.vollEnde;
     dateiEnde_ = offen ? zeilen.back().ab : behalten;
     if (behalten != groesse) {
         const Fd schreib(pfad_, O_WRONLY);
@@ -622,25 +630,25 @@ bool Hofbuch::einlesen(bool neuesSpiel, std::string& grund) {
         for (std::size_t i = 0; i < spalten_.size(); ++i)
             if (spalten_[i].art == Art::buchung) laufend_[i] = offen->werte[i];
         anfang_ = offen->werte[static_cast<std::size_t>(anfangSpalte_)];
-    } else if (erste_ab > 0) {
-        anfang_ = zeilen[erste_ab - 1].z.werte[static_cast<std::size_t>(endeSpalte_)];
+    } else if (ersteAb > 0) {
+        anfang_ = zeilen[ersteAb - 1].z.werte[static_cast<std::size_t>(endeSpalte_)];
     }
-    geladen_ = erste_ab == 0;
+    geladen_ = ersteAb == 0;
+    return behalten;
+}
 
+void Hofbuch::kopfErneuern(int fd, int64_t behalten) {
     // An older book's header is written anew, once. Where that fails, the
     // book goes on under its old header, which reads as well.
-    if (frueher) {
-        std::string rumpf;
-        std::string fehler;
-        const std::string kopfText = std::string(bom) + kopf(false) + "\r\n";
-        if (lesenAb(*fd, kopfEnde_, behalten - kopfEnde_, rumpf, fehler) &&
-            dateiErsetzen(pfad_, kopfText + rumpf, true, fehler, false)) {
-            const int64_t rumpfEnde = dateiEnde_ - kopfEnde_;
-            kopfEnde_ = static_cast<int64_t>(kopfText.size());
-            dateiEnde_ = kopfEnde_ + rumpfEnde;
-        }
+    std::string rumpf;
+    std::string fehler;
+    const std::string kopfText = std::string(bom) + kopf(false) + "\r\n";
+    if (lesenAb(fd, kopfEnde_, behalten - kopfEnde_, rumpf, fehler) &&
+        dateiErsetzen(pfad_, kopfText + rumpf, true, fehler, false)) {
+        const int64_t rumpfEnde = dateiEnde_ - kopfEnde_;
+        kopfEnde_ = static_cast<int64_t>(kopfText.size());
+        dateiEnde_ = kopfEnde_ + rumpfEnde;
     }
-    return true;
 }
 
 void Hofbuch::unbrauchbar(const std::string& grund) {

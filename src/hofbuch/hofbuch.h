@@ -142,6 +142,24 @@ private:
     // The file as it is found at the start: false with grund when it is no
     // book of this game.
     bool einlesen(bool neuesSpiel, std::string& grund);
+    // Its steps: a regular file; the header, this game's or an older one's
+    // (frueher); the last rows, enough to find the month the game goes on
+    // with; what the game carries on from them (a killed write's rest cut
+    // off); an older header written anew.
+    struct Gelesen {
+        HofbuchZeile z;
+        int64_t ab;  // where the row begins in the file
+    };
+    struct Ende {
+        std::vector<Gelesen> zeilen;
+        int64_t vollEnde = 0;      // the end of the last whole line
+        std::size_t ersteAb = 0;  // the first row the game does not keep
+    };
+    static bool gewoehnlicheDatei(int fd, int64_t& groesse, std::string& grund);
+    bool kopfLesen(int fd, int64_t groesse, bool& frueher, std::string& grund);
+    bool endeLesen(int fd, int64_t groesse, bool neuesSpiel, Ende& e, std::string& grund) const;
+    int64_t fortsetzen(const Ende& e, int64_t groesse);
+    void kopfErneuern(int fd, int64_t behalten);
     void unbrauchbar(const std::string& grund);
 
     // The rows written lie in the page cache until the book is synced: once

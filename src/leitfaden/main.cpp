@@ -297,6 +297,9 @@ int main(int argc, char** argv) {
             if (auto* felder = qobject_cast<FelderView*>(v)) karteAufnehmen(felder->karte());
         // The outlook of the month the farm stands in, with room for every line.
         if (KindView* v = rahmen.view("AusblickForm")) {
+            // Once the frame no longer places the outlook itself (for two
+            // seconds after it placed it at the start).
+            warte([] { return false; }, 2100);
             v->resize(360, 330);
             warte([] { return false; }, 50);
             aufnehmen(v, QStringLiteral("ausblick"));

@@ -330,7 +330,8 @@ TEST_F(Tiere, ListeDerTiereZeigtNachMonatVerkaufUndKaufWasEineNeueZeigt) {
     starten();
     FutterForm->setzeMaxMenge(1000000);
     FutterForm->setzeMenge(1000000);
-    KueheForm->setzeMaxMenge(80);
+    // Room for every young one: no question before "Weiter".
+    KueheForm->setzeMaxMenge(TtierForm::maxTiere);
     for (int i = 0; i < 40; ++i) KueheForm->neuesTier(static_cast<int16_t>(3000 + (i * 37) % 900));
     KueheForm->MehrenCB.checked = true;
     warten();
