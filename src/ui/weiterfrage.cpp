@@ -8,23 +8,34 @@
 
 #include "ui/einstellungen.h"
 
+namespace {
+// "Trotzdem weiter?" with "&Nein" as the default (Return, pressed out of
+// habit, keeps the month open) and "Nicht mehr fragen"; whether the player
+// said yes, and in nichtMehr whether the box was ticked.
+bool trotzdemWeiter(QWidget* eltern, const QString& text, bool& nichtMehr) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), text, QMessageBox::NoButton, eltern);
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(nein);
+    box.setEscapeButton(nein);
+    auto* haken = new QCheckBox(QStringLiteral("Nicht mehr fragen"), &box);
+    box.setCheckBox(haken);
+    box.exec();
+    nichtMehr = haken->isChecked();
+    return box.clickedButton() == ja;
+}
+}  // namespace
+
 bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar) {
     if (vermeidbar.empty() || !einstellungen::vorWeiterFragen()) return true;
     QString text =
         QStringLiteral("Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:\n");
     for (const std::string& v : vermeidbar) text += QStringLiteral("\n• ") + QString::fromStdString(v);
     text += QStringLiteral("\n\nTrotzdem weiter?");
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), text, QMessageBox::NoButton, eltern);
-    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    // Return, pressed out of habit, keeps the month open.
-    box.setDefaultButton(nein);
-    box.setEscapeButton(nein);
-    auto* nichtMehr = new QCheckBox(QStringLiteral("Nicht mehr fragen"), &box);
-    box.setCheckBox(nichtMehr);
-    box.exec();
-    if (nichtMehr->isChecked()) einstellungen::setzeVorWeiterFragen(false);
-    return box.clickedButton() == ja;
+    bool nichtMehr = false;
+    const bool ja = trotzdemWeiter(eltern, text, nichtMehr);
+    if (nichtMehr) einstellungen::setzeVorWeiterFragen(false);
+    return ja;
 }
 
 bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge) {
@@ -41,16 +52,10 @@ bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge
     QString text = QStringLiteral("Im vollen Stall gehen in diesem Monat Junge verloren:\n");
     for (const VerloreneJunge* j : neu) text += QStringLiteral("\n• ") + QString::fromStdString(j->text);
     text += QStringLiteral("\n\nMit einem höheren Maximum blieben sie. Trotzdem weiter?");
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), text, QMessageBox::NoButton, eltern);
-    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(nein);
-    box.setEscapeButton(nein);
-    auto* nichtMehr = new QCheckBox(QStringLiteral("Nicht mehr fragen"), &box);
-    box.setCheckBox(nichtMehr);
-    box.exec();
-    if (nichtMehr->isChecked()) einstellungen::setzeVorWeiterJungeFragen(false);
-    if (box.clickedButton() != ja) return false;
+    bool nichtMehr = false;
+    const bool ja = trotzdemWeiter(eltern, text, nichtMehr);
+    if (nichtMehr) einstellungen::setzeVorWeiterJungeFragen(false);
+    if (!ja) return false;
     for (const VerloreneJunge* j : neu) gefragt[j->herde] = j->limit;
     return true;
 }
