@@ -137,6 +137,28 @@ TEST(Hofbuch, LaufenderMonatUeberstehtDenNeustart) {
     EXPECT_EQ(sonstiges, 2000000 - ende);
 }
 
+// A running row longer than the finished row written over it: the book ends
+// with exactly the new row, nothing of the old one behind it.
+TEST(Hofbuch, KuerzereZeileUeberDerLaufenden) {
+    Spielumgebung u;
+    u.starten();
+    KontrollForm->buchen(123456789012, "Kühe Verkauf", {BuchungsArt::verkauf, KueheForm->gutNr});
+    u.neustart();
+    const std::string mitLaufender = dateiInhalt(buch(u));
+    ASSERT_NE(mitLaufender.find(";laufend;"), std::string::npos);
+    KontrollForm->buchen(-123456789012, "Kühe Verkauf", {BuchungsArt::verkauf, KueheForm->gutNr});
+    monate(1);
+    const std::string text = dateiInhalt(buch(u));
+    EXPECT_LT(text.size(), mitLaufender.size());
+    const auto zeilen = zeilenVon(text);
+    ASSERT_EQ(zeilen.size(), 2u) << text;
+    EXPECT_EQ(zeilen[1].find("laufend"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("\r\n"));
+    u.neustart();
+    EXPECT_EQ(u.spiel->hofbuch().zeilen().size(), 1u);
+    EXPECT_EQ(u.spiel->hofbuch().unlesbareZeilen(), 0);
+}
+
 // "Neues Spiel" and a start without a save file keep the old book under its
 // last month; the new one begins empty.
 TEST(Hofbuch, NeuesSpielBehaeltDasAlteBuch) {
