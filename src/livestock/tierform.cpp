@@ -244,16 +244,13 @@ void TtierForm::GebenCBClick(bool an) {
 void TtierForm::neu() {
     TgutForm::neu();
     futterFaktor = 0.008f;
-    produktProTier = 480.0f;
-    zuwachs = 330;
-    seuchePromille = 0;
     MehrenCB.checked = false;
     GebenCB.checked = false;
     gewicht.fill(0);
     setzeMenge(0);
     zeigeTier(0);
-    klang = 0;
     UpDown1.position = 50;
+    // The species' own constants, from its row.
     gutNr = *art.gut;
     if (art.produkt) produktNr = *art.produkt;
     ausgewachsen = art.ausgewachsen;

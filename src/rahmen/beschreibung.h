@@ -39,7 +39,6 @@ struct Regel {
 
     static Regel bereich(int64_t lo, int64_t hi) { return {lo, hi, Sonst::halten, 0}; }
     static Regel bereichSonst(int64_t lo, int64_t hi, int64_t v) { return {lo, hi, Sonst::vorgabe, v}; }
-    static Regel nurAb(int64_t lo) { return {lo, std::numeric_limits<int64_t>::max(), Sonst::verwerfen, 0}; }
 
     bool erfuellt(int64_t v) const { return v >= min && v <= max; }
     std::optional<int64_t> anwenden(int64_t v) const;
