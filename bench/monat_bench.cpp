@@ -2,7 +2,7 @@
 // breeding and giving their product, all five fields leased and growing, the
 // feed silo never empty. With the recovery point written to disk at its end
 // (the game as it is), without it, and the point alone. The step has to stay
-// well within one frame (16 ms at 60 Hz); the outlook of that month, which
+// well within one frame (16 ms at 60 Hz), and so does taking it back; the outlook of that month, which
 // the face computes after every action, within a tenth of the step.
 #include <benchmark/benchmark.h>
 
@@ -73,6 +73,23 @@ void WiederherstellungspunktAllein(benchmark::State& state) {
     state.counters["Bytes"] = static_cast<double>(spiel.stand().size());
 }
 BENCHMARK(WiederherstellungspunktAllein)->Unit(benchmark::kMicrosecond);
+
+// A month taken back and done again on the full farm: the recovery point
+// written back and the logbook's row cut off, then both as the month wrote
+// them. And the memory a step of the history costs, over thirteen months
+// (each month's state kept once, shared by the step before and after it).
+void MonatZurueckUndWieder(benchmark::State& state) {
+    Hof hof;
+    Spiel& spiel = hof.starten(true);
+    for (int i = 0; i < 13; ++i) spiel.schritt([] { KontrollForm->Button1Click(); });
+    const double jeSchritt = static_cast<double>(spiel.verlauf().speicher()) / static_cast<double>(spiel.verlauf().schritte());
+    for (auto _ : state) {
+        if (!spiel.zurueck() || !spiel.wiederholen()) state.SkipWithError("the month could not be taken back");
+    }
+    state.counters["BytesJeSchritt"] = jeSchritt;
+    state.counters["Schritte"] = static_cast<double>(spiel.verlauf().schritte());
+}
+BENCHMARK(MonatZurueckUndWieder)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "spiel.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "rahmen/anzahlform.h"
 #include "hofbuch/hofbuch.h"
@@ -12,6 +13,8 @@
 #include "spielstand/spielstand.h"
 #include "spielstand/wiederherstellung.h"
 #include "geld/zufall.h"
+#include "goods/gutform.h"
+#include "spielstand/datei.h"
 #include "ausblick.h"
 #include "fields/feldaktionform.h"
 #include "fields/felderform.h"
@@ -20,6 +23,12 @@
 #include "livestock/arten.h"
 #include "livestock/tierkaufform.h"
 #include "market/preiseform.h"
+
+namespace {
+Spiel* laufendesSpiel = nullptr;
+}
+
+Spiel* Spiel::laufendes() { return laufendesSpiel; }
 
 template <class T>
 void Spiel::erzeugeFenster(T*& global, bool imMonat) {
@@ -57,13 +66,14 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
     : Spiel(p, programmVerzeichnis, spielstandVerzeichnis, anbieten ? Start::anbieten : Start::ohneAngebot) {}
 
 Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
-             Start start) {
+             Start start, const std::string& dateiName) {
     setzePlattform(&p);
+    laufendesSpiel = this;
     randSeed = 0;
     futterMangel = false;
     frame_ = std::make_unique<TmainForm>();
     MainForm = frame_.get();
-    frame_->FormCreate(programmVerzeichnis, spielstandVerzeichnis);
+    frame_->FormCreate(programmVerzeichnis, spielstandVerzeichnis, dateiName);
     spielstand().laden(spielstandDatei);
     wiederherstellung_ = wiederherstellungsPfad(spielstandDatei);
     punktSchreiber_ = std::make_unique<PunktSchreiber>(wiederherstellung_, false);
@@ -74,6 +84,13 @@ Spiel::Spiel(Plattform& p, const std::string& programmVerzeichnis, const std::st
         liegengebliebeneEntfernen(wiederherstellung_, false);
     }
     if (start == Start::anbieten) wiederherstellungAnbieten();
+    if (wiederhergestellt_) {
+        // The point stays until the orderly end; a month taken back to the
+        // start puts it back as it was.
+        std::string bytes;
+        std::string fehler;
+        if (dateiLesen(wiederherstellung_, bytes, fehler)) punktBeimStart_ = std::move(bytes);
+    }
     lesefehlerMelden();
 
     // The start order. The price list comes first: its new game hands out the
@@ -110,6 +127,7 @@ Spiel::~Spiel() {
     // right after it.
     punktSchreiber_.reset();
     if (!beendet_) abbauen(false);
+    if (laufendesSpiel == this) laufendesSpiel = nullptr;
 }
 
 void Spiel::hofbuchNachgetragenMelden() {
@@ -222,7 +240,7 @@ bool Spiel::anderswoSpeichern() {
     const Spielstand& s = spielstand();
     const char* heim = std::getenv("HOME");
     const std::string vorschlag =
-        (heim && heim[0] == '/' ? std::string(heim) + "/" : std::string()) + "TrevoSpielstand.bin";
+        (heim && heim[0] == '/' ? std::string(heim) + "/" : std::string()) + nameVon(s.pfad());
     for (;;) {
         const std::string ziel = plattform().speicherOrtWaehlen(vorschlag);
         if (ziel.empty()) return false;
@@ -274,7 +292,7 @@ void Spiel::wiederherstellungAnbieten() {
     };
     if (p.art == Wiederherstellungspunkt::Art::unlesbar) {
         // It may hold months the save file lacks.
-        const std::string text = std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+        const std::string text = std::string("Der Wiederherstellungspunkt ") + nameVon(wiederherstellung_) +
                                  " konnte nicht gelesen werden:\r\r" + p.grund + "\r\r" + beiseitelegen("unlesbar");
         plattform().meldung(MeldungsArt::Warnung, text + "\r\rDas Spiel geht mit dem zuletzt gespeicherten Spielstand weiter.",
                             Knoepfe::OK);
@@ -282,7 +300,7 @@ void Spiel::wiederherstellungAnbieten() {
     }
     if (p.art == Wiederherstellungspunkt::Art::beschaedigt) {
         plattform().meldung(MeldungsArt::Warnung,
-                            std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+                            std::string("Der Wiederherstellungspunkt ") + nameVon(wiederherstellung_) +
                                 " ist unbrauchbar und wird verworfen:\r\r" + p.grund,
                             Knoepfe::OK);
         wiederherstellungEntfernen(wiederherstellung_);
@@ -298,7 +316,7 @@ void Spiel::wiederherstellungAnbieten() {
         // Its run began from another save file than the one there now: an
         // orderly end (or the player) has replaced that since.
         plattform().meldung(MeldungsArt::Information,
-                            std::string("Der Wiederherstellungspunkt ") + wiederherstellungsName +
+                            std::string("Der Wiederherstellungspunkt ") + nameVon(wiederherstellung_) +
                                 " (der Hof bis zum Ende des Monats " + fertig +
                                 ") ist nicht neuer als der Spielstand: Der Spielstand wurde nach ihm gespeichert "
                                 "oder ersetzt.\r\r" + beiseitelegen("aelter") +
@@ -333,8 +351,9 @@ bool Spiel::wiederherstellungspunktSetzen() {
     if (punktGesperrt_ || nurAnsehen_) return false;
     // The point carries the save file its run began from and the logbook's
     // rows not yet in the book: a month is one step on the disk.
-    punktSchreiber_->auftragen(
-        mitNachtrag(stand(), {spielstand().grundlage(), hofbuch_ ? hofbuch_->punktZeilen() : std::vector<std::string>{}}));
+    letzterPunkt_ =
+        mitNachtrag(stand(), {spielstand().grundlage(), hofbuch_ ? hofbuch_->punktZeilen() : std::vector<std::string>{}});
+    punktSchreiber_->auftragen(*letzterPunkt_);
     if (!punktSchreiber_->imHintergrund()) schreibfehlerMelden();
     return punktSchreiber_->letzterFehler().empty();
 }
@@ -393,4 +412,162 @@ TkindForm* Spiel::fenster(const std::string& name) const {
     for (TkindForm* f : fenster_)
         if (f->name() == name) return f;
     return nullptr;
+}
+
+Spielbild Spiel::bild() {
+    Spielbild b;
+    b.stand = stand();
+    b.zufall = randSeed;
+    b.temperatur = KontrollForm->temperatur;
+    b.futterMangel = futterMangel;
+    for (const TkindForm* k : MainForm->kinder()) b.reihenfolge.push_back(k->name());
+    for (const TkindForm* f : fenster_) b.nebenbei.push_back(f->nebenbei());
+    if (hofbuch_) b.buch = hofbuch_->stand();
+    return b;
+}
+
+void Spiel::bildSetzen(const Spielbild& b) {
+    // The places stay where the player has put them since.
+    struct Lage {
+        int32_t left, top, breite, hoehe;
+        FensterZustand zustand;
+        bool erweitert;
+    };
+    std::vector<Lage> lagen;
+    for (const TkindForm* f : fenster_) {
+        const auto* g = dynamic_cast<const TgutForm*>(f);
+        lagen.push_back({f->left, f->top, f->clientWidth, f->clientHeight, f->windowState, g && g->erweitert});
+    }
+    // Read as the start reads, with nobody told of a new game or a booking.
+    KontoBeobachter* beobachter = KontrollForm->beobachter;
+    KontrollForm->beobachter = nullptr;
+    spielstand().ausSchnappschuss(b.stand, [this] {
+        for (TkindForm* f : fenster_) f->laden();
+    });
+    KontrollForm->beobachter = beobachter;
+    randSeed = b.zufall;
+    futterMangel = b.futterMangel;
+    KontrollForm->setzeTemperatur(b.temperatur);
+    for (std::size_t i = 0; i < fenster_.size() && i < b.nebenbei.size(); ++i) fenster_[i]->nebenbeiSetzen(b.nebenbei[i]);
+    std::vector<TkindForm*> reihenfolge;
+    for (const std::string& n : b.reihenfolge)
+        if (TkindForm* f = fenster(n)) reihenfolge.push_back(f);
+    MainForm->reihenfolgeSetzen(reihenfolge);
+    for (std::size_t i = 0; i < fenster_.size(); ++i) {
+        TkindForm& f = *fenster_[i];
+        if (auto* g = dynamic_cast<TgutForm*>(&f)) g->setzeErweitert(lagen[i].erweitert);
+        f.left = lagen[i].left;
+        f.top = lagen[i].top;
+        f.clientWidth = lagen[i].breite;
+        f.clientHeight = lagen[i].hoehe;
+        f.windowState = lagen[i].zustand;
+    }
+    if (hofbuch_ && !nurAnsehen_) hofbuch_->zuStand(b.buch);
+    for (TkindForm* f : fenster_) f->neuZeichnen();
+}
+
+void Spiel::schritt(const std::function<void()>& aktion) {
+    if (schrittTiefe_ > 0 || beendet_ || !frame_) {
+        aktion();
+        return;
+    }
+    struct Tiefe {
+        int32_t& t;
+        explicit Tiefe(int32_t& x) : t(x) { ++t; }
+        ~Tiefe() { --t; }
+    } tiefe(schrittTiefe_);
+    auto vorher = std::make_shared<const Spielbild>(bild());
+    const int32_t neueSpiele = MainForm->neueSpiele;
+    const int64_t monat = int64_t{KontrollForm->jahr} * 12 + KontrollForm->monat;
+    const std::optional<std::string> punkt = letzterPunkt_;
+    const auto abschliessen = [&] {
+        if (beendet_ || !frame_) return;
+        if (MainForm->neueSpiele != neueSpiele) {
+            verlauf_.leeren();
+            return;
+        }
+        auto nachher = std::make_shared<const Spielbild>(bild());
+        if (nachher->gleichesSpiel(*vorher)) return;
+        Schritt s;
+        s.name = schrittName(*vorher, *nachher);
+        s.monat = int64_t{KontrollForm->jahr} * 12 + KontrollForm->monat != monat;
+        if (s.monat) s.punktVorher = punkt;
+        s.vorher = std::move(vorher);
+        s.nachher = std::move(nachher);
+        verlauf_.aufnehmen(std::move(s));
+    };
+    try {
+        aktion();
+    } catch (...) {
+        abschliessen();
+        throw;
+    }
+    abschliessen();
+}
+
+bool Spiel::punktZuruecksetzen(const std::optional<std::string>& punkt) {
+    if (nurAnsehen_ || punktGesperrt_) return true;
+    // No point handed over may land after this one.
+    wiederherstellungAbwarten();
+    const std::optional<std::string>& ziel = punkt ? punkt : punktBeimStart_;
+    std::string fehler;
+    if (ziel ? wiederherstellungSchreiben(wiederherstellung_, *ziel, fehler)
+             : wiederherstellungEntfernen(wiederherstellung_)) {
+        letzterPunkt_ = punkt;
+        return true;
+    }
+    if (fehler.empty()) fehler = "Die Datei lässt sich nicht entfernen.";
+    plattform().meldung(MeldungsArt::Fehler,
+                        "Der Monat kann nicht zurückgenommen werden: Der Wiederherstellungspunkt lässt sich nicht "
+                        "zurücksetzen:\r" + wiederherstellung_ + "\r\r" + fehler +
+                            "\r\rDas Spiel bleibt, wie es ist. Ein Absturz brächte sonst den zurückgenommenen Monat "
+                            "wieder.",
+                        Knoepfe::OK);
+    return false;
+}
+
+bool Spiel::zurueck() {
+    const Schritt* s = verlauf_.zurueck();
+    if (!s || beendet_) return false;
+    // The disk first: a crash from here on never brings the month back.
+    if (s->monat && !punktZuruecksetzen(s->punktVorher)) return false;
+    bildSetzen(*s->vorher);
+    verlauf_.zurueckGegangen();
+    return true;
+}
+
+bool Spiel::wiederholen() {
+    const Schritt* s = verlauf_.wiederholen();
+    if (!s || beendet_) return false;
+    const bool monat = s->monat;
+    bildSetzen(*s->nachher);
+    verlauf_.wiederholt();
+    // The month's point and row go to the disk as the month wrote them.
+    if (monat) wiederherstellungspunktSetzen();
+    return true;
+}
+
+bool Spiel::spielKopieren(const std::string& quelle, const std::string& ziel) {
+    std::string bytes;
+    std::string fehler;
+    const auto melden = [&ziel](const std::string& was, const std::string& grund) {
+        plattform().meldung(MeldungsArt::Fehler, was + ":\r" + ziel + "\r\r" + grund, Knoepfe::OK);
+    };
+    if (!dateiLesen(quelle, bytes, fehler) || !spielstandErsetzen(ziel, bytes, true, fehler)) {
+        melden("Das Spiel konnte nicht unter diesem Namen gespeichert werden. Es geht weiter, wo es war", fehler);
+        return false;
+    }
+    std::string buch;
+    const bool mitBuch = dateiLesen(hofbuchPfad(quelle), buch, fehler);
+    // What an earlier game of that name left beside its file is not this
+    // game's: its point would be offered, its rows would follow.
+    wiederherstellungEntfernen(wiederherstellungsPfad(ziel));
+    if (mitBuch) {
+        if (!dateiErsetzen(hofbuchPfad(ziel), buch, true, fehler))
+            melden("Das Hofbuch konnte nicht zum Spiel mitgenommen werden; es beginnt neu", fehler);
+    } else {
+        std::error_code ec;
+        std::filesystem::remove(hofbuchPfad(ziel), ec);
+    }
+    return true;
 }

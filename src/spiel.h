@@ -4,8 +4,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "verlauf.h"
 
 class Plattform;
 class TmainForm;
@@ -32,8 +35,10 @@ public:
     // spielstandVerzeichnis, where the program's own directory is read-only.
     Spiel(Plattform& plattform, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
           bool wiederherstellungAnbieten = true);
+    // dateiName: the game's file there, the default game's or one under the
+    // player's own name.
     Spiel(Plattform& plattform, const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
-          Start start);
+          Start start, const std::string& dateiName = "TrevoSpielstand.bin");
     // Without beenden() nothing is saved, as after a crash.
     ~Spiel();
     Spiel(const Spiel&) = delete;
@@ -75,6 +80,32 @@ public:
 
     // The farm's logbook beside the save file.
     Hofbuch& hofbuch() { return *hofbuch_; }
+
+    // Everything the player does runs as a step: the state before and after
+    // it are kept where the game changed (not only a window's place, the
+    // animal shown or the window in front). A step inside a step is part of
+    // it; a new game forgets every step.
+    void schritt(const std::function<void()>& aktion);
+    // Takes the last step back: the game is exactly as before it, its draws
+    // and temperature included. A month taken back leaves the logbook, and
+    // the recovery point goes back first; where it cannot, the player is
+    // told and the month stays. False when nothing was taken back.
+    bool zurueck();
+    // Does the step taken back last again, with the same result.
+    bool wiederholen();
+    const Spielverlauf& verlauf() const { return verlauf_; }
+    // The state of the game now, and back to one of this run.
+    Spielbild bild();
+    void bildSetzen(const Spielbild& b);
+    // The game running now (one at a time), or nullptr.
+    static Spiel* laufendes();
+    // "Spiel speichern unter …" after the orderly end of the game in quelle:
+    // its save file and logbook under the name ziel, each replaced in one
+    // piece; a recovery point or logbook an earlier game of that name left
+    // there goes. What could not be copied is told on the platform; false
+    // where the save file could not be read or written (ziel's is then as
+    // it was).
+    static bool spielKopieren(const std::string& quelle, const std::string& ziel);
 
     TmainForm& frame() { return *frame_; }
     // The game windows in creation order.
@@ -125,4 +156,11 @@ private:
     std::vector<std::string> ausweichOrte_;
     bool wiederhergestellt_ = false;
     bool nurAnsehen_ = false;
+    Spielverlauf verlauf_;
+    int32_t schrittTiefe_ = 0;
+    // The last recovery point of this run, as written; before the first,
+    // the one the start found where the game goes on from it.
+    std::optional<std::string> letzterPunkt_;
+    std::optional<std::string> punktBeimStart_;
+    bool punktZuruecksetzen(const std::optional<std::string>& punkt);
 };

@@ -1,5 +1,5 @@
 # The includes of src/ run one way. The core's floors, lowest first:
-#   rahmen, geld, spielstand, hofbuch  <-  market  <-  goods  <-  livestock, fields  <-  spiel.*, ausblick.* (composition)
+#   rahmen, geld, spielstand, hofbuch  <-  market  <-  goods  <-  livestock, fields  <-  spiel.*, verlauf.*, ausblick.* (composition)
 # and above the core sim/ and ui/. A file includes only its own floor or a
 # lower one (livestock and fields not each other), the core never sim/ or
 # ui/. A file and its header are one unit; no units include each other in a
@@ -17,7 +17,7 @@ function(ebene pfad ergebnis)
     set(e 3)
   elseif(pfad MATCHES "^fields/")
     set(e 4)
-  elseif(pfad MATCHES "^spiel\\.|^hofbuch|^ausblick\\.")
+  elseif(pfad MATCHES "^spiel\\.|^verlauf\\.|^hofbuch|^ausblick\\.")
     set(e 5)
   else()
     set(e 6)  # sim/, ui/, klaenge/

@@ -37,6 +37,24 @@ void TKontoForm::platz() {
     setzeAussenGroesse(302, 195);
 }
 
+Nebenbei TKontoForm::nebenbei() const {
+    Nebenbei n;
+    for (int32_t z = 0; z < StringGrid1.rowCount(); ++z)
+        for (int32_t s = 0; s < StringGrid1.colCount(); ++s) n.texte.push_back(StringGrid1.cell(s, z));
+    n.zahlen = {letzteZeile};
+    return n;
+}
+
+void TKontoForm::nebenbeiSetzen(const Nebenbei& n) {
+    if (n.zahlen.size() != 1 || n.texte.size() != static_cast<std::size_t>(StringGrid1.rowCount() * StringGrid1.colCount()))
+        return;
+    std::size_t i = 0;
+    for (int32_t z = 0; z < StringGrid1.rowCount(); ++z)
+        for (int32_t s = 0; s < StringGrid1.colCount(); ++s) StringGrid1.setCell(s, z, n.texte[i++]);
+    letzteZeile = static_cast<int32_t>(n.zahlen[0]);
+    neuZeichnen();
+}
+
 void TKontoForm::eintragen(int64_t betrag, const std::string& bemerkung) {
     const int32_t letzte = StringGrid1.rowCount() - 1;
     if (letzteZeile < letzte) {

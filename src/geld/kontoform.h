@@ -19,6 +19,9 @@ public:
     void beschreiben(Beschreiber& b) override;
 
     void eintragen(int64_t betrag, const std::string& bemerkung);
+    // The rows and the last of them, which no file keeps.
+    Nebenbei nebenbei() const override;
+    void nebenbeiSetzen(const Nebenbei& n) override;
 };
 
 extern TKontoForm* KontoForm;

@@ -89,8 +89,10 @@ void TKontrollForm::setzeDatum(int32_t m, int32_t j) {
     neueTemperatur();
 }
 
-void TKontrollForm::neueTemperatur() {
-    temperatur = mittelTemperatur[static_cast<std::size_t>(monat)] - 1 + Random(3);
+void TKontrollForm::neueTemperatur() { setzeTemperatur(mittelTemperatur[static_cast<std::size_t>(monat)] - 1 + Random(3)); }
+
+void TKontrollForm::setzeTemperatur(int32_t t) {
+    temperatur = t;
     Label3.caption = "Temperatur: " + std::to_string(temperatur) + "°C";
     neuZeichnen();
 }

@@ -71,6 +71,8 @@ public:
     static Spanne sonstigeKostenSpanne();
     void setzeDatum(int32_t m, int32_t j);
     void neueTemperatur();
+    // The month's temperature as it was drawn before (a step taken back).
+    void setzeTemperatur(int32_t t);
     // "Weiter": the month step.
     void Button1Click();
     // Runs when a month step has ended and the calendar has turned: the

@@ -22,8 +22,7 @@
 const char* const hofbuchName = "TrevoHofbuch.csv";
 
 std::string hofbuchPfad(const std::string& spielstandPfad) {
-    const std::size_t schnitt = spielstandPfad.rfind('/');
-    return (schnitt == std::string::npos ? std::string() : spielstandPfad.substr(0, schnitt + 1)) + hofbuchName;
+    return nebenDemSpiel(spielstandPfad, hofbuchName, eigenerSpielname(spielstandPfad) + "-Hofbuch.csv");
 }
 
 namespace {
@@ -236,10 +235,60 @@ HofbuchZeile Hofbuch::aktuelleZeile(bool laufend) const {
 
 void Hofbuch::monatGebucht() {
     HofbuchZeile z = aktuelleZeile(false);
+    ++monate_;
+    letzte_ = z;
     if (geladen_) zeilen_.push_back(z);
     ausstehend_.push_back(std::move(z));
     beginnen();
     if (geaendert) geaendert(false);
+}
+
+void Hofbuch::zuStand(const Stand& s) {
+    if (s.monate == monate_ - 1 && letzte_) {
+        letzteEntfernen();
+    } else if (s.monate == monate_ + 1 && s.letzte) {
+        if (geladen_) zeilen_.push_back(*s.letzte);
+        ausstehend_.push_back(*s.letzte);
+        if (geaendert) geaendert(false);
+    }
+    laufend_ = s.laufend;
+    laufend_.resize(spalten_.size(), 0);
+    anfang_ = s.anfang;
+    monate_ = s.monate;
+    letzte_ = s.letzte;
+}
+
+void Hofbuch::letzteEntfernen() {
+    const HofbuchZeile& z = *letzte_;
+    const auto gleich = [&z](const HofbuchZeile& r) { return datumsZahl(r) == datumsZahl(z) && !r.laufend; };
+    if (geladen_ && !zeilen_.empty() && gleich(zeilen_.back())) zeilen_.pop_back();
+    if (!ausstehend_.empty() && gleich(ausstehend_.back())) {
+        // Not on the disk yet.
+        ausstehend_.pop_back();
+    } else if (!gesperrt_ && dateiEnde_ > kopfEnde_) {
+        const std::string text = zeilenText(z);
+        const auto n = static_cast<int64_t>(text.size());
+        const Fd fd(pfad_, O_RDWR);
+        std::string ende;
+        std::string fehler;
+        if (fd.offen() && !fremdGeaendert(*fd) && dateiEnde_ - n >= kopfEnde_ &&
+            lesenAb(*fd, dateiEnde_ - n, n, ende, fehler) && ende == text) {
+            // The next row is written where this one began, whatever the
+            // cut leaves behind.
+            dateiEnde_ -= n;
+            if (::ftruncate(*fd, dateiEnde_) != 0 ||
+                (dateienSyncen && Dateizugriff::syncer(*fd) != 0))
+                schreibfehler(systemFehlerText(errno));
+            if (!ungesynct_.empty() && gleich(ungesynct_.back())) ungesynct_.pop_back();
+            letztesDatum_ = dateiEnde_ > kopfEnde_ ? datumsZahl(z) - 1 : -1;
+            merken();
+        } else if (fd.offen()) {
+            // Another program has written the book since: what it holds
+            // stays, read anew.
+            neuLesen();
+        }
+    }
+    if (geaendert) geaendert(true);
 }
 
 void Hofbuch::monatGesichert() {
@@ -658,7 +707,7 @@ void Hofbuch::unbrauchbar(const std::string& grund) {
     std::error_code ec;
     std::filesystem::rename(pfad_, ziel, ec);
     plattform().meldung(MeldungsArt::Warnung,
-                        std::string("Das Hofbuch ") + hofbuchName + " ist unbrauchbar:\r\r" + grund + "\r\r" +
+                        std::string("Das Hofbuch ") + nameVon(pfad_) + " ist unbrauchbar:\r\r" + grund + "\r\r" +
                             (ec ? std::string()
                                 : "Es wurde als " + std::filesystem::path(ziel).filename().string() +
                                       " beiseitegelegt. ") +
@@ -820,7 +869,7 @@ void Hofbuch::neuLesen() {
         const bool mitZeilen = allesBekannt && !bekannt.empty();
         plattform().meldung(
             MeldungsArt::Warnung,
-            std::string("Das Hofbuch ") + hofbuchName +
+            std::string("Das Hofbuch ") + nameVon(pfad_) +
                 " wurde während des Spiels von einem anderen Programm geändert und kann so nicht weitergeführt "
                 "werden:\r\r" + grund + "\r\r" +
                 (ec ? "Es konnte nicht beiseitegelegt werden: " + systemFehlerText(ec.value()) +

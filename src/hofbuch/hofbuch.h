@@ -105,6 +105,22 @@ public:
     // game goes on from carried, because the book lacked them.
     int32_t nachgetrageneZeilen() const { return nachgetragen_; }
 
+    // What a step taken back gives back: the running month's sums, and the
+    // months finished in this run with the row the last of them took.
+    struct Stand {
+        std::vector<int64_t> laufend;
+        int64_t anfang = 0;
+        int64_t monate = 0;
+        std::optional<HofbuchZeile> letzte;
+    };
+    Stand stand() const { return {laufend_, anfang_, monate_, letzte_}; }
+    // Back or forth to a state taken in this run, at most one month away. A
+    // month taken back leaves the book and its file at once; a month done
+    // again comes back as the month wrote it, and goes to the disk as a
+    // month's row does (monatGesichert or nachholen, after the recovery
+    // point).
+    void zuStand(const Stand& s);
+
     const std::vector<HofbuchSpalte>& spalten() const { return spalten_; }
     // The completed months, oldest first. The first call reads the whole
     // book; a row that cannot be read there is left out and counted.
@@ -208,6 +224,9 @@ private:
     std::vector<HofbuchZeile> ungesynct_;
     std::optional<Stempel> stempel_;
     int32_t nachgetragen_ = 0;
+    int64_t monate_ = 0;
+    std::optional<HofbuchZeile> letzte_;
+    void letzteEntfernen();
     // The changed book could not be put aside: nothing more is written into
     // it in this run.
     bool gesperrt_ = false;

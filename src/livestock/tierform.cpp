@@ -224,6 +224,13 @@ void TtierForm::UpDown1Click(bool hoch) {
     zeigeTier(hoch ? aktuell - 1 : aktuell + 1);
 }
 
+void TtierForm::nebenbeiSetzen(const Nebenbei& n) {
+    if (n.zahlen.size() != 2) return;
+    UpDown1.position = static_cast<int32_t>(n.zahlen[1]);
+    aktuell = static_cast<int32_t>(n.zahlen[0]);
+    zeigeTier(aktuell);
+}
+
 void TtierForm::TierGewaehlt(int32_t i) {
     if (i < 1 || i > tierAnzahl()) return;
     zeigeTier(i);
@@ -279,7 +286,11 @@ public:
         t_.gewicht.fill(0);
         int32_t anzahl = t_.menge;
         iniLesen(t_.name(), "menge", anzahl);
-        if (anzahl == 0) return;
+        if (anzahl == 0) {
+            // Loaded over a herd (a step taken back), not only after neu.
+            t_.setzeMenge(0);
+            return;
+        }
         // An edited file may claim more animals than the list holds, leave
         // keys out or hold weights beyond 16 bits: the herd is the run of
         // animals up to the first missing or zero key, at most 249 of them.

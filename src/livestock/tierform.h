@@ -92,6 +92,9 @@ public:
     void platz() override;
     void beschreiben(Beschreiber& b) override;
     void weiter() override;
+    // The animal shown and the arrows' position, which no file keeps.
+    Nebenbei nebenbei() const override { return {{}, {aktuell, UpDown1.position}}; }
+    void nebenbeiSetzen(const Nebenbei& n) override;
 
     // The player's inputs: an arrow of the up-down control (up = previous
     // animal; the handler moves UpDown1.position itself, as the control

@@ -4,8 +4,17 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "rahmen/beschreibung.h"
+
+// What a window holds beyond its saved values and its place: the
+// statement's rows, the animal a herd shows. A step taken back gives it back.
+struct Nebenbei {
+    std::vector<std::string> texte;
+    std::vector<int64_t> zahlen;
+    bool operator==(const Nebenbei&) const = default;
+};
 
 enum class FensterZustand : int32_t { normal = 0, minimiert = 1, maximiert = 2 };
 
@@ -38,6 +47,8 @@ public:
     void laden();
     virtual void speichern();
     virtual void weiter();
+    virtual Nebenbei nebenbei() const { return {}; }
+    virtual void nebenbeiSetzen(const Nebenbei& /*n*/) {}
     // The window became the active one.
     virtual void FormActivate() {}
 

@@ -15,15 +15,17 @@ std::string mitTrenner(std::string verzeichnis) {
 }
 }  // namespace
 
-void TmainForm::FormCreate(const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis) {
+void TmainForm::FormCreate(const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis,
+                           const std::string& dateiName) {
     spielstandDatei = mitTrenner(programmVerzeichnis);
     hilfeDatei = spielstandDatei + "trevo.html";
     musikDatei = spielstandDatei + "trevo.ogg";
     MusikSpieler& m = plattform().musik();
     if (m.oeffnen(musikDatei) && m.spielen()) musikAn = true;
     if (!spielstandVerzeichnis.empty()) spielstandDatei = mitTrenner(spielstandVerzeichnis);
-    spielstandDatei += "TrevoSpielstand.bin";
+    spielstandDatei += dateiName;
     caption = "Trevo";
+    if (const std::string eigener = eigenerSpielname(dateiName); !eigener.empty()) caption += " \u2013 " + eigener;
 }
 
 void TmainForm::NeuesSpiel1Click() {
@@ -68,6 +70,12 @@ void TmainForm::beiwerkHinzufuegen(TkindForm* fenster) { beiwerk_.push_back(fens
 void TmainForm::kindEntfernen(TkindForm* kind) {
     std::erase(kinder_, kind);
     std::erase(beiwerk_, kind);
+}
+
+void TmainForm::reihenfolgeSetzen(const std::vector<TkindForm*>& kinder) {
+    if (kinder.size() != kinder_.size() || !std::is_permutation(kinder.begin(), kinder.end(), kinder_.begin())) return;
+    kinder_ = kinder;
+    for (TkindForm* b : beiwerk_) b->neuZeichnen();
 }
 
 void TmainForm::aktiviert(TkindForm* kind) {

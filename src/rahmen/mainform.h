@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "spielstand/datei.h"
+
 class TkindForm;
 
 // An error that abandons a command; the face shows its text in the standard
@@ -31,7 +33,9 @@ public:
     // Records the save-file path and the files beside the program, opens
     // and starts the music (silently absent on failure). The save file lies
     // in spielstandVerzeichnis where one is given, else beside the program.
-    void FormCreate(const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis = {});
+    // A game under the player's own name (dateiName) names it in the caption.
+    void FormCreate(const std::string& programmVerzeichnis, const std::string& spielstandVerzeichnis = {},
+                    const std::string& dateiName = spielstandName);
 
     void NeuesSpiel1Click();
     void FensterAnordnen1Click();
@@ -47,6 +51,9 @@ public:
     // child list, whose order decides the month's walk.
     void beiwerkHinzufuegen(TkindForm* fenster);
     void kindEntfernen(TkindForm* kind);
+    // The child list in another order of the same windows (a step taken
+    // back gives the order it had before).
+    void reihenfolgeSetzen(const std::vector<TkindForm*>& kinder);
     // A child received the focus: it moves to the front, and its activation
     // handler runs unless it was the active window already.
     void aktiviert(TkindForm* kind);

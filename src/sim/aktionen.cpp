@@ -139,6 +139,38 @@ std::vector<Aktion> tabelle() {
         },
         &spielFenster);
     neu("neustart", {}, [](Lauf& l, const Befehl&) { l.neustart(); });
+    // The game's menu: "Spiel speichern unter …" and "Spiel öffnen …", the
+    // file dialog answered with NAME, a game's file in the run's directory.
+    for (const char* wort : {"speichern-unter", "oeffnen"}) {
+        Aktion& a = neu(wort, {{A::Texte, "NAME", 0, 0, {}}}, [wort](Lauf& l, const Befehl& b) {
+            // abbruch: the dialog is cancelled, and nothing happens.
+            if (b.abbruch) return;
+            if (std::string(wort) == "oeffnen") l.oeffnen(b.texte.front());
+            else l.speichernUnter(b.texte.front());
+        });
+        a.pruefen = [wort](const Befehl& b) -> std::string {
+            const std::string fehler = std::string(wort) + ": one game's file, NAME.hof or TrevoSpielstand.bin";
+            if (b.abbruch && b.texte.empty()) return {};
+            if (b.abbruch || b.texte.size() != 1) return fehler;
+            const std::string& n = b.texte.front();
+            const std::string endung = spielEndung;
+            const bool eigen = n.size() > endung.size() && n.compare(n.size() - endung.size(), endung.size(), endung) == 0;
+            if (n.find('/') != std::string::npos || n[0] == '.' || (!eigen && n != spielstandName)) return fehler;
+            return {};
+        };
+    }
+    // The game's menu: the last step taken back, or done again. The
+    // transcript names the step, or "-" where there was none.
+    neu("zurueck", {}, [](Lauf& l, const Befehl&) {
+        const Schritt* s = l.spiel().verlauf().zurueck();
+        const std::string name = s ? s->name : "-";
+        l.protokollieren("zurueck\t" + (l.spiel().zurueck() ? name : "-"));
+    });
+    neu("wiederholen", {}, [](Lauf& l, const Befehl&) {
+        const Schritt* s = l.spiel().verlauf().wiederholen();
+        const std::string name = s ? s->name : "-";
+        l.protokollieren("wiederholen\t" + (l.spiel().wiederholen() ? name : "-"));
+    });
     // The answer to the offer of a recovery point at the start; the game has
     // taken it before the first line runs.
     neu("wiederherstellen", {jaNein()}, [](Lauf&, const Befehl&) {});

@@ -12,8 +12,9 @@
 Lauf::Lauf(std::string verzeichnis, std::ostream& aus, bool anbieten)
     : Lauf(std::move(verzeichnis), aus, anbieten ? Spiel::Start::anbieten : Spiel::Start::ohneAngebot) {}
 
-Lauf::Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start, std::optional<Antwort> antwort)
-    : verzeichnis_(std::move(verzeichnis)), aus_(aus) {
+Lauf::Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start, std::optional<Antwort> antwort,
+           std::string dateiName)
+    : verzeichnis_(std::move(verzeichnis)), dateiName_(std::move(dateiName)), aus_(aus) {
     starten(start, antwort);
 }
 
@@ -26,7 +27,7 @@ Lauf::~Lauf() {
 void Lauf::starten(Spiel::Start start, std::optional<Antwort> antwort) {
     plattform_ = std::make_unique<ScriptedPlatform>();
     if (antwort) plattform_->antworten.push_back(*antwort);
-    spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_, verzeichnis_, start);
+    spiel_ = std::make_unique<Spiel>(*plattform_, verzeichnis_, verzeichnis_, start, dateiName_);
     // As in the game; each line waits for the month's point (see ausfuehren).
     spiel_->wiederherstellungImHintergrund({});
     // An answer that no offer took (a damaged point) answers nothing else.
@@ -42,7 +43,13 @@ void Lauf::protokollieren(std::string zeile) { plattform_->protokoll.push_back(s
 
 void Lauf::ausfuehren(const Befehl& b) {
     try {
-        b.aktion->ausfuehren(*this, b);
+        // Every line is a step of the player's; those that take steps back
+        // or start the program anew are not.
+        const std::string& w = b.aktion->wort;
+        if (!mitVerlauf_ || w == "zurueck" || w == "wiederholen" || w == "neustart" || w == "speichern-unter" ||
+            w == "oeffnen")
+            b.aktion->ausfuehren(*this, b);
+        else spiel_->schritt([&] { b.aktion->ausfuehren(*this, b); });
     } catch (const std::exception& e) {
         // A restart that failed half-way leaves no game to go on with.
         if (!spiel_) throw;
@@ -87,6 +94,25 @@ void Lauf::neustart() {
     spiel_->beenden();
     ausgeben();
     spiel_.reset();
+    starten(Spiel::Start::anbieten);
+}
+
+void Lauf::speichernUnter(const std::string& name) {
+    endeVorbereiten();
+    const std::string quelle = spielstand().pfad();
+    const bool gesichert = spiel_->beenden();
+    ausgeben();
+    spiel_.reset();
+    if (gesichert && Spiel::spielKopieren(quelle, verzeichnisVon(quelle) + "/" + name)) dateiName_ = name;
+    starten(Spiel::Start::anbieten);
+}
+
+void Lauf::oeffnen(const std::string& name) {
+    endeVorbereiten();
+    spiel_->beenden();
+    ausgeben();
+    spiel_.reset();
+    dateiName_ = name;
     starten(Spiel::Start::anbieten);
 }
 

@@ -11,6 +11,7 @@
 
 #include "sim/platform/scriptedplatform.h"
 #include "sim/befehl.h"
+#include "spielstand/datei.h"
 #include "spiel.h"
 
 class TkindForm;
@@ -23,7 +24,9 @@ public:
     // With Spiel::Start::nurAnsehen the game is only looked at: no file
     // changes. With anbieten, a recovery point there gets the answer given
     // (none declines).
-    Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start, std::optional<Antwort> antwort = {});
+    // dateiName: the game's file in verzeichnis.
+    Lauf(std::string verzeichnis, std::ostream& aus, Spiel::Start start, std::optional<Antwort> antwort = {},
+         std::string dateiName = spielstandName);
     // Without beenden() nothing is written.
     ~Lauf();
     Lauf(const Lauf&) = delete;
@@ -38,6 +41,13 @@ public:
     bool beenden();
     // The player quits and starts the program again.
     void neustart();
+    // "Spiel speichern unter …": the game ends in order, goes on under the
+    // name (a file in the run's directory) with its logbook, and starts
+    // from there. Where it could not be saved, it starts again as it was.
+    void speichernUnter(const std::string& name);
+    // "Spiel öffnen …": the game ends in order and the one in the file
+    // starts (a new one where there is none).
+    void oeffnen(const std::string& name);
     // An answer to the choice the next end offers when the save file cannot
     // be written; with Anderswo the file picked (empty: the dialog is
     // cancelled), with OhneSpeichern the question after it answered "&Ja".
@@ -52,6 +62,9 @@ public:
     void tippen(std::vector<std::string> texte);
     // A line of the transcript that the game did not write itself.
     void protokollieren(std::string zeile);
+    // Whether the lines are steps that `zurueck` can take back (so they
+    // are, unless a run that never takes one back spares the snapshots).
+    void mitVerlauf(bool an) { mitVerlauf_ = an; }
 
 private:
     void starten(Spiel::Start start, std::optional<Antwort> antwort = {});
@@ -59,6 +72,8 @@ private:
     void endeVorbereiten();
 
     std::string verzeichnis_;
+    std::string dateiName_ = spielstandName;
+    bool mitVerlauf_ = true;
     std::ostream& aus_;
     std::unique_ptr<ScriptedPlatform> plattform_;
     std::unique_ptr<Spiel> spiel_;

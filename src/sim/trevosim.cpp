@@ -16,9 +16,9 @@
 namespace {
 
 const char* const gebrauchsText =
-    "usage: trevo-sim [--dir DIR] [SCRIPT]\n"
+    "usage: trevo-sim [--dir DIR] [--spiel NAME.hof] [SCRIPT]\n"
     "Runs the game without a display: starts from the save file in DIR (default: the current\n"
-    "directory), carries out the player actions of SCRIPT (default or \"-\": standard input),\n"
+    "directory; with --spiel the game saved under that name there), carries out the player actions of SCRIPT (default or \"-\": standard input),\n"
     "ends orderly (the save file written into DIR) and prints the transcript.\n"
     "Exit status: 0 done, 1 the save file could not be written, 2 bad command line or script,\n"
     "3 another game runs on the save file in DIR (nothing played, nothing written).\n"
@@ -49,6 +49,7 @@ bool skriptHolen(const std::string& datei, std::istream& ein, std::string& text,
 
 int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     std::string verzeichnis = ".";
+    std::string spiel = spielstandName;
     std::string datei;
     bool dateiGenannt = false;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
@@ -65,6 +66,13 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
             verzeichnis = argumente[++i];
         } else if (a.rfind("--dir=", 0) == 0) {
             verzeichnis = a.substr(6);
+        } else if (a == "--spiel") {
+            if (i + 1 == argumente.size() || argumente[i + 1].empty() ||
+                argumente[i + 1].find('/') != std::string::npos) {
+                fehler << "trevo-sim: --spiel needs the name of a game's file in DIR\n" << gebrauchsText;
+                return 2;
+            }
+            spiel = argumente[++i];
         } else if (a.size() > 1 && a[0] == '-') {
             fehler << "trevo-sim: unknown option " << a << '\n' << gebrauchsText;
             return 2;
@@ -85,7 +93,7 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
     if (!skriptHolen(datei, ein, text, fehler)) return 2;
 
     // One game per save file, held until this run has written it.
-    const SpielstandSperre sperre(verzeichnis);
+    const SpielstandSperre sperre(verzeichnis, spiel);
     if (sperre.belegt()) {
         fehler << "trevo-sim: Trevo läuft bereits. Another game runs on the save file in " << verzeichnis << '\n';
         return 3;
@@ -99,7 +107,7 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
     // transcript.
     {
         std::ostringstream stumm;
-        Lauf pruefung(verzeichnis, stumm, Spiel::Start::nurAnsehen);
+        Lauf pruefung(verzeichnis, stumm, Spiel::Start::nurAnsehen, {}, spiel);
         for (const Befehl& b : skript.befehle) {
             if (const std::string f = fensterPruefen(b, pruefung); !f.empty()) {
                 fehler << SkriptFehler{b.zeile, f}.meldung() << '\n';
@@ -116,7 +124,7 @@ int lauf(const std::vector<std::string>& argumente, std::istream& ein, std::ostr
     std::optional<Antwort> antwort;
     if (!skript.befehle.empty() && skript.befehle.front().aktion->wort == "wiederherstellen")
         antwort = skript.befehle.front().wahl(0) == 0 ? Antwort::Ja : Antwort::Nein;
-    Lauf l(verzeichnis, aus, Spiel::Start::anbieten, antwort);
+    Lauf l(verzeichnis, aus, Spiel::Start::anbieten, antwort, spiel);
     for (const Befehl& b : skript.befehle) l.ausfuehren(b);
     return l.beenden() ? 0 : 1;
 }

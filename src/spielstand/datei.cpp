@@ -237,10 +237,26 @@ bool dateiErsetzen(const std::string& pfad, const std::string& daten, bool verkn
     return true;
 }
 
-SpielstandSperre::SpielstandSperre(const std::string& verzeichnis) {
+std::string eigenerSpielname(const std::string& spielstandPfad) {
+    std::string name = nameVon(spielstandPfad);
+    if (name == spielstandName) return {};
+    const std::string endung = spielEndung;
+    if (name.size() > endung.size() && name.compare(name.size() - endung.size(), endung.size(), endung) == 0)
+        name.resize(name.size() - endung.size());
+    return name;
+}
+
+std::string nebenDemSpiel(const std::string& spielstandPfad, const std::string& vorgabe, const std::string& eigener) {
+    const std::size_t schnitt = spielstandPfad.rfind('/');
+    const std::string verzeichnis = schnitt == std::string::npos ? std::string() : spielstandPfad.substr(0, schnitt + 1);
+    if (nameVon(spielstandPfad) == spielstandName) return verzeichnis + vorgabe;
+    return verzeichnis + eigener;
+}
+
+SpielstandSperre::SpielstandSperre(const std::string& verzeichnis, const std::string& name) {
     pfad_ = verzeichnis;
     if (!pfad_.empty() && pfad_.back() != '/') pfad_ += '/';
-    pfad_ += "TrevoSpielstand.bin.sperre";
+    pfad_ += name + ".sperre";
     // The holder removes the lock file at its end; a lock taken on a file
     // that was removed meanwhile is no lock, so then it is tried again.
     for (int versuch = 0; versuch < 100; ++versuch) {

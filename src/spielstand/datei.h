@@ -13,6 +13,19 @@
 #include <functional>
 #include <string>
 
+// The default game's file. Any other is a game under the player's own name
+// ("Versuch.hof"), whose logbook and recovery point beside it take that
+// name ("Versuch-Hofbuch.csv", "Versuch.hof.wiederherstellen"), so that
+// games in one directory never share a file.
+inline constexpr const char* spielstandName = "TrevoSpielstand.bin";
+inline constexpr const char* spielEndung = ".hof";
+// The name of a game of the player's own without ".hof" ("Versuch"), or
+// empty for the default game.
+std::string eigenerSpielname(const std::string& spielstandPfad);
+// A file beside the game's: its directory and `eigener` after the game's
+// own name, or `vorgabe` for the default game.
+std::string nebenDemSpiel(const std::string& spielstandPfad, const std::string& vorgabe, const std::string& eigener);
+
 struct Dateizugriff {
     // Far above any real save file (a few kilobytes); a larger file is not ours
     // and is not read into memory. The one rule for both ways: the game never
@@ -61,7 +74,8 @@ void liegengebliebeneEntfernen(const std::string& pfad, bool verknuepfungFolgen)
 // directory) the game runs without it.
 class SpielstandSperre {
 public:
-    explicit SpielstandSperre(const std::string& verzeichnis);
+    // The lock of the game in `name` there ("NAME.sperre").
+    explicit SpielstandSperre(const std::string& verzeichnis, const std::string& name = spielstandName);
     ~SpielstandSperre();
     SpielstandSperre(const SpielstandSperre&) = delete;
     SpielstandSperre& operator=(const SpielstandSperre&) = delete;

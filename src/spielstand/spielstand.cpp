@@ -64,6 +64,17 @@ std::string Spielstand::schnappschuss(const std::function<void()>& alleSpeichern
     return kopie.bytes();
 }
 
+void Spielstand::ausSchnappschuss(const std::string& bytes, const std::function<void()>& alleLaden) {
+    IniDatei eigene(bytes);
+    std::swap(ini_, eigene);
+    struct Zurueck {
+        IniDatei& a;
+        IniDatei& b;
+        ~Zurueck() { std::swap(a, b); }
+    } zurueck{ini_, eigene};
+    alleLaden();
+}
+
 bool Spielstand::sichern(std::string& fehler) const {
     if (!lesefehler_.empty()) {
         fehler = "Die vorhandene Datei konnte nicht gelesen werden.";

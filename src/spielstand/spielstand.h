@@ -66,6 +66,9 @@ public:
     // the text itself stays as it is: they go to a copy. So the orderly end
     // later writes exactly the bytes it would have written without this.
     std::string schnappschuss(const std::function<void()>& alleSpeichern);
+    // Runs alleLaden with the text of a snapshot in place of the file's
+    // (a step taken back); the file's text stays as it was.
+    void ausSchnappschuss(const std::string& bytes, const std::function<void()>& alleLaden);
     // A snapshot is being taken: a window saves without moving itself.
     bool imSchnappschuss() const { return schnappschuss_ != nullptr; }
     // Where iniSchreiben writes: the text, or the snapshot's copy.

@@ -11,8 +11,7 @@
 const char* const wiederherstellungsName = "TrevoSpielstand.wiederherstellen";
 
 std::string wiederherstellungsPfad(const std::string& spielstandPfad) {
-    const auto pos = spielstandPfad.find_last_of('/');
-    return (pos == std::string::npos ? std::string() : spielstandPfad.substr(0, pos + 1)) + wiederherstellungsName;
+    return nebenDemSpiel(spielstandPfad, wiederherstellungsName, nameVon(spielstandPfad) + ".wiederherstellen");
 }
 
 Wiederherstellungspunkt wiederherstellungLesen(const std::string& pfad) {

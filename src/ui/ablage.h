@@ -17,6 +17,7 @@ struct Orte {
     QString daten;       // the guide with its pictures, the music
     QString klangModul;  // the sound module; empty: beside the program
     QString spielstand;  // the save file's directory
+    QString datei = QStringLiteral("TrevoSpielstand.bin");  // the game's file there
 };
 
 // A program with its guide beside it (its build tree, as after ./play)

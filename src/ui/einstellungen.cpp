@@ -33,4 +33,14 @@ void setzeVorWeiterJungeFragen(bool fragen) {
     ablage().setValue(QStringLiteral("ausblick/vorWeiterJungeFragen"), fragen);
 }
 
+QStringList zuletztGespielt() { return ablage().value(QStringLiteral("spiele/zuletzt")).toStringList(); }
+
+void spielGespielt(const QString& datei) {
+    QStringList liste = zuletztGespielt();
+    liste.removeAll(datei);
+    liste.prepend(datei);
+    while (liste.size() > 8) liste.removeLast();
+    ablage().setValue(QStringLiteral("spiele/zuletzt"), liste);
+}
+
 }  // namespace einstellungen

@@ -4,6 +4,8 @@
 // (~/.config/Trevo/Trevo.conf), never in the save file.
 #pragma once
 
+#include <QStringList>
+
 namespace einstellungen {
 
 // Whether the background music is wanted at the start (default: yes).
@@ -23,5 +25,10 @@ void setzeVorWeiterFragen(bool fragen);
 // (default: yes); its own "Nicht mehr fragen" turns it off.
 bool vorWeiterJungeFragen();
 void setzeVorWeiterJungeFragen(bool fragen);
+
+// The games played last, newest first, as their files' full paths (at most
+// eight); spielGespielt puts one at the front.
+QStringList zuletztGespielt();
+void spielGespielt(const QString& datei);
 
 }  // namespace einstellungen

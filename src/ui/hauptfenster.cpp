@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMdiArea>
@@ -16,6 +17,7 @@
 
 #include "rahmen/kindform.h"
 #include "rahmen/mainform.h"
+#include "spielstand/datei.h"
 #include "spielstand/spielstand.h"
 #include "ausblick.h"
 #include "spiel.h"
@@ -34,6 +36,8 @@
 #include "ui/weiterfrage.h"
 
 namespace {
+// The frame whose menu names the steps to take back.
+HauptFenster* befehlsRahmen = nullptr;
 bool anfangsAnordnungAn = true;
 }  // namespace
 
@@ -70,6 +74,7 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
 }
 
 HauptFenster::~HauptFenster() {
+    if (befehlsRahmen == this) befehlsRahmen = nullptr;
     // The subwindows go after this object: what they report on the way must
     // not reach it any more.
     beendet_ = true;
@@ -78,12 +83,114 @@ HauptFenster::~HauptFenster() {
     plattform_.setzeHauptfenster(nullptr);
 }
 
+std::function<QString(QWidget*, bool, const QString&)> HauptFenster::dateiWaehlen =
+    [](QWidget* eltern, bool speichern, const QString& ordner) {
+        const QString filter = QStringLiteral("Trevo-Spiele (*.hof TrevoSpielstand.bin);;Alle Dateien (*)");
+        if (!speichern) return QFileDialog::getOpenFileName(eltern, QStringLiteral("Spiel öffnen"), ordner, filter);
+        QFileDialog dialog(eltern, QStringLiteral("Spiel speichern unter"), ordner, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("hof"));
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().constFirst()
+                                                                                      : QString();
+    };
+
+std::function<bool(const QString&)> HauptFenster::anderesSpielNachVorne = [](const QString&) { return false; };
+
+void HauptFenster::spielWechseln(const QString& datei, bool mitnehmen) {
+    const QFileInfo ziel(datei);
+    // Saved under a name of its own, a game's logbook and recovery point
+    // take that name; any other file opens as it is.
+    QString pfad = ziel.absoluteFilePath();
+    if (mitnehmen && ziel.fileName() != QLatin1String(spielstandName) && !pfad.endsWith(QLatin1String(spielEndung)))
+        pfad += QLatin1String(spielEndung);
+    if (pfad == QFileInfo(QString::fromStdString(spielstandDatei)).absoluteFilePath()) return;
+    {
+        const SpielstandSperre sperre(QFile::encodeName(QFileInfo(pfad).absolutePath()).toStdString(),
+                                      QFile::encodeName(QFileInfo(pfad).fileName()).toStdString());
+        if (sperre.belegt()) {
+            if (!mitnehmen && anderesSpielNachVorne(pfad)) return;
+            plattform_.meldung(MeldungsArt::Information,
+                               "Dieses Spiel läuft bereits in einem anderen Fenster:\r" +
+                                   QFile::encodeName(pfad).toStdString(),
+                               Knoepfe::OK);
+            return;
+        }
+    }
+    wechsel_ = Wechsel{pfad, mitnehmen};
+    close();
+}
+
+void befehlGetan() {
+    if (befehlsRahmen) befehlsRahmen->verlaufAuffrischen();
+}
+
+void HauptFenster::verlaufAuffrischen() {
+    befehlsRahmen = this;
+    const Spiel* s = Spiel::laufendes();
+    const Schritt* z = s ? s->verlauf().zurueck() : nullptr;
+    const Schritt* w = s ? s->verlauf().wiederholen() : nullptr;
+    const auto name = [](const Schritt* x) {
+        return x ? QStringLiteral(": ") + QString::fromStdString(x->name).replace(QLatin1Char('&'), QStringLiteral("&&"))
+                 : QString();
+    };
+    zurueck_->setText(QStringLiteral("&Rückgängig") + name(z));
+    zurueck_->setEnabled(z != nullptr);
+    wiederholen_->setText(QStringLiteral("&Wiederherstellen") + name(w));
+    wiederholen_->setEnabled(w != nullptr);
+}
+
 QRect HauptFenster::entwurf() { return {340, 202, 423, 294}; }
 
 void HauptFenster::menueAnlegen() {
     QMenu* trevo = menuBar()->addMenu(QStringLiteral("&Trevo"));
     neuesSpiel_ = trevo->addAction(QStringLiteral("&Neues Spiel"));
     neuesSpiel_->setShortcut(QKeySequence::New);
+    zurueck_ = trevo->addAction(QStringLiteral("&Rückgängig"));
+    zurueck_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    wiederholen_ = trevo->addAction(QStringLiteral("&Wiederherstellen"));
+    wiederholen_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(zurueck_, &QAction::triggered, this, [this] {
+        sicher([] {
+            if (Spiel* s = Spiel::laufendes()) s->zurueck();
+        });
+        verlaufAuffrischen();
+    });
+    connect(wiederholen_, &QAction::triggered, this, [this] {
+        sicher([] {
+            if (Spiel* s = Spiel::laufendes()) s->wiederholen();
+        });
+        verlaufAuffrischen();
+    });
+    verlaufAuffrischen();
+    trevo->addSeparator();
+    speichernUnter_ = trevo->addAction(QStringLiteral("Spiel &speichern unter …"));
+    speichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    oeffnen_ = trevo->addAction(QStringLiteral("Spiel ö&ffnen …"));
+    oeffnen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* zuletzt = trevo->addMenu(QStringLiteral("&Zuletzt gespielt"));
+    zuletzt->setWindowTitle(QStringLiteral("Zuletzt gespielt"));
+    connect(speichernUnter_, &QAction::triggered, this, [this] {
+        const QString datei = dateiWaehlen(this, true, spieleOrdner_);
+        if (!datei.isEmpty()) spielWechseln(datei, true);
+    });
+    connect(oeffnen_, &QAction::triggered, this, [this] {
+        const QString datei = dateiWaehlen(this, false, spieleOrdner_);
+        if (!datei.isEmpty()) spielWechseln(datei, false);
+    });
+    connect(zuletzt, &QMenu::aboutToShow, this, [this, zuletzt] {
+        zuletzt->clear();
+        const QString jetzt = QFileInfo(QString::fromStdString(spielstandDatei)).absoluteFilePath();
+        int nr = 0;
+        for (const QString& datei : einstellungen::zuletztGespielt()) {
+            if (datei == jetzt || !QFileInfo::exists(datei)) continue;
+            const QString name = QFileInfo(datei).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+            QAction* a = zuletzt->addAction(QStringLiteral("&%1 %2").arg(++nr).arg(name));
+            a->setToolTip(datei);
+            connect(a, &QAction::triggered, this, [this, datei] { spielWechseln(datei, false); });
+        }
+        if (nr == 0) zuletzt->addAction(QStringLiteral("(keine anderen Spiele)"))->setEnabled(false);
+    });
+    trevo->addSeparator();
     anordnen_ = trevo->addAction(QStringLiteral("Fenster &Anordnen"));
     hofbuch_ = trevo->addAction(QStringLiteral("Hof&buch"));
     monat_ = trevo->addAction(QStringLiteral("&Monat beenden"));
@@ -107,7 +214,7 @@ void HauptFenster::menueAnlegen() {
     ueber_ = hilfe->addAction(QStringLiteral("Ü&ber Trevo"));
 
     connect(neuesSpiel_, &QAction::triggered, this, [this] {
-        sicher([] {
+        befehl([] {
             if (MainForm) MainForm->NeuesSpiel1Click();
         });
         // A confirmed new game has put every window at its designed place.

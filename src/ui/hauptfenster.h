@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,28 @@ public:
     static QRect entwurf();
 
     QAction* neuesSpielAktion() const { return neuesSpiel_; }
+    QAction* zurueckAktion() const { return zurueck_; }
+    QAction* wiederholenAktion() const { return wiederholen_; }
+    // The menu names the steps to take back and to do again.
+    void verlaufAuffrischen();
+    // "Spiel &speichern unter …" (Ctrl+Shift+S), "Spiel ö&ffnen …" (Ctrl+O)
+    // and "&Zuletzt gespielt": the frame closes, the game ends in order, and
+    // the run goes on with the other file (ui/start.cpp). mitnehmen: the
+    // running game goes on under that name, its logbook with it.
+    QAction* speichernUnterAktion() const { return speichernUnter_; }
+    QAction* oeffnenAktion() const { return oeffnen_; }
+    struct Wechsel {
+        QString datei;  // the full path
+        bool mitnehmen = false;
+    };
+    const std::optional<Wechsel>& wechsel() const { return wechsel_; }
+    void spielWechseln(const QString& datei, bool mitnehmen);
+    // Where the file dialogs start: the game's data folder.
+    void setzeSpieleOrdner(const QString& ordner) { spieleOrdner_ = ordner; }
+    // The file dialog; a test answers it. Empty: cancelled.
+    static std::function<QString(QWidget* eltern, bool speichern, const QString& ordner)> dateiWaehlen;
+    // Another game that holds the file is brought forward; set by start.cpp.
+    static std::function<bool(const QString& datei)> anderesSpielNachVorne;
     QAction* anordnenAktion() const { return anordnen_; }
     QAction* musikAktion() const { return musik_; }
     // "&Monat beenden" (Ctrl+Return): "Weiter" of the control panel from
@@ -118,6 +142,12 @@ private:
     bool beendet_ = false;
     bool gemalt_ = false;
     QAction* neuesSpiel_ = nullptr;
+    QAction* zurueck_ = nullptr;
+    QAction* wiederholen_ = nullptr;
+    QAction* speichernUnter_ = nullptr;
+    QAction* oeffnen_ = nullptr;
+    std::optional<Wechsel> wechsel_;
+    QString spieleOrdner_;
     QAction* anordnen_ = nullptr;
     QAction* musik_ = nullptr;
     QAction* ende_ = nullptr;

@@ -1,5 +1,8 @@
 // Trevo: a farm, month by month.
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <QUrl>
 
 #include <cstdio>
 #include <string_view>
@@ -22,12 +25,14 @@ int befehlszeile(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--help" || a == "-h") {
-            std::fputs("Aufruf: trevo [Qt-Optionen]\n"
+            std::fputs("Aufruf: trevo [Qt-Optionen] [DATEI]\n"
                        "\n"
                        "Trevo: einen Bauernhof Monat für Monat führen.\n"
                        "\n"
                        "Das Spiel sichert sich beim Beenden in $XDG_DATA_HOME/trevo\n"
                        "(sonst ~/.local/share/trevo) und geht beim nächsten Start dort weiter.\n"
+                       "Mit DATEI (einem unter eigenem Namen gespeicherten Spiel, *.hof)\n"
+                       "geht dieses Spiel weiter.\n"
                        "Die Einstellungen stehen in ~/.config/Trevo/Trevo.conf.\n"
                        "\n"
                        "  -h, --help     diese Hilfe\n"
@@ -56,7 +61,19 @@ int main(int argc, char** argv) {
         // Built, the game keeps everything beside the program; installed, its
         // data and its sound module are where the install put them, and its
         // save file is the player's.
-        ergebnis = spielen(orteDesProgramms(QCoreApplication::applicationDirPath()));
+        Orte orte = orteDesProgramms(QCoreApplication::applicationDirPath());
+        // A game given by name (a double click on it): Qt has taken its own
+        // options out, what is left is the file.
+        const QStringList argumente = QCoreApplication::arguments();
+        for (qsizetype i = 1; i < argumente.size(); ++i) {
+            if (argumente[i].startsWith(QLatin1Char('-'))) continue;
+            const QFileInfo datei(argumente[i].startsWith(QLatin1String("file://")) ? QUrl(argumente[i]).toLocalFile()
+                                                                                    : argumente[i]);
+            orte.spielstand = datei.absolutePath();
+            orte.datei = datei.fileName();
+            break;
+        }
+        ergebnis = spielen(orte);
     }
     prozessBeenden(ergebnis);
 }

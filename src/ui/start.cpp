@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <unistd.h>
 
 #include "rahmen/mainform.h"
@@ -21,6 +23,7 @@
 #include "ui/qtplattform.h"
 #include "ui/ruf.h"
 #include "ui/signalwache.h"
+#include "ui/einstellungen.h"
 
 namespace {
 QElapsedTimer& startUhr() {
@@ -28,12 +31,14 @@ QElapsedTimer& startUhr() {
     return uhr;
 }
 
-// Where the running game answers: a name made of its directory, so that a
-// second start on the same save file finds it.
-std::string rufOrt(const QString& ablage) {
-    const QString verzeichnis = QDir(ablage).canonicalPath();
+// Where the running game answers: a name made of its directory (and of its
+// file, for a game under the player's own name), so that a second start on
+// the same save file finds it.
+std::string rufOrt(const QString& ablage, const QString& datei) {
+    QString ort = QDir(ablage).canonicalPath();
+    if (datei != QLatin1String(spielstandName)) ort += QLatin1Char('/') + datei;
     const std::string name =
-        "trevo-" + QCryptographicHash::hash(verzeichnis.toUtf8(), QCryptographicHash::Sha256).toHex().left(24).toStdString();
+        "trevo-" + QCryptographicHash::hash(ort.toUtf8(), QCryptographicHash::Sha256).toHex().left(24).toStdString();
     return Ruf::ort(name, QFile::encodeName(ablage).toStdString());
 }
 
@@ -54,23 +59,28 @@ void nachVorne(QWidget& rahmen) {
 }
 
 // Another game holds the save file: bring it forward, or say that it runs.
-int laeuftSchon(const QString& ablage) {
-    if (Ruf::anrufen(rufOrt(ablage), 2000)) return 0;
+int laeuftSchon(const QString& ablage, const QString& datei) {
+    if (Ruf::anrufen(rufOrt(ablage, datei), 2000)) return 0;
     QtPlattform plattform;
     plattform.meldung(MeldungsArt::Information, "Trevo läuft bereits.", Knoepfe::OK);
     return 1;
 }
 
-int spielenOhneWache(const Orte& orte, const std::function<void(HauptFenster&)>& gestartet) {
+// naechste: the game the player chose to go on with, where the frame was
+// closed for another.
+int spielenOhneWache(const Orte& orte, const std::function<void(HauptFenster&)>& gestartet,
+                     std::optional<Orte>& naechste) {
     const QString& ablage = orte.spielstand;
     if (!orte.klangModul.isEmpty()) QtPlattform::setzeKlangModul(orte.klangModul);
-    const SpielstandSperre sperre(ablage.toStdString());
-    if (sperre.belegt()) return laeuftSchon(ablage);
+    const SpielstandSperre sperre(ablage.toStdString(), QFile::encodeName(orte.datei).toStdString());
+    if (sperre.belegt()) return laeuftSchon(ablage, orte.datei);
     QtPlattform plattform;
     // Carries word of a written recovery point to this thread; made before
     // the game, so it outlives the thread that writes the points.
     QObject bote;
-    Spiel spiel(plattform, orte.daten.toStdString(), ablage.toStdString());
+    Spiel spiel(plattform, orte.daten.toStdString(), ablage.toStdString(), Spiel::Start::anbieten,
+                QFile::encodeName(orte.datei).toStdString());
+    einstellungen::spielGespielt(QFileInfo(QString::fromStdString(spielstandDatei)).absoluteFilePath());
     // The month's recovery point is written beside the play, never in its way;
     // a failed one is told here as soon as it is known.
     spiel.wiederherstellungImHintergrund([&bote, &spiel] {
@@ -81,8 +91,14 @@ int spielenOhneWache(const Orte& orte, const std::function<void(HauptFenster&)>&
     // is absorbed.
     SignalWache wache;
     int ergebnis = 0;
+    std::optional<HauptFenster::Wechsel> wechsel;
     {
         HauptFenster rahmen(spiel, plattform);
+        rahmen.setzeSpieleOrdner(orte.spielstand);
+        HauptFenster::anderesSpielNachVorne = [](const QString& datei) {
+            const QFileInfo f(datei);
+            return Ruf::anrufen(rufOrt(f.absolutePath(), f.fileName()), 2000);
+        };
         QObject::connect(&rahmen, &HauptFenster::geschlossen, [] { QCoreApplication::exit(0); });
         if (std::getenv("TREVO_STARTZEIT")) {
             QObject::connect(&rahmen, &HauptFenster::erstesBild, [ablage] {
@@ -104,7 +120,7 @@ int spielenOhneWache(const Orte& orte, const std::function<void(HauptFenster&)>&
         }
         // A second start on this save file brings this game forward.
         Ruf ruf;
-        if (sperre.gehalten()) ruf.lauschen(rufOrt(ablage), [&rahmen] { nachVorne(rahmen); });
+        if (sperre.gehalten()) ruf.lauschen(rufOrt(ablage, orte.datei), [&rahmen] { nachVorne(rahmen); });
         wache.beiSignal([&rahmen, &plattform] {
             // No one may be there to answer a box during this end.
             plattform.setzeNiemandDa(true);
@@ -114,9 +130,23 @@ int spielenOhneWache(const Orte& orte, const std::function<void(HauptFenster&)>&
         if (gestartet) QTimer::singleShot(0, &rahmen, [&] { gestartet(rahmen); });
         ergebnis = QApplication::exec();
         wache.beiSignal({});
+        wechsel = rahmen.wechsel();
     }
     // The views are gone; now every window saves its state.
-    spiel.beenden();
+    const std::string quelle = spielstand().pfad();
+    const bool gesichert = spiel.beenden();
+    if (wechsel) {
+        // Saved under another name, the game goes on from there, as a start
+        // reads it; where it could not be saved, it goes on as it was.
+        const QFileInfo ziel(wechsel->datei);
+        Orte o = orte;
+        o.spielstand = ziel.absolutePath();
+        o.datei = ziel.fileName();
+        if (!wechsel->mitnehmen || (gesichert && Spiel::spielKopieren(quelle, QFile::encodeName(ziel.absoluteFilePath()).toStdString())))
+            naechste = o;
+        else if (gesichert)
+            naechste = orte;
+    }
     return ergebnis;
 }
 }  // namespace
@@ -132,7 +162,13 @@ int spielen(const Orte& orte, const std::function<void(HauptFenster&)>& gestarte
     // Whatever goes wrong while the game is set up or taken down is told,
     // not left to a crash.
     try {
-        return spielenOhneWache(orte, gestartet);
+        Orte jetzt = orte;
+        for (;;) {
+            std::optional<Orte> naechste;
+            const int ergebnis = spielenOhneWache(jetzt, gestartet, naechste);
+            if (!naechste) return ergebnis;
+            jetzt = *naechste;
+        }
     } catch (const std::exception& e) {
         QtPlattform::standardFehlerBox(nullptr, e.what());
     } catch (...) {

@@ -340,3 +340,53 @@ TEST(Wiederherstellung, SpielstandVerzeichnisAbseits) {
     std::sort(namen.begin(), namen.end());
     EXPECT_EQ(namen, (std::vector<std::string>{"TrevoHofbuch.csv", "TrevoSpielstand.bin"}));
 }
+
+// A month taken back leaves the disk before the game: the recovery point goes
+// back to the month before (or away, before the run's first), so that a crash
+// right after never brings the month back, and the logbook loses its row. On
+// a full disk the month stays, the player is told, and nothing is lost.
+TEST(Wiederherstellung, MonatZurueckgenommenUndAbsturz) {
+    for (const int zurueck : {1, 2}) {
+        SCOPED_TRACE(zurueck);
+        Spielumgebung u;
+        u.starten();
+        const auto weiter = [&u] { u.spiel->schritt([] { KontrollForm->Button1Click(); }); };
+        const std::filesystem::path buch = u.verzeichnis / "TrevoHofbuch.csv";
+        weiter();
+        const std::string april = dateiInhalt(punkt(u));
+        const std::string buchApril = dateiInhalt(buch);
+        const int32_t temperaturApril = KontrollForm->temperatur;
+        weiter();
+        ASSERT_NE(dateiInhalt(buch), buchApril);
+
+        const auto schreiber = Dateizugriff::schreiber;
+        Dateizugriff::schreiber = [](int, const void*, std::size_t) -> ssize_t {
+            errno = ENOSPC;
+            return -1;
+        };
+        EXPECT_FALSE(u.spiel->zurueck());
+        Dateizugriff::schreiber = schreiber;
+        EXPECT_EQ(zaehle(u.plattform.leeren(), "Der Monat kann nicht zurückgenommen werden"), 1);
+        EXPECT_EQ(KontrollForm->Label1.caption, "Mai 2001");
+        EXPECT_NE(dateiInhalt(punkt(u)), april);
+
+        for (int i = 0; i < zurueck; ++i) ASSERT_TRUE(u.spiel->zurueck());
+        if (zurueck == 1) {
+            EXPECT_EQ(dateiInhalt(punkt(u)), april);
+            EXPECT_EQ(dateiInhalt(buch), buchApril);
+            EXPECT_EQ(KontrollForm->temperatur, temperaturApril);
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(punkt(u)));
+        }
+        // Killed right after.
+        u.spiel.reset();
+        u.plattform.leeren();
+        u.plattform.antworten.push_back(Antwort::Ja);
+        u.starten();
+        EXPECT_EQ(zaehle(u.plattform.leeren(), "Trevo wurde zuletzt nicht ordnungsgemäß beendet"), zurueck == 1 ? 1 : 0);
+        EXPECT_EQ(KontrollForm->Label1.caption, zurueck == 1 ? "April 2001" : "März 2001");
+        if (zurueck == 1) {
+            EXPECT_EQ(dateiInhalt(buch), buchApril);
+        }
+    }
+}

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,7 +66,10 @@ std::string zitiert(const std::string& t) {
 
 class Zufallsspieler {
 public:
-    explicit Zufallsspieler(uint32_t saat) : rng_(saat), saat_(saat) {
+    // mitZurueck: now and then steps are taken back and done again, and the
+    // game must end as the same game played without the steps left undone.
+    explicit Zufallsspieler(uint32_t saat, bool mitZurueck = false)
+        : rng_(saat), saat_(saat), mitZurueck_(mitZurueck) {
         char muster[] = "/tmp/trevo-zufall-XXXXXX";
         verzeichnis_ = mkdtemp(muster);
         dezimalTrenner = ",";
@@ -77,6 +81,8 @@ public:
             std::ofstream(verzeichnis_ / "TrevoSpielstand.bin", std::ios::binary) << start_;
         }
         lauf_ = std::make_unique<Lauf>(verzeichnis_.string() + "/", aus_);
+        // Without steps taken back the history's snapshots are spared.
+        lauf_->mitVerlauf(mitZurueck_);
         pruefen("Start");
     }
     ~Zufallsspieler() {
@@ -93,6 +99,7 @@ public:
             const int zahl = wuerfel(0, 9);
             for (int i = 0; i < zahl && !::testing::Test::HasFailure(); ++i) {
                 zeileSpielen(zufallsZeile());
+                if (mitZurueck_ && wuerfel(0, 4) == 0) zurueckUndWieder();
                 // A plan is played out before the month ends.
                 while (!geplant_.empty() && !::testing::Test::HasFailure()) {
                     const std::string z = geplant_.front();
@@ -101,9 +108,11 @@ public:
                 }
             }
             if (wuerfel(0, 59) == 0) hinUndZurueck();
-            if (!::testing::Test::HasFailure()) ratBefolgen();
+            if (!::testing::Test::HasFailure() && !mitZurueck_) ratBefolgen();
             zeileSpielen("weiter");
+            if (mitZurueck_ && wuerfel(0, 3) == 0) zurueckUndWieder();
         }
+        if (mitZurueck_ && !::testing::Test::HasFailure()) wieOhneDieSchritte();
         if (::testing::Test::HasFailure()) skriptAblegen();
         // To look at what the player did: the script of the last game.
         if (const char* datei = std::getenv("TREVO_ZUFALL_SKRIPT")) {
@@ -114,6 +123,9 @@ public:
 
     int64_t monateGespielt = 0;
     int64_t aktionenGespielt = 0;
+    int64_t zurueckGenommen = 0;
+    int64_t monateZurueck = 0;
+    int64_t wiederholt = 0;
     // Every month's outlook against what the month did.
     AusblickPruefer ausblick;
 
@@ -227,14 +239,25 @@ private:
         const int64_t geldVorher = KontrollForm->geld;
         const int32_t monatVorher = KontrollForm->monat;
         const int32_t jahrVorher = KontrollForm->jahr;
-        ausblick.vorher(zeile);
+        const std::string& wort = s.befehle[0].aktion->wort;
+        const bool zurueck = wort == "zurueck" || wort == "wiederholen";
+        if (!mitZurueck_) ausblick.vorher(zeile);
+        const Werte vorher = mitZurueck_ && !zurueck ? gezeigtesSpiel() : Werte{};
+        const uint64_t schritteVorher = lauf_->spiel().verlauf().aufgenommen();
         lauf_->ausfuehren(s.befehle[0]);
         ++aktionenGespielt;
-        if (s.befehle[0].aktion->wort == "weiter") ++monateGespielt;
+        if (wort == "weiter") ++monateGespielt;
+        if (mitZurueck_ && !zurueck) {
+            // The clean game: every line but the steps left undone.
+            if (wort == "neustart" || zeile == "neues-spiel ja") wiederholbar_.clear();
+            const bool schritt = wort != "neustart" && lauf_->spiel().verlauf().aufgenommen() != schritteVorher;
+            if (schritt) wiederholbar_.clear();
+            sauber_.push_back({zeile, schritt, vorher});
+        }
 
         // What the player was told: every booking, and never an error box
         // (but the one the music switch shows where there is no music).
-        ausblick.nachher(aus_.str(), "Saat " + std::to_string(saat_) + ", Monat " + std::to_string(monateGespielt) +
+        if (!mitZurueck_) ausblick.nachher(aus_.str(), "Saat " + std::to_string(saat_) + ", Monat " + std::to_string(monateGespielt) +
                                          ", \"" + zeile + "\"");
         std::istringstream protokoll(aus_.str());
         aus_.str("");
@@ -250,8 +273,9 @@ private:
             letzteBuchung = geldText(betrag);
         }
 
-        const std::string& wort = s.befehle[0].aktion->wort;
-        if (zeile == "neues-spiel ja") {
+        if (zurueck) {
+            // Not booked: given back.
+        } else if (zeile == "neues-spiel ja") {
             EXPECT_EQ(KontrollForm->geld, 1000000) << zeile;
             EXPECT_EQ(KontoForm->letzteZeile, 0) << zeile;
         } else if (wort == "neustart") {
@@ -339,6 +363,68 @@ private:
         zeileSpielen("neustart");
         EXPECT_EQ(datei(), zweite) << "Saat " << saat_ << ", Monat " << monateGespielt;
     }
+    // Takes back one to three of the steps just played (never a line that
+    // was no step: the places and the order of the windows a step back
+    // leaves alone), then does some of them again. Every step back gives
+    // every window as it was before the step, to the letter of its dump.
+    void zurueckUndWieder() {
+        int n = 0;
+        for (int bis = wuerfel(1, 3); n < bis && !sauber_.empty() && sauber_.back().schritt; ++n) {
+            Gespielt g = sauber_.back();
+            sauber_.pop_back();
+            zeileSpielen("zurueck");
+            ++zurueckGenommen;
+            if (g.zeile == "weiter") ++monateZurueck;
+            const auto u = unterschiede(g.vorher, gezeigtesSpiel());
+            for (const std::string& x : u)
+                ADD_FAILURE() << "Saat " << saat_ << ", zurück vor \"" << g.zeile << "\": " << x;
+            wiederholbar_.push_back(std::move(g));
+            if (!u.empty()) return;
+        }
+        for (int w = wuerfel(0, n); w > 0 && !wiederholbar_.empty(); --w) {
+            sauber_.push_back(std::move(wiederholbar_.back()));
+            wiederholbar_.pop_back();
+            zeileSpielen("wiederholen");
+            ++wiederholt;
+        }
+    }
+    // Ends the game and plays the clean script from the same start: the save
+    // file, the logbook and the next draw are the same to the byte.
+    void wieOhneDieSchritte() {
+        const uint32_t zufall = randSeed;
+        lauf_->beenden();
+        const std::string spielstand = datei();
+        const std::string buch = datei("TrevoHofbuch.csv");
+        lauf_.reset();
+        for (const char* n : {"TrevoSpielstand.bin", "TrevoHofbuch.csv", "TrevoSpielstand.wiederherstellen"})
+            fs::remove(verzeichnis_ / n);
+        if (!start_.empty()) std::ofstream(verzeichnis_ / "TrevoSpielstand.bin", std::ios::binary) << start_;
+        std::ostringstream aus;
+        {
+            Lauf sauber(verzeichnis_.string() + "/", aus);
+            for (const Gespielt& g : sauber_) {
+                const Skript s = skriptLesen(g.zeile + "\n");
+                sauber.ausfuehren(s.befehle[0]);
+            }
+            EXPECT_EQ(randSeed, zufall) << "Saat " << saat_;
+            sauber.beenden();
+        }
+        EXPECT_EQ(datei(), spielstand) << "Saat " << saat_;
+        EXPECT_EQ(datei("TrevoHofbuch.csv"), buch) << "Saat " << saat_;
+        EXPECT_GT(spielstand.size(), 0u);
+        lauf_ = std::make_unique<Lauf>(verzeichnis_.string() + "/", aus_);
+    }
+    // What trevo-sim's dump shows of every window, but the places and where
+    // the mouse points on the map.
+    Werte gezeigtesSpiel() {
+        static const std::set<std::string> lage = {"left", "top", "clientWidth", "clientHeight", "windowState"};
+        Werte alle;
+        for (const TkindForm* f : lauf_->spiel().fenster())
+            for (auto& [n, w] : gezeigteWerte(*f))
+                if (!lage.contains(n) && n.rfind("PaintFelder.", 0) != 0) alle.emplace_back(f->name() + "." + n, w);
+        return alle;
+    }
+
     // The saved values of every window, but the width a goods window always
     // opens without.
     Werte gespeichertesSpiel() {
@@ -363,8 +449,8 @@ private:
         }
         return aus;
     }
-    std::string datei() const {
-        std::ifstream f(verzeichnis_ / "TrevoSpielstand.bin", std::ios::binary);
+    std::string datei(const char* name = "TrevoSpielstand.bin") const {
+        std::ifstream f(verzeichnis_ / name, std::ios::binary);
         std::stringstream s;
         s << f.rdbuf();
         return s.str();
@@ -395,6 +481,14 @@ private:
     std::vector<std::string> skript_;
     std::vector<std::string> geplant_;
     std::string start_;  // the save file the game started from, if any
+    bool mitZurueck_;
+    struct Gespielt {
+        std::string zeile;
+        bool schritt;
+        Werte vorher;  // the dump before the line
+    };
+    std::vector<Gespielt> sauber_;
+    std::vector<Gespielt> wiederholbar_;
 };
 
 }  // namespace
@@ -436,4 +530,24 @@ TEST(Zufallsspieler, HaeltJedeRegelNachJederAktion) {
               << ausblickErnten << " Ernten, " << ausblickVergleiche << " Vergleiche; Futtermangel in " << mangel
               << " Monaten, K gekauft " << kGekauft << " (reichte " << kReichte << "), K-1 gekauft " << kMinusEins
               << " (reichte nicht " << kMinusEinsNicht << ")\n";
+}
+
+// Steps taken back and done again, a month's end among them, leave the same
+// game, logbook and draws as the game played without the steps left undone.
+TEST(Zufallsspieler, ZurueckUndWiederholenWieOhneDieSchritte) {
+    const int64_t monate = umgebungsZahl("TREVO_ZUFALL_MONATE", 600) / 4;
+    const int64_t saaten = umgebungsZahl("TREVO_ZUFALL_SAATEN", 5) - 2;
+    const auto ersteSaat = static_cast<uint32_t>(umgebungsZahl("TREVO_ZUFALL_SAAT", 1)) + 100;
+    int64_t zurueck = 0, monateZurueck = 0, wiederholt = 0;
+    for (uint32_t saat = ersteSaat; saat < ersteSaat + saaten && !HasFailure(); ++saat) {
+        Zufallsspieler spieler(saat, true);
+        spieler.spielen(monate);
+        zurueck += spieler.zurueckGenommen;
+        monateZurueck += spieler.monateZurueck;
+        wiederholt += spieler.wiederholt;
+    }
+    EXPECT_GT(monateZurueck, 0);
+    EXPECT_GT(wiederholt, 0);
+    std::cout << "Zufallsspieler: " << zurueck << " Schritte zurückgenommen, davon " << monateZurueck
+              << " Monate; " << wiederholt << " wiederholt\n";
 }

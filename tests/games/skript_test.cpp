@@ -118,6 +118,9 @@ TEST(SkriptLesen, ArgumentFehler) {
     EXPECT_EQ(fehler("arbeit 1 4"), "kein Fehler");
     EXPECT_EQ(fehler("haken KueheForm Mehren ein"), "line 1: haken: expected an or aus, not \"ein\"");
     EXPECT_EQ(fehler("zeige \"a\tb\""), "kein Fehler");
+    EXPECT_EQ(fehler("oeffnen ../Versuch.hof"), "line 1: oeffnen: one game's file, NAME.hof or TrevoSpielstand.bin");
+    EXPECT_EQ(fehler("speichern-unter TrevoHofbuch.csv"),
+              "line 1: speichern-unter: one game's file, NAME.hof or TrevoSpielstand.bin");
     EXPECT_EQ(fehler("aktion\x01"), "line 1: unknown action \"aktion\\x01\"");
 }
 
@@ -127,7 +130,8 @@ TEST(SkriptLesen, JedeAktionNenntIhreArgumente) {
     for (const Aktion& a : alleAktionen()) g.push_back(a.gebrauch());
     EXPECT_EQ(g, (std::vector<std::string>{
                      "weiter", "neues-spiel ja|nein", "anordnen", "musik", "aktiviere NAME",
-                     "fenster NAME X Y W H Z", "neustart", "wiederherstellen ja|nein", "beim-ende wiederholen|ohne-speichern",
+                     "fenster NAME X Y W H Z", "neustart", "speichern-unter NAME|abbruch", "oeffnen NAME|abbruch",
+                     "zurueck", "wiederholen", "wiederherstellen ja|nein", "beim-ende wiederholen|ohne-speichern",
                      "anderswo-speichern DATEI|abbruch", "zeige NAME", "ausblick", "preis ROW",
                      "kaufen NAME TEXT...|abbruch",
                      "verkaufen NAME TEXT...|abbruch", "rechtsklick NAME kaufen|verkaufen", "maximum NAME ja|nein",

@@ -45,7 +45,8 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
     EXPECT_EQ(leiste[0]->text(), "&Trevo");
     ASSERT_NE(leiste[0]->menu(), nullptr);
     EXPECT_EQ(menuePunkte(leiste[0]->menu()),
-              QStringList({"&Neues Spiel", "Fenster &Anordnen", "Hof&buch", "&Monat beenden",
+              QStringList({"&Neues Spiel", "&Rückgängig", "&Wiederherstellen", "-", "Spiel &speichern unter …",
+                           "Spiel ö&ffnen …", "&Zuletzt gespielt", "-", "Fenster &Anordnen", "Hof&buch", "&Monat beenden",
                            "Vor \u201EWeiter\u201C bei Verlusten &fragen", "-", "Programm be&enden"}));
     EXPECT_EQ(leiste[1]->text(), "&Fenster");
     ASSERT_NE(leiste[1]->menu(), nullptr);

@@ -33,7 +33,7 @@ void feldAnklicken(TPaintFelder& felder, QWidget* karte) {
                                         geldText(-int64_t{pachtJeHektar} * f->flaeche) + " im Monat");
     {
         const FrageZusatz z(zusatz);
-        sicher([&felder] { felder.Click(); });
+        befehl([&felder] { felder.Click(); });
     }
     // The dialogs and boxes the click opened are closed: the keys come back
     // to the map, and the frame is the active window again (a box closing

@@ -33,13 +33,13 @@ GutView::GutView(TgutForm& fenster, QWidget* inhalt, const GutAnordnung& a) : Ki
                                                 geldText(int64_t{KontrollForm->geld} - form_.vergroesserungsKosten()));
         });
         const FrageZusatz z(zusatz);
-        sicher([this] { form_.MaxMengeLbClick(); });
+        befehl([this] { form_.MaxMengeLbClick(); });
     });
-    connect(groesse_, &QPushButton::clicked, this, [this] { sicher([this] { form_.SizeButtonClick(); }); });
+    connect(groesse_, &QPushButton::clicked, this, [this] { befehl([this] { form_.SizeButtonClick(); }); });
     connect(kaufen_, &QPushButton::clicked, this,
-            [this] { sicher([this] { form_.KVButtonClick(form_.KaufenButton); }); });
+            [this] { befehl([this] { form_.KVButtonClick(form_.KaufenButton); }); });
     connect(verkaufen_, &QPushButton::clicked, this,
-            [this] { sicher([this] { form_.KVButtonClick(form_.VKaufenButton); }); });
+            [this] { befehl([this] { form_.KVButtonClick(form_.VKaufenButton); }); });
     connect(kaufen_, &DrueckKnopf::gedrueckt, this, [this](Qt::MouseButton t) { handelsKnopfGedrueckt(true, t); });
     connect(verkaufen_, &DrueckKnopf::gedrueckt, this,
             [this](Qt::MouseButton t) { handelsKnopfGedrueckt(false, t); });

@@ -38,7 +38,7 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
                                          " Junge (im Stall Platz für " + std::to_string(a.platz) + ")"});
         });
         if (!weiterBestaetigt(this, vermeidbar) || !weiterTrotzJungen(this, junge)) return;
-        sicher([this] { form_.Button1Click(); });
+        befehl([this] { form_.Button1Click(); });
     });
     verluste_ = new QPushButton(inhalt());
     verluste_->setFlat(true);

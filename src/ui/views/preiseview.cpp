@@ -14,7 +14,7 @@ PreiseView::PreiseView(TPreiseForm& fenster)
     // The unit column has no header; a screen reader names it all the same.
     gitter_->setzeSpaltenName(1, QStringLiteral("Einheit"));
     connect(gitter_, &GitterWidget::losgelassen, this,
-            [this](QPoint p) { sicher([&] { form_.StringGrid1MouseUp(p.x(), p.y()); }); });
+            [this](QPoint p) { befehl([&] { form_.StringGrid1MouseUp(p.x(), p.y()); }); });
 }
 
 void PreiseView::inhaltAuffrischen() {

@@ -59,7 +59,7 @@ QIcon SiloView::siloSymbol() {
 }
 
 void SiloView::handelsKnopfGedrueckt(bool kaufen, Qt::MouseButton taste) {
-    sicher([&] {
+    befehl([&] {
         form_.KVButtonMouseDown(kaufen ? form_.KaufenButton : form_.VKaufenButton, taste == Qt::RightButton);
     });
 }

@@ -150,16 +150,16 @@ TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung
     // Ticking a box tells the window; the box then shows what the window
     // holds, whether it took the tick or not.
     connect(mehren_, &QCheckBox::clicked, this, [this](bool an) {
-        sicher([&] { form_.MehrenCBClick(an); });
+        befehl([&] { form_.MehrenCBClick(an); });
         mehren_->setChecked(form_.MehrenCB.checked);
     });
     connect(geben_, &QCheckBox::clicked, this, [this](bool an) {
-        sicher([&] { form_.GebenCBClick(an); });
+        befehl([&] { form_.GebenCBClick(an); });
         geben_->setChecked(form_.GebenCB.checked);
     });
     // Up is the animal before, down the one after.
-    connect(hoch_, &QToolButton::clicked, this, [this] { sicher([this] { form_.UpDown1Click(true); }); });
-    connect(runter_, &QToolButton::clicked, this, [this] { sicher([this] { form_.UpDown1Click(false); }); });
+    connect(hoch_, &QToolButton::clicked, this, [this] { befehl([this] { form_.UpDown1Click(true); }); });
+    connect(runter_, &QToolButton::clicked, this, [this] { befehl([this] { form_.UpDown1Click(false); }); });
 }
 
 void TierView::inhaltAuffrischen() {
@@ -200,7 +200,7 @@ void TierView::listeMachen() {
     connect(liste_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* zeile, QTreeWidgetItem*) {
         if (listeSetzen_ || !zeile) return;
         const int nr = zeile->data(0, Qt::UserRole).toInt();
-        sicher([this, nr] { form_.TierGewaehlt(nr); });
+        befehl([this, nr] { form_.TierGewaehlt(nr); });
     });
 
     // In the place of the focus chain it had when it was made with the view.
