@@ -27,7 +27,7 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
         sicher([&vermeidbar, &junge] {
             const Monatsausblick m = monatsausblick();
             vermeidbar = m.vermeidbar;
-            for (const auto& [h, a] : m.herden)
+            for (const auto& [h, a, gebuchtVon] : m.herden)
                 if (a.verloreneJunge.bis > 0 && a.futter != TtierForm::Futter::alleSterben)
                     junge.push_back({h->name(), h->maxmenge,
                                      h->caption + ": " +
