@@ -48,6 +48,13 @@ Spanne gebucht(const Spanne& g, const Spanne& b) {
     return {gebuchtesGeld(g.von, b.von), gebuchtesGeld(g.bis, b.bis)};
 }
 
+// What a booking anywhere in b moves from a balance anywhere in g: all of
+// it, but at the limits only what reaches them. It grows with the booking
+// and shrinks with the balance, so the ends come from opposite ends.
+Spanne bewegt(const Spanne& g, const Spanne& b) {
+    return {gebuchtesGeld(g.bis, b.von) - g.bis, gebuchtesGeld(g.von, b.bis) - g.von};
+}
+
 class Zeilen {
 public:
     explicit Zeilen(std::vector<AusblickZeile>& z) : z_(z) {}
@@ -105,6 +112,7 @@ Monatsausblick monatsausblick() {
     // order: from the least recently activated one.
     m.sonstigeKosten = TKontrollForm::sonstigeKostenSpanne();
     Spanne guthaben{KontrollForm->geld, KontrollForm->geld};
+    m.sonstigeKostenGebucht = bewegt(guthaben, m.sonstigeKosten);
     guthaben = gebucht(guthaben, m.sonstigeKosten);
     TtierForm::FutterLage lage{FutterForm->menge, false};
     m.futterBestand = FutterForm->menge;
@@ -129,7 +137,9 @@ Monatsausblick monatsausblick() {
             // The money: a herd the disease may take sells nothing; one that
             // starves only because an earlier herd ate might be spared when
             // a disease took that one first.
+            Spanne erloesGebucht;
             if (a.produkt) {
+                erloesGebucht = bewegt(guthaben, a.erloes);
                 Spanne e = a.erloes;
                 if (a.seuchePromille > 0) e.von = std::min<int64_t>(e.von, 0);
                 guthaben = gebucht(guthaben, e);
@@ -141,7 +151,7 @@ Monatsausblick monatsausblick() {
                 if (ohne.produkt) guthaben = gebucht(guthaben, {0, ohne.erloes.bis});
             }
             if (a.seuchePromille > 0) seucheVorher = true;
-            m.herden.push_back({h, a});
+            m.herden.push_back({h, a, erloesGebucht});
         } else if (const auto* k = dynamic_cast<const TFelderForm*>(*it)) {
             for (std::size_t i = 1; i < k->felder.size() && k->felder[i]; ++i) {
                 const TFeld& f = *k->felder[i];
@@ -156,6 +166,7 @@ Monatsausblick monatsausblick() {
                 m.felder.push_back(fa);
             }
             m.pacht = k->pacht();
+            m.pachtGebucht = bewegt(guthaben, {m.pacht, m.pacht});
             guthaben = gebucht(guthaben, {m.pacht, m.pacht});
         }
     }
@@ -167,13 +178,13 @@ Monatsausblick monatsausblick() {
 
     // The lines, money first.
     Zeilen z(m.zeilen);
-    z.neu(Art::geld, "Sonstige Kosten: " + geldSpanne(m.sonstigeKosten), "KontrollForm");
-    if (m.pacht != 0) z.neu(Art::geld, "Pacht für Felder: " + geld(m.pacht), "FelderForm");
-    for (const auto& [h, a] : m.herden) {
+    z.neu(Art::geld, "Sonstige Kosten: " + geldSpanne(m.sonstigeKostenGebucht), "KontrollForm");
+    if (m.pacht != 0) z.neu(Art::geld, "Pacht für Felder: " + geldSpanne(m.pachtGebucht), "FelderForm");
+    for (const auto& [h, a, gebuchtVon] : m.herden) {
         if (!a.produkt) continue;
         z.neu(Art::geld,
               h->GebenCB.caption + " " + spanne(a.produktMenge, " " + einheit(h->produktNr)) + ": " +
-                  geldSpanne(a.erloes) + (a.seuchePromille > 0 ? " (ohne Seuche)" : ""),
+                  geldSpanne(gebuchtVon) + (a.seuchePromille > 0 ? " (ohne Seuche)" : ""),
               h->name());
     }
     z.neu(Art::geld, "Guthaben am Monatsende: " + geldSpanne(m.guthaben), "KontrollForm", m.guthaben.von < 0);
@@ -192,7 +203,7 @@ Monatsausblick monatsausblick() {
                   " kg" + reicht,
               "FutterForm");
     }
-    for (const auto& [h, a] : m.herden) {
+    for (const auto& [h, a, gebuchtVon] : m.herden) {
         switch (a.futter) {
             case TtierForm::Futter::satt:
                 z.neu(Art::futter, h->caption + " fressen " + std::to_string(a.bedarf) + " kg", h->name());
@@ -285,7 +296,7 @@ Monatsausblick monatsausblick() {
     }
 
     // The herds.
-    for (const auto& [h, a] : m.herden) {
+    for (const auto& [h, a, gebuchtVon] : m.herden) {
         if (a.futter == TtierForm::Futter::alleSterben) continue;
         if (a.seuchePromille > 0) {
             std::string p = std::to_string(a.seuchePromille / 10);

@@ -28,7 +28,11 @@ struct AusblickZeile {
 
 struct Monatsausblick {
     Spanne sonstigeKosten;
-    int32_t pacht = 0;  // cents, as booked; 0 when nothing is leased
+    int32_t pacht = 0;  // cents, as the rule asks; 0 when nothing is leased
+    // What the month books of them: at the balance's 64-bit limits less
+    // than the rule asks, as buchen holds it there. The lines tell these.
+    Spanne sonstigeKostenGebucht;
+    Spanne pachtGebucht;
     Spanne guthaben;    // the balance when the month has ended
     // The feed silo now, what the herds eat, and what is left after them;
     // the feed as if no disease struck.
@@ -45,6 +49,7 @@ struct Monatsausblick {
     struct Herde {
         const TtierForm* herde = nullptr;
         TtierForm::Herdenausblick a;
+        Spanne erloesGebucht;  // of a.erloes, what the month books
     };
     std::vector<Herde> herden;  // in the order of the month's walk
     struct Feld {

@@ -15,6 +15,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <limits>
+
+#include "geld/kontrollform.h"
 #include "rahmen/kindform.h"
 #include "rahmen/mainform.h"
 #include "spielstand/datei.h"
@@ -231,10 +234,11 @@ void HauptFenster::menueAnlegen() {
         for (KindView* v : views_)
             if (auto* k = qobject_cast<KontrollView*>(v)) k->weiter()->click();
     });
-    connect(anordnen_, &QAction::triggered, this, [] {
+    connect(anordnen_, &QAction::triggered, this, [this] {
         sicher([] {
             if (MainForm) MainForm->FensterAnordnen1Click();
         });
+        zusaetzeFreilegen();
     });
     // The guide at the chapter of the game window the player is in; with
     // none active, at its contents.
@@ -425,32 +429,92 @@ void HauptFenster::weiterBlaettern(int schritt) {
     zeigen(views_[static_cast<std::size_t>(((i % n) + n) % n)]);
 }
 
-void HauptFenster::nebeneinanderAnordnen() {
-    // The outlook takes its place at the size a new game gives it, and then
-    // all the room beside the others.
-    const auto istAusblick = [](const KindView* v) { return &v->fenster() == AusblickForm; };
-    const QSize ausblickAnfang(TAusblickForm::anfangsGroesse().x, TAusblickForm::anfangsGroesse().y);
-    std::vector<Stueck> stuecke;
-    for (KindView* v : views_) {
-        const TkindForm& f = v->fenster();
-        stuecke.push_back({reiheVon(f), istAusblick(v) ? ausblickAnfang : v->clientGroesse() + KindView::rahmen()});
-    }
-    const std::vector<QPoint> orte = nebeneinander(stuecke, flaeche_->viewport()->size());
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        TkindForm& f = views_[i]->fenster();
-        const QSize client = istAusblick(views_[i]) ? (ausblickAnfang - KindView::rahmen()).expandedTo(QSize(0, 0))
-                                                    : QSize(f.clientWidth, f.clientHeight);
-        f.gezogen(orte[i].x(), orte[i].y(), client.width(), client.height(), f.windowState);
-        views_[i]->auffrischen();
-    }
-    ausblickAusdehnen();
-}
-
 namespace {
 QRect aussen(const KindView& v) {
     return {QPoint(v.fenster().left, v.fenster().top), v.clientGroesse() + KindView::rahmen()};
 }
 }  // namespace
+
+void HauptFenster::nebeneinanderAnordnen(bool karteGanz) {
+    // The outlook takes its place at the size a new game gives it, and then
+    // all the room beside the others.
+    const auto istAusblick = [](const KindView* v) { return &v->fenster() == AusblickForm; };
+    if (karteGanz) {
+        // The field map as large as it goes, where that leaves every window
+        // beside the others.
+        if (KindView* k = view("FelderForm"); k && k->fenster().sizeable && k->maximumWidth() < QWIDGETSIZE_MAX) {
+            TkindForm& f = k->fenster();
+            const QSize vorher(f.clientWidth, f.clientHeight);
+            const QSize gross = k->maximumSize() - KindView::rahmen();
+            f.gezogen(f.left, f.top, gross.width(), gross.height(), f.windowState);
+            nebeneinanderAnordnen(false);
+            bool frei = true;
+            for (const KindView* v : views_)
+                for (const KindView* w : views_)
+                    if (v != w && aussen(*v).intersects(aussen(*w))) frei = false;
+            if (frei) return;
+            f.gezogen(f.left, f.top, vorher.width(), vorher.height(), f.windowState);
+            k->auffrischen();
+        }
+    }
+    const QSize ausblickAnfang(TAusblickForm::anfangsGroesse().x, TAusblickForm::anfangsGroesse().y);
+    const QSize flaeche = flaeche_->viewport()->size();
+    // The title bar: what the style adds above a client, less the border below.
+    const int titel = KindView::rahmen().height() - KindView::rahmen().width() / 2;
+    std::vector<Stueck> stuecke;
+    std::size_t ausblick = views_.size();
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        const KindView* v = views_[i];
+        if (istAusblick(v)) ausblick = i;
+        stuecke.push_back({reiheVon(v->fenster()), istAusblick(v) ? ausblickAnfang : v->clientGroesse() + KindView::rahmen(),
+                           &v->fenster() == KontrollForm});
+    }
+    std::vector<std::size_t> stapel;
+    std::vector<QPoint> orte = nebeneinander(stuecke, flaeche, titel, &stapel);
+    QSize ausblickGroesse = ausblickAnfang;
+    // Where the windows cannot all lie side by side, the outlook takes a
+    // column of its own at the right, as high as the area (what it says is
+    // read before every "Weiter"), and the others share the rest.
+    const auto ueberdeckt = [&] {
+        for (std::size_t i = 0; i < orte.size(); ++i)
+            for (std::size_t j = i + 1; j < orte.size(); ++j)
+                if (QRect(orte[i], stuecke[i].groesse).intersects(QRect(orte[j], stuecke[j].groesse))) return true;
+        return false;
+    };
+    if (ausblick < views_.size() && ueberdeckt()) {
+        int breitestes = 0;
+        std::vector<Stueck> andere;
+        for (std::size_t i = 0; i < stuecke.size(); ++i)
+            if (i != ausblick) {
+                andere.push_back(stuecke[i]);
+                breitestes = std::max(breitestes, stuecke[i].groesse.width());
+            }
+        const int breite = std::min(flaeche.width() - breitestes,
+                                    std::max(fontMetrics().averageCharWidth() * 60, ausblickAnfang.width()));
+        if (breite >= std::max(ausblickAnfang.width(), fontMetrics().averageCharWidth() * 30)) {
+            std::vector<std::size_t> restStapel;
+            const std::vector<QPoint> rest =
+                nebeneinander(andere, QSize(flaeche.width() - breite, flaeche.height()), titel, &restStapel);
+            for (std::size_t i = 0, k = 0; i < orte.size(); ++i)
+                orte[i] = i == ausblick ? QPoint(flaeche.width() - breite, 0) : rest[k++];
+            stapel.clear();
+            for (const std::size_t k : restStapel) stapel.push_back(k < ausblick ? k : k + 1);
+            ausblickGroesse = QSize(breite, flaeche.height());
+        }
+    }
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        TkindForm& f = views_[i]->fenster();
+        const QSize client = i == ausblick ? (ausblickGroesse - KindView::rahmen()).expandedTo(QSize(0, 0))
+                                           : QSize(f.clientWidth, f.clientHeight);
+        f.gezogen(orte[i].x(), orte[i].y(), client.width(), client.height(), f.windowState);
+        views_[i]->auffrischen();
+    }
+    // Where they lie over each other, each above those placed before it,
+    // whose title bars it leaves free.
+    if (ueberdeckt())
+        for (const std::size_t i : stapel) views_[i]->raise();
+    ausblickAusdehnen();
+}
 
 void HauptFenster::ausblickAusdehnen() {
     KindView* a = view("AusblickForm");
@@ -476,6 +540,27 @@ void HauptFenster::ausblickAusdehnen() {
     const QSize client = r.size() - KindView::rahmen();
     f.gezogen(r.left(), r.top(), client.width(), client.height(), f.windowState);
     a->auffrischen();
+}
+
+void HauptFenster::zusaetzeFreilegen() {
+    for (KindView* v : views_) {
+        const int zusatz = v->clientGroesse().height() - v->fenster().clientHeight;
+        if (zusatz <= 0) continue;
+        const QRect r = aussen(*v);
+        const QRect streifen(r.left(), r.bottom() + 1 - zusatz, r.width(), zusatz);
+        int oben = std::numeric_limits<int>::max();
+        for (KindView* w : views_)
+            if (w != v && aussen(*w).top() > r.top() && aussen(*w).intersects(streifen))
+                oben = std::min(oben, aussen(*w).top());
+        if (oben == std::numeric_limits<int>::max()) continue;
+        const int tiefer = r.bottom() + 1 - oben;
+        for (KindView* w : views_) {
+            TkindForm& f = w->fenster();
+            if (w == v || f.top < oben) continue;
+            f.gezogen(f.left, f.top + tiefer, f.clientWidth, f.clientHeight, f.windowState);
+            w->auffrischen();
+        }
+    }
 }
 
 void HauptFenster::ausblickNebenDieFenster() {
@@ -520,12 +605,13 @@ void HauptFenster::anfangsAnordnung() {
         }
     }
     const QSize frei = flaeche_->viewport()->size();
-    // Larger in one direction is enough: the designed layout lets the herds
-    // and stores lie under the price list, and side by side they do not
-    // where there is room (on a screen at twice the scale the designed
-    // layout is wider than high and runs off the bottom).
-    if (frei.width() > entworfen_.right() + 1 || frei.height() > entworfen_.bottom() + 1)
-        nebeneinanderAnordnen();
+    // The designed layout only where the area is just its size: it lets the
+    // herds and stores lie under the price list, and side by side they do
+    // not where there is room; where the area is smaller in either
+    // direction, it would run beyond it (on a screen at twice the scale
+    // the designed layout runs off the bottom).
+    if (frei.width() != entworfen_.right() + 1 || frei.height() != entworfen_.bottom() + 1)
+        nebeneinanderAnordnen(true);
     else
         ausblickNebenDieFenster();
     // The area may still grow (a window manager maximizes the frame late):

@@ -85,8 +85,10 @@ public:
 
     // Every game window at its own size inside the working area, by rows of
     // their kind, with no overlap where the area has room. Minimized and
-    // maximized windows keep their state; their normal place moves.
-    void nebeneinanderAnordnen();
+    // maximized windows keep their state; their normal place moves. With
+    // karteGanz (the first layout) the field map first gets its largest
+    // size, kept where every window still lies beside the others.
+    void nebeneinanderAnordnen(bool karteGanz = false);
     // Whether a first start and a new game lay the windows out side by side
     // (on by default; the tests of the designed places switch it off).
     static void setzeAnfangsAnordnung(bool an);
@@ -132,6 +134,10 @@ private:
     // The outlook grown from its corner as far right and down as the area
     // goes without covering another window (never smaller than it is).
     void ausblickAusdehnen();
+    // After "Fenster Anordnen": what a view shows below its window's client
+    // (the control panel's line of losses) lies over no window; the windows
+    // below it move down together.
+    void zusaetzeFreilegen();
 
     Spiel& spiel_;
     QtPlattform& plattform_;

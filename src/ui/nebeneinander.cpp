@@ -3,6 +3,7 @@
 #include <QRect>
 
 #include <algorithm>
+#include <utility>
 
 #include "geld/kontoform.h"
 #include "geld/kontrollform.h"
@@ -54,13 +55,66 @@ std::vector<QRect> inReihen(const std::vector<Stueck>& s, int breite) {
     return platz;
 }
 
+// What of a window at r no other may cover: its title bar, titel high, or
+// all of it.
+QRect geschuetzt(const Stueck& st, const QRect& r, int titel) {
+    return st.ganzZeigen ? r : QRect(r.left(), r.top(), r.width(), titel);
+}
+
+// How much it weighs when that is covered: the control panel as much as a
+// few title bars.
+int gewichtVon(const Stueck& st) { return st.ganzZeigen ? 4 : 1; }
+
+// Where a window of size g lies inside the area covering the least of the
+// others (belegt): never over what schutz keeps free (a title bar) where the
+// area has such a place, so that, lying above those placed before it, it
+// leaves every title to be clicked. The highest, then leftmost, of equals;
+// stapeln takes the highest such place whatever it covers, so that the
+// windows stack from the top with their titles one below the other.
+QRect ueberdeckend(QSize g, QSize flaeche, int titel, const std::vector<QRect>& belegt,
+                   const std::vector<QRect>& schutz, const std::vector<int>& gewicht, bool stapeln) {
+    std::vector<int> xs{0, flaeche.width() - g.width()};
+    std::vector<int> ys{0, flaeche.height() - g.height()};
+    for (const QRect& r : belegt) {
+        xs.insert(xs.end(), {r.left(), r.right() + 1, r.right() + 1 - g.width(), r.left() - g.width()});
+        ys.insert(ys.end(), {r.top(), r.top() + titel, r.bottom() + 1, r.bottom() + 1 - g.height(), r.top() - g.height()});
+    }
+    const auto innen = [](int v, int groesse, int raum) { return std::max(0, std::min(v, raum - groesse)); };
+    QRect beste;
+    long long besteKosten = -1;
+    for (const int y0 : ys)
+        for (const int x0 : xs) {
+            const QRect r(QPoint(innen(x0, g.width(), flaeche.width()), innen(y0, g.height(), flaeche.height())), g);
+            long long kosten = 0;
+            for (std::size_t k = 0; k < belegt.size(); ++k) {
+                const QRect schnitt = belegt[k].intersected(r);
+                if (!stapeln) kosten += static_cast<long long>(schnitt.width()) * schnitt.height();
+                // A covered title bar counts as more than any body.
+                if (r.intersects(schutz[k])) kosten += static_cast<long long>(gewicht[k]) << 40;
+            }
+            if (besteKosten < 0 || kosten < besteKosten ||
+                (kosten == besteKosten && (r.top() < beste.top() || (r.top() == beste.top() && r.left() < beste.left())))) {
+                beste = r;
+                besteKosten = kosten;
+            }
+        }
+    return beste;
+}
+
 // Places the windows that have none yet (an empty rectangle), each at the
-// highest, then leftmost, free place beside those placed.
-void inLuecken(const std::vector<Stueck>& s, QSize flaeche, std::vector<QRect>& platz) {
-    std::vector<QRect> belegt;
-    for (const QRect& r : platz)
-        if (!r.isNull()) belegt.push_back(r);
-    for (std::size_t i : reihenfolge(s)) {
+// highest, then leftmost, free place beside those placed; one that finds
+// none inside the area lies over the others where it covers least.
+void inLuecken(const std::vector<Stueck>& s, QSize flaeche, int titel, const std::vector<std::size_t>& folge,
+               std::vector<QRect>& platz, bool stapeln = false) {
+    std::vector<QRect> belegt, schutz;
+    std::vector<int> gewicht;
+    for (std::size_t i = 0; i < platz.size(); ++i)
+        if (!platz[i].isNull()) {
+            belegt.push_back(platz[i]);
+            schutz.push_back(geschuetzt(s[i], platz[i], titel));
+            gewicht.push_back(gewichtVon(s[i]));
+        }
+    for (std::size_t i : folge) {
         if (!platz[i].isNull()) continue;
         const QSize g = s[i].groesse;
         std::vector<QPoint> orte{{0, 0}};
@@ -76,8 +130,6 @@ void inLuecken(const std::vector<Stueck>& s, QSize flaeche, std::vector<QRect>& 
             return std::none_of(belegt.begin(), belegt.end(), [&r](const QRect& b) { return b.intersects(r); });
         };
         QRect gewaehlt;
-        // First inside the area; then within its width, running beyond the
-        // bottom; a window wider than the area goes below everything.
         for (const QPoint& o : orte) {
             const QRect r(o, g);
             if (r.right() < flaeche.width() && r.bottom() < flaeche.height() && frei(r)) {
@@ -85,21 +137,10 @@ void inLuecken(const std::vector<Stueck>& s, QSize flaeche, std::vector<QRect>& 
                 break;
             }
         }
-        if (gewaehlt.isNull()) {
-            for (const QPoint& o : orte) {
-                const QRect r(o, g);
-                if (r.right() < flaeche.width() && frei(r)) {
-                    gewaehlt = r;
-                    break;
-                }
-            }
-        }
-        if (gewaehlt.isNull()) {
-            int unten = 0;
-            for (const QRect& b : belegt) unten = std::max(unten, b.bottom() + 1);
-            gewaehlt = QRect(QPoint(0, unten), g);
-        }
+        if (gewaehlt.isNull()) gewaehlt = ueberdeckend(g, flaeche, titel, belegt, schutz, gewicht, stapeln);
         belegt.push_back(gewaehlt);
+        schutz.push_back(geschuetzt(s[i], gewaehlt, titel));
+        gewicht.push_back(gewichtVon(s[i]));
         platz[i] = gewaehlt;
     }
 }
@@ -110,9 +151,27 @@ bool passt(const std::vector<QRect>& platz, QSize flaeche) {
     });
 }
 
+// How bad windows placed in this order lie: the title bars covered by a
+// window above them, then the area covered.
+std::pair<int, long long> ueberdeckung(const std::vector<Stueck>& s, const std::vector<QRect>& platz,
+                                       const std::vector<std::size_t>& folge, int titel) {
+    int titelDeckt = 0;
+    long long flaecheDeckt = 0;
+    for (std::size_t a = 0; a < folge.size(); ++a)
+        for (std::size_t b = a + 1; b < folge.size(); ++b) {
+            const QRect& unten = platz[folge[a]];
+            const QRect& oben = platz[folge[b]];
+            if (oben.intersects(geschuetzt(s[folge[a]], unten, titel))) titelDeckt += gewichtVon(s[folge[a]]);
+            const QRect schnitt = unten.intersected(oben);
+            flaecheDeckt += static_cast<long long>(schnitt.width()) * schnitt.height();
+        }
+    return {titelDeckt, flaecheDeckt};
+}
+
 }  // namespace
 
-std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flaeche) {
+std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flaeche, int titel,
+                                  std::vector<std::size_t>* stapel) {
     // The named kinds in rows; a window of another kind into a free place
     // beside them. Where the rows do not fit, every window finds its place.
     constexpr int sonstige = 4;
@@ -122,10 +181,43 @@ std::vector<QPoint> nebeneinander(const std::vector<Stueck>& stuecke, QSize flae
     std::vector<QRect> platz = inReihen(benannt, flaeche.width());
     for (std::size_t i = 0; i < platz.size(); ++i)
         if (stuecke[i].reihe >= sonstige) platz[i] = QRect();
-    if (!passt(platz, flaeche)) platz.assign(stuecke.size(), QRect());
-    inLuecken(stuecke, flaeche, platz);
-    // A window that found no free place lies over others rather than
-    // beyond the area, where only the scroll bars would reach it.
+    std::vector<std::size_t> folge = reihenfolge(stuecke);
+    if (passt(platz, flaeche)) {
+        inLuecken(stuecke, flaeche, titel, folge, platz);
+    } else {
+        // Each window where it finds room, in the order of the rows, the
+        // map before the goods, or the largest first, over the others where
+        // it covers least or stacked from the top: the way that covers the
+        // fewest title bars, then the least.
+        const auto nach = [&stuecke](auto schluessel) {
+            std::vector<std::size_t> f = reihenfolge(stuecke);
+            std::stable_sort(f.begin(), f.end(),
+                             [&](std::size_t a, std::size_t b) { return schluessel(stuecke[a]) < schluessel(stuecke[b]); });
+            return f;
+        };
+        const std::vector<std::vector<std::size_t>> folgen{
+            folge,
+            nach([](const Stueck& st) { return st.reihe == 3 ? 0 : st.reihe == 0 ? -1 : st.reihe; }),
+            nach([](const Stueck& st) { return st.reihe == 3 ? -1 : st.reihe; }),
+            nach([](const Stueck& st) { return -st.groesse.height(); }),
+            nach([](const Stueck& st) { return -st.groesse.width() * st.groesse.height(); }),
+        };
+        std::pair<int, long long> beste{-1, 0};
+        for (const bool stapeln : {false, true})
+            for (const std::vector<std::size_t>& f : folgen) {
+                std::vector<QRect> versuch(stuecke.size());
+                inLuecken(stuecke, flaeche, titel, f, versuch, stapeln);
+                const auto wie = ueberdeckung(stuecke, versuch, f, titel);
+                if (beste.first < 0 || wie < beste) {
+                    beste = wie;
+                    platz = versuch;
+                    folge = f;
+                }
+            }
+    }
+    if (stapel) *stapel = folge;
+    // Only a window larger than the area runs beyond it, at its right and
+    // bottom, where the scroll bars reach it.
     std::vector<QPoint> orte;
     orte.reserve(platz.size());
     for (const QRect& r : platz)

@@ -73,6 +73,10 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
         std::fprintf(stderr, "Trevo: %s\n", qPrintable(qtText(text)));
         return Antwort::OK;
     }
+    if (sammeln_ && knoepfe == Knoepfe::OK && art != MeldungsArt::Bestaetigen) {
+        gesammelt_.emplace_back(art, text);
+        return Antwort::OK;
+    }
     QMessageBox box(eltern());
     box.setTextFormat(Qt::PlainText);
     box.setText(art == MeldungsArt::Bestaetigen && !frageZusatz_.isEmpty()
@@ -140,6 +144,24 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
     for (const Knopf& k : liste)
         if (box.clickedButton() == k.knopf) return k.antwort;
     return liste.back().antwort;
+}
+
+void QtPlattform::setzeSammeln(bool an) {
+    sammeln_ = an;
+    if (an || gesammelt_.empty()) return;
+    std::vector<std::pair<MeldungsArt, std::string>> liste;
+    liste.swap(gesammelt_);
+    // The most serious kind gives the box its icon and title.
+    const auto rang = [](MeldungsArt a) {
+        return a == MeldungsArt::Fehler ? 3 : a == MeldungsArt::Warnung ? 2 : a == MeldungsArt::Information ? 1 : 0;
+    };
+    MeldungsArt art = liste.front().first;
+    std::string text;
+    for (const auto& [a, t] : liste) {
+        if (rang(a) > rang(art)) art = a;
+        text += (text.empty() ? "" : "\r\r") + t;
+    }
+    meldung(art, text, Knoepfe::OK);
 }
 
 std::string QtPlattform::speicherOrtWaehlen(const std::string& vorschlag) {

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rahmen/plattform.h"
@@ -61,6 +62,13 @@ public:
     // they are. Set it through FrageZusatz.
     void setzeFrageZusatz(const QString& zusatz) { frageZusatz_ = zusatz; }
 
+    // While set, the game's messages with one "OK" are kept and shown
+    // together in one box when it is cleared (the most serious one's icon
+    // and title): a harvest tells what it brought and what its store lost
+    // in one message. The game's texts and transcript stay as they are.
+    // Set it through Sammelmeldung.
+    void setzeSammeln(bool an);
+
     // No one is there to answer (the end a signal started): boxes go to
     // standard error and choices stay unanswered (Antwort::Abbrechen).
     void setzeNiemandDa(bool niemand) { niemandDa_ = niemand; }
@@ -106,6 +114,8 @@ private:
     int klaengeAngefordert_ = 0;
     bool niemandDa_ = false;
     QString frageZusatz_;
+    bool sammeln_ = false;
+    std::vector<std::pair<MeldungsArt, std::string>> gesammelt_;
     bool klaengeAn_ = true;
 };
 
@@ -120,4 +130,17 @@ public:
     }
     FrageZusatz(const FrageZusatz&) = delete;
     FrageZusatz& operator=(const FrageZusatz&) = delete;
+};
+
+// The game's messages while this lives, shown as one box at its end.
+class Sammelmeldung {
+public:
+    Sammelmeldung() {
+        if (QtPlattform* p = QtPlattform::aktuelle()) p->setzeSammeln(true);
+    }
+    ~Sammelmeldung() {
+        if (QtPlattform* p = QtPlattform::aktuelle()) p->setzeSammeln(false);
+    }
+    Sammelmeldung(const Sammelmeldung&) = delete;
+    Sammelmeldung& operator=(const Sammelmeldung&) = delete;
 };

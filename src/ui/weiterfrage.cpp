@@ -4,8 +4,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <map>
-
 #include "ui/einstellungen.h"
 
 namespace {
@@ -38,10 +36,10 @@ bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidba
     return ja;
 }
 
-bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge) {
+bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge,
+                       std::map<std::string, int>& gefragt) {
     // Each herd once, until its limit changes: the player who keeps a
     // stable full on purpose is not asked every month.
-    static std::map<std::string, int> gefragt;
     if (!einstellungen::vorWeiterJungeFragen()) return true;
     std::vector<const VerloreneJunge*> neu;
     for (const VerloreneJunge& j : junge) {

@@ -3,6 +3,7 @@
 // could be harvested). The face alone asks; the rules do not know of it.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,7 @@ struct VerloreneJunge {
 // Asks, if asking for young is on (einstellungen::vorWeiterJungeFragen),
 // about the herds not asked for since their limit last changed; true when
 // the month may run. The box's default is "&Nein"; it has its own
-// "Nicht mehr fragen".
-bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge);
+// "Nicht mehr fragen". gefragt holds, per herd, the limit the player said
+// yes to; it belongs to one game (the caller empties it for another).
+bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge,
+                       std::map<std::string, int>& gefragt);

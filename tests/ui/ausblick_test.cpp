@@ -257,14 +257,16 @@ TEST_F(Ausblick, ErnteInsVolleLagerFragtUndDieKarteBehaeltIhreTasten) {
     EXPECT_EQ(vorgabe, "&Nein");
     EXPECT_EQ(feld(1).was, 1) << "not harvested";
 
-    // "Ja": the harvest, its two messages, and the map has its keys again.
+    // "Ja": the harvest, one message of what it brought and lost, and the
+    // map has its keys again.
     antworten.dann(ernten);
     antworten.dann(antworte("&Ja", gesehen, vorgabe));
-    antworten.dann(klickeKnopf("OK"));
     antworten.dann(klickeKnopf("OK", &gesehen));
     QTest::keyClick(v->karte(), Qt::Key_1);
     ASSERT_TRUE(antworten.fertig());
-    EXPECT_TRUE(gesehen.text.startsWith("Wegen begrenzter Lagermöglichkeiten sind 644")) << gesehen.text.toStdString();
+    EXPECT_EQ(gesehen.text, "Die Ernte hat 654 DZentner Gerste eingebracht.\n\n"
+                            "Wegen begrenzter Lagermöglichkeiten sind 644 DZentner verloren.");
+    EXPECT_EQ(gesehen.titel, "Warnung");
     EXPECT_EQ(GetreideForm->menge, GetreideForm->maxmenge);
     ASSERT_TRUE(QTest::qWaitFor([v] { return QApplication::focusWidget() == v->karte(); }, 2000))
         << "the keys are back on the map";
@@ -323,7 +325,7 @@ TEST_F(Ausblick, VerlustzeileUndVerloreneJunge) {
     auto* k = qobject_cast<KontrollView*>(view("KontrollForm"));
     ASSERT_NE(k, nullptr);
     warten();
-    EXPECT_EQ(k->verluste()->text(), "keine Verluste vorhergesehen");
+    EXPECT_EQ(k->verluste()->text(), "keine &Verluste vorhergesehen");
     SchweineForm->neuesTier(2000);
     SchafForm->neuesTier(2000);
     FutterForm->setzeMenge(0);
@@ -338,14 +340,17 @@ TEST_F(Ausblick, VerlustzeileUndVerloreneJunge) {
     EXPECT_FALSE(view("AusblickForm")->isMinimized());
 
     // A full stable of grown hens that breeds: its young are lost.
-    FutterForm->setzeMenge(FutterForm->maxmenge);
-    SchweineForm->setzeMenge(0);
-    SchafForm->setzeMenge(0);
-    while (HuenerForm->tierAnzahl() < HuenerForm->maxmenge) HuenerForm->neuesTier(2000);
-    HuenerForm->MehrenCBClick(true);
-    HuenerForm->GebenCBClick(false);
-    HuenerForm->seuchePromille = 0;  // no disease box in the months below
-    warten();
+    const auto vollerStall = [this] {
+        FutterForm->setzeMenge(FutterForm->maxmenge);
+        SchweineForm->setzeMenge(0);
+        SchafForm->setzeMenge(0);
+        while (HuenerForm->tierAnzahl() < HuenerForm->maxmenge) HuenerForm->neuesTier(2000);
+        HuenerForm->MehrenCBClick(true);
+        HuenerForm->GebenCBClick(false);
+        HuenerForm->seuchePromille = 0;  // no disease box in the months below
+        warten();
+    };
+    vollerStall();
     einstellungen::setzeVorWeiterFragen(false);
     GesehenerKasten gesehen;
     QString vorgabe;
@@ -366,5 +371,14 @@ TEST_F(Ausblick, VerlustzeileUndVerloreneJunge) {
     k->weiter()->click();
     EXPECT_EQ(KontrollForm->monat, (monat + 1) % 12 + 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // A new game asks again about the same herd at the same limit.
+    antworten.dann(klickeKnopf("OK"));
+    MainForm->NeuesSpiel1Click();
+    ASSERT_TRUE(antworten.fertig());
+    vollerStall();
+    antworten.dann(antworte("&Nein", gesehen, vorgabe));
+    k->weiter()->click();
+    ASSERT_TRUE(antworten.fertig()) << "asked again after a new game";
+    EXPECT_TRUE(gesehen.text.contains("Hühner: ")) << gesehen.text.toStdString();
     einstellungen::setzeVorWeiterFragen(true);
 }

@@ -1,6 +1,7 @@
 // Playing without the mouse and without the eyes: F1 in every kind of
 // window, Return on the control panel, the About box, and the game as a
 // screen reader walks it.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "geld/kontoform.h"
 #include "geld/kontrollform.h"
 #include "fields/felderform.h"
+#include "goods/gutform.h"
 #include "livestock/arten.h"
 #include "market/preiseform.h"
 #include "ui/gitter.h"
@@ -279,4 +281,27 @@ TEST_F(Bedienung, BildschirmleserFindetPreiseBuchungenUndFelder) {
     EXPECT_EQ(kasten.text, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?\n\nThomasbach, 17 ha, Pacht 248,54 EUR im Monat");
     EXPECT_EQ(FelderForm->felder[1]->was, 0);
     EXPECT_EQ(thomasbach->text(QAccessible::Description), "gepachtet, leer, kaum vorbereitet, 17 ha");
+}
+
+// Every check box and button of every game window, the goods windows
+// expanded, has an Alt letter, and no two in one window share it.
+TEST_F(Bedienung, JederKnopfHatSeinenBuchstaben) {
+    starten();
+    for (KindView* v : rahmen->views())
+        if (auto* g = dynamic_cast<TgutForm*>(&v->fenster()); g && !g->erweitert) g->SizeButtonClick();
+    warten();
+    int knoepfe = 0;
+    for (KindView* v : rahmen->views()) {
+        QString belegt;
+        for (const QAbstractButton* b : v->widget()->findChildren<QAbstractButton*>()) {
+            // The arrows of the up-down control are no stop of the keys.
+            if (!b->isVisibleTo(v) || (b->text().isEmpty() && b->focusPolicy() == Qt::NoFocus)) continue;
+            const QChar c = kuerzelVon(b->text());
+            EXPECT_FALSE(c.isNull()) << v->fenster().name() << ": " << b->text().toStdString();
+            EXPECT_FALSE(belegt.contains(c)) << v->fenster().name() << ": " << b->text().toStdString();
+            belegt += c;
+            ++knoepfe;
+        }
+    }
+    EXPECT_GE(knoepfe, 30);
 }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -218,8 +219,10 @@ TEST_F(Fenster, NebeneinanderZeigtDenGanzenAusblick) {
     starten();
     voll();
     pruefen("first start");
-    // The file of a game that never moved the outlook has no place of it.
+    // The file of a game that never moved the outlook has no place of it
+    // (the start's layouts over, which follow the area for a while).
     HauptFenster::setzeAnfangsAnordnung(false);
+    QTest::qWait(2100);
     MainForm->FensterAnordnen1Click();
     warten();
     ASSERT_TRUE(AusblickForm->amAnfang());
@@ -249,7 +252,33 @@ TEST_F(Fenster, EigeneFensterLiegenAufDemSchirm) {
     // area holds them all (not at twice the scale).
     const QRect flaeche = rahmen->flaeche()->viewport()->rect();
     for (const QRect& r : viewPlaetze(*rahmen)) EXPECT_TRUE(flaeche.contains(r)) << "first start, inside the area";
-    if (flaeche.width() >= 1000 && flaeche.height() >= 700) ueberlappungsfrei(viewPlaetze(*rahmen), "first start");
+    if (flaeche.width() >= 1000 && flaeche.height() >= 700) {
+        ueberlappungsfrei(viewPlaetze(*rahmen), "first start");
+        // There the map shows all five fields.
+        auto* felder = qobject_cast<FelderView*>(view("FelderForm"));
+        const QRect sicht(felder->karte()->mapFrom(felder->rollbereich()->viewport(), QPoint()),
+                          felder->rollbereich()->viewport()->size());
+        for (std::size_t i = 1; i <= 5; ++i)
+            for (int32_t e = 0; e < FelderForm->felder[i]->eckenZahl; ++e) {
+                const Punkt p = FelderForm->felder[i]->ecken[static_cast<std::size_t>(e)];
+                EXPECT_TRUE(sicht.contains(p.x, p.y)) << FelderForm->felder[i]->name << " " << p.x << "," << p.y;
+            }
+    }
+    // Where they cannot lie side by side, no window covers the title bar of
+    // one below it, which brings that one forward.
+    const int titel = KindView::rahmen().height() - KindView::rahmen().width() / 2;
+    const QList<QMdiSubWindow*> stapel = rahmen->flaeche()->subWindowList(QMdiArea::StackingOrder);
+    for (qsizetype i = 0; i < stapel.size(); ++i)
+        for (qsizetype j = i + 1; j < stapel.size(); ++j) {
+            const QMdiSubWindow* v = stapel[i];
+            EXPECT_FALSE(stapel[j]->geometry().intersects(QRect(v->pos(), QSize(v->width(), titel))))
+                << v->objectName().toStdString() << "'s title under " << stapel[j]->objectName().toStdString();
+        }
+    std::cout << "first start: screen " << schirm.width() << "x" << schirm.height() << " at scale "
+              << rahmen->screen()->devicePixelRatio() << ", area " << flaeche.width() << "x" << flaeche.height() << "\n";
+    for (const KindView* v : rahmen->views())
+        std::cout << "  " << v->fenster().name() << " " << v->x() << "," << v->y() << " " << v->width() << "x"
+                  << v->height() << "\n";
 
     const auto aufDemSchirm = [&schirm](QWidget* w, const char* was) {
         ASSERT_NE(w, nullptr) << was;

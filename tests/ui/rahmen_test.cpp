@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -258,6 +259,14 @@ TEST_F(Rahmen, AnordnenSetztAuchMinimierteFensterZurueck) {
     EXPECT_EQ(kontrolle->pos(), QPoint(5, 5)) << "restored at the place the game gave it while minimized";
     EXPECT_EQ(KontrollForm->left, 5);
     EXPECT_EQ(KontrollForm->windowState, FensterZustand::normal);
+    // The panel's line of losses, which the game does not know of, lies
+    // over no window of the designed layout.
+    QPushButton* verluste = qobject_cast<KontrollView*>(kontrolle)->verluste();
+    const QRect zeile(verluste->mapTo(rahmen->flaeche()->viewport(), QPoint()), verluste->size());
+    for (const KindView* v : rahmen->views())
+        if (v != kontrolle) {
+            EXPECT_FALSE(v->geometry().intersects(zeile)) << v->fenster().name();
+        }
 }
 
 TEST_F(Rahmen, NeuesSpielNurNachOK) {

@@ -99,7 +99,7 @@ TEST_F(Tiere, VierHerdenAnIhrenPlaetzenMitBildUndAufgeklapptOhneUeberschneidung)
         QTest::mouseClick(v->groesseKnopf(), Qt::LeftButton);
         warten();
         EXPECT_EQ(v->inhalt()->width(), 400);
-        EXPECT_EQ(v->gebenBox()->isVisible() ? v->gebenBox()->text() : QString(), a.geben);
+        EXPECT_EQ(v->gebenBox()->isVisible() ? QString(v->gebenBox()->text()).remove(QLatin1Char('&')) : QString(), a.geben);
         EXPECT_TRUE(v->kaufenKnopf()->toolTip().startsWith("Ankauf heute: "));
         EXPECT_FALSE(v->kaufenKnopf()->toolTip().contains("Rechts")) << "the herd buys with the left button only";
         EXPECT_EQ(v->maxMengeLabel()->cursor().shape(), Qt::PointingHandCursor);

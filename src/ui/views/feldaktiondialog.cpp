@@ -160,7 +160,11 @@ void FeldAktionDialog::bearbeiten() {
         if (!p || p->meldung(MeldungsArt::Bestaetigen, frage, Knoepfe::JaNein, {}, Vorgabe::zweiter) != Antwort::Ja)
             return;
     }
-    sicher([this] { form_.BearbeitBtClick(); });
+    {
+        // A harvest's yield and what its store lost: one message.
+        const Sammelmeldung eine;
+        sicher([this] { form_.BearbeitBtClick(); });
+    }
     schliessenWennFertig();
 }
 

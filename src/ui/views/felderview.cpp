@@ -14,6 +14,7 @@
 #include <QSvgRenderer>
 #include <QToolTip>
 
+#include <algorithm>
 #include <utility>
 
 #include "geld/geldtext.h"
@@ -205,6 +206,25 @@ FelderView::FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* k
     // The player cannot drag the window larger than this outer size; what
     // the window holds beyond it is reached by scrolling.
     setMaximumSize(form_.maxTrackWidth, form_.maxTrackHeight);
+}
+
+void FelderView::resizeEvent(QResizeEvent* e) {
+    KindView::resizeEvent(e);
+    // The scroll area takes its new size after this.
+    QTimer::singleShot(0, this, &FelderView::hofZeigen);
+}
+
+void FelderView::hofZeigen() {
+    QRect hof;
+    for (const auto& f : form_.felder)
+        if (f)
+            for (int32_t i = 0; i < f->eckenZahl; ++i) hof |= QRect(f->ecken[static_cast<std::size_t>(i)].x, f->ecken[static_cast<std::size_t>(i)].y, 1, 1);
+    const QSize sicht = rollen_->viewport()->size();
+    if (hof.isNull() || hof.width() > sicht.width() || hof.height() > sicht.height()) return;
+    QScrollBar* waagerecht = rollen_->horizontalScrollBar();
+    QScrollBar* senkrecht = rollen_->verticalScrollBar();
+    waagerecht->setValue(std::clamp(waagerecht->value(), hof.right() + 1 - sicht.width(), hof.left()));
+    senkrecht->setValue(std::clamp(senkrecht->value(), hof.bottom() + 1 - sicht.height(), hof.top()));
 }
 
 void FelderView::inhaltAuffrischen() {

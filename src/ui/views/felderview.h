@@ -65,9 +65,13 @@ public:
 
 protected:
     void inhaltAuffrischen() override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* karte);
+    // Scrolls the least that brings every field into view, where the map's
+    // window is large enough for them all.
+    void hofZeigen();
 
     TFelderForm& form_;
     QScrollArea* rollen_;

@@ -8,6 +8,7 @@
 #include <QShortcut>
 
 #include "geld/kontrollform.h"
+#include "rahmen/mainform.h"
 #include "ausblick.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
@@ -27,7 +28,7 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
         sicher([&vermeidbar, &junge] {
             const Monatsausblick m = monatsausblick();
             vermeidbar = m.vermeidbar;
-            for (const auto& [h, a] : m.herden)
+            for (const auto& [h, a, gebuchtVon] : m.herden)
                 if (a.verloreneJunge.bis > 0 && a.futter != TtierForm::Futter::alleSterben)
                     junge.push_back({h->name(), h->maxmenge,
                                      h->caption + ": " +
@@ -37,7 +38,12 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
                                                     std::to_string(a.verloreneJunge.bis)) +
                                          " Junge (im Stall Platz für " + std::to_string(a.platz) + ")"});
         });
-        if (!weiterBestaetigt(this, vermeidbar) || !weiterTrotzJungen(this, junge)) return;
+        // A new game asks about every herd again.
+        if (MainForm && MainForm->neueSpiele != neueSpiele_) {
+            neueSpiele_ = MainForm->neueSpiele;
+            jungeGefragt_.clear();
+        }
+        if (!weiterBestaetigt(this, vermeidbar) || !weiterTrotzJungen(this, junge, jungeGefragt_)) return;
         befehl([this] { form_.Button1Click(); });
     });
     verluste_ = new QPushButton(inhalt());
@@ -90,7 +96,7 @@ void KontrollView::verlusteAuffrischen() {
             if (z.warnung && z.art != AusblickZeile::Art::geld) ++n;
     });
     verluste_->setGeometry(8, form_.clientHeight, std::max(0, form_.clientWidth - 16), verlusteHoehe - 2);
-    const QString text = n == 0   ? QStringLiteral("keine Verluste vorhergesehen")
+    const QString text = n == 0   ? QStringLiteral("keine &Verluste vorhergesehen")
                          : n == 1 ? QStringLiteral("1 &Verlust vorhergesehen")
                                   : QStringLiteral("%1 &Verluste vorhergesehen").arg(n);
     if (verluste_->text() != text) verluste_->setText(text);

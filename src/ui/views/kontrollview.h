@@ -1,6 +1,9 @@
 // The control panel: date, balance, temperature and the "Weiter" button.
 #pragma once
 
+#include <map>
+#include <string>
+
 #include "ui/kindview.h"
 
 class QLabel;
@@ -32,5 +35,10 @@ private:
     QLabel* label3_;
     QPushButton* weiter_;
     QPushButton* verluste_;
+    // The herds whose lost young the player accepted, at their limit: for
+    // this game only (a view lives as long as its game; a new game empties
+    // it).
+    std::map<std::string, int> jungeGefragt_;
+    int neueSpiele_ = 0;
     void verlusteAuffrischen();
 };

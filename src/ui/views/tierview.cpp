@@ -173,6 +173,12 @@ void TierView::inhaltAuffrischen() {
     geben_->setAccessibleName(geben_->text().isEmpty() ? QStringLiteral("Keine Ware") : QString());
     geben_->setChecked(form_.GebenCB.checked);
     geben_->setVisible(form_.GebenCB.visible);
+    // The boxes' keys beside the trade buttons' (Alt+K, Alt+V, Alt+>):
+    // "V&ermehren", "&Milchgeben", "E&ierlegen", "&Wollegeben".
+    QString belegt;
+    for (const QAbstractButton* b : inhalt()->findChildren<QAbstractButton*>())
+        if (b != mehren_ && b != geben_ && !kuerzelVon(b->text()).isNull()) belegt += kuerzelVon(b->text());
+    kuerzelVergeben(std::vector<QCheckBox*>{mehren_, geben_}, belegt);
     gruppe_->setTitle(QString::fromStdString(form_.GroupBox1.caption));
     gitter_->neuLesen();
     listeAuffrischen();
