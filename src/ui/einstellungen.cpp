@@ -33,4 +33,9 @@ void setzeVorWeiterJungeFragen(bool fragen) {
     ablage().setValue(QStringLiteral("ausblick/vorWeiterJungeFragen"), fragen);
 }
 
+Sprache sprache() {
+    return spracheAusSchluessel(ablage().value(QStringLiteral("Sprache"), QStringLiteral("System")).toString());
+}
+void setzeSprache(Sprache s) { ablage().setValue(QStringLiteral("Sprache"), spracheSchluessel(s)); }
+
 }  // namespace einstellungen
