@@ -1,5 +1,5 @@
-# Fails when a translation is not complete: lupdate, run over the face's
-# sources into a copy of each translations/*.ts, may find no text without its
+# Fails when a translation is not complete: lupdate, run over the sources
+# (the face's tr(), the core's TREVO_TEXT) into a copy of each translations/*.ts, may find no text without its
 # translation (a new or changed German text: "unfinished") and none that is
 # no longer in the sources ("vanished", "obsolete"); and every translation
 # keeps its source's %1 … %9 and its mnemonic (&).
@@ -19,7 +19,8 @@ set(fehler "")
 foreach(ts ${dateien})
   get_filename_component(name ${ts} NAME)
   file(COPY ${ts} DESTINATION ${ARBEIT})
-  execute_process(COMMAND ${LUPDATE} -silent -locations none -I ${WURZEL}/src ${WURZEL}/src/ui -ts ${ARBEIT}/${name}
+  execute_process(COMMAND ${LUPDATE} -silent -locations none -I ${WURZEL}/src
+    -tr-function-alias QT_TRANSLATE_NOOP+=TREVO_TEXT ${WURZEL}/src -ts ${ARBEIT}/${name}
     RESULT_VARIABLE rc OUTPUT_VARIABLE aus ERROR_VARIABLE aus)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "lupdate: ${rc}\n${aus}")

@@ -351,6 +351,57 @@ worst year</translation>
     </message>
 </context>
 <context>
+    <name>Kern</name>
+    <message>
+        <source>Das ist zu viel!</source>
+        <translation>That’s too much!</translation>
+    </message>
+    <message>
+        <source>Das ist zu viel!<byte value="xd"/><byte value="xd"/>Klicken Sie auf Maximum, um es zu erhöhen.</source>
+        <translation>That’s too much!<byte value="xd"/><byte value="xd"/>Click Maximum to raise it.</translation>
+    </message>
+    <message>
+        <source>Es ist möglich die Maximalmenge um 50% zu erhöhen.<byte value="xd"/>Dies würde Kosten von %1 verursachen.<byte value="xd"/><byte value="xd"/>Möchten Sie dies tun?</source>
+        <translation>You can raise the maximum quantity by 50%.<byte value="xd"/>That would cost %1.<byte value="xd"/><byte value="xd"/>Do you want to do that?</translation>
+    </message>
+    <message>
+        <source>Es ist zu kalt und der Boden ist zu hart für eine Bearbeitung.</source>
+        <translation>It’s too cold and the ground is too hard to work.</translation>
+    </message>
+    <message>
+        <source>Es ist zu wenig Diesel da! Kaufen Sie nach und versuchen es nochmal.</source>
+        <translation>There isn’t enough diesel! Buy more and try again.</translation>
+    </message>
+    <message>
+        <source>Das gemähte Gras wurde zu %1 kg Futter verarbeitet.</source>
+        <translation>The mown grass was made into %1 kg of feed.</translation>
+    </message>
+    <message>
+        <source>Die Ernte hat %1 DZentner %2 eingebracht.</source>
+        <translation>The harvest brought in %1 dt of %2.</translation>
+    </message>
+    <message>
+        <source>Wegen begrenzter Lagermöglichkeiten sind %1 %2 verloren.</source>
+        <translation>For lack of storage room, %1 %2 were lost.</translation>
+    </message>
+    <message>
+        <source>Möchten Sie den Pachtvertrag mit sofortiger Wirkung kündigen?</source>
+        <translation>Do you want to end the lease with immediate effect?</translation>
+    </message>
+    <message>
+        <source>Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?</source>
+        <translation>You don’t own this field. Do you want to lease it?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie wirklich wieder von vorne anfangen?</source>
+        <translation>Do you really want to start all over again?</translation>
+    </message>
+    <message>
+        <source>Wegen Futtermangel sind einige Tiere gestorben!</source>
+        <translation>Some animals died for lack of feed!</translation>
+    </message>
+</context>
+<context>
     <name>KontrollView</name>
     <message>
         <source>%1: %2 Junge (im Stall Platz für %3)</source>

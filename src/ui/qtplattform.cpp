@@ -17,6 +17,7 @@
 #include "ui/kindview.h"
 #include "ui/klangspieler.h"
 #include "ui/medien.h"
+#include "ui/nachrichten.h"
 #include "ui/sicher.h"
 #include "ui/viewregister.h"
 
@@ -140,6 +141,10 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
     for (const Knopf& k : liste)
         if (box.clickedButton() == k.knopf) return k.antwort;
     return liste.back().antwort;
+}
+
+Antwort QtPlattform::melden(MeldungsArt art, const Nachricht& nachricht, Knoepfe knoepfe, Vorgabe vorgabe) {
+    return meldung(art, nachrichtText(nachricht).toStdString(), knoepfe, {}, vorgabe);
 }
 
 std::string QtPlattform::speicherOrtWaehlen(const std::string& vorschlag) {

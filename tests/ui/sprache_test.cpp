@@ -47,6 +47,16 @@ TEST_F(Englisch, DasFensterSprichtEnglisch) {
     QStringList sprachen;
     for (QAction* a : rahmen->spracheAktionen()) sprachen << a->text();
     EXPECT_EQ(sprachen, (QStringList{"&System", "&Deutsch", "&English"}));
+    // A typed message of the core in English, with the box's own words.
+    ModalAntworten antworten;
+    GesehenerKasten kasten;
+    antworten.dann(klickeKnopf(QStringLiteral("Cancel"), &kasten));
+    rahmen->neuesSpielAktion()->trigger();
+    warten();
+    ASSERT_TRUE(antworten.fertig());
+    EXPECT_EQ(kasten.titel, QStringLiteral("Confirm"));
+    EXPECT_EQ(kasten.text, QStringLiteral("Do you really want to start all over again?"));
+    EXPECT_EQ(kasten.knoepfe, (QStringList{"OK", "Cancel"}));
     rahmen.reset();
     spiel.reset();
     plattform.reset();
