@@ -400,6 +400,26 @@ worst year</translation>
         <source>Wegen Futtermangel sind einige Tiere gestorben!</source>
         <translation>Some animals died for lack of feed!</translation>
     </message>
+    <message>
+        <source>Wegen BSE mussten alle Kühe getötet werden.</source>
+        <translation>Because of BSE, all the cows had to be put down.</translation>
+    </message>
+    <message>
+        <source>Wegen Verdacht auf Maul und Klauenseuche mussten alle Schweine getötet werden.</source>
+        <translation>Foot-and-mouth disease was suspected: all the pigs had to be put down.</translation>
+    </message>
+    <message>
+        <source>Das ist zu viel!<byte value="xd"/><byte value="xd"/>Klicken Sie auf Maximum, um die verfügbare Stallfläche zu erhöhen.</source>
+        <translation>That’s too much!<byte value="xd"/><byte value="xd"/>Click Maximum to enlarge the stable.</translation>
+    </message>
+    <message>
+        <source>Keine Tiere da!</source>
+        <translation>There are no animals!</translation>
+    </message>
+    <message>
+        <source>Eine weitere Erhöhung der Maximalmenge ist nicht möglich</source>
+        <translation>The maximum quantity cannot be raised any further</translation>
+    </message>
 </context>
 <context>
     <name>KontrollView</name>
