@@ -211,7 +211,7 @@ int zaehlen() {
 
 int main(int argc, char** argv) {
     TrevoAnwendung anwendung(argc, argv);
-    TrevoAnwendung::einrichten();
+    TrevoAnwendung::einrichten(Sprache::deutsch);
     QtPlattform::setzeTonAus(true);
     dezimalTrenner = ",";
     const int runden = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;

@@ -9,8 +9,11 @@ TREVO_PAKETE=(cmake make g++ pkg-config libgtest-dev libbenchmark-dev
 TREVO_PAKETE+=(fluidsynth vorbis-tools libvorbis-dev)
 # ./check plays the game into a sound server of its own and records it.
 TREVO_TON_PAKETE=(pulseaudio pulseaudio-utils sox)
-# Qt's own German texts; the tools that check the desktop entry and AppStream data.
+# Qt's own translated texts; the tools that check the desktop entry and AppStream data.
 TREVO_PAKETE+=(qt6-translations-l10n desktop-file-utils appstream)
+# lrelease makes the translations (translations/*.ts) at build time; lupdate
+# checks them in the tests.
+TREVO_PAKETE+=(qt6-l10n-tools)
 # The X protocol's header: the frame asks whether a window manager runs.
 TREVO_PAKETE+=(libxcb1-dev)
 # The game's native window on a Wayland desktop.

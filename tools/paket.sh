@@ -99,13 +99,14 @@ warten() {
 
 # 6. The game as root where root installed it (an installed game writes
 #    nowhere in its installation, not even then), with the source and build
-#    trees hidden under an empty file system.
+#    trees hidden under an empty file system. In German (LANGUAGE=de): the
+#    test player finds the commands by their German names.
 verdecken=(unshare --mount --propagation private)
 [ "$(id -u)" -eq 0 ] || verdecken+=(--map-root-user)
 vorher=$(find "$ziel/usr/share/trevo" "$ziel/usr/lib" -path '*trevo*' 2>/dev/null | sort)
 env -i PATH=/usr/games:/usr/bin:/bin HOME="$tmp/heim" XDG_RUNTIME_DIR="$tmp/laufzeit" WAYLAND_DISPLAY=trevo-test \
   QT_QPA_PLATFORM=wayland LD_PRELOAD="$tmp/trevo-testspieler.so" TREVO_TESTSPIELER="$tmp/schritte" \
-  TREVO_STARTZEIT=1 LANG=C.UTF-8 \
+  TREVO_STARTZEIT=1 LANG=C.UTF-8 LANGUAGE=de \
   "${verdecken[@]}" sh -c 'mount -t tmpfs verdeckt "$1" && cd / && exec "$2"' \
   - "$wurzel" "${ziel:+$ziel/usr/games/}trevo" 2>"$tmp/fehler.txt" &
 spiel=$!

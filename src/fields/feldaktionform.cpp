@@ -161,21 +161,19 @@ void TFeldAktionForm::BearbeitBtClick() {
 
     if (KontrollForm->temperatur < mindestTemperatur) {
         plattform().spieleKlang("BOING");
-        plattform().meldung(MeldungsArt::Warnung, "Es ist zu kalt und der Boden ist zu hart für eine Bearbeitung.",
-                            Knoepfe::OK);
+        plattform().melden(MeldungsArt::Warnung, {texte::zuKalt}, Knoepfe::OK);
         return;
     }
     const Kosten k = kosten(arbeit, f.flaeche);
     const int64_t kosten = k.betrag;
     if (!KontrollForm->kannBuchen(kosten)) {
-        plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK);
+        plattform().melden(MeldungsArt::Schlicht, {texte::zuViel}, Knoepfe::OK);
         return;
     }
     const int64_t diesel = int64_t{DieselForm->menge} - k.diesel;
     if (!passt32(diesel) || !DieselForm->setzeMenge(static_cast<int32_t>(diesel))) {
         plattform().spieleKlang("BOING");
-        plattform().meldung(MeldungsArt::Warnung,
-                            "Es ist zu wenig Diesel da! Kaufen Sie nach und versuchen es nochmal.", Knoepfe::OK);
+        plattform().melden(MeldungsArt::Warnung, {texte::zuWenigDiesel}, Knoepfe::OK);
         return;
     }
     plattform().spieleKlang("TRAKTOR");
@@ -201,20 +199,19 @@ void TFeldAktionForm::BearbeitBtClick() {
             const int64_t y = f.ernteMenge();
             if (y <= 0) plattform().spieleKlang("BOING");
             const std::string menge = std::to_string(y);
-            plattform().meldung(MeldungsArt::Information,
-                                f.was == gras
-                                    ? "Das gemähte Gras wurde zu " + menge + " kg Futter verarbeitet."
-                                    : "Die Ernte hat " + menge + " DZentner " + cropName(f.was) + " eingebracht.",
-                                Knoepfe::OK);
+            plattform().melden(MeldungsArt::Information,
+                               f.was == gras ? Nachricht{texte::grasGemaeht, {menge}}
+                                             : Nachricht{texte::ernteEingebracht, {menge, cropName(f.was)}},
+                               Knoepfe::OK);
             TSiloForm& l = ernteLager(f.was);
             const int64_t verlust = ernteVerlust(f);
             const int64_t neu = int64_t{l.menge} + y;
             if (!passt32(neu) || !l.setzeMenge(static_cast<int32_t>(neu))) {
                 l.setzeMenge(l.maxmenge);
-                plattform().meldung(MeldungsArt::Warnung,
-                                    "Wegen begrenzter Lagermöglichkeiten sind " + std::to_string(verlust) + " " +
-                                        PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)] + " verloren.",
-                                    Knoepfe::OK);
+                plattform().melden(MeldungsArt::Warnung,
+                                   {texte::ernteVerloren,
+                                    {std::to_string(verlust), PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)]}},
+                                   Knoepfe::OK);
             }
             f.ernten();
             break;
@@ -224,8 +221,8 @@ void TFeldAktionForm::BearbeitBtClick() {
 
 void TFeldAktionForm::PachtBtClick() {
     if (!feld) return;
-    if (plattform().meldung(MeldungsArt::Bestaetigen, "Möchten Sie den Pachtvertrag mit sofortiger Wirkung kündigen?",
-                            Knoepfe::OKAbbrechen, {}, Vorgabe::zweiter) != Antwort::OK)
+    if (plattform().melden(MeldungsArt::Bestaetigen, {texte::pachtKuendigen}, Knoepfe::OKAbbrechen, Vorgabe::zweiter) !=
+        Antwort::OK)
         return;
     feld->was = nichtGepachtet;
     modalResult = ModalErgebnis::OK;

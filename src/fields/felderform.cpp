@@ -209,8 +209,7 @@ int32_t TFelderForm::pacht() const {
 
 void TFelderForm::aktion(TFeld& f) {
     if (f.was < 0) {
-        if (plattform().meldung(MeldungsArt::Bestaetigen, "Dieses Feld gehört Ihnen nicht. Möchten Sie es pachten?",
-                                Knoepfe::OKAbbrechen) == Antwort::OK) {
+        if (plattform().melden(MeldungsArt::Bestaetigen, {texte::feldPachten}, Knoepfe::OKAbbrechen) == Antwort::OK) {
             f.was = kahl;
             f.wachs = 0;
         }

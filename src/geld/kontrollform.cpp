@@ -103,7 +103,7 @@ void TKontrollForm::Button1Click() {
     MainForm->fuerJedesKind([](TkindForm& k) { k.weiter(); });
     if (futterMangel) {
         plattform().spieleKlang("BOING");
-        plattform().meldung(MeldungsArt::Warnung, "Wegen Futtermangel sind einige Tiere gestorben!", Knoepfe::OK);
+        plattform().melden(MeldungsArt::Warnung, {texte::futtermangel}, Knoepfe::OK);
     }
     if (beobachter) beobachter->monatGebucht();
     ++monat;

@@ -12,7 +12,7 @@
 #include "market/preiseform.h"
 
 namespace {
-void zuViel() { plattform().meldung(MeldungsArt::Schlicht, "Das ist zu viel!", Knoepfe::OK); }
+void zuViel() { plattform().melden(MeldungsArt::Schlicht, {texte::zuViel}, Knoepfe::OK); }
 }  // namespace
 
 TgutForm::TgutForm(std::string name, std::string cap) : TkindForm(std::move(name), std::move(cap)) {
@@ -141,9 +141,7 @@ void TgutForm::KVButtonClick(const Button& sender) {
     if (ergebnis != ModalErgebnis::OK) return;
     const int64_t n = int64_t{AnzahlForm->anzahl} * vorzeichen;
     if (handeln(n) == Handel::abgelehnt)
-        plattform().meldung(MeldungsArt::Schlicht,
-                            n > 0 ? "Das ist zu viel!" : "Das ist zu viel!\r\rKlicken Sie auf Maximum, um es zu erhöhen.",
-                            Knoepfe::OK);
+        plattform().melden(MeldungsArt::Schlicht, {n > 0 ? texte::zuViel : texte::zuVielMaximum}, Knoepfe::OK);
 }
 
 int64_t TgutForm::vergroesserungsKosten() const {
@@ -157,9 +155,9 @@ void TgutForm::MaxMengeLbClick() {
         zuViel();
         return;
     }
-    const std::string text = "Es ist möglich die Maximalmenge um 50% zu erhöhen.\rDies würde Kosten von " +
-                             geldText(k) + " verursachen.\r\rMöchten Sie dies tun?";
-    if (plattform().meldung(MeldungsArt::Bestaetigen, text, Knoepfe::JaNein) != Antwort::Ja) return;
+    if (plattform().melden(MeldungsArt::Bestaetigen, {texte::maximumErhoehen, {geldText(k)}}, Knoepfe::JaNein) !=
+        Antwort::Ja)
+        return;
     KontrollForm->buchen(-k, "Vergrößerung", {BuchungsArt::vergroesserung, gutNr});
     setzeMaxMenge(maxmenge + h);
 }

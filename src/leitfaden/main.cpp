@@ -243,7 +243,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: trevo-bilder SCRIPT DIRECTORY\n";
         return 2;
     }
-    TrevoAnwendung::einrichten();
+    // The guide is German, and so are its pictures.
+    TrevoAnwendung::einrichten(Sprache::deutsch);
     dezimalTrenner = ",";
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlattform::setzeTonAus(true);

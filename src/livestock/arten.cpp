@@ -1,6 +1,7 @@
 #include "livestock/arten.h"
 
 #include "market/preiseform.h"
+#include "rahmen/nachricht.h"
 
 TtierForm* KueheForm = nullptr;
 TtierForm* SchweineForm = nullptr;
@@ -11,12 +12,13 @@ TtierForm* SchafForm = nullptr;
 // full-grown weight, growth, disease in per mille and its text; sound,
 // product per animal, place.
 const Tierart artKuehe{"KueheForm", "Kühe", "kuehe", "Milchgeben", &nrKuehe, &nrMilch,
-                    7111, 330, 5, "Wegen BSE mussten alle Kühe getötet werden.",
+                    7111, 330, 5, TREVO_TEXT("Kern", "Wegen BSE mussten alle Kühe getötet werden."),
                     200, 480.0f, 195, 360};
 // Pigs deliver nothing: their product box is hidden.
 const Tierart artSchweine{"SchweineForm", "Schweine", "schweine", nullptr, &nrSchweine, nullptr,
                        2000, 330, 4,
-                       "Wegen Verdacht auf Maul und Klauenseuche mussten alle Schweine getötet werden.",
+                       TREVO_TEXT("Kern", "Wegen Verdacht auf Maul und Klauenseuche mussten alle Schweine "
+                                          "getötet werden."),
                        201, 480.0f, 0, 330};
 const Tierart artHuehner{"HuenerForm", "Hühner", "huehner", "Eierlegen", &nrHuener, &nrEier,
                       40, 11, 0, nullptr, 202, 30.0f, 65, 340};

@@ -37,7 +37,11 @@ int32_t kaufGewicht(int32_t ausgewachsen, int32_t klasse) {
 }
 constexpr int32_t kaufStreuung = 277;
 
-void schlicht(const std::string& text) { plattform().meldung(MeldungsArt::Schlicht, text, Knoepfe::OK); }
+void schlicht(const Nachricht& n) { plattform().melden(MeldungsArt::Schlicht, n, Knoepfe::OK); }
+constexpr const char* stallZuKlein =
+    TREVO_TEXT("Kern", "Das ist zu viel!\r\rKlicken Sie auf Maximum, um die verfügbare Stallfläche zu erhöhen.");
+constexpr const char* keineTiere = TREVO_TEXT("Kern", "Keine Tiere da!");
+constexpr const char* maximumAmEnde = TREVO_TEXT("Kern", "Eine weitere Erhöhung der Maximalmenge ist nicht möglich");
 
 // "%4.1f kg" of the weight in tenths, with the player's decimal separator.
 std::string gewichtText(int32_t zehntel) {
@@ -162,12 +166,12 @@ bool TtierForm::einTierKaufen(int32_t k) {
     const int16_t w = alsGewicht(streuung(kaufGewicht(ausgewachsen, k), kaufStreuung));
     if (tierAnzahl() + 1 > maxmenge || tierAnzahl() >= maxTiere) {
         plattform().spieleKlang("BOING");
-        schlicht("Das ist zu viel!\r\rKlicken Sie auf Maximum, um die verfügbare Stallfläche zu erhöhen.");
+        schlicht({stallZuKlein});
         return false;
     }
     const int64_t preis = tierPreis(w, true);
     if (!KontrollForm->kannBuchen(-preis)) {
-        schlicht("Das ist zu viel!");
+        schlicht({texte::zuViel});
         return false;
     }
     neuesTier(w);
@@ -191,7 +195,7 @@ void TtierForm::KVButtonClick(const Button& sender) {
     // Selling the animal in the panel.
     if (tierAnzahl() == 0) {
         plattform().spieleKlang("BOING");
-        schlicht("Keine Tiere da!");
+        schlicht({keineTiere});
         return;
     }
     const std::size_t nr = aktuell >= 0 && aktuell < static_cast<int32_t>(gewicht.size())
@@ -199,7 +203,7 @@ void TtierForm::KVButtonClick(const Button& sender) {
     const int16_t w = gewicht[nr];
     const int64_t preis = tierPreis(w, false);
     if (!KontrollForm->kannBuchen(preis)) {
-        schlicht("Das ist zu viel!");
+        schlicht({texte::zuViel});
         return;
     }
     if (!entferneTier(aktuell)) return;
@@ -209,7 +213,7 @@ void TtierForm::KVButtonClick(const Button& sender) {
 void TtierForm::MaxMengeLbClick() {
     const int32_t h = maxmenge / 2;
     if (int64_t{maxmenge} + h < 250) TgutForm::MaxMengeLbClick();
-    else schlicht("Eine weitere Erhöhung der Maximalmenge ist nicht möglich");
+    else schlicht({maximumAmEnde});
 }
 
 void TtierForm::FormActivate() {
@@ -383,7 +387,7 @@ void TtierForm::weiter() {
     if (Random(1000) < seuchePromille) {
         for (int32_t i = 1; i <= menge && i <= maxTiere; ++i) gewicht[static_cast<std::size_t>(i)] = 0;
         setzeMenge(0);
-        schlicht(seucheText);
+        schlicht({seucheText.c_str()});
         if (menge == 0) return;
     }
 

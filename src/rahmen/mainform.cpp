@@ -30,8 +30,8 @@ void TmainForm::FormCreate(const std::string& programmVerzeichnis, const std::st
 
 void TmainForm::NeuesSpiel1Click() {
     // Return must not throw the farm away: "Abbrechen" is the default.
-    if (plattform().meldung(MeldungsArt::Bestaetigen, "Wollen Sie wirklich wieder von vorne anfangen?",
-                            Knoepfe::OKAbbrechen, {}, Vorgabe::zweiter) != Antwort::OK)
+    if (plattform().melden(MeldungsArt::Bestaetigen, {texte::vonVorne}, Knoepfe::OKAbbrechen, Vorgabe::zweiter) !=
+        Antwort::OK)
         return;
     ++neueSpiele;
     fuerJedesFenster([](TkindForm& k) { k.neu(); });

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "rahmen/nachricht.h"
+
 class TkindForm;
 class TDialog;
 
@@ -55,6 +57,12 @@ public:
     // plain box.
     virtual Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                             const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) = 0;
+    // The same box for a typed message: German here (trevo-sim's record);
+    // the window shows it in the player's language.
+    virtual Antwort melden(MeldungsArt art, const Nachricht& nachricht, Knoepfe knoepfe,
+                           Vorgabe vorgabe = Vorgabe::erster) {
+        return meldung(art, deutsch(nachricht), knoepfe, {}, vorgabe);
+    }
     // The player picks a file to save the game in ("Anderswo speichern …"),
     // starting from vorschlag; empty when the choice was cancelled.
     virtual std::string speicherOrtWaehlen(const std::string& /*vorschlag*/) { return {}; }

@@ -1,15 +1,14 @@
 #include "ui/anwendung.h"
 
 #include <QFont>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
-#include <QTranslator>
 
 #include "geld/geldtext.h"
 #include "rahmen/plattform.h"
+#include "ui/einstellungen.h"
 #include "ui/sicher.h"
 #include "ui/qtplattform.h"
 
@@ -24,12 +23,10 @@ bool TrevoAnwendung::notify(QObject* empfaenger, QEvent* ereignis) {
     return sicher([&] { return QApplication::notify(empfaenger, ereignis); });
 }
 
-void TrevoAnwendung::einrichten() {
-    // The game speaks German whatever the desktop's language: Qt's own menus
-    // and buttons too (the system menu of a window, a text box's edit menu).
-    static QTranslator qtDeutsch;
-    if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtDeutsch);
+void TrevoAnwendung::einrichten(std::optional<Sprache> sprache) {
+    // The game speaks the player's language, German or English, and Qt's own
+    // menus and buttons with it.
+    spracheEinrichten(sprache ? *sprache : einstellungen::sprache());
     if (QStyle* stil = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(stil);
     QFont schrift(QStringLiteral("Liberation Sans"));
     schrift.setPointSize(8);

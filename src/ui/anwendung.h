@@ -5,6 +5,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <optional>
+
+#include "ui/sprache.h"
+
 class TrevoAnwendung : public QApplication {
 public:
     TrevoAnwendung(int& argc, char** argv);
@@ -15,8 +19,9 @@ public:
     bool notify(QObject* empfaenger, QEvent* ereignis) override;
 
     // Fusion style, Liberation Sans 8 pt, the decimal separator of the
-    // player's locale. The windows are laid out in pixels for that font.
-    static void einrichten();
+    // player's locale, and the language: the one given, else the player's
+    // setting (sprache.h). The windows are laid out in pixels for that font.
+    static void einrichten(std::optional<Sprache> sprache = std::nullopt);
 
     // The program's icon (frame and game windows): a field under the sun.
     static QIcon programmSymbol();

@@ -43,4 +43,9 @@ void spielGespielt(const QString& datei) {
     ablage().setValue(QStringLiteral("spiele/zuletzt"), liste);
 }
 
+Sprache sprache() {
+    return spracheAusSchluessel(ablage().value(QStringLiteral("Sprache"), QStringLiteral("System")).toString());
+}
+void setzeSprache(Sprache s) { ablage().setValue(QStringLiteral("Sprache"), spracheSchluessel(s)); }
+
 }  // namespace einstellungen

@@ -1,10 +1,11 @@
-// The player's settings: music, sound effects, the music's volume and the
-// question before "Weiter". They
+// The player's settings: music, sound effects, the music's volume, the
+// question before "Weiter" and the language. They
 // belong to the player, not to the farm: kept in the user's configuration
 // (~/.config/Trevo/Trevo.conf), never in the save file.
 #pragma once
 
 #include <QStringList>
+#include "ui/sprache.h"
 
 namespace einstellungen {
 
@@ -25,6 +26,10 @@ void setzeVorWeiterFragen(bool fragen);
 // (default: yes); its own "Nicht mehr fragen" turns it off.
 bool vorWeiterJungeFragen();
 void setzeVorWeiterJungeFragen(bool fragen);
+// The language the face speaks from the next start on (default: the
+// system's).
+Sprache sprache();
+void setzeSprache(Sprache s);
 
 // The games played last, newest first, as their files' full paths (at most
 // eight); spielGespielt puts one at the front.

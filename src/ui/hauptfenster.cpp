@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,8 +54,8 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     // A window partly outside the working area can be scrolled to.
     flaeche_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     flaeche_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    flaeche_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Arbeitsfläche waagerecht verschieben"));
-    flaeche_->verticalScrollBar()->setAccessibleName(QStringLiteral("Arbeitsfläche senkrecht verschieben"));
+    flaeche_->horizontalScrollBar()->setAccessibleName(tr("Arbeitsfläche waagerecht verschieben"));
+    flaeche_->verticalScrollBar()->setAccessibleName(tr("Arbeitsfläche senkrecht verschieben"));
     setCentralWidget(flaeche_);
     flaeche_->viewport()->installEventFilter(this);
     menueAnlegen();
@@ -88,9 +89,12 @@ HauptFenster::~HauptFenster() {
 
 std::function<QString(QWidget*, bool, const QString&)> HauptFenster::dateiWaehlen =
     [](QWidget* eltern, bool speichern, const QString& ordner) {
-        const QString filter = QStringLiteral("Trevo-Spiele (*.hof TrevoSpielstand.bin);;Alle Dateien (*)");
-        if (!speichern) return QFileDialog::getOpenFileName(eltern, QStringLiteral("Spiel öffnen"), ordner, filter);
-        QFileDialog dialog(eltern, QStringLiteral("Spiel speichern unter"), ordner, filter);
+        const QString filter =
+            QCoreApplication::translate("HauptFenster", "Trevo-Spiele (*.hof TrevoSpielstand.bin);;Alle Dateien (*)");
+        if (!speichern)
+            return QFileDialog::getOpenFileName(eltern, QCoreApplication::translate("HauptFenster", "Spiel öffnen"),
+                                                ordner, filter);
+        QFileDialog dialog(eltern, QCoreApplication::translate("HauptFenster", "Spiel speichern unter"), ordner, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("hof"));
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().constFirst()
@@ -113,7 +117,7 @@ void HauptFenster::spielWechseln(const QString& datei, bool mitnehmen) {
         if (sperre.belegt()) {
             if (!mitnehmen && anderesSpielNachVorne(pfad)) return;
             plattform_.meldung(MeldungsArt::Information,
-                               "Dieses Spiel läuft bereits in einem anderen Fenster:\r" +
+                               tr("Dieses Spiel läuft bereits in einem anderen Fenster:").toStdString() + "\r" +
                                    QFile::encodeName(pfad).toStdString(),
                                Knoepfe::OK);
             return;
@@ -136,9 +140,9 @@ void HauptFenster::verlaufAuffrischen() {
         return x ? QStringLiteral(": ") + QString::fromStdString(x->name).replace(QLatin1Char('&'), QStringLiteral("&&"))
                  : QString();
     };
-    zurueck_->setText(QStringLiteral("&Rückgängig") + name(z));
+    zurueck_->setText(tr("&Rückgängig") + name(z));
     zurueck_->setEnabled(z != nullptr);
-    wiederholen_->setText(QStringLiteral("&Wiederherstellen") + name(w));
+    wiederholen_->setText(tr("&Wiederherstellen") + name(w));
     wiederholen_->setEnabled(w != nullptr);
 }
 
@@ -146,11 +150,11 @@ QRect HauptFenster::entwurf() { return {340, 202, 423, 294}; }
 
 void HauptFenster::menueAnlegen() {
     QMenu* trevo = menuBar()->addMenu(QStringLiteral("&Trevo"));
-    neuesSpiel_ = trevo->addAction(QStringLiteral("&Neues Spiel"));
+    neuesSpiel_ = trevo->addAction(tr("&Neues Spiel"));
     neuesSpiel_->setShortcut(QKeySequence::New);
-    zurueck_ = trevo->addAction(QStringLiteral("&Rückgängig"));
+    zurueck_ = trevo->addAction(tr("&Rückgängig"));
     zurueck_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    wiederholen_ = trevo->addAction(QStringLiteral("&Wiederherstellen"));
+    wiederholen_ = trevo->addAction(tr("&Wiederherstellen"));
     wiederholen_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     connect(zurueck_, &QAction::triggered, this, [this] {
         sicher([] {
@@ -166,12 +170,12 @@ void HauptFenster::menueAnlegen() {
     });
     verlaufAuffrischen();
     trevo->addSeparator();
-    speichernUnter_ = trevo->addAction(QStringLiteral("Spiel &speichern unter …"));
+    speichernUnter_ = trevo->addAction(tr("Spiel &speichern unter …"));
     speichernUnter_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    oeffnen_ = trevo->addAction(QStringLiteral("Spiel ö&ffnen …"));
+    oeffnen_ = trevo->addAction(tr("Spiel ö&ffnen …"));
     oeffnen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QMenu* zuletzt = trevo->addMenu(QStringLiteral("&Zuletzt gespielt"));
-    zuletzt->setWindowTitle(QStringLiteral("Zuletzt gespielt"));
+    QMenu* zuletzt = trevo->addMenu(tr("&Zuletzt gespielt"));
+    zuletzt->setWindowTitle(tr("Zuletzt gespielt"));
     connect(speichernUnter_, &QAction::triggered, this, [this] {
         const QString datei = dateiWaehlen(this, true, spieleOrdner_);
         if (!datei.isEmpty()) spielWechseln(datei, true);
@@ -191,14 +195,14 @@ void HauptFenster::menueAnlegen() {
             a->setToolTip(datei);
             connect(a, &QAction::triggered, this, [this, datei] { spielWechseln(datei, false); });
         }
-        if (nr == 0) zuletzt->addAction(QStringLiteral("(keine anderen Spiele)"))->setEnabled(false);
+        if (nr == 0) zuletzt->addAction(tr("(keine anderen Spiele)"))->setEnabled(false);
     });
     trevo->addSeparator();
-    anordnen_ = trevo->addAction(QStringLiteral("Fenster &Anordnen"));
-    hofbuch_ = trevo->addAction(QStringLiteral("Hof&buch"));
-    monat_ = trevo->addAction(QStringLiteral("&Monat beenden"));
+    anordnen_ = trevo->addAction(tr("Fenster &Anordnen"));
+    hofbuch_ = trevo->addAction(tr("Hof&buch"));
+    monat_ = trevo->addAction(tr("&Monat beenden"));
     monat_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-    weiterFragen_ = trevo->addAction(QStringLiteral("Vor \u201EWeiter\u201C bei Verlusten &fragen"));
+    weiterFragen_ = trevo->addAction(tr("Vor \u201EWeiter\u201C bei Verlusten &fragen"));
     weiterFragen_->setCheckable(true);
     weiterFragen_->setChecked(einstellungen::vorWeiterFragen());
     // The box's "Nicht mehr fragen" turns it off; the menu shows it as it is.
@@ -206,15 +210,15 @@ void HauptFenster::menueAnlegen() {
             [this] { weiterFragen_->setChecked(einstellungen::vorWeiterFragen()); });
     connect(weiterFragen_, &QAction::toggled, this, [](bool an) { einstellungen::setzeVorWeiterFragen(an); });
     trevo->addSeparator();
-    ende_ = trevo->addAction(QStringLiteral("Programm be&enden"));
+    ende_ = trevo->addAction(tr("Programm be&enden"));
     ende_->setShortcut(QKeySequence::Quit);
-    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QMenu* hilfe = menuBar()->addMenu(tr("&Hilfe"));
     // A screen reader names an open menu by its window title.
     trevo->setWindowTitle(QStringLiteral("Trevo"));
-    hilfe->setWindowTitle(QStringLiteral("Hilfe"));
-    hilfe_ = hilfe->addAction(QStringLiteral("&Handbuch"));
+    hilfe->setWindowTitle(tr("Hilfe"));
+    hilfe_ = hilfe->addAction(tr("&Handbuch"));
     hilfe_->setShortcut(QKeySequence(Qt::Key_F1));
-    ueber_ = hilfe->addAction(QStringLiteral("Ü&ber Trevo"));
+    ueber_ = hilfe->addAction(tr("Ü&ber Trevo"));
 
     connect(neuesSpiel_, &QAction::triggered, this, [this] {
         befehl([] {
@@ -373,10 +377,10 @@ QKeySequence HauptFenster::fensterTaste(std::size_t i) {
 
 void HauptFenster::fensterMenueAnlegen() {
     // Between "&Trevo" and "&Hilfe".
-    QMenu* menue = new QMenu(QStringLiteral("&Fenster"), this);
-    menue->setWindowTitle(QStringLiteral("Fenster"));
+    QMenu* menue = new QMenu(tr("&Fenster"), this);
+    menue->setWindowTitle(tr("Fenster"));
     menuBar()->insertMenu(menuBar()->actions().constLast(), menue);
-    nebeneinander_ = menue->addAction(QStringLiteral("&Nebeneinander"));
+    nebeneinander_ = menue->addAction(tr("&Nebeneinander"));
     connect(nebeneinander_, &QAction::triggered, this, [this] { sicher([this] { nebeneinanderAnordnen(); }); });
     menue->addSeparator();
     for (std::size_t i = 0; i < views_.size(); ++i) {
@@ -390,9 +394,9 @@ void HauptFenster::fensterMenueAnlegen() {
         fensterAktionen_.push_back(a);
     }
     menue->addSeparator();
-    naechstes_ = menue->addAction(QStringLiteral("N&ächstes Fenster"));
+    naechstes_ = menue->addAction(tr("N&ächstes Fenster"));
     naechstes_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
-    voriges_ = menue->addAction(QStringLiteral("&Voriges Fenster"));
+    voriges_ = menue->addAction(tr("&Voriges Fenster"));
     voriges_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
     connect(naechstes_, &QAction::triggered, this, [this] { weiterBlaettern(1); });
     connect(voriges_, &QAction::triggered, this, [this] { weiterBlaettern(-1); });
@@ -620,11 +624,11 @@ void HauptFenster::anfangsAnordnung() {
 }
 
 void HauptFenster::einstellungenAnlegen() {
-    QMenu* menue = new QMenu(QStringLiteral("&Einstellungen"), this);
-    menue->setWindowTitle(QStringLiteral("Einstellungen"));
+    QMenu* menue = new QMenu(tr("&Einstellungen"), this);
+    menue->setWindowTitle(tr("Einstellungen"));
     menuBar()->insertMenu(menuBar()->actions().constLast(), menue);
     // The music's switch as it was in "&Trevo": it toggles what plays.
-    musik_ = menue->addAction(QStringLiteral("Hintergrund&musik ein-/ausschalten"));
+    musik_ = menue->addAction(tr("Hintergrund&musik ein-/ausschalten"));
     musik_->setCheckable(true);
     musik_->setChecked(MainForm && MainForm->musikAn);
     connect(musik_, &QAction::triggered, this, [this] {
@@ -636,7 +640,7 @@ void HauptFenster::einstellungenAnlegen() {
             einstellungen::setzeMusik(MainForm->musikAn);
         }
     });
-    klaenge_ = menue->addAction(QStringLiteral("&Klänge"));
+    klaenge_ = menue->addAction(tr("&Klänge"));
     klaenge_->setCheckable(true);
     klaenge_->setChecked(einstellungen::klaenge());
     plattform_.setzeKlaengeAn(klaenge_->isChecked());
@@ -644,8 +648,8 @@ void HauptFenster::einstellungenAnlegen() {
         einstellungen::setzeKlaenge(an);
         plattform_.setzeKlaengeAn(an);
     });
-    QMenu* laut = menue->addMenu(QStringLiteral("Musik&lautstärke"));
-    laut->setWindowTitle(QStringLiteral("Musiklautstärke"));
+    QMenu* laut = menue->addMenu(tr("Musik&lautstärke"));
+    laut->setWindowTitle(tr("Musiklautstärke"));
     auto* gruppe = new QActionGroup(laut);
     const int jetzt = einstellungen::lautstaerke();
     for (const int prozent : {20, 40, 60, 80, 100}) {
@@ -662,9 +666,41 @@ void HauptFenster::einstellungenAnlegen() {
     }
     if (jetzt < 20) lautstaerke_.front()->setChecked(true);
     plattform_.musik().lautstaerkeSetzen(static_cast<float>(jetzt) / 100.0f);
+    spracheAnlegen(menue);
     // The player switched the music off in an earlier run: it stays off.
     if (!einstellungen::musik() && MainForm && MainForm->musikAn) {
         sicher([] { MainForm->MusikAnAusClick(); });
         musik_->setChecked(MainForm->musikAn);
+    }
+}
+
+void HauptFenster::spracheAnlegen(QMenu* einstellungenMenue) {
+    // The languages by their own names; the choice takes effect at the next
+    // start, which the box says in the language chosen.
+    QMenu* menue = einstellungenMenue->addMenu(tr("&Sprache"));
+    menue->setWindowTitle(tr("Sprache"));
+    auto* gruppe = new QActionGroup(menue);
+    const Sprache jetzt = einstellungen::sprache();
+    const std::pair<Sprache, QString> wahlen[] = {{Sprache::system, tr("&System")},
+                                                   {Sprache::deutsch, QStringLiteral("&Deutsch")},
+                                                   {Sprache::englisch, QStringLiteral("&English")}};
+    for (const auto& [sprache, name] : wahlen) {
+        QAction* a = menue->addAction(name);
+        a->setCheckable(true);
+        a->setActionGroup(gruppe);
+        a->setChecked(sprache == jetzt);
+        connect(a, &QAction::triggered, this, [this, sprache] {
+            if (sprache == einstellungen::sprache()) return;
+            einstellungen::setzeSprache(sprache);
+            const bool deutsch = gesprochen(sprache) == Sprache::deutsch;
+            QString text = deutsch ? QStringLiteral("Trevo spricht ab dem nächsten Start Deutsch.")
+                                   : QStringLiteral("Trevo will speak English from the next start.");
+            if (sprache == Sprache::system)
+                text = deutsch
+                           ? QStringLiteral("Trevo spricht ab dem nächsten Start die Sprache des Systems, Deutsch.")
+                           : QStringLiteral("From the next start, Trevo will speak the system\u2019s language, English.");
+            QMessageBox::information(this, deutsch ? QStringLiteral("Sprache") : QStringLiteral("Language"), text);
+        });
+        sprache_.push_back(a);
     }
 }

@@ -17,6 +17,7 @@ class KindView;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QtPlattform;
 class Spiel;
 
@@ -82,6 +83,8 @@ public:
     // cent, one entry per step) beside the music.
     QAction* klaengeAktion() const { return klaenge_; }
     const std::vector<QAction*>& lautstaerkeAktionen() const { return lautstaerke_; }
+    // "&Sprache": System, Deutsch, English, in this order.
+    const std::vector<QAction*>& spracheAktionen() const { return sprache_; }
 
     // Every game window at its own size inside the working area, by rows of
     // their kind, with no overlap where the area has room. Minimized and
@@ -123,6 +126,7 @@ private:
     // The key that brings the i-th window of the list forward.
     static QKeySequence fensterTaste(std::size_t i);
     void einstellungenAnlegen();
+    void spracheAnlegen(QMenu* einstellungenMenue);
     void fensterMenueAuffrischen();
     void weiterBlaettern(int schritt);
     // At the first start and after a new game: "Nebeneinander", where the
@@ -167,6 +171,7 @@ private:
     QAction* klaenge_ = nullptr;
     std::vector<QAction*> fensterAktionen_;
     std::vector<QAction*> lautstaerke_;
+    std::vector<QAction*> sprache_;
     QAction* weiterFragen_ = nullptr;
     QPointer<HofbuchFenster> hofbuchFenster_;
     // The working area is laid out anew when it takes its final size, for

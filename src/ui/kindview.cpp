@@ -30,7 +30,10 @@ KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inh
         // only show the resize cursor. Qt shows it again on each change of
         // state, so it goes just before the menu opens.
         QMenu* menue = systemMenu();
-        const QString groesse = QCoreApplication::translate("QMdiSubWindow", "&Size");
+        // Qt's own text in Qt's own translation: named through a variable,
+        // so that the game's translation file does not take it up.
+        static constexpr char qtKontext[] = "QMdiSubWindow";
+        const QString groesse = QCoreApplication::translate(qtKontext, "&Size");
         connect(menue, &QMenu::aboutToShow, this, [menue, groesse] {
             for (QAction* a : menue->actions())
                 if (a->text() == groesse) a->setVisible(false);

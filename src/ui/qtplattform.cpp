@@ -17,6 +17,7 @@
 #include "ui/kindview.h"
 #include "ui/klangspieler.h"
 #include "ui/medien.h"
+#include "ui/nachrichten.h"
 #include "ui/sicher.h"
 #include "ui/viewregister.h"
 
@@ -85,19 +86,19 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
     QString kopf;
     switch (art) {
         case MeldungsArt::Warnung:
-            kopf = QStringLiteral("Warnung");
+            kopf = tr("Warnung");
             box.setIcon(QMessageBox::Warning);
             break;
         case MeldungsArt::Fehler:
-            kopf = QStringLiteral("Fehler");
+            kopf = tr("Fehler");
             box.setIcon(QMessageBox::Critical);
             break;
         case MeldungsArt::Information:
-            kopf = QStringLiteral("Information");
+            kopf = tr("Information");
             box.setIcon(QMessageBox::Information);
             break;
         case MeldungsArt::Bestaetigen:
-            kopf = QStringLiteral("Bestätigen");
+            kopf = tr("Bestätigen");
             box.setIcon(QMessageBox::Question);
             break;
         case MeldungsArt::Schlicht:
@@ -116,23 +117,23 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
     std::vector<Knopf> liste;
     switch (knoepfe) {
         case Knoepfe::OK:
-            liste.push_back({box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), Antwort::OK});
+            liste.push_back({box.addButton(tr("OK"), QMessageBox::AcceptRole), Antwort::OK});
             break;
         case Knoepfe::OKAbbrechen:
-            liste.push_back({box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), Antwort::OK});
-            liste.push_back({box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole), Antwort::Abbrechen});
+            liste.push_back({box.addButton(tr("OK"), QMessageBox::AcceptRole), Antwort::OK});
+            liste.push_back({box.addButton(tr("Abbrechen"), QMessageBox::RejectRole), Antwort::Abbrechen});
             break;
         case Knoepfe::JaNein:
-            liste.push_back({box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole), Antwort::Ja});
-            liste.push_back({box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole), Antwort::Nein});
+            liste.push_back({box.addButton(tr("&Ja"), QMessageBox::YesRole), Antwort::Ja});
+            liste.push_back({box.addButton(tr("&Nein"), QMessageBox::NoRole), Antwort::Nein});
             break;
         case Knoepfe::Speicherfehler:
             // One role, so they stand in this order on every desktop. Escape
             // leads to the question whether to end without saving.
-            liste.push_back({box.addButton(QStringLiteral("Wiederholen"), QMessageBox::ActionRole), Antwort::Wiederholen});
-            liste.push_back({box.addButton(QStringLiteral("Anderswo speichern …"), QMessageBox::ActionRole),
+            liste.push_back({box.addButton(tr("Wiederholen"), QMessageBox::ActionRole), Antwort::Wiederholen});
+            liste.push_back({box.addButton(tr("Anderswo speichern …"), QMessageBox::ActionRole),
                              Antwort::Anderswo});
-            liste.push_back({box.addButton(QStringLiteral("Ohne Speichern beenden"), QMessageBox::ActionRole),
+            liste.push_back({box.addButton(tr("Ohne Speichern beenden"), QMessageBox::ActionRole),
                              Antwort::OhneSpeichern});
             break;
     }
@@ -164,17 +165,21 @@ void QtPlattform::setzeSammeln(bool an) {
     meldung(art, text, Knoepfe::OK);
 }
 
+Antwort QtPlattform::melden(MeldungsArt art, const Nachricht& nachricht, Knoepfe knoepfe, Vorgabe vorgabe) {
+    return meldung(art, nachrichtText(nachricht).toStdString(), knoepfe, {}, vorgabe);
+}
+
 std::string QtPlattform::speicherOrtWaehlen(const std::string& vorschlag) {
-    const QString ort = QFileDialog::getSaveFileName(eltern(), QStringLiteral("Spielstand anderswo speichern"),
+    const QString ort = QFileDialog::getSaveFileName(eltern(), tr("Spielstand anderswo speichern"),
                                                      QFile::decodeName(vorschlag.c_str()),
-                                                     QStringLiteral("Spielstand (*.bin);;Alle Dateien (*)"));
+                                                     tr("Spielstand (*.bin);;Alle Dateien (*)"));
     return QFile::encodeName(ort).toStdString();
 }
 
 void QtPlattform::standardFehlerBox(QWidget* eltern, const std::string& text) {
     QMessageBox box(QMessageBox::Critical, programmTitel, qtText(text), QMessageBox::NoButton, eltern);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(tr("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

@@ -34,6 +34,9 @@ public:
 
     Antwort meldung(MeldungsArt art, const std::string& text, Knoepfe knoepfe,
                     const std::string& titel = {}, Vorgabe vorgabe = Vorgabe::erster) override;
+    // In the player's language (nachrichtText).
+    Antwort melden(MeldungsArt art, const Nachricht& nachricht, Knoepfe knoepfe,
+                   Vorgabe vorgabe = Vorgabe::erster) override;
     std::string speicherOrtWaehlen(const std::string& vorschlag) override;
     void fehlerBox(const std::string& text) override;
     ModalErgebnis zeigeModal(TDialog& dialog) override;

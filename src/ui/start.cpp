@@ -62,7 +62,8 @@ void nachVorne(QWidget& rahmen) {
 int laeuftSchon(const QString& ablage, const QString& datei) {
     if (Ruf::anrufen(rufOrt(ablage, datei), 2000)) return 0;
     QtPlattform plattform;
-    plattform.meldung(MeldungsArt::Information, "Trevo läuft bereits.", Knoepfe::OK);
+    plattform.meldung(MeldungsArt::Information,
+                      QCoreApplication::translate("Start", "Trevo läuft bereits.").toStdString(), Knoepfe::OK);
     return 1;
 }
 
@@ -172,7 +173,8 @@ int spielen(const Orte& orte, const std::function<void(HauptFenster&)>& gestarte
     } catch (const std::exception& e) {
         QtPlattform::standardFehlerBox(nullptr, e.what());
     } catch (...) {
-        QtPlattform::standardFehlerBox(nullptr, "Unbekannter Fehler.");
+        QtPlattform::standardFehlerBox(nullptr,
+                                       QCoreApplication::translate("Start", "Unbekannter Fehler.").toStdString());
     }
     return 1;
 }

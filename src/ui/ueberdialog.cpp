@@ -1,5 +1,6 @@
 #include "ui/ueberdialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -21,15 +22,17 @@
 namespace {
 QString lizenzOrt() {
     const QString ort = QStringLiteral(TREVO_LIZENZ);
-    if (ort.isEmpty()) return QStringLiteral("der Wortlaut der Lizenz liegt dem Spiel als LICENSE bei");
-    return QStringLiteral("der Wortlaut der Lizenz steht auf diesem System in %1").arg(ort.toHtmlEscaped());
+    if (ort.isEmpty())
+        return QCoreApplication::translate("UeberTrevo", "der Wortlaut der Lizenz liegt dem Spiel als LICENSE bei");
+    return QCoreApplication::translate("UeberTrevo", "der Wortlaut der Lizenz steht auf diesem System in %1")
+        .arg(ort.toHtmlEscaped());
 }
 }  // namespace
 
 QDialog* ueberDialog(QWidget* eltern) {
     auto* d = new QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                       Qt::WindowCloseButtonHint);
-    d->setWindowTitle(QStringLiteral("Über Trevo"));
+    d->setWindowTitle(QCoreApplication::translate("UeberTrevo", "Über Trevo"));
     d->setObjectName(QStringLiteral("UeberTrevo"));
     auto* text = new QLabel(d);
     text->setObjectName(QStringLiteral("text"));
@@ -37,7 +40,7 @@ QDialog* ueberDialog(QWidget* eltern) {
     text->setWordWrap(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setText(
-        QStringLiteral(
+        QCoreApplication::translate("UeberTrevo",
             "<h2>Trevo %1</h2>"
             "<p>Einen Bauernhof Monat für Monat führen.</p>"
             "<p>Trevo ist freie Software: Sie dürfen es unter den Bedingungen der GNU General "
@@ -56,7 +59,7 @@ QDialog* ueberDialog(QWidget* eltern) {
             "gespielt und als Ogg Vorbis aufgenommen.</p>")
             .arg(QStringLiteral(TREVO_VERSION), QString::fromLatin1(qVersion()), lizenzOrt()));
     auto* knoepfe = new QDialogButtonBox(d);
-    QPushButton* ok = knoepfe->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = knoepfe->addButton(QCoreApplication::translate("UeberTrevo", "OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, d, &QDialog::accept);
     auto* spalte = new QVBoxLayout(d);

@@ -1,6 +1,7 @@
 #include "ui/weiterfrage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -11,12 +12,13 @@ namespace {
 // habit, keeps the month open) and "Nicht mehr fragen"; whether the player
 // said yes, and in nichtMehr whether the box was ticked.
 bool trotzdemWeiter(QWidget* eltern, const QString& text, bool& nichtMehr) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), text, QMessageBox::NoButton, eltern);
-    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("Weiterfrage", "Bestätigen"), text,
+                    QMessageBox::NoButton, eltern);
+    QPushButton* ja = box.addButton(QCoreApplication::translate("Weiterfrage", "&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QCoreApplication::translate("Weiterfrage", "&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(nein);
     box.setEscapeButton(nein);
-    auto* haken = new QCheckBox(QStringLiteral("Nicht mehr fragen"), &box);
+    auto* haken = new QCheckBox(QCoreApplication::translate("Weiterfrage", "Nicht mehr fragen"), &box);
     box.setCheckBox(haken);
     box.exec();
     nichtMehr = haken->isChecked();
@@ -27,9 +29,10 @@ bool trotzdemWeiter(QWidget* eltern, const QString& text, bool& nichtMehr) {
 bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidbar) {
     if (vermeidbar.empty() || !einstellungen::vorWeiterFragen()) return true;
     QString text =
-        QStringLiteral("Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:\n");
+        QCoreApplication::translate("Weiterfrage",
+                                    "Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:\n");
     for (const std::string& v : vermeidbar) text += QStringLiteral("\n• ") + QString::fromStdString(v);
-    text += QStringLiteral("\n\nTrotzdem weiter?");
+    text += QCoreApplication::translate("Weiterfrage", "\n\nTrotzdem weiter?");
     bool nichtMehr = false;
     const bool ja = trotzdemWeiter(eltern, text, nichtMehr);
     if (nichtMehr) einstellungen::setzeVorWeiterFragen(false);
@@ -47,9 +50,9 @@ bool weiterTrotzJungen(QWidget* eltern, const std::vector<VerloreneJunge>& junge
         if (it == gefragt.end() || it->second != j.limit) neu.push_back(&j);
     }
     if (neu.empty()) return true;
-    QString text = QStringLiteral("Im vollen Stall gehen in diesem Monat Junge verloren:\n");
+    QString text = QCoreApplication::translate("Weiterfrage", "Im vollen Stall gehen in diesem Monat Junge verloren:\n");
     for (const VerloreneJunge* j : neu) text += QStringLiteral("\n• ") + QString::fromStdString(j->text);
-    text += QStringLiteral("\n\nMit einem höheren Maximum blieben sie. Trotzdem weiter?");
+    text += QCoreApplication::translate("Weiterfrage", "\n\nMit einem höheren Maximum blieben sie. Trotzdem weiter?");
     bool nichtMehr = false;
     const bool ja = trotzdemWeiter(eltern, text, nichtMehr);
     if (nichtMehr) einstellungen::setzeVorWeiterJungeFragen(false);

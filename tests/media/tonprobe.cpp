@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     int ergebnis = 0;
     {
         TrevoAnwendung anwendung(argc, argv);
-        TrevoAnwendung::einrichten();
+        TrevoAnwendung::einrichten(Sprache::deutsch);
         QtPlattform::setzeKlangModul(QStringLiteral(TREVO_KLANGMODUL));
         ergebnis = spielen(QString::fromLocal8Bit(argv[1]), [haengen](HauptFenster& rahmen) {
             QTimer::singleShot(2000, &rahmen, [&rahmen, haengen] {

@@ -17,7 +17,7 @@ namespace {
 
 int laufen(int argc, char** argv) {
     TrevoAnwendung anwendung(argc, argv);
-    TrevoAnwendung::einrichten();
+    TrevoAnwendung::einrichten(Sprache::deutsch);
     dezimalTrenner = ",";
     // The tests close frames without ending the process.
     QApplication::setQuitOnLastWindowClosed(false);

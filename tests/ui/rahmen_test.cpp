@@ -58,7 +58,7 @@ TEST_F(Rahmen, MenueTitelUndGrueneFlaeche) {
     EXPECT_EQ(leiste[2]->text(), "&Einstellungen");
     ASSERT_NE(leiste[2]->menu(), nullptr);
     EXPECT_EQ(menuePunkte(leiste[2]->menu()),
-              QStringList({"Hintergrund&musik ein-/ausschalten", "&Klänge", "Musik&lautstärke"}));
+              QStringList({"Hintergrund&musik ein-/ausschalten", "&Klänge", "Musik&lautstärke", "&Sprache"}));
     EXPECT_EQ(leiste[3]->text(), "&Hilfe");
     ASSERT_NE(leiste[3]->menu(), nullptr);
     EXPECT_EQ(menuePunkte(leiste[3]->menu()), QStringList({"&Handbuch", "Ü&ber Trevo"}));

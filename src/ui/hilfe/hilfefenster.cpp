@@ -36,7 +36,7 @@ bool dokumentHatAnker(const QTextDocument& dokument, const QString& anker) {
 }  // namespace
 
 HilfeFenster::HilfeFenster(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Trevo – Hilfe"));
+    setWindowTitle(tr("Trevo – Hilfe"));
     setObjectName(QStringLiteral("HilfeFenster"));
 
     browser_ = new QTextBrowser(this);
@@ -47,20 +47,20 @@ HilfeFenster::HilfeFenster(QWidget* parent) : QMainWindow(parent) {
     browser_->setFont(schrift);
     setCentralWidget(browser_);
 
-    QToolBar* leiste = addToolBar(QStringLiteral("Navigation"));
+    QToolBar* leiste = addToolBar(tr("Navigation"));
     leiste->setMovable(false);
     leiste->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    zurueck_ = leiste->addAction(QStringLiteral("Zurück"), this, [this] {
+    zurueck_ = leiste->addAction(tr("Zurück"), this, [this] {
         stelleMerken();
         browser_->backward();
     });
     zurueck_->setShortcut(QKeySequence::Back);
-    vor_ = leiste->addAction(QStringLiteral("Vor"), this, [this] {
+    vor_ = leiste->addAction(tr("Vor"), this, [this] {
         stelleMerken();
         browser_->forward();
     });
     vor_->setShortcut(QKeySequence::Forward);
-    inhalt_ = leiste->addAction(QStringLiteral("Inhalt"), this, [this] {
+    inhalt_ = leiste->addAction(tr("Inhalt"), this, [this] {
         if (!inhaltSeite_.isEmpty()) {
             stelleMerken();
             browser_->setSource(inhaltSeite_);
@@ -137,7 +137,7 @@ void HilfeFenster::zeige(const QString& hilfeDatei, const QString& anker) {
         if (dokumentHatAnker(probe, anker))
             ziel.setFragment(anker);
         else
-            statusBar()->showMessage(QStringLiteral("Zu diesem Thema gibt es keine Hilfe."));
+            statusBar()->showMessage(tr("Zu diesem Thema gibt es keine Hilfe."));
     }
     stelleMerken();
     browser_->setSource(ziel);
@@ -160,11 +160,11 @@ void HilfeFenster::zeigeFehlen(const QString& datei) {
     inhalt_->setEnabled(false);
     browser_->clearHistory();
     browser_->setHtml(
-        QStringLiteral("<h2>Hilfe nicht gefunden</h2>"
-                       "<p>Die Hilfedatei <b>%1</b> ist nicht vorhanden oder kann nicht "
-                       "gelesen werden.</p>"
-                       "<p>Die Spielanleitung gehört als <b>trevo.html</b> in das Verzeichnis "
-                       "des Programms.</p>")
+        tr("<h2>Hilfe nicht gefunden</h2>"
+           "<p>Die Hilfedatei <b>%1</b> ist nicht vorhanden oder kann nicht "
+           "gelesen werden.</p>"
+           "<p>Die Spielanleitung gehört als <b>trevo.html</b> in das Verzeichnis "
+           "des Programms.</p>")
             .arg(datei.toHtmlEscaped()));
 }
 

@@ -28,7 +28,7 @@ AnzahlDialog::AnzahlDialog(TAnzahlForm& form, QWidget* eltern)
     abbruch_->setAutoDefault(false);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbruch_, &QPushButton::clicked, this, &QDialog::reject);
-    edit1_->setAccessibleName(QStringLiteral("Anzahl"));
+    edit1_->setAccessibleName(tr("Anzahl"));
     for (int i = 0; i < 3; ++i) {
         namen_[i] = new QLabel(this);
         namen_[i]->setGeometry(8, 74 + 16 * i, 52, 16);
@@ -69,7 +69,7 @@ void AnzahlDialog::done(int ergebnis) {
     } catch (const std::exception& e) {
         fehlerZeigen(e.what());
     } catch (...) {
-        fehlerZeigen("Unbekannter Fehler.");
+        fehlerZeigen(tr("Unbekannter Fehler.").toStdString());
     }
     if (!darf) {
         edit1_->setFocus();
@@ -93,11 +93,11 @@ void AnzahlDialog::vorschauZeigen() {
     TgutForm::Vorschau v;
     sicher([&] { v = gut->handelsVorschau(n == 0 ? (form_.kaufen ? -1 : 1) : n); });
     const QString einheit = QString::fromStdString(v.einheit);
-    namen_[0]->setText(QStringLiteral("Preis:"));
-    werte_[0]->setText(QString::fromStdString(geldTextWeit(v.einzelpreis)) + QStringLiteral(" je ") + einheit);
-    namen_[1]->setText(form_.kaufen ? QStringLiteral("Platz:") : QStringLiteral("Vorrat:"));
+    namen_[0]->setText(tr("Preis:"));
+    werte_[0]->setText(tr("%1 je %2").arg(QString::fromStdString(geldTextWeit(v.einzelpreis)), einheit));
+    namen_[1]->setText(form_.kaufen ? tr("Platz:") : tr("Vorrat:"));
     werte_[1]->setText(QStringLiteral("%1 %2").arg(v.platz).arg(einheit));
-    namen_[2]->setText(QStringLiteral("Betrag:"));
+    namen_[2]->setText(tr("Betrag:"));
     // No whole number: no amount. One the store cannot take stands in red
     // (OK would be refused with the game's own message).
     const bool zuViel = zahl && *zahl != 0 && !v.passt;
@@ -111,6 +111,6 @@ void AnzahlDialog::vorschauZeigen() {
     edit1_->setAccessibleDescription(namen_[0]->text() + QLatin1Char(' ') + werte_[0]->text() + QStringLiteral(", ") +
                                      namen_[1]->text() + QLatin1Char(' ') + werte_[1]->text() + QStringLiteral(", ") +
                                      namen_[2]->text() + QLatin1Char(' ') + betrag +
-                                     (zuViel ? QStringLiteral(", zu viel") : QString()));
+                                     (zuViel ? tr(", zu viel") : QString()));
     for (QLabel* w : werte_) w->setToolTip(w->text());
 }

@@ -33,10 +33,10 @@ private:
 
 const char* ueberschrift(AusblickZeile::Art a) {
     switch (a) {
-        case AusblickZeile::Art::geld: return "Geld";
-        case AusblickZeile::Art::futter: return "Futter";
-        case AusblickZeile::Art::felder: return "Felder";
-        case AusblickZeile::Art::herden: return "Herden";
+        case AusblickZeile::Art::geld: return QT_TRANSLATE_NOOP("AusblickView", "Geld");
+        case AusblickZeile::Art::futter: return QT_TRANSLATE_NOOP("AusblickView", "Futter");
+        case AusblickZeile::Art::felder: return QT_TRANSLATE_NOOP("AusblickView", "Felder");
+        case AusblickZeile::Art::herden: return QT_TRANSLATE_NOOP("AusblickView", "Herden");
     }
     return "";
 }
@@ -50,7 +50,7 @@ AusblickView::AusblickView(TAusblickForm& fenster, QListWidget* liste) : KindVie
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     liste_->setWordWrap(true);
     liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    liste_->setAccessibleName(QStringLiteral("Ausblick auf den Monat"));
+    liste_->setAccessibleName(tr("Ausblick auf den Monat"));
     connect(liste_, &QListWidget::itemClicked, this, &AusblickView::aktivieren);
     connect(liste_, &QListWidget::itemActivated, this, &AusblickView::aktivieren);
     // Every change of any window reaches the views through the platform's
@@ -92,7 +92,7 @@ void AusblickView::zeilenAuffrischen() {
     AusblickZeile::Art art{};
     for (const AusblickZeile& z : m.zeilen) {
         if (erste || z.art != art) {
-            soll.push_back({QString::fromUtf8(ueberschrift(z.art)), {}, {}, true, false, true});
+            soll.push_back({tr(ueberschrift(z.art)), {}, {}, true, false, true});
             art = z.art;
             erste = false;
         }

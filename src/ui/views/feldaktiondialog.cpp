@@ -124,8 +124,9 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     connect(pacht_, &QPushButton::clicked, this, [this] {
         QString zusatz;
         if (const TFeld* f = form_.feld)
-            zusatz = QString::fromStdString(f->name + ", " + std::to_string(f->flaeche) + " ha: die Pacht von " +
-                                            geldText(-int64_t{pachtJeHektar} * f->flaeche) + " im Monat entfällt");
+            zusatz = tr("%1, %2 ha: die Pacht von %3 im Monat entfällt")
+                         .arg(QString::fromStdString(f->name), QString::number(f->flaeche),
+                              QString::fromStdString(geldText(-int64_t{pachtJeHektar} * f->flaeche)));
         const FrageZusatz z(zusatz);
         sicher([this] { form_.PachtBtClick(); });
         schliessenWennFertig();
@@ -142,10 +143,12 @@ std::string FeldAktionDialog::ernteFrage() const {
     if (verlust <= 0) return {};
     const TSiloForm& l = ernteLager(f->was);
     const std::string einheit = PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)];
-    return "Das Lager " + l.caption + " nimmt von " + std::to_string(f->ernteMenge()) + " " + einheit + " nur " +
-           std::to_string(f->ernteMenge() - verlust) + " auf: " + std::to_string(verlust) + " " + einheit +
-           " im Wert von " + geldText(verlust * PreiseForm->verkaufspreis(l.gutNr)) +
-           " gingen verloren.\r\rTrotzdem ernten?";
+    return tr("Das Lager %1 nimmt von %2 %3 nur %4 auf: %5 %3 im Wert von %6 gingen verloren.\r\r"
+              "Trotzdem ernten?")
+        .arg(QString::fromStdString(l.caption), QString::number(f->ernteMenge()), QString::fromStdString(einheit),
+             QString::number(f->ernteMenge() - verlust), QString::number(verlust),
+             QString::fromStdString(geldText(verlust * PreiseForm->verkaufspreis(l.gutNr))))
+        .toStdString();
 }
 
 void FeldAktionDialog::bearbeiten() {
@@ -244,7 +247,7 @@ void FeldAktionDialog::auffrischen() {
     // below; the state from the field itself. Reading only.
     sicher([this] {
         const TFeld* f = form_.feld;
-        zustand_->setText(f ? QStringLiteral("Zustand: ") + QString::fromStdString(f->zustand()) : QString());
+        zustand_->setText(f ? tr("Zustand: %1").arg(QString::fromStdString(f->zustand())) : QString());
         zustand_->setVisible(f && form_.WachsLabel.caption.empty());
         wert_->setText(f ? QString::fromStdString(f->wertText()) : QString());
         for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
@@ -262,7 +265,7 @@ void FeldAktionDialog::auffrischen() {
             betraege_[i]->setPalette(farbe);
         }
         const std::string k = form_.kostenText(form_.ArbeitRG.itemIndex);
-        kosten_->setText(k.empty() ? QString() : QStringLiteral("Kosten: ") + QString::fromStdString(k));
+        kosten_->setText(k.empty() ? QString() : tr("Kosten: %1").arg(QString::fromStdString(k)));
         hinweis_->setText(QString::fromStdString(form_.hinweis(form_.ArbeitRG.itemIndex)));
     });
     gruppeUebernehmen(saatgutRG_, saaten_, saatKnoepfe_, form_.SaatgutRG);

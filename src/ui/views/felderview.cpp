@@ -30,8 +30,9 @@ namespace {
 void feldAnklicken(TPaintFelder& felder, QWidget* karte) {
     QString zusatz;
     if (const TFeld* f = felder.aktFeld; f && f->was < 0)
-        zusatz = QString::fromStdString(f->name + ", " + std::to_string(f->flaeche) + " ha, Pacht " +
-                                        geldText(-int64_t{pachtJeHektar} * f->flaeche) + " im Monat");
+        zusatz = QCoreApplication::translate("FelderView", "%1, %2 ha, Pacht %3 im Monat")
+                     .arg(QString::fromStdString(f->name), QString::number(f->flaeche),
+                          QString::fromStdString(geldText(-int64_t{pachtJeHektar} * f->flaeche)));
     {
         const FrageZusatz z(zusatz);
         befehl([&felder] { felder.Click(); });
@@ -62,7 +63,7 @@ FelderKarte::FelderKarte(TFelderForm& form)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A field without the mouse: its number on the keyboard.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleDescription(QStringLiteral("Die Tasten 1 bis 5 klicken das Feld dieser Nummer an"));
+    setAccessibleDescription(tr("Die Tasten 1 bis 5 klicken das Feld dieser Nummer an"));
     zeigerUebernehmen();
 }
 
@@ -201,8 +202,8 @@ FelderView::FelderView(TFelderForm& fenster, QScrollArea* rollen, FelderKarte* k
     // The map moves while the player drags a scroll bar's thumb.
     rollen_->horizontalScrollBar()->setTracking(true);
     rollen_->verticalScrollBar()->setTracking(true);
-    rollen_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Karte waagerecht verschieben"));
-    rollen_->verticalScrollBar()->setAccessibleName(QStringLiteral("Karte senkrecht verschieben"));
+    rollen_->horizontalScrollBar()->setAccessibleName(tr("Karte waagerecht verschieben"));
+    rollen_->verticalScrollBar()->setAccessibleName(tr("Karte senkrecht verschieben"));
     // The player cannot drag the window larger than this outer size; what
     // the window holds beyond it is reached by scrolling.
     setMaximumSize(form_.maxTrackWidth, form_.maxTrackHeight);

@@ -1,5 +1,6 @@
 #include "ui/views/felderzugang.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QPolygon>
 #include <QTimer>
@@ -89,7 +90,7 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         QString s = QAccessibleWidget::text(t);
-        if (s.isEmpty() && t == QAccessible::Name) s = QStringLiteral("Karte der Felder");
+        if (s.isEmpty() && t == QAccessible::Name) s = QCoreApplication::translate("FelderView", "Karte der Felder");
         return s;
     }
 

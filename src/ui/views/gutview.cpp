@@ -29,8 +29,9 @@ GutView::GutView(TgutForm& fenster, QWidget* inhalt, const GutAnordnung& a) : Ki
         QString zusatz;
         sicher([this, &zusatz] {
             if (KontrollForm)
-                zusatz = QString::fromStdString("Guthaben danach: " +
-                                                geldText(int64_t{KontrollForm->geld} - form_.vergroesserungsKosten()));
+                zusatz = tr("Guthaben danach: %1")
+                             .arg(QString::fromStdString(
+                                 geldText(int64_t{KontrollForm->geld} - form_.vergroesserungsKosten())));
         });
         const FrageZusatz z(zusatz);
         befehl([this] { form_.MaxMengeLbClick(); });

@@ -1,5 +1,6 @@
 #include "ui/views/hofbuchfenster.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -37,8 +38,8 @@ QString geld(int64_t cents) {
 QString kurz(double w) {
     const double b = std::abs(w);
     const QLocale de(QLocale::German);
-    if (b >= 1e6) return de.toString(w / 1e6, 'f', 1) + QStringLiteral(" Mio.");
-    if (b >= 1e4) return de.toString(w / 1e3, 'f', 0) + QStringLiteral(" Tsd.");
+    if (b >= 1e6) return de.toString(w / 1e6, 'f', 1) + QCoreApplication::translate("HofbuchFenster", " Mio.");
+    if (b >= 1e4) return de.toString(w / 1e3, 'f', 0) + QCoreApplication::translate("HofbuchFenster", " Tsd.");
     return de.toString(w, 'f', b < 10 && w != std::floor(w) ? 2 : 0);
 }
 
@@ -120,12 +121,12 @@ void Verlaufsbild::zeichne(QPainter& p, const QRectF& r, const Verlauf& v) const
     const QFontMetricsF fm(font());
     p.setPen(Qt::black);
     p.drawText(r.adjusted(0, 0, 0, -r.height() + fm.height()), Qt::AlignHCenter | Qt::AlignTop, v.titel);
-    const QRectF plot = r.adjusted(fm.horizontalAdvance(QStringLiteral("-888 Tsd.")) + 6, fm.height() + 4, -6,
-                                   -fm.height() - 4);
+    const QString breiteste = QCoreApplication::translate("HofbuchFenster", "-888 Tsd.");
+    const QRectF plot = r.adjusted(fm.horizontalAdvance(breiteste) + 6, fm.height() + 4, -6, -fm.height() - 4);
     p.setPen(grenze);
     p.drawRect(plot);
     if (v.werte.empty() || plot.width() < 4 || plot.height() < 4) {
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("Noch kein Monat verbucht"));
+        p.drawText(plot, Qt::AlignCenter, QCoreApplication::translate("HofbuchFenster", "Noch kein Monat verbucht"));
         return;
     }
 
@@ -281,19 +282,19 @@ HofbuchFenster::HofbuchFenster(Hofbuch& buch, QWidget* parent)
       tiere_(new Verlaufsbild(2)),
       lager_(new Verlaufsbild(2)),
       jahre_(new QTableWidget) {
-    setWindowTitle(QStringLiteral("Hofbuch"));
+    setWindowTitle(tr("Hofbuch"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(reiter_);
-    reiter_->addTab(guthaben_, QStringLiteral("Guthaben"));
-    reiter_->addTab(preise_, QStringLiteral("Preise"));
-    reiter_->addTab(tiere_, QStringLiteral("Tiere"));
-    reiter_->addTab(lager_, QStringLiteral("Lager"));
-    reiter_->addTab(jahre_, QStringLiteral("Jahre"));
+    reiter_->addTab(guthaben_, tr("Guthaben"));
+    reiter_->addTab(preise_, tr("Preise"));
+    reiter_->addTab(tiere_, tr("Tiere"));
+    reiter_->addTab(lager_, tr("Lager"));
+    reiter_->addTab(jahre_, tr("Jahre"));
     // The book for spreadsheets of another language, beside the file the
     // game keeps.
     auto* knoepfe = new QHBoxLayout;
-    auto* exportKnopf = new QPushButton(QStringLiteral("Für Tabellenprogramme &exportieren …"), this);
+    auto* exportKnopf = new QPushButton(tr("Für Tabellenprogramme &exportieren …"), this);
     exportKnopf->setObjectName(QStringLiteral("exportieren"));
     knoepfe->addStretch();
     knoepfe->addWidget(exportKnopf);
@@ -413,15 +414,15 @@ void HofbuchFenster::auffrischen() {
             const Quelle& q = quellen[i];
             Verlauf v{name(q.spalte), reihe(q.spalte, q.teiler), {}, {}};
             if (bild == guthaben_) {
-                v.titel = QStringLiteral("Guthaben am Monatsende (EUR)");
+                v.titel = tr("Guthaben am Monatsende (EUR)");
             } else if (bild == preise_ && PreiseForm) {
-                v.titel += QStringLiteral(" (EUR/") + QString::fromStdString(PreiseForm->einheit[i]) + ")";
+                v.titel += tr(" (EUR/%1)").arg(QString::fromStdString(PreiseForm->einheit[i]));
                 v.oben = {PreiseForm->maxPreis[i] / 100.0};
                 v.unten = {PreiseForm->minPreis[i] / 100.0};
             } else if (bild == tiere_) {
                 v.abNull = true;
             } else if (bild == lager_) {
-                v.titel.replace(QStringLiteral(" Bestand"), QStringLiteral(" (Bestand und Kapazität)"));
+                v.titel.replace(QStringLiteral(" Bestand"), tr(" (Bestand und Kapazität)"));
                 v.oben = reihe(q.oben, q.teiler);
                 v.unten = {0.0};
                 v.obenJeMonat = true;
@@ -457,7 +458,7 @@ void HofbuchFenster::jahreFuellen() {
     jahre_->setColumnCount(static_cast<int>(jahreDaten_.size()));
     jahre_->setRowCount(static_cast<int>(arten_.size()) + 3);
     // The year's result first, where the eye lands; the kinds below.
-    QStringList zeilenKoepfe{QStringLiteral("Ergebnis"), QStringLiteral("Einnahmen"), QStringLiteral("Ausgaben")};
+    QStringList zeilenKoepfe{tr("Ergebnis"), tr("Einnahmen"), tr("Ausgaben")};
     for (std::size_t i : arten_) zeilenKoepfe << QString::fromStdString(spalten[i].name);
     jahre_->setVerticalHeaderLabels(zeilenKoepfe);
     bestes_ = schlechtestes_ = -1;
@@ -496,8 +497,8 @@ void HofbuchFenster::jahrEintragen(std::size_t j) {
     eintragen(aus, true);
     for (std::size_t i : arten_) eintragen(jahr.summen[i], false);
     QString kopf = QString::number(jahr.jahr);
-    if (spalte == bestes_) kopf += QStringLiteral("\nbestes Jahr");
-    if (spalte == schlechtestes_) kopf += QStringLiteral("\nschlechtestes Jahr");
+    if (spalte == bestes_) kopf += tr("\nbestes Jahr");
+    if (spalte == schlechtestes_) kopf += tr("\nschlechtestes Jahr");
     auto* kopfItem = jahre_->horizontalHeaderItem(spalte);
     if (!kopfItem) jahre_->setHorizontalHeaderItem(spalte, kopfItem = new QTableWidgetItem);
     kopfItem->setText(kopf);
@@ -540,11 +541,11 @@ bool HofbuchFenster::exportieren(const QString& ziel, QString& fehler) const {
 
 void HofbuchFenster::exportierenFragen() {
     const QString vorschlag = QDir::home().filePath(QStringLiteral("TrevoHofbuch-Tabelle.csv"));
-    const QString ziel = QFileDialog::getSaveFileName(this, QStringLiteral("Hofbuch exportieren"), vorschlag,
-                                                      QStringLiteral("CSV, durch Kommas getrennt (*.csv)"));
+    const QString ziel = QFileDialog::getSaveFileName(this, tr("Hofbuch exportieren"), vorschlag,
+                                                      tr("CSV, durch Kommas getrennt (*.csv)"));
     if (ziel.isEmpty()) return;
     QString fehler;
     if (exportieren(ziel, fehler)) return;
-    QMessageBox::warning(this, QStringLiteral("Hofbuch"),
-                         QStringLiteral("Das Hofbuch konnte nicht exportiert werden:\n%1\n\n%2").arg(ziel, fehler));
+    QMessageBox::warning(this, tr("Hofbuch"),
+                         tr("Das Hofbuch konnte nicht exportiert werden:\n%1\n\n%2").arg(ziel, fehler));
 }

@@ -30,13 +30,15 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
             vermeidbar = m.vermeidbar;
             for (const auto& [h, a, gebuchtVon] : m.herden)
                 if (a.verloreneJunge.bis > 0 && a.futter != TtierForm::Futter::alleSterben)
-                    junge.push_back({h->name(), h->maxmenge,
-                                     h->caption + ": " +
-                                         (a.verloreneJunge.exakt()
-                                              ? std::to_string(a.verloreneJunge.von)
-                                              : std::to_string(a.verloreneJunge.von) + " bis " +
-                                                    std::to_string(a.verloreneJunge.bis)) +
-                                         " Junge (im Stall Platz für " + std::to_string(a.platz) + ")"});
+                    junge.push_back(
+                        {h->name(), h->maxmenge,
+                         tr("%1: %2 Junge (im Stall Platz für %3)")
+                             .arg(QString::fromStdString(h->caption),
+                                  a.verloreneJunge.exakt()
+                                      ? QString::number(a.verloreneJunge.von)
+                                      : tr("%1 bis %2").arg(a.verloreneJunge.von).arg(a.verloreneJunge.bis),
+                                  QString::number(a.platz))
+                             .toStdString()});
         });
         // A new game asks about every herd again.
         if (MainForm && MainForm->neueSpiele != neueSpiele_) {
@@ -96,9 +98,9 @@ void KontrollView::verlusteAuffrischen() {
             if (z.warnung && z.art != AusblickZeile::Art::geld) ++n;
     });
     verluste_->setGeometry(8, form_.clientHeight, std::max(0, form_.clientWidth - 16), verlusteHoehe - 2);
-    const QString text = n == 0   ? QStringLiteral("keine &Verluste vorhergesehen")
-                         : n == 1 ? QStringLiteral("1 &Verlust vorhergesehen")
-                                  : QStringLiteral("%1 &Verluste vorhergesehen").arg(n);
+    const QString text = n == 0   ? tr("keine &Verluste vorhergesehen")
+                         : n == 1 ? tr("1 &Verlust vorhergesehen")
+                                  : tr("%1 &Verluste vorhergesehen").arg(n);
     if (verluste_->text() != text) verluste_->setText(text);
     QPalette farben = verluste_->palette();
     farben.setColor(QPalette::ButtonText, n > 0 ? QColor(192, 0, 0) : palette().color(QPalette::ButtonText));

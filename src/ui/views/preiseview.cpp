@@ -12,7 +12,7 @@ PreiseView::PreiseView(TPreiseForm& fenster)
                                TPreiseForm::zeilenHoehe, inhalt())) {
     gitter_->setCursor(Qt::PointingHandCursor);
     // The unit column has no header; a screen reader names it all the same.
-    gitter_->setzeSpaltenName(1, QStringLiteral("Einheit"));
+    gitter_->setzeSpaltenName(1, tr("Einheit"));
     connect(gitter_, &GitterWidget::losgelassen, this,
             [this](QPoint p) { befehl([&] { form_.StringGrid1MouseUp(p.x(), p.y()); }); });
 }

@@ -40,12 +40,12 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
     }
     // How many: typed, or stepped with the arrow keys; Tab goes on to the
     // weight buttons, which buy.
-    auto* anzahlText = new QLabel(QStringLiteral("&Anzahl:"), this);
+    auto* anzahlText = new QLabel(tr("&Anzahl:"), this);
     anzahlText->setGeometry(8 + spalte / 2, 100, 60, 22);
     anzahl_ = new QSpinBox(this);
     anzahl_->setGeometry(8 + spalte / 2 + 62, 100, 70, 22);
     anzahl_->setRange(1, TTierKaufForm::hoechstAnzahl);
-    anzahl_->setAccessibleName(QStringLiteral("Anzahl"));
+    anzahl_->setAccessibleName(tr("Anzahl"));
     anzahlText->setBuddy(anzahl_);
     setTabOrder(knoepfe_[2], anzahl_);
     angeboteAuffrischen();

@@ -134,10 +134,10 @@ TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung
         pfeil->setFocusPolicy(Qt::NoFocus);
     }
     // Both arrows are read out by what they do.
-    hoch_->setAccessibleName(QStringLiteral("Voriges Tier"));
-    hoch_->setToolTip(QStringLiteral("Voriges Tier"));
-    runter_->setAccessibleName(QStringLiteral("Nächstes Tier"));
-    runter_->setToolTip(QStringLiteral("Nächstes Tier"));
+    hoch_->setAccessibleName(tr("Voriges Tier"));
+    hoch_->setToolTip(tr("Voriges Tier"));
+    runter_->setAccessibleName(tr("Nächstes Tier"));
+    runter_->setToolTip(tr("Nächstes Tier"));
 
     const int knopfOben = gruppe_->height() - 25 - 8;
     kaufenKnopf()->setParent(gruppe_);
@@ -170,7 +170,7 @@ void TierView::inhaltAuffrischen() {
     geben_->setText(QString::fromStdString(form_.GebenCB.caption));
     // A herd without a product keeps the box hidden; unnamed, a screen
     // reader would still list it as a box without a name.
-    geben_->setAccessibleName(geben_->text().isEmpty() ? QStringLiteral("Keine Ware") : QString());
+    geben_->setAccessibleName(geben_->text().isEmpty() ? tr("Keine Ware") : QString());
     geben_->setChecked(form_.GebenCB.checked);
     geben_->setVisible(form_.GebenCB.visible);
     // The boxes' keys beside the trade buttons' (Alt+K, Alt+V, Alt+>):
@@ -200,9 +200,9 @@ void TierView::listeMachen() {
     liste_->sortByColumn(0, Qt::AscendingOrder);
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     liste_->header()->setSectionResizeMode(QHeaderView::Stretch);
-    liste_->setAccessibleName(QStringLiteral("Alle Tiere"));
-    liste_->setAccessibleDescription(QStringLiteral("Ordnungsnummer und Gewicht jedes Tiers; "
-                                                    "das gewählte Tier wird als einzelnes Tier gezeigt"));
+    liste_->setAccessibleName(tr("Alle Tiere"));
+    liste_->setAccessibleDescription(tr("Ordnungsnummer und Gewicht jedes Tiers; "
+                                        "das gewählte Tier wird als einzelnes Tier gezeigt"));
     connect(liste_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* zeile, QTreeWidgetItem*) {
         if (listeSetzen_ || !zeile) return;
         const int nr = zeile->data(0, Qt::UserRole).toInt();
