@@ -261,6 +261,14 @@
         <source>(keine anderen Spiele)</source>
         <translation>(no other games)</translation>
     </message>
+    <message>
+        <source>Das Spiel konnte nicht geöffnet werden:</source>
+        <translation>The game could not be opened:</translation>
+    </message>
+    <message>
+        <source>Das laufende Spiel geht weiter.</source>
+        <translation>The game you are playing goes on.</translation>
+    </message>
 </context>
 <context>
     <name>HilfeFenster</name>

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -119,6 +120,20 @@ void HauptFenster::spielWechseln(const QString& datei, bool mitnehmen) {
             plattform_.meldung(MeldungsArt::Information,
                                tr("Dieses Spiel läuft bereits in einem anderen Fenster:").toStdString() + "\r" +
                                    QFile::encodeName(pfad).toStdString(),
+                               Knoepfe::OK);
+            return;
+        }
+    }
+    if (!mitnehmen) {
+        // A file that cannot be read is told now, and the game running goes
+        // on; the start would only begin a new game beside it.
+        Spielstand probe;
+        probe.laden(QFile::encodeName(pfad).toStdString());
+        if (!probe.lesefehler().empty()) {
+            plattform_.meldung(MeldungsArt::Fehler,
+                               tr("Das Spiel konnte nicht geöffnet werden:").toStdString() + "\r" +
+                                   QFile::encodeName(pfad).toStdString() + "\r\r" + probe.lesefehler() + "\r\r" +
+                                   tr("Das laufende Spiel geht weiter.").toStdString(),
                                Knoepfe::OK);
             return;
         }

@@ -89,12 +89,17 @@ TEST(Spiele, SpeichernUnterUndOeffnen) {
     QTemporaryDir verzeichnis;
     int start = 0;
     QStringList titel;
+    // A game that cannot be read (here a directory in its place) is opened
+    // first: told, and the game running stays.
+    ASSERT_TRUE(QDir(verzeichnis.path()).mkdir(QStringLiteral("Kaputt.hof")));
+    QStringList geoeffnet = {QStringLiteral("Kaputt.hof"), QStringLiteral("TrevoSpielstand.bin")};
     const auto waehlen = HauptFenster::dateiWaehlen;
     HauptFenster::dateiWaehlen = [&](QWidget*, bool speichern, const QString& ordner) {
         EXPECT_EQ(QDir(ordner).canonicalPath(), QDir(verzeichnis.path()).canonicalPath());
-        return speichern ? verzeichnis.filePath(QStringLiteral("Versuch"))
-                         : verzeichnis.filePath(QStringLiteral("TrevoSpielstand.bin"));
+        return speichern ? verzeichnis.filePath(QStringLiteral("Versuch")) : verzeichnis.filePath(geoeffnet.takeFirst());
     };
+    ModalAntworten antworten;
+    GesehenerKasten kaputt;
     const int ergebnis = spielen(verzeichnis.path(), [&](HauptFenster& r) {
         titel << r.windowTitle();
         switch (++start) {
@@ -106,6 +111,11 @@ TEST(Spiele, SpeichernUnterUndOeffnen) {
             EXPECT_EQ(KontrollForm->Label1.caption, "April 2001");
             KontrollForm->Button1Click();
             KontrollForm->Button1Click();
+            antworten.dann(klickeKnopf(QStringLiteral("OK"), &kaputt));
+            r.oeffnenAktion()->trigger();
+            EXPECT_TRUE(kaputt.text.startsWith(QStringLiteral("Das Spiel konnte nicht geöffnet werden:")));
+            EXPECT_TRUE(kaputt.text.endsWith(QStringLiteral("Das laufende Spiel geht weiter.")));
+            EXPECT_EQ(KontrollForm->Label1.caption, "Juni 2001");
             r.oeffnenAktion()->trigger();
             break;
         default:
