@@ -641,8 +641,8 @@ worst year</translation>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <source>Nicht mehr fragen</source>
-        <translation>Don’t ask again</translation>
+        <source>Nicht mehr &amp;fragen</source>
+        <translation>&amp;Don’t ask again</translation>
     </message>
     <message>
         <source>Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:

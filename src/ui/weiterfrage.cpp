@@ -18,7 +18,7 @@ bool trotzdemWeiter(QWidget* eltern, const QString& text, bool& nichtMehr) {
     QPushButton* nein = box.addButton(QCoreApplication::translate("Weiterfrage", "&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(nein);
     box.setEscapeButton(nein);
-    auto* haken = new QCheckBox(QCoreApplication::translate("Weiterfrage", "Nicht mehr fragen"), &box);
+    auto* haken = new QCheckBox(QCoreApplication::translate("Weiterfrage", "Nicht mehr &fragen"), &box);
     box.setCheckBox(haken);
     box.exec();
     nichtMehr = haken->isChecked();

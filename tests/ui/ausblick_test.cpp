@@ -43,7 +43,7 @@ ModalAntworten::Antwort antworte(const QString& knopf, GesehenerKasten& gesehen,
         vorgabe = box->defaultButton() ? box->defaultButton()->text() : QString();
         if (nichtMehrFragen) {
             ASSERT_NE(box->checkBox(), nullptr);
-            EXPECT_EQ(box->checkBox()->text(), "Nicht mehr fragen");
+            EXPECT_EQ(box->checkBox()->text(), "Nicht mehr &fragen");
             box->checkBox()->setChecked(true);
         }
         klickeKnopf(knopf, &gesehen)(w);

@@ -366,7 +366,8 @@ TEST_F(Fenster, EinMonatNurMitTasten) {
         QTest::keyClick(d->anzahl(), Qt::Key_Up);
         QTest::keyClick(d->anzahl(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), d->knopf(1)) << "Tab goes on to the small class";
-        QTest::keyClick(d->knopf(1), Qt::Key_Space);
+        // The picture buttons' own keys: Alt+1 buys the small class.
+        QTest::keyClick(d, Qt::Key_1, Qt::AltModifier);
     });
     taste(Qt::Key_K, Qt::AltModifier);
     EXPECT_EQ(HuenerForm->tierAnzahl(), 3);

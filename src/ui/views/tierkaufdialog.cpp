@@ -23,6 +23,8 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
         k->setGeometry(4 + spalte * i + (spalte - 49) / 2, 6, 49, 49);
         k->setIcon(svgSymbol(QStringLiteral(":/bilder/gewicht%1.svg").arg(i + 1)));
         k->setIconSize(QSize(32, 32));
+        // A button with only a picture has no letter: Alt+1 … Alt+3 buy.
+        k->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + i)));
         // Return buys in the class that has the focus, the small one first.
         k->setAutoDefault(true);
         const Button& b = *knoepfe[i];
