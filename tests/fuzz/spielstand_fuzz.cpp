@@ -43,7 +43,13 @@ const char* const spielzug =
     "weiter\n"
     "verkaufen FutterForm $10\n"
     "tierverkauf KueheForm\n"
-    "arbeit 4 4\n";
+    "arbeit 4 4\n"
+    "zurueck\n"
+    "zurueck\n"
+    "wiederholen\n";
+// The last lines of it are steps the history keeps, and some of them are
+// taken back and done again; the snapshots of the lines before are spared.
+constexpr std::size_t schritteAmEnde = 6;
 
 // A directory of its own for the run, in memory where there is one, removed
 // when the fuzzer ends.
@@ -98,8 +104,13 @@ std::string ohneGueterBreite(const std::string& text) {
 bool spielen(const std::string& dir, const Skript* skript) {
     std::ostringstream protokoll;
     Lauf lauf(dir, protokoll);
-    if (skript)
-        for (const Befehl& b : skript->befehle) lauf.ausfuehren(b);
+    if (skript) {
+        const std::size_t n = skript->befehle.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            lauf.mitVerlauf(i + schritteAmEnde >= n);
+            lauf.ausfuehren(skript->befehle[i]);
+        }
+    }
     return lauf.beenden();
 }
 
