@@ -161,16 +161,15 @@ std::vector<Aktion> tabelle() {
     }
     // The game's menu: the last step taken back, or done again. The
     // transcript names the step, or "-" where there was none.
-    neu("zurueck", {}, [](Lauf& l, const Befehl&) {
-        const Schritt* s = l.spiel().verlauf().zurueck();
-        const std::string name = s ? s->name : "-";
-        l.protokollieren("zurueck\t" + (l.spiel().zurueck() ? name : "-"));
-    });
-    neu("wiederholen", {}, [](Lauf& l, const Befehl&) {
-        const Schritt* s = l.spiel().verlauf().wiederholen();
-        const std::string name = s ? s->name : "-";
-        l.protokollieren("wiederholen\t" + (l.spiel().wiederholen() ? name : "-"));
-    });
+    for (const bool zurueck : {true, false}) {
+        neu(zurueck ? "zurueck" : "wiederholen", {}, [zurueck](Lauf& l, const Befehl&) {
+            Spiel& spiel = l.spiel();
+            const Schritt* s = zurueck ? spiel.verlauf().zurueck() : spiel.verlauf().wiederholen();
+            const std::string name = s ? s->name : "-";
+            const bool getan = zurueck ? spiel.zurueck() : spiel.wiederholen();
+            l.protokollieren(std::string(zurueck ? "zurueck\t" : "wiederholen\t") + (getan ? name : "-"));
+        });
+    }
     // The answer to the offer of a recovery point at the start; the game has
     // taken it before the first line runs.
     neu("wiederherstellen", {jaNein()}, [](Lauf&, const Befehl&) {});

@@ -87,32 +87,22 @@ bool Lauf::beenden() {
     return ok;
 }
 
-void Lauf::neustart() {
-    // A save file that cannot be written is reported by the game itself; the
-    // new start then reads the file as it was.
-    endeVorbereiten();
-    spiel_->beenden();
-    ausgeben();
-    spiel_.reset();
-    starten(Spiel::Start::anbieten);
-}
+void Lauf::neustart() { wechseln(dateiName_, false); }
 
-void Lauf::speichernUnter(const std::string& name) {
+void Lauf::speichernUnter(const std::string& name) { wechseln(name, true); }
+
+void Lauf::oeffnen(const std::string& name) { wechseln(name, false); }
+
+void Lauf::wechseln(const std::string& name, bool kopieren) {
+    // A save file that cannot be written is reported by the game itself; the
+    // new start then reads the file as it was, and a copy is not made.
     endeVorbereiten();
     const std::string quelle = spielstand().pfad();
     const bool gesichert = spiel_->beenden();
     ausgeben();
     spiel_.reset();
-    if (gesichert && Spiel::spielKopieren(quelle, verzeichnisVon(quelle) + "/" + name)) dateiName_ = name;
-    starten(Spiel::Start::anbieten);
-}
-
-void Lauf::oeffnen(const std::string& name) {
-    endeVorbereiten();
-    spiel_->beenden();
-    ausgeben();
-    spiel_.reset();
-    dateiName_ = name;
+    if (!kopieren) dateiName_ = name;
+    else if (gesichert && Spiel::spielKopieren(quelle, verzeichnisVon(quelle) + "/" + name)) dateiName_ = name;
     starten(Spiel::Start::anbieten);
 }
 

@@ -67,6 +67,10 @@ public:
     void mitVerlauf(bool an) { mitVerlauf_ = an; }
 
 private:
+    // The game ends in order and the one in NAME starts; with kopieren the
+    // running game is copied to NAME first, and where that fails it starts
+    // again as it was.
+    void wechseln(const std::string& name, bool kopieren);
     void starten(Spiel::Start start, std::optional<Antwort> antwort = {});
     void ausgeben();
     void endeVorbereiten();

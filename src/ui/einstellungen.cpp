@@ -37,6 +37,8 @@ QStringList zuletztGespielt() { return ablage().value(QStringLiteral("spiele/zul
 
 void spielGespielt(const QString& datei) {
     QStringList liste = zuletztGespielt();
+    // A start of the game already at the front writes nothing.
+    if (!liste.isEmpty() && liste.constFirst() == datei) return;
     liste.removeAll(datei);
     liste.prepend(datei);
     while (liste.size() > 8) liste.removeLast();

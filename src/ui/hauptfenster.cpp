@@ -60,6 +60,7 @@ HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     setCentralWidget(flaeche_);
     flaeche_->viewport()->installEventFilter(this);
     menueAnlegen();
+    befehlsRahmen = this;
     new SchirmWache(this);
     plattform_.setzeHauptfenster(this);
 
@@ -147,7 +148,6 @@ void befehlGetan() {
 }
 
 void HauptFenster::verlaufAuffrischen() {
-    befehlsRahmen = this;
     const Spiel* s = Spiel::laufendes();
     const Schritt* z = s ? s->verlauf().zurueck() : nullptr;
     const Schritt* w = s ? s->verlauf().wiederholen() : nullptr;
@@ -477,7 +477,8 @@ void HauptFenster::nebeneinanderAnordnen(bool karteGanz) {
         }
     }
     const QSize ausblickAnfang(TAusblickForm::anfangsGroesse().x, TAusblickForm::anfangsGroesse().y);
-    const QSize flaeche = flaeche_->viewport()->size();
+    // Laid out inside the area, the windows leave it no scroll bars.
+    const QSize flaeche = flaeche_->maximumViewportSize();
     // The title bar: what the style adds above a client, less the border below.
     const int titel = KindView::rahmen().height() - KindView::rahmen().width() / 2;
     std::vector<Stueck> stuecke;
@@ -596,10 +597,19 @@ void HauptFenster::ausblickNebenDieFenster() {
     // earlier call grew it).
     const QSize anfang(TAusblickForm::anfangsGroesse().x, TAusblickForm::anfangsGroesse().y);
     const QSize client = (anfang - KindView::rahmen()).expandedTo(QSize(0, 0));
+    const bool rechtsFrei = flaeche.width() - (alle.right() + 1) >= fontMetrics().averageCharWidth() * 36;
+    // A game continued on an area too small for its windows (laid out on a
+    // larger screen, or at a smaller scale) would leave the outlook a
+    // scrolling corner: it is laid out as a first start lays it out.
+    if (!rechtsFrei && !anfangOffen_ && !QRect(QPoint(), flaeche).contains(alle)) {
+        anfangOffen_ = true;
+        anfangsAnordnung();
+        return;
+    }
     QPoint ort(f.left, f.top);
     if (ausblickVonUns_) ort = QPoint(entworfenAusblick_.x(), entworfenAusblick_.y());
     entworfenAusblick_ = ort;
-    if (flaeche.width() - (alle.right() + 1) >= fontMetrics().averageCharWidth() * 36)
+    if (rechtsFrei)
         ort = QPoint(alle.right() + 1, 0);
     else if (ort.x() + anfang.width() > flaeche.width())
         // A narrow area: at least wholly inside it.
