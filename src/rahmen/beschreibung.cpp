@@ -6,14 +6,10 @@
 #include "spielstand/spielstand.h"
 #include "geld/zahlen.h"
 
-std::optional<int64_t> Regel::anwenden(int64_t v) const {
+int64_t Regel::anwenden(int64_t v) const {
     if (erfuellt(v)) return v;
-    switch (sonst) {
-        case Sonst::halten: return v < min ? min : max;
-        case Sonst::vorgabe: return vorgabe;
-        case Sonst::verwerfen: break;
-    }
-    return std::nullopt;
+    if (sonst == Sonst::vorgabe) return vorgabe;
+    return v < min ? min : max;
 }
 
 void Beschreiber::farbe(const std::string& name, Farbe f) {
@@ -77,9 +73,7 @@ public:
 private:
     template <class T>
     void laden(Gespeichert<T>& g) {
-        const auto v = g.regel.anwenden(gelesen<T>(sektion(g.ort), g.ort.schluessel, g.wert));
-        if (!v) return;
-        const T t = static_cast<T>(*v);
+        const T t = static_cast<T>(g.regel.anwenden(gelesen<T>(sektion(g.ort), g.ort.schluessel, g.wert)));
         if (g.setzen) g.setzen(t);
         else g.wert = t;
     }

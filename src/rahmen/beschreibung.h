@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
-#include <optional>
 #include <utility>
 #include <string>
 #include <vector>
@@ -28,10 +27,10 @@ struct Ort {
 };
 
 // What a value read from the file is held to. Inside [min, max] it is taken
-// as it stands; outside it is held at the nearer edge, replaced by a default,
-// or not taken at all (the value in force stays).
+// as it stands; outside it is held at the nearer edge or replaced by a
+// default.
 struct Regel {
-    enum class Sonst { halten, vorgabe, verwerfen };
+    enum class Sonst { halten, vorgabe };
     int64_t min = std::numeric_limits<int64_t>::min();
     int64_t max = std::numeric_limits<int64_t>::max();
     Sonst sonst = Sonst::halten;
@@ -41,7 +40,7 @@ struct Regel {
     static Regel bereichSonst(int64_t lo, int64_t hi, int64_t v) { return {lo, hi, Sonst::vorgabe, v}; }
 
     bool erfuellt(int64_t v) const { return v >= min && v <= max; }
-    std::optional<int64_t> anwenden(int64_t v) const;
+    int64_t anwenden(int64_t v) const;
 };
 
 // One integer the save file keeps. `setzen` takes a loaded value (already

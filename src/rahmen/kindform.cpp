@@ -12,8 +12,8 @@ namespace {
 // saves again to the same bytes.
 const Regel groesse = Regel::bereich(0, 16384);
 const Regel ort = Regel::bereich(-16384, 16384);
-int32_t groesseBegrenzen(int32_t v) { return static_cast<int32_t>(*groesse.anwenden(v)); }
-int32_t ortBegrenzen(int32_t v) { return static_cast<int32_t>(*ort.anwenden(v)); }
+int32_t groesseBegrenzen(int32_t v) { return static_cast<int32_t>(groesse.anwenden(v)); }
+int32_t ortBegrenzen(int32_t v) { return static_cast<int32_t>(ort.anwenden(v)); }
 }  // namespace
 
 TkindForm::TkindForm(std::string name, std::string cap) : caption(std::move(cap)), name_(std::move(name)) {}
