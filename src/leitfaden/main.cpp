@@ -4,7 +4,9 @@
 // field work dialogs and the logbook as PNG at twice the pixel density, and
 // the field calendar as a chart in the map's own colours.
 //
-//   trevo-bilder SCRIPT DIRECTORY
+//   trevo-bilder SCRIPT DIRECTORY [en]
+//
+// With en the windows speak English, for the English guide.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -239,13 +241,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     TrevoAnwendung anwendung(argc, argv);
     const QStringList argumente = QCoreApplication::arguments();
-    if (argumente.size() != 3) {
-        std::cerr << "usage: trevo-bilder SCRIPT DIRECTORY\n";
+    const bool englisch = argumente.size() == 4 && argumente.at(3) == QLatin1String("en");
+    if (argumente.size() != 3 && !englisch) {
+        std::cerr << "usage: trevo-bilder SCRIPT DIRECTORY [en]\n";
         return 2;
     }
-    // The guide is German, and so are its pictures.
-    TrevoAnwendung::einrichten(Sprache::deutsch);
-    dezimalTrenner = ",";
+    // Each guide's pictures in its own language.
+    TrevoAnwendung::einrichten(englisch ? Sprache::englisch : Sprache::deutsch);
+    dezimalTrenner = englisch ? "." : ",";
     QApplication::setQuitOnLastWindowClosed(false);
     QtPlattform::setzeTonAus(true);
     ziel = argumente.at(2);

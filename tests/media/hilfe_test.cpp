@@ -1,5 +1,6 @@
 // The guide beside the program and the viewer that shows it.
 #include "ui/hilfe/hilfefenster.h"
+#include "ui/sprache.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,25 +138,40 @@ TEST(HilfeDatei, AnkerSindEindeutig) {
 // window) and in the page's proportions, so that it stays sharp on a screen
 // of double density.
 TEST(HilfeDatei, JedesBildLiegtBeiUndIstDoppeltScharf) {
-    const QString text = leseText(kQuellen + QStringLiteral("/trevo.html"));
-    static const QRegularExpression muster(
-        QStringLiteral(R"re(<img\s+src="([^"]+)"\s+width="(\d+)"\s+height="(\d+)")re"));
-    int bilder = 0;
-    for (auto it = muster.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QString pfad = kProgramm + QLatin1Char('/') + m.captured(1);
-        SCOPED_TRACE(pfad.toStdString());
-        const QImage bild(pfad);
-        ASSERT_FALSE(bild.isNull());
-        const int breite = m.captured(2).toInt();
-        const int hoehe = m.captured(3).toInt();
-        EXPECT_GE(bild.width(), 2 * breite);
-        EXPECT_GE(bild.height(), 2 * hoehe);
-        EXPECT_NEAR(static_cast<double>(bild.width()) / bild.height(), static_cast<double>(breite) / hoehe, 0.01);
-        ++bilder;
+    for (const QString& name : QDir(kQuellen).entryList({QStringLiteral("*.html")}, QDir::Files)) {
+        SCOPED_TRACE(name.toStdString());
+        const QString text = leseText(kQuellen + QLatin1Char('/') + name);
+        static const QRegularExpression muster(
+            QStringLiteral(R"re(<img\s+src="([^"]+)"\s+width="(\d+)"\s+height="(\d+)")re"));
+        int bilder = 0;
+        for (auto it = muster.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QString pfad = kProgramm + QLatin1Char('/') + m.captured(1);
+            SCOPED_TRACE(pfad.toStdString());
+            const QImage bild(pfad);
+            ASSERT_FALSE(bild.isNull());
+            const int breite = m.captured(2).toInt();
+            const int hoehe = m.captured(3).toInt();
+            EXPECT_GE(bild.width(), 2 * breite);
+            EXPECT_GE(bild.height(), 2 * hoehe);
+            EXPECT_NEAR(static_cast<double>(bild.width()) / bild.height(), static_cast<double>(breite) / hoehe, 0.01);
+            ++bilder;
+        }
+        EXPECT_EQ(bilder, static_cast<int>(text.count(QStringLiteral("<img")))) << "a picture without its size";
+        EXPECT_GE(bilder, 15);
     }
-    EXPECT_EQ(bilder, static_cast<int>(text.count(QStringLiteral("<img")))) << "a picture without its size";
-    EXPECT_GE(bilder, 15);
+}
+
+// The English guide is the German one's translation: the same places (F1
+// and every link find their chapter in either), and the pictures made in
+// its own language.
+TEST(HilfeDatei, EnglischHatDieselbenStellenUndEigeneBilder) {
+    const Seite deutsch = lies(kQuellen + QStringLiteral("/trevo.html"));
+    const Seite englisch = lies(kQuellen + QStringLiteral("/trevo_en.html"));
+    EXPECT_EQ(englisch.anker, deutsch.anker);
+    const QString text = leseText(kQuellen + QStringLiteral("/trevo_en.html"));
+    EXPECT_EQ(text.count(QStringLiteral("<img src=\"bilder/en/")), text.count(QStringLiteral("<img")));
+    EXPECT_EQ(text.count(QStringLiteral("<img")), leseText(kHilfe).count(QStringLiteral("<img")));
 }
 
 class HilfeFensterTest : public ::testing::Test {
@@ -194,6 +210,18 @@ TEST_F(HilfeFensterTest, Kontext102OeffnetDieFeldarbeit) {
     }
     EXPECT_TRUE(ueberschrift.startsWith(QStringLiteral("Feldarbeit"))) << ueberschrift.toStdString();
     EXPECT_GT(browser().verticalScrollBar()->value(), 0);
+}
+
+// A game in English opens the English guide, at the same chapter.
+TEST_F(HilfeFensterTest, EnglischesSpielZeigtDieEnglischeAnleitung) {
+    spracheEinrichten(Sprache::englisch);
+    fenster->zeigeKontext(kHilfe, 102);
+    spracheEinrichten(Sprache::deutsch);
+    EXPECT_EQ(browser().source().fileName(), QStringLiteral("trevo_en.html"));
+    EXPECT_EQ(browser().source().fragment(), QStringLiteral("kontext-102"));
+    EXPECT_TRUE(browser().toPlainText().contains(QStringLiteral("Field work")));
+    fenster->zeigeInhalt(kHilfe);
+    EXPECT_EQ(browser().source().fileName(), QStringLiteral("trevo.html"));
 }
 
 TEST_F(HilfeFensterTest, UnbekannterKontextZeigtDenInhalt) {

@@ -1,5 +1,7 @@
 #include "ui/hilfe/hilfefenster.h"
 
+#include "ui/sprache.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -90,11 +92,22 @@ QString HilfeFenster::htmlDatei(const QString& hilfeDatei) {
         return {};
     const QFileInfo info(hilfeDatei);
     const QString endung = info.suffix().toLower();
+    QString datei;
     if (endung == QLatin1String("html") || endung == QLatin1String("htm"))
-        return hilfeDatei;
-    if (endung.isEmpty())
-        return hilfeDatei + QStringLiteral(".html");
-    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".html");
+        datei = hilfeDatei;
+    else if (endung.isEmpty())
+        datei = hilfeDatei + QStringLiteral(".html");
+    else
+        datei = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".html");
+    // The English guide lies beside the German one as NAME_en.html; where
+    // it is missing, the German one is better than none.
+    if (aktuelleSprache() == Sprache::englisch) {
+        const QFileInfo html(datei);
+        const QString englisch =
+            html.path() + QLatin1Char('/') + html.completeBaseName() + QStringLiteral("_en.") + html.suffix();
+        if (QFileInfo(englisch).isFile()) return englisch;
+    }
+    return datei;
 }
 
 QString HilfeFenster::kontextAnker(int kontext) {
