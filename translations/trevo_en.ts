@@ -514,7 +514,7 @@ worst year</translation>
     </message>
     <message>
         <source>Hühner</source>
-        <translation>Chickens</translation>
+        <translation>Hens</translation>
     </message>
     <message>
         <source>Schafe</source>

@@ -93,7 +93,10 @@ QStringList abgeschnitten(QWidget* wurzel) {
             o.titleBarState = static_cast<int>(s->windowState());
             o.rect = QRect(0, 0, s->width(), s->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, s));
             const QRect platz = s->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, s);
-            const int braucht = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(o.text);
+            // The active window's title is bold: measured so, for any window.
+            QFont titel = QApplication::font("QMdiSubWindowTitleBar");
+            titel.setBold(true);
+            const int braucht = QFontMetrics(titel).horizontalAdvance(o.text);
             if (braucht > platz.width()) melden(s, o.text, braucht, platz.width());
         }
     }
