@@ -472,6 +472,854 @@ worst year</translation>
         <source>Eine weitere Erhöhung der Maximalmenge ist nicht möglich</source>
         <translation>The maximum quantity cannot be raised any further</translation>
     </message>
+    <message>
+        <source>Kontrolle</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Kontoauszug</source>
+        <translation>Statement</translation>
+    </message>
+    <message>
+        <source>Preise</source>
+        <translation>Prices</translation>
+    </message>
+    <message>
+        <source>Felder</source>
+        <translation>Fields</translation>
+    </message>
+    <message>
+        <source>Ausblick</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Feld Bearbeitung</source>
+        <translation>Field Work</translation>
+    </message>
+    <message>
+        <source>Bitte wählen</source>
+        <translation>Please Choose</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Kühe</source>
+        <translation>Cows</translation>
+    </message>
+    <message>
+        <source>Schweine</source>
+        <translation>Pigs</translation>
+    </message>
+    <message>
+        <source>Hühner</source>
+        <translation>Hens</translation>
+    </message>
+    <message>
+        <source>Schafe</source>
+        <translation>Sheep</translation>
+    </message>
+    <message>
+        <source>Futter</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>Milch</source>
+        <translation>Milk</translation>
+    </message>
+    <message>
+        <source>Eier</source>
+        <translation>Eggs</translation>
+    </message>
+    <message>
+        <source>Wolle</source>
+        <translation>Wool</translation>
+    </message>
+    <message>
+        <source>Getreide</source>
+        <translation>Grain</translation>
+    </message>
+    <message>
+        <source>Rüben</source>
+        <translation>Beets</translation>
+    </message>
+    <message>
+        <source>Diesel</source>
+        <translation>Diesel</translation>
+    </message>
+    <message>
+        <source>Stück</source>
+        <translation>piece</translation>
+    </message>
+    <message>
+        <source>Liter</source>
+        <translation>litre</translation>
+    </message>
+    <message>
+        <source>DZentner</source>
+        <translation>dt</translation>
+    </message>
+    <message>
+        <source>Weiter</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Hier klicken, wenn alle Arbeiten für den aktuellen Monat abgeschlossen sind.</source>
+        <translation>Click here when all of this month’s work is done.</translation>
+    </message>
+    <message>
+        <source>Kaufen</source>
+        <translation>Buy</translation>
+    </message>
+    <message>
+        <source>Verkaufen</source>
+        <translation>Sell</translation>
+    </message>
+    <message>
+        <source>Weitere Optionen ein-/ausblenden</source>
+        <translation>Show or hide more options</translation>
+    </message>
+    <message>
+        <source>Klick mit Rechts: Kaufe Maximalmenge</source>
+        <translation>Right-click: buy as much as fits</translation>
+    </message>
+    <message>
+        <source>Klick mit Rechts: Verkaufe alles</source>
+        <translation>Right-click: sell everything</translation>
+    </message>
+    <message>
+        <source>Maximum:</source>
+        <translation>Maximum:</translation>
+    </message>
+    <message>
+        <source>Vermehren</source>
+        <translation>Breed</translation>
+    </message>
+    <message>
+        <source>Milchgeben</source>
+        <translation>Milking</translation>
+    </message>
+    <message>
+        <source>Eierlegen</source>
+        <translation>Egg laying</translation>
+    </message>
+    <message>
+        <source>Wollegeben</source>
+        <translation>Shearing</translation>
+    </message>
+    <message>
+        <source>Einzelnes Tier</source>
+        <translation>Single Animal</translation>
+    </message>
+    <message>
+        <source>Ordnungs Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>kein</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Betrag</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Gut</source>
+        <translation>Goods</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Gewichtsklasse Klein</source>
+        <translation>Weight class small</translation>
+    </message>
+    <message>
+        <source>Gewichtsklasse Mittel</source>
+        <translation>Weight class medium</translation>
+    </message>
+    <message>
+        <source>Gewichtsklasse Groß</source>
+        <translation>Weight class large</translation>
+    </message>
+    <message>
+        <source>&amp;Arbeit</source>
+        <translation>&amp;Work</translation>
+    </message>
+    <message>
+        <source>&amp;Saatgut</source>
+        <translation>&amp;Seed</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Go</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Pachtvertrag &amp;kündigen</source>
+        <translation>&amp;End Lease</translation>
+    </message>
+    <message>
+        <source>Pflügen</source>
+        <translation>Plough</translation>
+    </message>
+    <message>
+        <source>Grubbern</source>
+        <translation>Cultivate</translation>
+    </message>
+    <message>
+        <source>Düngen</source>
+        <translation>Fertilise</translation>
+    </message>
+    <message>
+        <source>Drillen</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>Ernten</source>
+        <translation>Harvest</translation>
+    </message>
+    <message>
+        <source>Sommergerste</source>
+        <translation>Spring barley</translation>
+    </message>
+    <message>
+        <source>Winterweizen</source>
+        <translation>Winter wheat</translation>
+    </message>
+    <message>
+        <source>Gras</source>
+        <translation>Grass</translation>
+    </message>
+    <message>
+        <source>pflügen</source>
+        <translation>Plough</translation>
+    </message>
+    <message>
+        <source>grubbern</source>
+        <translation>Cultivate</translation>
+    </message>
+    <message>
+        <source>drillen</source>
+        <translation>Drill</translation>
+    </message>
+    <message>
+        <source>Gerste</source>
+        <translation>Barley</translation>
+    </message>
+    <message>
+        <source>Weizen</source>
+        <translation>Wheat</translation>
+    </message>
+    <message>
+        <source>nicht gepachtet</source>
+        <translation>not leased</translation>
+    </message>
+    <message>
+        <source>gepachtet</source>
+        <translation>leased</translation>
+    </message>
+    <message>
+        <source>unbearbeitet</source>
+        <translation>untilled</translation>
+    </message>
+    <message>
+        <source>kaum vorbereitet</source>
+        <translation>barely prepared</translation>
+    </message>
+    <message>
+        <source>halb vorbereitet</source>
+        <translation>half prepared</translation>
+    </message>
+    <message>
+        <source>gut vorbereitet</source>
+        <translation>well prepared</translation>
+    </message>
+    <message>
+        <source>saatfertig</source>
+        <translation>ready to sow</translation>
+    </message>
+    <message>
+        <source>wächst nicht</source>
+        <translation>not growing</translation>
+    </message>
+    <message>
+        <source>keimt</source>
+        <translation>germinating</translation>
+    </message>
+    <message>
+        <source>überreif</source>
+        <translation>over-ripe</translation>
+    </message>
+    <message>
+        <source>erntereif</source>
+        <translation>ripe</translation>
+    </message>
+    <message>
+        <source>wächst</source>
+        <translation>growing</translation>
+    </message>
+    <message>
+        <source>Klicken Sie auf ein Feld!</source>
+        <translation>Click on a field!</translation>
+    </message>
+    <message>
+        <source>nicht gepachtet, klicken zum Pachten</source>
+        <translation>not leased, click to lease it</translation>
+    </message>
+    <message>
+        <source>bringt nichts</source>
+        <translation>yields nothing</translation>
+    </message>
+    <message>
+        <source>Sonstige Kosten</source>
+        <translation>Other costs</translation>
+    </message>
+    <message>
+        <source>Pacht für Felder</source>
+        <translation>Field rent</translation>
+    </message>
+    <message>
+        <source>Vergrößerung</source>
+        <translation>Expansion</translation>
+    </message>
+    <message>
+        <source>Düngemittel</source>
+        <translation>Fertiliser</translation>
+    </message>
+    <message>
+        <source>Saatgut</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Änderung</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>das Futtersilo ist über seinem Maximum: Futter verkaufen</source>
+        <translation>the feed silo is above its maximum: sell feed</translation>
+    </message>
+    <message>
+        <source>zu kalt zum Ernten</source>
+        <translation>too cold to harvest</translation>
+    </message>
+    <message>
+        <source>vielleicht zu kalt zum Ernten</source>
+        <translation>maybe too cold to harvest</translation>
+    </message>
+    <message>
+        <source>Januar</source>
+        <translation>January</translation>
+    </message>
+    <message>
+        <source>Februar</source>
+        <translation>February</translation>
+    </message>
+    <message>
+        <source>März</source>
+        <translation>March</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>Mai</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Juni</source>
+        <translation>June</translation>
+    </message>
+    <message>
+        <source>Juli</source>
+        <translation>July</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>Oktober</source>
+        <translation>October</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>Dezember</source>
+        <translation>December</translation>
+    </message>
+    <message>
+        <source>%1 EUR</source>
+        <translation>%1 EUR</translation>
+    </message>
+    <message>
+        <source>%1 kg</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <source>%1 Liter</source>
+        <translation>%1 l</translation>
+    </message>
+    <message>
+        <source>%1 Stück</source>
+        <translation>%1 pcs</translation>
+    </message>
+    <message>
+        <source>%1 DZentner</source>
+        <translation>%1 dt</translation>
+    </message>
+    <message>
+        <source>%1 DZ</source>
+        <translation>%1 dt</translation>
+    </message>
+    <message>
+        <source>%1 ha</source>
+        <translation>%1 ha</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 kg Futter</source>
+        <translation>%1 kg of feed</translation>
+    </message>
+    <message>
+        <source>%1 DZentner %2</source>
+        <translation>%1 dt of %2</translation>
+    </message>
+    <message>
+        <source>%1 l Diesel</source>
+        <translation>%1 l of diesel</translation>
+    </message>
+    <message>
+        <source>Guthaben: %1</source>
+        <translation>Balance: %1</translation>
+    </message>
+    <message>
+        <source>Temperatur: %1°C</source>
+        <translation>Temperature: %1°C</translation>
+    </message>
+    <message>
+        <source>Ankauf heute: %1 je %2</source>
+        <translation>Buying today: %1 per %2</translation>
+    </message>
+    <message>
+        <source>Verkauf heute: %1 je %2</source>
+        <translation>Selling today: %1 per %2</translation>
+    </message>
+    <message>
+        <source>Ankauf heute: %1 je ausgewachsenes Tier</source>
+        <translation>Buying today: %1 per grown animal</translation>
+    </message>
+    <message>
+        <source>Verkauf heute: %1 je ausgewachsenes Tier</source>
+        <translation>Selling today: %1 per grown animal</translation>
+    </message>
+    <message>
+        <source>Verkauf heute: %1 für dieses Tier</source>
+        <translation>Selling today: %1 for this animal</translation>
+    </message>
+    <message>
+        <source>Ankaufspreis: %1,</source>
+        <translation>Buying price: %1,</translation>
+    </message>
+    <message>
+        <source>Verkaufspreis: %1</source>
+        <translation>Selling price: %1</translation>
+    </message>
+    <message>
+        <source>%1-Kauf %2</source>
+        <translation>%1 purchase %2</translation>
+    </message>
+    <message>
+        <source>%1-Verkauf %2</source>
+        <translation>%1 sale %2</translation>
+    </message>
+    <message>
+        <source>%1 Kauf</source>
+        <translation>%1 purchase</translation>
+    </message>
+    <message>
+        <source>%1 Verkauf</source>
+        <translation>%1 sale</translation>
+    </message>
+    <message>
+        <source>Milchgeben %1</source>
+        <translation>Milk %1</translation>
+    </message>
+    <message>
+        <source>Eierlegen %1</source>
+        <translation>Eggs %1</translation>
+    </message>
+    <message>
+        <source>Wollegeben %1</source>
+        <translation>Wool %1</translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation>Name: %1</translation>
+    </message>
+    <message>
+        <source>Bewuchs: %1</source>
+        <translation>Crop: %1</translation>
+    </message>
+    <message>
+        <source>Fläche: %1</source>
+        <translation>Area: %1</translation>
+    </message>
+    <message>
+        <source>gepachtet, leer, %1</source>
+        <translation>leased, bare, %1</translation>
+    </message>
+    <message>
+        <source>gepachtet, %1, %2</source>
+        <translation>leased, %1, %2</translation>
+    </message>
+    <message>
+        <source>kein Bewuchs, %1</source>
+        <translation>no crop, %1</translation>
+    </message>
+    <message>
+        <source>Wert %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>Wert %1 (saatfähig ab 0)</source>
+        <translation>Score %1 (ready to sow from 0)</translation>
+    </message>
+    <message>
+        <source>Wert %1 (Ertrag ab %2)</source>
+        <translation>Score %1 (yields from %2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 ha, Pacht %3 im Monat</source>
+        <translation>%1: %2 ha, rent %3 a month</translation>
+    </message>
+    <message>
+        <source>%1 Düngemittel</source>
+        <translation>%1 fertiliser</translation>
+    </message>
+    <message>
+        <source>%1 Saatgut</source>
+        <translation>%1 seed</translation>
+    </message>
+    <message>
+        <source>bringt %1</source>
+        <translation>yields %1</translation>
+    </message>
+    <message>
+        <source>Auf %1 wächst %2 (%3, Wert %4). Trotzdem %5?</source>
+        <translation>%2 is growing on %1 (%3, score %4). %5 it anyway?</translation>
+    </message>
+    <message>
+        <source>Düngen ändert hier nichts (Wert %1)</source>
+        <translation>Fertilising changes nothing here (score %1)</translation>
+    </message>
+    <message>
+        <source>Saat wächst hier nicht (Wert danach %1, wächst ab %2)</source>
+        <translation>Seed won’t grow here (score after %1, grows from %2)</translation>
+    </message>
+    <message>
+        <source>Lager zu klein: %1 gehen verloren</source>
+        <translation>Store too small: %1 will be lost</translation>
+    </message>
+    <message>
+        <source>Wegen der Kälte sind alle Pflanzen auf Feld &quot;%1&quot; eingegangen.</source>
+        <translation>The cold has killed all the plants on field &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Auf Feld &quot;%1&quot; waren alle Pflanzen überreif und sind eingegangen.</source>
+        <translation>All the plants on field &quot;%1&quot; were over-ripe and have died.</translation>
+    </message>
+    <message>
+        <source>etwa %1 kg</source>
+        <translation>about %1 kg</translation>
+    </message>
+    <message>
+        <source>%1–%2 EUR</source>
+        <translation>%1–%2 EUR</translation>
+    </message>
+    <message>
+        <source>Weiter (%1)</source>
+        <translation>Next (%1)</translation>
+    </message>
+    <message>
+        <source>Feld %1</source>
+        <translation>field %1</translation>
+    </message>
+    <message>
+        <source>Pacht von %1</source>
+        <translation>Lease of %1</translation>
+    </message>
+    <message>
+        <source>Kündigung von %1</source>
+        <translation>End of lease of %1</translation>
+    </message>
+    <message>
+        <source>Feldarbeit auf %1</source>
+        <translation>Field work on %1</translation>
+    </message>
+    <message>
+        <source>Vergrößerung: %1</source>
+        <translation>Expansion: %1</translation>
+    </message>
+    <message>
+        <source>Kauf: %1 × %2</source>
+        <translation>Purchase: %1 × %2</translation>
+    </message>
+    <message>
+        <source>Verkauf: %1 × %2</source>
+        <translation>Sale: %1 × %2</translation>
+    </message>
+    <message>
+        <source>Kauf von %1</source>
+        <translation>Purchase of %1</translation>
+    </message>
+    <message>
+        <source>Verkauf von %1</source>
+        <translation>Sale of %1</translation>
+    </message>
+    <message>
+        <source>„%1“ an: %2</source>
+        <translation>“%1” on: %2</translation>
+    </message>
+    <message>
+        <source>„%1“ aus: %2</source>
+        <translation>“%1” off: %2</translation>
+    </message>
+    <message>
+        <source>Sonstige Kosten: %1</source>
+        <translation>Other costs: %1</translation>
+    </message>
+    <message>
+        <source>Pacht für Felder: %1</source>
+        <translation>Field rent: %1</translation>
+    </message>
+    <message>
+        <source>%1 (ohne Seuche)</source>
+        <translation>%1 (barring disease)</translation>
+    </message>
+    <message>
+        <source>Guthaben am Monatsende: %1</source>
+        <translation>Balance at month’s end: %1</translation>
+    </message>
+    <message>
+        <source>Futter: Bedarf %1 kg, Bestand %2 kg</source>
+        <translation>Feed: need %1 kg, in stock %2 kg</translation>
+    </message>
+    <message>
+        <source>Futter: Bedarf %1 kg, Bestand %2 kg, reicht 1 Monat</source>
+        <translation>Feed: need %1 kg, in stock %2 kg, lasts 1 month</translation>
+    </message>
+    <message>
+        <source>Futter: Bedarf %1 kg, Bestand %2 kg, reicht %3 Monate</source>
+        <translation>Feed: need %1 kg, in stock %2 kg, lasts %3 months</translation>
+    </message>
+    <message>
+        <source>%1 fressen %2 kg</source>
+        <translation>%1 eat %2 kg</translation>
+    </message>
+    <message>
+        <source>%1 fressen %2 kg: es fehlen %3 kg, ein Tier verhungert</source>
+        <translation>%1 eat %2 kg: %3 kg short, one animal starves</translation>
+    </message>
+    <message>
+        <source>%1: ein Tier verhungert</source>
+        <translation>%1: one animal starves</translation>
+    </message>
+    <message>
+        <source>%1: das Tier verhungert</source>
+        <translation>%1: the animal starves</translation>
+    </message>
+    <message>
+        <source>%1: alle %2 Tiere verhungern</source>
+        <translation>%1: all %2 animals starve</translation>
+    </message>
+    <message>
+        <source>mindestens %1 kg Futter kaufen</source>
+        <translation>buy at least %1 kg of feed</translation>
+    </message>
+    <message>
+        <source>das Futtersilo fasst nur %1 kg: Maximum erhöhen und Futter kaufen</source>
+        <translation>the feed silo holds only %1 kg: raise the maximum and buy feed</translation>
+    </message>
+    <message>
+        <source>%1: %2 erfriert (%3 °C)</source>
+        <translation>%1: %2 freezes (%3 °C)</translation>
+    </message>
+    <message>
+        <source>%1: %2 wird überreif und geht ein (%3 °C)</source>
+        <translation>%1: %2 gets over-ripe and dies (%3 °C)</translation>
+    </message>
+    <message>
+        <source>%1: %2 erfriert, jetzt geerntet %3</source>
+        <translation>%1: %2 freezes, harvested now %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 wird überreif und geht ein, jetzt geerntet %3</source>
+        <translation>%1: %2 gets over-ripe and dies, harvested now %3</translation>
+    </message>
+    <message>
+        <source>%1: jetzt ernten rettet %2</source>
+        <translation>%1: harvesting now saves %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 wird überreif und geht im Monat darauf ein</source>
+        <translation>%1: %2 gets over-ripe and dies the month after</translation>
+    </message>
+    <message>
+        <source>%1: %2 kann überreif werden und geht dann im Monat darauf ein</source>
+        <translation>%1: %2 may get over-ripe and then dies the month after</translation>
+    </message>
+    <message>
+        <source>%1: %2 wird erntereif</source>
+        <translation>%1: %2 becomes ripe</translation>
+    </message>
+    <message>
+        <source>%1: %2 kann erntereif werden</source>
+        <translation>%1: %2 may become ripe</translation>
+    </message>
+    <message>
+        <source>%1: Ernte jetzt brächte %2</source>
+        <translation>%1: harvesting now would bring %2</translation>
+    </message>
+    <message>
+        <source>%1: letzte Gelegenheit: im %2 %3, %4</source>
+        <translation>%1: last chance: %3 in %2, %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 kann eingehen</source>
+        <translation>%1, %2 may die</translation>
+    </message>
+    <message>
+        <source>%1, %2 kann erfrieren</source>
+        <translation>%1, %2 may freeze</translation>
+    </message>
+    <message>
+        <source>%1, jetzt geerntet %2</source>
+        <translation>%1, harvested now %2</translation>
+    </message>
+    <message>
+        <source>%1: im Lager %2 ist Platz für %3, %4 gingen verloren</source>
+        <translation>%1: the %2 store has room for %3, %4 would be lost</translation>
+    </message>
+    <message>
+        <source>%1: Seuche mit %2 % Wahrscheinlichkeit, dann stirbt das Tier</source>
+        <translation>%1: %2 % chance of disease, which kills the animal</translation>
+    </message>
+    <message>
+        <source>%1: Seuche mit %2 % Wahrscheinlichkeit, dann sterben alle %3 Tiere</source>
+        <translation>%1: %2 % chance of disease, which kills all %3 animals</translation>
+    </message>
+    <message>
+        <source>%1 Junge</source>
+        <translation>%1 young</translation>
+    </message>
+    <message>
+        <source>%1: %2, im Stall Platz für %3: %4 gehen verloren</source>
+        <translation>%1: %2, room in the stable for %3: %4 will be lost</translation>
+    </message>
+    <message>
+        <source>%1: Maximum erhöhen, damit die Jungen bleiben</source>
+        <translation>%1: raise the maximum to keep the young</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Guthaben am Monatsanfang</source>
+        <translation>Balance at month’s start</translation>
+    </message>
+    <message>
+        <source>Guthaben am Monatsende</source>
+        <translation>Balance at month’s end</translation>
+    </message>
+    <message>
+        <source>Pacht</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>%1 Bestand</source>
+        <translation>%1 stock</translation>
+    </message>
+    <message>
+        <source>%1 Kapazität</source>
+        <translation>%1 capacity</translation>
+    </message>
+    <message>
+        <source>%1 Tiere</source>
+        <translation>%1 (head)</translation>
+    </message>
+    <message>
+        <source>%1 Gewicht kg</source>
+        <translation>%1 weight kg</translation>
+    </message>
+    <message>
+        <source>%1 Frucht</source>
+        <translation>%1 crop</translation>
+    </message>
+    <message>
+        <source>%1 Wachstum</source>
+        <translation>%1 growth</translation>
+    </message>
+    <message>
+        <source>Preis %1</source>
+        <translation>Price of %1</translation>
+    </message>
+    <message>
+        <source>EUR je %1</source>
+        <translation>EUR per %1</translation>
+    </message>
 </context>
 <context>
     <name>KontrollView</name>

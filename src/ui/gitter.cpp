@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "rahmen/steuerelemente.h"
+#include "ui/nachrichten.h"
 #include "ui/teilzugang.h"
 
 namespace {
@@ -202,11 +203,11 @@ QPoint GitterWidget::zelleBei(QPoint ort) const {
 }
 
 QString GitterWidget::text(int spalte, int zeile) const {
-    return QString::fromStdString(gitter_.cell(spalte, zeile)).trimmed();
+    return kernText(gitter_.cell(spalte, zeile)).trimmed();
 }
 
 bool GitterWidget::zuBreit(int spalte, int zeile) const {
-    const QString t = QString::fromStdString(gitter_.cell(spalte, zeile));
+    const QString t = kernText(gitter_.cell(spalte, zeile));
     return fontMetrics().horizontalAdvance(t) > zelle(spalte, zeile).width() - einzug;
 }
 
@@ -284,7 +285,7 @@ void GitterWidget::paintEvent(QPaintEvent*) {
             p.fillRect(r.left(), r.bottom() + 1, r.width() + linie, linie, linienFarbe);
             const std::string& text = gitter_.cell(s, z);
             if (text.empty()) continue;
-            const QString t = QString::fromStdString(text);
+            const QString t = kernText(text);
             const QRect innen = r.adjusted(einzug, einzug, 0, 0);
             if (static_cast<qreal>(t.size()) * maxZeichen <= innen.width() && lateinisch(t)) {
                 // Fits whatever its letters: no measuring, no clipping, and

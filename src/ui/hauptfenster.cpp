@@ -26,6 +26,7 @@
 #include "spielstand/spielstand.h"
 #include "ausblick.h"
 #include "spiel.h"
+#include "ui/nachrichten.h"
 #include "ui/views/hofbuchfenster.h"
 #include "ui/fensterverwaltung.h"
 #include "ui/einstellungen.h"
@@ -50,7 +51,7 @@ void HauptFenster::setzeAnfangsAnordnung(bool an) { anfangsAnordnungAn = an; }
 
 HauptFenster::HauptFenster(Spiel& spiel, QtPlattform& plattform)
     : spiel_(spiel), plattform_(plattform), flaeche_(new QMdiArea(this)) {
-    setWindowTitle(QString::fromStdString(spiel_.frame().caption));
+    setWindowTitle(kernText(spiel_.frame().caption));
     flaeche_->setBackground(QColor(0, 128, 0));
     // A window partly outside the working area can be scrolled to.
     flaeche_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -152,7 +153,7 @@ void HauptFenster::verlaufAuffrischen() {
     const Schritt* z = s ? s->verlauf().zurueck() : nullptr;
     const Schritt* w = s ? s->verlauf().wiederholen() : nullptr;
     const auto name = [](const Schritt* x) {
-        return x ? QStringLiteral(": ") + QString::fromStdString(x->name).replace(QLatin1Char('&'), QStringLiteral("&&"))
+        return x ? QStringLiteral(": ") + kernText(x->name).replace(QLatin1Char('&'), QStringLiteral("&&"))
                  : QString();
     };
     zurueck_->setText(tr("&Rückgängig") + name(z));

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "rahmen/kindform.h"
+#include "ui/nachrichten.h"
 #include "ui/sicher.h"
 
 KindView::KindView(TkindForm& fenster, QWidget* inhalt) : fenster_(fenster), inhalt_(inhalt ? inhalt : new QWidget) {
@@ -87,7 +88,7 @@ FensterZustand KindView::zustand() const {
 
 void KindView::auffrischen() {
     ++auffrischungen_;
-    setWindowTitle(QString::fromStdString(fenster_.caption));
+    setWindowTitle(kernText(fenster_.caption));
     platzUebernehmen();
     inhaltAuffrischen();
     inhalt_->update();

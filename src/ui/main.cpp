@@ -9,7 +9,9 @@
 
 #include "ui/ablage.h"
 #include "ui/anwendung.h"
+#include "ui/einstellungen.h"
 #include "ui/klangspieler.h"
+#include "ui/sprache.h"
 #include "ui/start.h"
 
 #ifndef TREVO_VERSION
@@ -25,19 +27,35 @@ int befehlszeile(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--help" || a == "-h") {
-            std::fputs("Aufruf: trevo [Qt-Optionen] [DATEI]\n"
-                       "\n"
-                       "Trevo: einen Bauernhof Monat für Monat führen.\n"
-                       "\n"
-                       "Das Spiel sichert sich beim Beenden in $XDG_DATA_HOME/trevo\n"
-                       "(sonst ~/.local/share/trevo) und geht beim nächsten Start dort weiter.\n"
-                       "Mit DATEI (einem unter eigenem Namen gespeicherten Spiel, *.hof)\n"
-                       "geht dieses Spiel weiter.\n"
-                       "Die Einstellungen stehen in ~/.config/Trevo/Trevo.conf.\n"
-                       "\n"
-                       "  -h, --help     diese Hilfe\n"
-                       "  -v, --version  die Version\n",
-                       stdout);
+            // In the language the window would speak (the setting, or the
+            // desktop's).
+            const char* englisch =
+                "Usage: trevo [Qt options] [FILE]\n"
+                "\n"
+                "Trevo: run a farm, month by month.\n"
+                "\n"
+                "The game saves itself on exit in $XDG_DATA_HOME/trevo\n"
+                "(otherwise ~/.local/share/trevo) and carries on from there at the next start.\n"
+                "With FILE (a game saved under its own name, *.hof)\n"
+                "that game carries on.\n"
+                "The settings are kept in ~/.config/Trevo/Trevo.conf.\n"
+                "\n"
+                "  -h, --help     this help\n"
+                "  -v, --version  the version\n";
+            const char* deutsch =
+                "Aufruf: trevo [Qt-Optionen] [DATEI]\n"
+                "\n"
+                "Trevo: einen Bauernhof Monat für Monat führen.\n"
+                "\n"
+                "Das Spiel sichert sich beim Beenden in $XDG_DATA_HOME/trevo\n"
+                "(sonst ~/.local/share/trevo) und geht beim nächsten Start dort weiter.\n"
+                "Mit DATEI (einem unter eigenem Namen gespeicherten Spiel, *.hof)\n"
+                "geht dieses Spiel weiter.\n"
+                "Die Einstellungen stehen in ~/.config/Trevo/Trevo.conf.\n"
+                "\n"
+                "  -h, --help     diese Hilfe\n"
+                "  -v, --version  die Version\n";
+            std::fputs(gesprochen(einstellungen::sprache()) == Sprache::englisch ? englisch : deutsch, stdout);
         } else if (a == "--version" || a == "-v") {
             std::fputs("Trevo " TREVO_VERSION "\n", stdout);
         } else {

@@ -81,8 +81,8 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
     QMessageBox box(eltern());
     box.setTextFormat(Qt::PlainText);
     box.setText(art == MeldungsArt::Bestaetigen && !frageZusatz_.isEmpty()
-                    ? qtText(text) + QStringLiteral("\n\n") + frageZusatz_
-                    : qtText(text));
+                    ? kernText(text) + QStringLiteral("\n\n") + frageZusatz_
+                    : kernText(text));
     QString kopf;
     switch (art) {
         case MeldungsArt::Warnung:
@@ -106,7 +106,7 @@ Antwort QtPlattform::meldung(MeldungsArt art, const std::string& text, Knoepfe k
             box.setIcon(QMessageBox::NoIcon);
             break;
     }
-    box.setWindowTitle(titel.empty() ? kopf : QString::fromStdString(titel));
+    box.setWindowTitle(titel.empty() ? kopf : kernText(titel));
 
     // The plain box has one OK button, whatever was asked for.
     if (art == MeldungsArt::Schlicht) knoepfe = Knoepfe::OK;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/einstellungen.h"
+#include "ui/nachrichten.h"
 
 namespace {
 // "Trotzdem weiter?" with "&Nein" as the default (Return, pressed out of
@@ -31,7 +32,7 @@ bool weiterBestaetigt(QWidget* eltern, const std::vector<std::string>& vermeidba
     QString text =
         QCoreApplication::translate("Weiterfrage",
                                     "Der Ausblick sieht für diesen Monat Verluste, die sich jetzt noch vermeiden lassen:\n");
-    for (const std::string& v : vermeidbar) text += QStringLiteral("\n• ") + QString::fromStdString(v);
+    for (const std::string& v : vermeidbar) text += QStringLiteral("\n• ") + kernText(v);
     text += QCoreApplication::translate("Weiterfrage", "\n\nTrotzdem weiter?");
     bool nichtMehr = false;
     const bool ja = trotzdemWeiter(eltern, text, nichtMehr);

@@ -19,7 +19,7 @@ fehler() { echo "FEHLER: $*" >&2; exit 1; }
 ohneAnzeige=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$tmp")
 version=$("${ohneAnzeige[@]}" "$programm" --version) || fehler "--version ohne Anzeige: Status $?"
 [[ $version =~ ^Trevo\ [0-9]+(\.[0-9]+)+$ ]] || fehler "--version: $version"
-"${ohneAnzeige[@]}" "$programm" --help | grep -q '^Aufruf: trevo' || fehler "--help ohne Anzeige"
+"${ohneAnzeige[@]}" "$programm" --help | grep -qE '^(Aufruf|Usage): trevo' || fehler "--help ohne Anzeige"
 
 mkdir -p "$tmp/heim"
 vorher=$(find "$@" | sort)

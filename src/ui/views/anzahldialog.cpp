@@ -9,6 +9,7 @@
 #include "geld/geldtext.h"
 #include "goods/gutform.h"
 #include "ui/hilfetaste.h"
+#include "ui/nachrichten.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/views/steuer.h"
@@ -16,7 +17,7 @@
 AnzahlDialog::AnzahlDialog(TAnzahlForm& form, QWidget* eltern)
     : QDialog(eltern, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       form_(form) {
-    setWindowTitle(QString::fromStdString(form_.caption));
+    setWindowTitle(kernText(form_.caption));
     setFixedSize(171, 76 + 3 * 16 + 4);
     edit1_ = new QLineEdit(this);
     edit1_->setGeometry(48, 8, 73, 21);
@@ -45,8 +46,8 @@ AnzahlDialog::AnzahlDialog(TAnzahlForm& form, QWidget* eltern)
 ModalErgebnis AnzahlDialog::ausfuehren() {
     form_.FormShow();
     edit1_->setText(QString::fromStdString(form_.Edit1.text));
-    ok_->setText(QString::fromStdString(form_.Button1.caption));
-    abbruch_->setText(QString::fromStdString(form_.Button2.caption));
+    ok_->setText(kernText(form_.Button1.caption));
+    abbruch_->setText(kernText(form_.Button2.caption));
     vorschauZeigen();
     // The game places the dialog's top-left corner under the pointer.
     move(aufDemSchirm({form_.left, form_.top}, size()));
@@ -92,9 +93,9 @@ void AnzahlDialog::vorschauZeigen() {
     const int64_t n = zahl.value_or(0) * int64_t{form_.kaufen ? -1 : 1};
     TgutForm::Vorschau v;
     sicher([&] { v = gut->handelsVorschau(n == 0 ? (form_.kaufen ? -1 : 1) : n); });
-    const QString einheit = QString::fromStdString(v.einheit);
+    const QString einheit = kernText(v.einheit);
     namen_[0]->setText(tr("Preis:"));
-    werte_[0]->setText(tr("%1 je %2").arg(QString::fromStdString(geldTextWeit(v.einzelpreis)), einheit));
+    werte_[0]->setText(tr("%1 je %2").arg(kernText(geldTextWeit(v.einzelpreis)), einheit));
     namen_[1]->setText(form_.kaufen ? tr("Platz:") : tr("Vorrat:"));
     werte_[1]->setText(QStringLiteral("%1 %2").arg(v.platz).arg(einheit));
     namen_[2]->setText(tr("Betrag:"));
@@ -102,7 +103,7 @@ void AnzahlDialog::vorschauZeigen() {
     // (OK would be refused with the game's own message).
     const bool zuViel = zahl && *zahl != 0 && !v.passt;
     const QString betrag = !zahl ? QStringLiteral("–")
-                                 : QString::fromStdString(geldTextWeit(*zahl == 0 ? 0 : (v.betrag < 0 ? -v.betrag : v.betrag)));
+                                 : kernText(geldTextWeit(*zahl == 0 ? 0 : (v.betrag < 0 ? -v.betrag : v.betrag)));
     werte_[2]->setText(betrag);
     QPalette farben = palette();
     if (zuViel) farben.setColor(QPalette::WindowText, QColor(192, 0, 0));

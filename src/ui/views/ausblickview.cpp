@@ -10,6 +10,7 @@
 
 #include "rahmen/mainform.h"
 #include "ausblick.h"
+#include "ui/nachrichten.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 
@@ -96,7 +97,7 @@ void AusblickView::zeilenAuffrischen() {
             art = z.art;
             erste = false;
         }
-        const QString text = QString::fromStdString(z.text);
+        const QString text = kernText(z.text);
         soll.push_back({(z.aufgabe ? QStringLiteral("  → ") : QStringLiteral("  ")) + text,
                         QString::fromStdString(z.fenster), text, false, z.warnung, z.aufgabe});
     }

@@ -19,6 +19,7 @@
 #include "fields/feldaktionform.h"
 #include "goods/siloform.h"
 #include "market/preiseform.h"
+#include "ui/nachrichten.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/taste.h"
@@ -48,7 +49,7 @@ const QRect abbrechenPlatz(159, 315, 145, 30);
 FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       form_(form) {
-    setWindowTitle(QString::fromStdString(form_.caption));
+    setWindowTitle(kernText(form_.caption));
     setFixedSize(breite, hoehe);
 
     bevel_ = new QFrame(this);
@@ -125,8 +126,8 @@ FeldAktionDialog::FeldAktionDialog(TFeldAktionForm& form, QWidget* eltern)
         QString zusatz;
         if (const TFeld* f = form_.feld)
             zusatz = tr("%1, %2 ha: die Pacht von %3 im Monat entfällt")
-                         .arg(QString::fromStdString(f->name), QString::number(f->flaeche),
-                              QString::fromStdString(geldText(-int64_t{pachtJeHektar} * f->flaeche)));
+                         .arg(QString::fromStdString(f->name), kernText(std::to_string(f->flaeche)),
+                              kernText(geldText(-int64_t{pachtJeHektar} * f->flaeche)));
         const FrageZusatz z(zusatz);
         sicher([this] { form_.PachtBtClick(); });
         schliessenWennFertig();
@@ -145,9 +146,9 @@ std::string FeldAktionDialog::ernteFrage() const {
     const std::string einheit = PreiseForm->einheit[static_cast<std::size_t>(l.gutNr)];
     return tr("Das Lager %1 nimmt von %2 %3 nur %4 auf: %5 %3 im Wert von %6 gingen verloren.\r\r"
               "Trotzdem ernten?")
-        .arg(QString::fromStdString(l.caption), QString::number(f->ernteMenge()), QString::fromStdString(einheit),
-             QString::number(f->ernteMenge() - verlust), QString::number(verlust),
-             QString::fromStdString(geldText(verlust * PreiseForm->verkaufspreis(l.gutNr))))
+        .arg(kernText(l.caption), kernText(std::to_string(f->ernteMenge())), kernText(einheit),
+             kernText(std::to_string(f->ernteMenge() - verlust)), kernText(std::to_string(verlust)),
+             kernText(geldText(verlust * PreiseForm->verkaufspreis(l.gutNr))))
         .toStdString();
 }
 
@@ -213,16 +214,16 @@ ModalErgebnis FeldAktionDialog::ausfuehren() {
 
 void FeldAktionDialog::auffrischen() {
     QScopedValueRollback<bool> wache(uebernehmen_, true);
-    setWindowTitle(QString::fromStdString(form_.caption));
+    setWindowTitle(kernText(form_.caption));
     uebernehmen(name_, form_.NameLabel);
     uebernehmen(was_, form_.WasLabel);
     uebernehmen(wachs_, form_.WachsLabel);
     uebernehmen(flaeche_, form_.FleacheLabel);
     auto gruppeUebernehmen = [](QGroupBox* g, const std::vector<QRadioButton*>& knoepfe, QButtonGroup* gruppe,
                                 const RadioGroup& rg) {
-        g->setTitle(QString::fromStdString(rg.caption));
+        g->setTitle(kernText(rg.caption));
         for (std::size_t i = 0; i < knoepfe.size() && i < rg.items.size(); ++i)
-            knoepfe[i]->setText(QString::fromStdString(rg.items[i]));
+            knoepfe[i]->setText(kernText(rg.items[i]));
         if (rg.itemIndex >= 0 && static_cast<std::size_t>(rg.itemIndex) < knoepfe.size()) {
             knoepfe[static_cast<std::size_t>(rg.itemIndex)]->setChecked(true);
         } else if (QAbstractButton* an = gruppe->checkedButton()) {
@@ -247,15 +248,15 @@ void FeldAktionDialog::auffrischen() {
     // below; the state from the field itself. Reading only.
     sicher([this] {
         const TFeld* f = form_.feld;
-        zustand_->setText(f ? tr("Zustand: %1").arg(QString::fromStdString(f->zustand())) : QString());
+        zustand_->setText(f ? tr("Zustand: %1").arg(kernText(f->zustand())) : QString());
         zustand_->setVisible(f && form_.WachsLabel.caption.empty());
-        wert_->setText(f ? QString::fromStdString(f->wertText()) : QString());
+        wert_->setText(f ? kernText(f->wertText()) : QString());
         for (std::size_t i = 0; i < arbeiten_.size(); ++i) {
             const auto nr = static_cast<int32_t>(i);
             const std::string warnung = form_.hinweis(nr);
             arbeiten_[i]->setToolTip(
-                QString::fromStdString(form_.kostenText(nr) + (warnung.empty() ? "" : "\n" + warnung)));
-            betraege_[i]->setText(QString::fromStdString(form_.kostenKurz(nr)));
+                kernText(form_.kostenText(nr) + (warnung.empty() ? "" : "\n" + warnung)));
+            betraege_[i]->setText(kernText(form_.kostenKurz(nr)));
             // A harvest that loses part of itself says so in its row, whichever
             // work is chosen.
             QPalette farbe = betraege_[i]->palette();
@@ -265,8 +266,8 @@ void FeldAktionDialog::auffrischen() {
             betraege_[i]->setPalette(farbe);
         }
         const std::string k = form_.kostenText(form_.ArbeitRG.itemIndex);
-        kosten_->setText(k.empty() ? QString() : tr("Kosten: %1").arg(QString::fromStdString(k)));
-        hinweis_->setText(QString::fromStdString(form_.hinweis(form_.ArbeitRG.itemIndex)));
+        kosten_->setText(k.empty() ? QString() : tr("Kosten: %1").arg(kernText(k)));
+        hinweis_->setText(kernText(form_.hinweis(form_.ArbeitRG.itemIndex)));
     });
     gruppeUebernehmen(saatgutRG_, saaten_, saatKnoepfe_, form_.SaatgutRG);
     uebernehmen(bearbeiten_, form_.BearbeitBt);

@@ -19,6 +19,7 @@
 
 #include "geld/geldtext.h"
 #include "fields/felderform.h"
+#include "ui/nachrichten.h"
 #include "ui/qtplattform.h"
 #include "ui/qtcanvas.h"
 #include "ui/sicher.h"
@@ -32,7 +33,7 @@ void feldAnklicken(TPaintFelder& felder, QWidget* karte) {
     if (const TFeld* f = felder.aktFeld; f && f->was < 0)
         zusatz = QCoreApplication::translate("FelderView", "%1, %2 ha, Pacht %3 im Monat")
                      .arg(QString::fromStdString(f->name), QString::number(f->flaeche),
-                          QString::fromStdString(geldText(-int64_t{pachtJeHektar} * f->flaeche)));
+                          kernText(geldText(-int64_t{pachtJeHektar} * f->flaeche)));
     {
         const FrageZusatz z(zusatz);
         befehl([&felder] { felder.Click(); });
@@ -110,9 +111,9 @@ void FelderKarte::zeigerUebernehmen() {
     // tells what the field is and what it costs, read from the field.
     QString hinweis;
     if (felder->showHint)
-        hinweis = QString::fromStdString(felder->hint);
+        hinweis = kernText(felder->hint);
     else if (felder->aktFeld)
-        sicher([&] { hinweis = QString::fromStdString(felder->aktFeld->beschreibung()); });
+        sicher([&] { hinweis = kernText(felder->aktFeld->beschreibung()); });
     if (toolTip() != hinweis) {
         setToolTip(hinweis);
         // A hint already on the screen follows the pointer to the next field.

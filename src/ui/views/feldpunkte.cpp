@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "fields/felderform.h"
+#include "ui/nachrichten.h"
 
 std::vector<TFeld*> felderDerKarte(const TFelderForm& form) {
     std::vector<TFeld*> liste;
@@ -41,5 +42,5 @@ std::optional<QPoint> punktIm(const TFeld& f, const TPaintFelder& felder) {
 }
 
 QString feldBeschreibung(const TFeld& f) {
-    return QString::fromStdString(f.zustandText() + ", " + std::to_string(f.flaeche) + " ha");
+    return kernText(f.zustandText() + ", " + std::to_string(f.flaeche) + " ha");
 }

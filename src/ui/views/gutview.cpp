@@ -5,6 +5,7 @@
 #include "geld/geldtext.h"
 #include "geld/kontrollform.h"
 #include "goods/gutform.h"
+#include "ui/nachrichten.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/views/steuer.h"
@@ -30,7 +31,7 @@ GutView::GutView(TgutForm& fenster, QWidget* inhalt, const GutAnordnung& a) : Ki
         sicher([this, &zusatz] {
             if (KontrollForm)
                 zusatz = tr("Guthaben danach: %1")
-                             .arg(QString::fromStdString(
+                             .arg(kernText(
                                  geldText(int64_t{KontrollForm->geld} - form_.vergroesserungsKosten())));
         });
         const FrageZusatz z(zusatz);
@@ -65,8 +66,8 @@ void GutView::preiseZeigen() {
     // Today's prices head the trade buttons' hints, read from the price list.
     QString kauf, verkauf;
     sicher([&] {
-        kauf = QString::fromStdString(form_.preisHinweis(true));
-        verkauf = QString::fromStdString(form_.preisHinweis(false));
+        kauf = kernText(form_.preisHinweis(true));
+        verkauf = kernText(form_.preisHinweis(false));
     });
     auto davor = [](QPushButton* k, const QString& zeile) {
         if (zeile.isEmpty()) return;

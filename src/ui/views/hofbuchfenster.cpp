@@ -25,6 +25,7 @@
 #include "spielstand/spielstand.h"
 #include "market/preiseform.h"
 #include "ui/hilfetaste.h"
+#include "ui/nachrichten.h"
 #include "ui/sicher.h"
 
 namespace {
@@ -405,7 +406,7 @@ void HofbuchFenster::auffrischen() {
         return w;
     };
     const auto name = [&spalten](int32_t spalte) {
-        return spalte < 0 ? QString() : QString::fromStdString(spalten[static_cast<std::size_t>(spalte)].name);
+        return spalte < 0 ? QString() : kernText(spalten[static_cast<std::size_t>(spalte)].name);
     };
 
     for (auto& [bild, quellen] : quellen_) {
@@ -416,13 +417,16 @@ void HofbuchFenster::auffrischen() {
             if (bild == guthaben_) {
                 v.titel = tr("Guthaben am Monatsende (EUR)");
             } else if (bild == preise_ && PreiseForm) {
-                v.titel += tr(" (EUR/%1)").arg(QString::fromStdString(PreiseForm->einheit[i]));
+                v.titel += tr(" (EUR/%1)").arg(kernText(PreiseForm->einheit[i]));
                 v.oben = {PreiseForm->maxPreis[i] / 100.0};
                 v.unten = {PreiseForm->minPreis[i] / 100.0};
             } else if (bild == tiere_) {
                 v.abNull = true;
             } else if (bild == lager_) {
-                v.titel.replace(QStringLiteral(" Bestand"), tr(" (Bestand und Kapazität)"));
+                // The store's name without " Bestand", in the player's language.
+                std::string lagerName = q.spalte < 0 ? std::string() : spalten[static_cast<std::size_t>(q.spalte)].name;
+                if (lagerName.ends_with(" Bestand")) lagerName.resize(lagerName.size() - 8);
+                v.titel = kernText(lagerName) + tr(" (Bestand und Kapazität)");
                 v.oben = reihe(q.oben, q.teiler);
                 v.unten = {0.0};
                 v.obenJeMonat = true;
@@ -459,7 +463,7 @@ void HofbuchFenster::jahreFuellen() {
     jahre_->setRowCount(static_cast<int>(arten_.size()) + 3);
     // The year's result first, where the eye lands; the kinds below.
     QStringList zeilenKoepfe{tr("Ergebnis"), tr("Einnahmen"), tr("Ausgaben")};
-    for (std::size_t i : arten_) zeilenKoepfe << QString::fromStdString(spalten[i].name);
+    for (std::size_t i : arten_) zeilenKoepfe << kernText(spalten[i].name);
     jahre_->setVerticalHeaderLabels(zeilenKoepfe);
     bestes_ = schlechtestes_ = -1;
     for (std::size_t j = 0; j < jahreDaten_.size(); ++j) jahrEintragen(j);

@@ -10,6 +10,7 @@
 #include "geld/kontrollform.h"
 #include "rahmen/mainform.h"
 #include "ausblick.h"
+#include "ui/nachrichten.h"
 #include "ui/qtplattform.h"
 #include "ui/sicher.h"
 #include "ui/weiterfrage.h"
@@ -33,7 +34,7 @@ KontrollView::KontrollView(TKontrollForm& fenster) : KindView(fenster), form_(fe
                     junge.push_back(
                         {h->name(), h->maxmenge,
                          tr("%1: %2 Junge (im Stall Platz für %3)")
-                             .arg(QString::fromStdString(h->caption),
+                             .arg(kernText(h->caption),
                                   a.verloreneJunge.exakt()
                                       ? QString::number(a.verloreneJunge.von)
                                       : tr("%1 bis %2").arg(a.verloreneJunge.von).arg(a.verloreneJunge.bis),

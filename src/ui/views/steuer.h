@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "rahmen/steuerelemente.h"
+#include "ui/nachrichten.h"
 #include "ui/qtplattform.h"
 
 // Where a small dialog of the given size goes when the game wants it at
@@ -35,7 +36,7 @@ inline QLabel* neuesLabel(QWidget* eltern, int links, int oben) {
 }
 
 inline void uebernehmen(QLabel* widget, const Label& label) {
-    const QString text = QtPlattform::qtText(label.caption);
+    const QString text = kernText(label.caption);
     if (widget->text() != text) {
         widget->setText(text);
         widget->adjustSize();
@@ -44,8 +45,8 @@ inline void uebernehmen(QLabel* widget, const Label& label) {
 }
 
 inline void uebernehmen(QPushButton* widget, const Button& knopf) {
-    widget->setText(QString::fromStdString(knopf.caption));
-    widget->setToolTip(knopf.showHint ? QString::fromStdString(knopf.hint) : QString());
+    widget->setText(kernText(knopf.caption));
+    widget->setToolTip(knopf.showHint ? kernText(knopf.hint) : QString());
     widget->setVisible(knopf.visible);
 }
 

@@ -6,6 +6,7 @@
 
 #include "livestock/tierkaufform.h"
 #include "ui/hilfetaste.h"
+#include "ui/nachrichten.h"
 #include "ui/sicher.h"
 #include "ui/svgbild.h"
 #include "ui/views/steuer.h"
@@ -13,7 +14,7 @@
 TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
     : QDialog(eltern, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       form_(form) {
-    setWindowTitle(QString::fromStdString(form_.caption));
+    setWindowTitle(kernText(form_.caption));
     // Three columns, each a weight button over what it offers.
     constexpr int spalte = 88;
     setFixedSize(8 + 3 * spalte, 98 + 30);
@@ -28,9 +29,9 @@ TierKaufDialog::TierKaufDialog(TTierKaufForm& form, QWidget* eltern)
         // Return buys in the class that has the focus, the small one first.
         k->setAutoDefault(true);
         const Button& b = *knoepfe[i];
-        k->setToolTip(b.showHint ? QString::fromStdString(b.hint) : QString());
+        k->setToolTip(b.showHint ? kernText(b.hint) : QString());
         // A button with only a picture is read out by its class.
-        k->setAccessibleName(QString::fromStdString(b.hint));
+        k->setAccessibleName(kernText(b.hint));
         const int klasse = i + 1;
         connect(k, &QPushButton::clicked, this, [this, klasse] { gewaehlt(klasse); });
         knoepfe_[static_cast<std::size_t>(i)] = k;
@@ -60,7 +61,7 @@ void TierKaufDialog::angeboteAuffrischen() {
     for (int klasse = 1; klasse <= 3; ++klasse) {
         QString text;
         sicher([&] {
-            text = QString::fromStdString(form_.gewichtText(klasse) + "\n" + form_.preisText(klasse)).trimmed();
+            text = kernText(form_.gewichtText(klasse) + "\n" + form_.preisText(klasse)).trimmed();
         });
         angebot(klasse)->setText(text);
         // A screen reader hears with the class what it weighs and costs.

@@ -14,6 +14,7 @@
 #include "livestock/arten.h"
 #include "livestock/tierform.h"
 #include "ui/gitter.h"
+#include "ui/nachrichten.h"
 #include "ui/sicher.h"
 #include "ui/svgbild.h"
 #include "ui/views/steuer.h"
@@ -164,10 +165,10 @@ TierView::TierView(TtierForm& fenster) : GutView(fenster, nullptr, tierAnordnung
 
 void TierView::inhaltAuffrischen() {
     GutView::inhaltAuffrischen();
-    mehren_->setText(QString::fromStdString(form_.MehrenCB.caption));
+    mehren_->setText(kernText(form_.MehrenCB.caption));
     mehren_->setChecked(form_.MehrenCB.checked);
     mehren_->setVisible(form_.MehrenCB.visible);
-    geben_->setText(QString::fromStdString(form_.GebenCB.caption));
+    geben_->setText(kernText(form_.GebenCB.caption));
     // A herd without a product keeps the box hidden; unnamed, a screen
     // reader would still list it as a box without a name.
     geben_->setAccessibleName(geben_->text().isEmpty() ? tr("Keine Ware") : QString());
@@ -179,7 +180,7 @@ void TierView::inhaltAuffrischen() {
     for (const QAbstractButton* b : inhalt()->findChildren<QAbstractButton*>())
         if (b != mehren_ && b != geben_ && !kuerzelVon(b->text()).isNull()) belegt += kuerzelVon(b->text());
     kuerzelVergeben(std::vector<QCheckBox*>{mehren_, geben_}, belegt);
-    gruppe_->setTitle(QString::fromStdString(form_.GroupBox1.caption));
+    gruppe_->setTitle(kernText(form_.GroupBox1.caption));
     gitter_->neuLesen();
     listeAuffrischen();
 }
@@ -192,8 +193,7 @@ void TierView::listeMachen() {
     liste_ = new QTreeWidget(inhalt());
     liste_->setGeometry(8, form_.clientHeight, 400 - 16, listenHoehe - 6);
     liste_->setColumnCount(2);
-    liste_->setHeaderLabels({QString::fromStdString(form_.StringGrid1.cell(0, 0)),
-                             QString::fromStdString(form_.StringGrid1.cell(1, 0))});
+    liste_->setHeaderLabels({kernText(form_.StringGrid1.cell(0, 0)), kernText(form_.StringGrid1.cell(1, 0))});
     liste_->setRootIsDecorated(false);
     liste_->setUniformRowHeights(true);
     liste_->setSortingEnabled(true);
