@@ -65,6 +65,18 @@ QRect geschuetzt(const Stueck& st, const QRect& r, int titel) {
 // few title bars.
 int gewichtVon(const Stueck& st) { return st.ganzZeigen ? 4 : 1; }
 
+// The area two rectangles of positive size share, and whether they meet at
+// all: QRect's own intersected() and intersects() for such rectangles,
+// worked out in place (the search below asks many thousand times).
+long long gemeinsam(const QRect& a, const QRect& b) {
+    const int w = std::min(a.right(), b.right()) - std::max(a.left(), b.left()) + 1;
+    const int h = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+    return w > 0 && h > 0 ? static_cast<long long>(w) * h : 0;
+}
+bool treffen(const QRect& a, const QRect& b) {
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
 // Where a window of size g lies inside the area covering the least of the
 // others (belegt): never over what schutz keeps free (a title bar) where the
 // area has such a place, so that, lying above those placed before it, it
@@ -73,27 +85,46 @@ int gewichtVon(const Stueck& st) { return st.ganzZeigen ? 4 : 1; }
 // windows stack from the top with their titles one below the other.
 QRect ueberdeckend(QSize g, QSize flaeche, int titel, const std::vector<QRect>& belegt,
                    const std::vector<QRect>& schutz, const std::vector<int>& gewicht, bool stapeln) {
-    std::vector<int> xs{0, flaeche.width() - g.width()};
-    std::vector<int> ys{0, flaeche.height() - g.height()};
-    for (const QRect& r : belegt) {
-        xs.insert(xs.end(), {r.left(), r.right() + 1, r.right() + 1 - g.width(), r.left() - g.width()});
-        ys.insert(ys.end(), {r.top(), r.top() + titel, r.bottom() + 1, r.bottom() + 1 - g.height(), r.top() - g.height()});
-    }
     const auto innen = [](int v, int groesse, int raum) { return std::max(0, std::min(v, raum - groesse)); };
+    std::vector<int> xs{innen(0, g.width(), flaeche.width()), innen(flaeche.width() - g.width(), g.width(), flaeche.width())};
+    std::vector<int> ys{innen(0, g.height(), flaeche.height()),
+                        innen(flaeche.height() - g.height(), g.height(), flaeche.height())};
+    for (const QRect& r : belegt) {
+        for (const int x : {r.left(), r.right() + 1, r.right() + 1 - g.width(), r.left() - g.width()})
+            xs.push_back(innen(x, g.width(), flaeche.width()));
+        for (const int y : {r.top(), r.top() + titel, r.bottom() + 1, r.bottom() + 1 - g.height(), r.top() - g.height()})
+            ys.push_back(innen(y, g.height(), flaeche.height()));
+    }
+    // Each place once, highest first, then leftmost: of places that cover
+    // equally the first one found is the one to take.
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    std::sort(ys.begin(), ys.end());
+    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    // Rectangles of no size meet as QRect has them meet, the slow way.
+    const auto positiv = [](const QRect& r) { return r.width() > 0 && r.height() > 0; };
+    const bool schnell = g.width() > 0 && g.height() > 0 && std::all_of(belegt.begin(), belegt.end(), positiv) &&
+                         std::all_of(schutz.begin(), schutz.end(), positiv);
     QRect beste;
     long long besteKosten = -1;
     for (const int y0 : ys)
         for (const int x0 : xs) {
-            const QRect r(QPoint(innen(x0, g.width(), flaeche.width()), innen(y0, g.height(), flaeche.height())), g);
+            const QRect r(QPoint(x0, y0), g);
             long long kosten = 0;
-            for (std::size_t k = 0; k < belegt.size(); ++k) {
-                const QRect schnitt = belegt[k].intersected(r);
-                if (!stapeln) kosten += static_cast<long long>(schnitt.width()) * schnitt.height();
+            for (std::size_t k = 0; k < belegt.size() && (besteKosten < 0 || kosten < besteKosten); ++k) {
+                if (!stapeln) {
+                    if (schnell) {
+                        kosten += gemeinsam(belegt[k], r);
+                    } else {
+                        const QRect schnitt = belegt[k].intersected(r);
+                        kosten += static_cast<long long>(schnitt.width()) * schnitt.height();
+                    }
+                }
                 // A covered title bar counts as more than any body.
-                if (r.intersects(schutz[k])) kosten += static_cast<long long>(gewicht[k]) << 40;
+                if (schnell ? treffen(r, schutz[k]) : r.intersects(schutz[k]))
+                    kosten += static_cast<long long>(gewicht[k]) << 40;
             }
-            if (besteKosten < 0 || kosten < besteKosten ||
-                (kosten == besteKosten && (r.top() < beste.top() || (r.top() == beste.top() && r.left() < beste.left())))) {
+            if (besteKosten < 0 || kosten < besteKosten) {
                 beste = r;
                 besteKosten = kosten;
             }
