@@ -1,8 +1,10 @@
 #include "ui/views/ausblickview.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <functional>
@@ -31,6 +33,36 @@ private:
     std::function<void()> f_;
 };
 
+// Qt's own delegate, with the size of each row's word-wrapped text kept:
+// laying the rows out measures every row, and a month changes few of them.
+class Delegat : public QStyledItemDelegate {
+public:
+    explicit Delegat(QListWidget* liste) : QStyledItemDelegate(liste), liste_(liste) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem o = option;
+        initStyleOption(&o, index);
+        // Everything Qt's measure reads: the text, its font, the room, the
+        // features (the wrap among them), the screen's density.
+        const QString schluessel = o.text + QChar(0) + o.font.key() + QChar(0) +
+                                   QString::number(o.rect.width()) + QLatin1Char(',') + QString::number(o.rect.height()) +
+                                   QLatin1Char(',') + QString::number(static_cast<int>(o.features)) + QLatin1Char(',') +
+                                   QString::number(o.decorationSize.width()) + QLatin1Char(',') +
+                                   QString::number(o.decorationSize.height()) + QLatin1Char(',') +
+                                   QString::number(liste_->logicalDpiX()) + QLatin1Char(',') +
+                                   QString::number(liste_->devicePixelRatioF());
+        if (const auto it = groessen_.constFind(schluessel); it != groessen_.constEnd()) return *it;
+        const QSize s = QStyledItemDelegate::sizeHint(option, index);
+        if (groessen_.size() > 2000) groessen_.clear();
+        groessen_.insert(schluessel, s);
+        return s;
+    }
+
+private:
+    QListWidget* liste_;
+    mutable QHash<QString, QSize> groessen_;
+};
+
 const char* ueberschrift(AusblickZeile::Art a) {
     switch (a) {
         case AusblickZeile::Art::geld: return QT_TRANSLATE_NOOP("AusblickView", "Geld");
@@ -46,6 +78,7 @@ const char* ueberschrift(AusblickZeile::Art a) {
 AusblickView::AusblickView(TAusblickForm& fenster) : AusblickView(fenster, new QListWidget) {}
 
 AusblickView::AusblickView(TAusblickForm& fenster, QListWidget* liste) : KindView(fenster, liste), liste_(liste) {
+    liste_->setItemDelegate(new Delegat(liste_));
     liste_->setFrameShape(QFrame::NoFrame);
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     liste_->setWordWrap(true);
