@@ -33,6 +33,22 @@ private:
     std::function<void()> f_;
 };
 
+// What Qt's measure of a row reads: the text, its font, the room, the
+// features (the wrap among them), the decoration and the screen's density.
+struct Mass {
+    QString text;
+    QFont schrift;
+    QSize raum;
+    int merkmale = 0;
+    QSize deko;
+    int dpi = 0;
+    qreal dichte = 1;
+    bool operator==(const Mass&) const = default;
+};
+size_t qHash(const Mass& m, size_t saat = 0) {
+    return qHashMulti(saat, m.text, m.schrift, m.raum.width(), m.raum.height(), m.merkmale);
+}
+
 // Qt's own delegate, with the size of each row's word-wrapped text kept:
 // laying the rows out measures every row, and a month changes few of them.
 class Delegat : public QStyledItemDelegate {
@@ -42,25 +58,18 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem o = option;
         initStyleOption(&o, index);
-        // Everything Qt's measure reads: the text, its font, the room, the
-        // features (the wrap among them), the screen's density.
-        const QString schluessel = o.text + QChar(0) + o.font.key() + QChar(0) +
-                                   QString::number(o.rect.width()) + QLatin1Char(',') + QString::number(o.rect.height()) +
-                                   QLatin1Char(',') + QString::number(static_cast<int>(o.features)) + QLatin1Char(',') +
-                                   QString::number(o.decorationSize.width()) + QLatin1Char(',') +
-                                   QString::number(o.decorationSize.height()) + QLatin1Char(',') +
-                                   QString::number(liste_->logicalDpiX()) + QLatin1Char(',') +
-                                   QString::number(liste_->devicePixelRatioF());
-        if (const auto it = groessen_.constFind(schluessel); it != groessen_.constEnd()) return *it;
+        const Mass m{o.text, o.font, o.rect.size(), static_cast<int>(o.features), o.decorationSize,
+                     liste_->logicalDpiX(), liste_->devicePixelRatioF()};
+        if (const auto it = groessen_.constFind(m); it != groessen_.constEnd()) return *it;
         const QSize s = QStyledItemDelegate::sizeHint(option, index);
         if (groessen_.size() > 2000) groessen_.clear();
-        groessen_.insert(schluessel, s);
+        groessen_.insert(m, s);
         return s;
     }
 
 private:
     QListWidget* liste_;
-    mutable QHash<QString, QSize> groessen_;
+    mutable QHash<Mass, QSize> groessen_;
 };
 
 const char* ueberschrift(AusblickZeile::Art a) {
