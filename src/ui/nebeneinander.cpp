@@ -65,15 +65,21 @@ QRect geschuetzt(const Stueck& st, const QRect& r, int titel) {
 // few title bars.
 int gewichtVon(const Stueck& st) { return st.ganzZeigen ? 4 : 1; }
 
-// The area two rectangles of positive size share, and whether they meet at
-// all: QRect's own intersected() and intersects() for such rectangles,
-// worked out in place (the search below asks many thousand times).
+// The area two rectangles share, and whether they meet at all: QRect's own
+// intersected() and intersects(), worked out in place for rectangles of
+// some size (the searches below ask many thousand times).
+bool positiv(const QRect& r) { return r.width() > 0 && r.height() > 0; }
 long long gemeinsam(const QRect& a, const QRect& b) {
+    if (!positiv(a) || !positiv(b)) {
+        const QRect schnitt = a.intersected(b);
+        return static_cast<long long>(schnitt.width()) * schnitt.height();
+    }
     const int w = std::min(a.right(), b.right()) - std::max(a.left(), b.left()) + 1;
     const int h = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
     return w > 0 && h > 0 ? static_cast<long long>(w) * h : 0;
 }
 bool treffen(const QRect& a, const QRect& b) {
+    if (!positiv(a) || !positiv(b)) return a.intersects(b);
     return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
 }
 
@@ -101,10 +107,6 @@ QRect ueberdeckend(QSize g, QSize flaeche, int titel, const std::vector<QRect>& 
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     std::sort(ys.begin(), ys.end());
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
-    // Rectangles of no size meet as QRect has them meet, the slow way.
-    const auto positiv = [](const QRect& r) { return r.width() > 0 && r.height() > 0; };
-    const bool schnell = g.width() > 0 && g.height() > 0 && std::all_of(belegt.begin(), belegt.end(), positiv) &&
-                         std::all_of(schutz.begin(), schutz.end(), positiv);
     QRect beste;
     long long besteKosten = -1;
     for (const int y0 : ys)
@@ -112,16 +114,9 @@ QRect ueberdeckend(QSize g, QSize flaeche, int titel, const std::vector<QRect>& 
             const QRect r(QPoint(x0, y0), g);
             long long kosten = 0;
             for (std::size_t k = 0; k < belegt.size() && (besteKosten < 0 || kosten < besteKosten); ++k) {
-                if (!stapeln) {
-                    if (schnell) {
-                        kosten += gemeinsam(belegt[k], r);
-                    } else {
-                        const QRect schnitt = belegt[k].intersected(r);
-                        kosten += static_cast<long long>(schnitt.width()) * schnitt.height();
-                    }
-                }
+                if (!stapeln) kosten += gemeinsam(belegt[k], r);
                 // A covered title bar counts as more than any body.
-                if (schnell ? treffen(r, schutz[k]) : r.intersects(schutz[k]))
+                if (treffen(r, schutz[k]))
                     kosten += static_cast<long long>(gewicht[k]) << 40;
             }
             if (besteKosten < 0 || kosten < besteKosten) {
@@ -158,7 +153,7 @@ void inLuecken(const std::vector<Stueck>& s, QSize flaeche, int titel, const std
         std::sort(orte.begin(), orte.end(),
                   [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
         const auto frei = [&belegt](const QRect& r) {
-            return std::none_of(belegt.begin(), belegt.end(), [&r](const QRect& b) { return b.intersects(r); });
+            return std::none_of(belegt.begin(), belegt.end(), [&r](const QRect& b) { return treffen(b, r); });
         };
         QRect gewaehlt;
         for (const QPoint& o : orte) {
@@ -192,9 +187,8 @@ std::pair<int, long long> ueberdeckung(const std::vector<Stueck>& s, const std::
         for (std::size_t b = a + 1; b < folge.size(); ++b) {
             const QRect& unten = platz[folge[a]];
             const QRect& oben = platz[folge[b]];
-            if (oben.intersects(geschuetzt(s[folge[a]], unten, titel))) titelDeckt += gewichtVon(s[folge[a]]);
-            const QRect schnitt = unten.intersected(oben);
-            flaecheDeckt += static_cast<long long>(schnitt.width()) * schnitt.height();
+            if (treffen(oben, geschuetzt(s[folge[a]], unten, titel))) titelDeckt += gewichtVon(s[folge[a]]);
+            flaecheDeckt += gemeinsam(unten, oben);
         }
     return {titelDeckt, flaecheDeckt};
 }
