@@ -56,10 +56,17 @@ public:
     explicit Delegat(QListWidget* liste) : QStyledItemDelegate(liste), liste_(liste) {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem o = option;
-        initStyleOption(&o, index);
-        const Mass m{o.text, o.font, o.rect.size(), static_cast<int>(o.features), o.decorationSize,
-                     liste_->logicalDpiX(), liste_->devicePixelRatioF()};
+        // The rows are text in a font; anything else is measured as Qt does.
+        if (index.data(Qt::DecorationRole).isValid() || index.data(Qt::CheckStateRole).isValid())
+            return QStyledItemDelegate::sizeHint(option, index);
+        const QVariant schrift = index.data(Qt::FontRole);
+        const Mass m{index.data(Qt::DisplayRole).toString(),
+                     schrift.isValid() ? qvariant_cast<QFont>(schrift).resolve(option.font) : option.font,
+                     option.rect.size(),
+                     static_cast<int>(option.features),
+                     option.decorationSize,
+                     liste_->logicalDpiX(),
+                     liste_->devicePixelRatioF()};
         if (const auto it = groessen_.constFind(m); it != groessen_.constEnd()) return *it;
         const QSize s = QStyledItemDelegate::sizeHint(option, index);
         if (groessen_.size() > 2000) groessen_.clear();
