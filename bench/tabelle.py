@@ -200,7 +200,7 @@ zeile("Rechenzeit mit Musik, Anteil eines Kerns", "%",
       [r[5] * 100 for r in spiel], [r[5] * 100 for r in leer], lasten)
 zeile("Rechenzeit ohne Musik, Anteil eines Kerns", "%",
       [r[5] * 100 for r in ohne], [r[5] * 100 for r in leer], lasten)
-zeile("Aufwachen mit Musik, alle Fäden", "1/s", [r[6] for r in spiel], [r[6] for r in leer], lasten)
+zeile("Aufwachen mit Musik, alle Fäden (Ziel ≤ 12)", "1/s", [r[6] for r in spiel], [r[6] for r in leer], lasten)
 zeile("Aufwachen ohne Musik, alle Fäden", "1/s", [r[6] for r in ohne], [r[6] for r in leer], lasten)
 zeile(f"Geordnetes Ende nach {sekunden:g} s mit Musik", "ms", [r[4] * 1e3 for r in spiel], None, lasten)
 

@@ -41,10 +41,13 @@ private:
 
 // The music's own thread holds the file and the sound sink, so that nothing
 // the UI thread does, a guide opening or a long logbook drawn, can let the
-// music run dry. Twice a second it fills the server's buffer of a second
+// music run dry. Once a second it fills the server's buffer of two seconds
 // with what has room, and sleeps in between: the sink's own timer, which
 // Qt 6.4 runs fifty times a second even where nothing is pulled, is put to
-// sleep. A volume change is heard within the buffer.
+// sleep. Each fill wakes the sound library's thread too, for the write and
+// the timing updates that follow it, so fewer fills are fewer wake-ups of
+// both. A volume change is heard once the buffer has played out, after one
+// to two seconds (Qt's sink scales the samples as they are written).
 class Wiedergabe final : public QObject {
 public:
     Wiedergabe(QString datei, QAudioDevice geraet, std::function<void(StromEreignis)> melden)
@@ -103,8 +106,8 @@ protected:
     void timerEvent(QTimerEvent*) override { nachfuellen(); }
 
 private:
-    static constexpr int kTaktMs = 500;
-    static constexpr qint64 kPufferMikrosekunden = 1000000;
+    static constexpr int kTaktMs = 1000;
+    static constexpr qint64 kPufferMikrosekunden = 2000000;
     // A sink timer of this period would only wake the thread: Qt's sink
     // writes nothing on it where the music is pushed, as here.
     static constexpr qint64 kSchlafMs = 24 * 60 * 60 * 1000;

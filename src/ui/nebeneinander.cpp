@@ -65,6 +65,24 @@ QRect geschuetzt(const Stueck& st, const QRect& r, int titel) {
 // few title bars.
 int gewichtVon(const Stueck& st) { return st.ganzZeigen ? 4 : 1; }
 
+// The area two rectangles share, and whether they meet at all: QRect's own
+// intersected() and intersects(), worked out in place for rectangles of
+// some size (the searches below ask many thousand times).
+bool positiv(const QRect& r) { return r.width() > 0 && r.height() > 0; }
+long long gemeinsam(const QRect& a, const QRect& b) {
+    if (!positiv(a) || !positiv(b)) {
+        const QRect schnitt = a.intersected(b);
+        return static_cast<long long>(schnitt.width()) * schnitt.height();
+    }
+    const int w = std::min(a.right(), b.right()) - std::max(a.left(), b.left()) + 1;
+    const int h = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+    return w > 0 && h > 0 ? static_cast<long long>(w) * h : 0;
+}
+bool treffen(const QRect& a, const QRect& b) {
+    if (!positiv(a) || !positiv(b)) return a.intersects(b);
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
 // Where a window of size g lies inside the area covering the least of the
 // others (belegt): never over what schutz keeps free (a title bar) where the
 // area has such a place, so that, lying above those placed before it, it
@@ -73,27 +91,35 @@ int gewichtVon(const Stueck& st) { return st.ganzZeigen ? 4 : 1; }
 // windows stack from the top with their titles one below the other.
 QRect ueberdeckend(QSize g, QSize flaeche, int titel, const std::vector<QRect>& belegt,
                    const std::vector<QRect>& schutz, const std::vector<int>& gewicht, bool stapeln) {
-    std::vector<int> xs{0, flaeche.width() - g.width()};
-    std::vector<int> ys{0, flaeche.height() - g.height()};
-    for (const QRect& r : belegt) {
-        xs.insert(xs.end(), {r.left(), r.right() + 1, r.right() + 1 - g.width(), r.left() - g.width()});
-        ys.insert(ys.end(), {r.top(), r.top() + titel, r.bottom() + 1, r.bottom() + 1 - g.height(), r.top() - g.height()});
-    }
     const auto innen = [](int v, int groesse, int raum) { return std::max(0, std::min(v, raum - groesse)); };
+    std::vector<int> xs{innen(0, g.width(), flaeche.width()), innen(flaeche.width() - g.width(), g.width(), flaeche.width())};
+    std::vector<int> ys{innen(0, g.height(), flaeche.height()),
+                        innen(flaeche.height() - g.height(), g.height(), flaeche.height())};
+    for (const QRect& r : belegt) {
+        for (const int x : {r.left(), r.right() + 1, r.right() + 1 - g.width(), r.left() - g.width()})
+            xs.push_back(innen(x, g.width(), flaeche.width()));
+        for (const int y : {r.top(), r.top() + titel, r.bottom() + 1, r.bottom() + 1 - g.height(), r.top() - g.height()})
+            ys.push_back(innen(y, g.height(), flaeche.height()));
+    }
+    // Each place once, highest first, then leftmost: of places that cover
+    // equally the first one found is the one to take.
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    std::sort(ys.begin(), ys.end());
+    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
     QRect beste;
     long long besteKosten = -1;
     for (const int y0 : ys)
         for (const int x0 : xs) {
-            const QRect r(QPoint(innen(x0, g.width(), flaeche.width()), innen(y0, g.height(), flaeche.height())), g);
+            const QRect r(QPoint(x0, y0), g);
             long long kosten = 0;
-            for (std::size_t k = 0; k < belegt.size(); ++k) {
-                const QRect schnitt = belegt[k].intersected(r);
-                if (!stapeln) kosten += static_cast<long long>(schnitt.width()) * schnitt.height();
+            for (std::size_t k = 0; k < belegt.size() && (besteKosten < 0 || kosten < besteKosten); ++k) {
+                if (!stapeln) kosten += gemeinsam(belegt[k], r);
                 // A covered title bar counts as more than any body.
-                if (r.intersects(schutz[k])) kosten += static_cast<long long>(gewicht[k]) << 40;
+                if (treffen(r, schutz[k]))
+                    kosten += static_cast<long long>(gewicht[k]) << 40;
             }
-            if (besteKosten < 0 || kosten < besteKosten ||
-                (kosten == besteKosten && (r.top() < beste.top() || (r.top() == beste.top() && r.left() < beste.left())))) {
+            if (besteKosten < 0 || kosten < besteKosten) {
                 beste = r;
                 besteKosten = kosten;
             }
@@ -127,7 +153,7 @@ void inLuecken(const std::vector<Stueck>& s, QSize flaeche, int titel, const std
         std::sort(orte.begin(), orte.end(),
                   [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
         const auto frei = [&belegt](const QRect& r) {
-            return std::none_of(belegt.begin(), belegt.end(), [&r](const QRect& b) { return b.intersects(r); });
+            return std::none_of(belegt.begin(), belegt.end(), [&r](const QRect& b) { return treffen(b, r); });
         };
         QRect gewaehlt;
         for (const QPoint& o : orte) {
@@ -161,9 +187,8 @@ std::pair<int, long long> ueberdeckung(const std::vector<Stueck>& s, const std::
         for (std::size_t b = a + 1; b < folge.size(); ++b) {
             const QRect& unten = platz[folge[a]];
             const QRect& oben = platz[folge[b]];
-            if (oben.intersects(geschuetzt(s[folge[a]], unten, titel))) titelDeckt += gewichtVon(s[folge[a]]);
-            const QRect schnitt = unten.intersected(oben);
-            flaecheDeckt += static_cast<long long>(schnitt.width()) * schnitt.height();
+            if (treffen(oben, geschuetzt(s[folge[a]], unten, titel))) titelDeckt += gewichtVon(s[folge[a]]);
+            flaecheDeckt += gemeinsam(unten, oben);
         }
     return {titelDeckt, flaecheDeckt};
 }

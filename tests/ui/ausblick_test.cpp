@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 
 #include "geld/geldtext.h"
 #include "geld/kontrollform.h"
@@ -84,6 +85,17 @@ TEST_F(Ausblick, FensterZeigtDenMonatUndAktiviertDasFensterDerZeile) {
             starb = v->liste()->item(i);
     ASSERT_NE(starb, nullptr) << "the outlook follows the purchase";
     EXPECT_EQ(starb->foreground().color(), QColor(192, 0, 0));
+    // The rows, measured as their texts came and kept, lie where Qt's own
+    // delegate measuring every row anew puts them.
+    std::vector<QRect> gelegt;
+    for (int i = 0; i < v->liste()->count(); ++i) gelegt.push_back(v->liste()->visualItemRect(v->liste()->item(i)));
+    QAbstractItemDelegate* eigener = v->liste()->itemDelegate();
+    QStyledItemDelegate qt;
+    v->liste()->setItemDelegate(&qt);
+    v->liste()->doItemsLayout();
+    for (int i = 0; i < v->liste()->count(); ++i)
+        EXPECT_EQ(v->liste()->visualItemRect(v->liste()->item(i)), gelegt[static_cast<std::size_t>(i)]) << i;
+    v->liste()->setItemDelegate(eigener);
     v->liste()->itemClicked(starb);
     warten();
     EXPECT_EQ(MainForm->kinder().front(), SchweineForm) << "the line's window is active";

@@ -1,8 +1,10 @@
 #include "ui/views/ausblickview.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <functional>
@@ -32,6 +34,52 @@ private:
     std::function<void()> f_;
 };
 
+// What Qt's measure of a row reads: the text, its font, the room, the
+// features (the wrap among them), the decoration and the screen's density.
+struct Mass {
+    QString text;
+    QFont schrift;
+    QSize raum;
+    int merkmale = 0;
+    QSize deko;
+    int dpi = 0;
+    qreal dichte = 1;
+    bool operator==(const Mass&) const = default;
+};
+size_t qHash(const Mass& m, size_t saat = 0) {
+    return qHashMulti(saat, m.text, m.schrift, m.raum.width(), m.raum.height(), m.merkmale);
+}
+
+// Qt's own delegate, with the size of each row's word-wrapped text kept:
+// laying the rows out measures every row, and a month changes few of them.
+class Delegat : public QStyledItemDelegate {
+public:
+    explicit Delegat(QListWidget* liste) : QStyledItemDelegate(liste), liste_(liste) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        // The rows are text in a font; anything else is measured as Qt does.
+        if (index.data(Qt::DecorationRole).isValid() || index.data(Qt::CheckStateRole).isValid())
+            return QStyledItemDelegate::sizeHint(option, index);
+        const QVariant schrift = index.data(Qt::FontRole);
+        const Mass m{index.data(Qt::DisplayRole).toString(),
+                     schrift.isValid() ? qvariant_cast<QFont>(schrift).resolve(option.font) : option.font,
+                     option.rect.size(),
+                     static_cast<int>(option.features),
+                     option.decorationSize,
+                     liste_->logicalDpiX(),
+                     liste_->devicePixelRatioF()};
+        if (const auto it = groessen_.constFind(m); it != groessen_.constEnd()) return *it;
+        const QSize s = QStyledItemDelegate::sizeHint(option, index);
+        if (groessen_.size() > 2000) groessen_.clear();
+        groessen_.insert(m, s);
+        return s;
+    }
+
+private:
+    QListWidget* liste_;
+    mutable QHash<Mass, QSize> groessen_;
+};
+
 const char* ueberschrift(AusblickZeile::Art a) {
     switch (a) {
         case AusblickZeile::Art::geld: return QT_TRANSLATE_NOOP("AusblickView", "Geld");
@@ -47,6 +95,7 @@ const char* ueberschrift(AusblickZeile::Art a) {
 AusblickView::AusblickView(TAusblickForm& fenster) : AusblickView(fenster, new QListWidget) {}
 
 AusblickView::AusblickView(TAusblickForm& fenster, QListWidget* liste) : KindView(fenster, liste), liste_(liste) {
+    liste_->setItemDelegate(new Delegat(liste_));
     liste_->setFrameShape(QFrame::NoFrame);
     liste_->setSelectionMode(QAbstractItemView::SingleSelection);
     liste_->setWordWrap(true);
