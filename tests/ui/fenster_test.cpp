@@ -196,6 +196,8 @@ TEST_F(Fenster, NebeneinanderZeigtDenGanzenAusblick) {
         warten(100);
         auto* a = qobject_cast<AusblickView*>(view("AusblickForm"));
         ASSERT_NE(a, nullptr);
+        // The list lays its rows out late, after its window took its size.
+        for (int i = 0; i < 60 && a->liste()->verticalScrollBar()->maximum() != 0; ++i) warten(50);
         const QRect flaeche = rahmen->flaeche()->viewport()->rect();
         const QScreen* s = rahmen->screen();
         std::cout << wo << ": screen " << s->geometry().width() << "x" << s->geometry().height() << " at scale "
