@@ -192,6 +192,10 @@ TEST_F(HilfeFensterTest, F1ZeigtDieInhaltsseite) {
                                                          QUrl(QStringLiteral("bilder/tierkauf.png")));
     // The browser hands the file's bytes to the document, which decodes them.
     EXPECT_FALSE(QImage::fromData(bild.toByteArray()).isNull() && bild.value<QImage>().isNull());
+    // The look comes from the style sheet beside the guide: the title in green.
+    const QTextBlock titel = browser().document()->begin();
+    ASSERT_TRUE(titel.begin() != titel.end());
+    EXPECT_EQ(titel.begin().fragment().charFormat().foreground().color(), QColor(0x2f, 0x5f, 0x00));
 }
 
 TEST_F(HilfeFensterTest, Kontext102OeffnetDieFeldarbeit) {
