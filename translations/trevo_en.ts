@@ -1320,6 +1320,30 @@ worst year</translation>
         <source>EUR je %1</source>
         <translation>EUR per %1</translation>
     </message>
+    <message>
+        <source>„Nein“ spielt mit dem zuletzt gespeicherten Spielstand weiter und verwirft den erhaltenen.</source>
+        <translation>“No” goes on from the last saved game and discards the farm kept.</translation>
+    </message>
+    <message>
+        <source>Der Spielstand konnte nicht gelesen werden:</source>
+        <translation>The saved game could not be read:</translation>
+    </message>
+    <message>
+        <source>Das Spiel beginnt neu. Die Datei bleibt, wie sie ist; beim Beenden wird das Spiel in einer neuen Datei daneben gesichert.</source>
+        <translation>The game starts anew. The file stays as it is; when you quit, the game is saved in a new file beside it.</translation>
+    </message>
+    <message>
+        <source>Das Spiel geht beim Wiederherstellungspunkt weiter. Die Datei bleibt, wie sie ist; beim Beenden wird das Spiel in einer neuen Datei daneben gesichert.</source>
+        <translation>The game goes on from the recovery point. The file stays as it is; when you quit, the game is saved in a new file beside it.</translation>
+    </message>
+    <message>
+        <source>Trevo wurde zuletzt nicht ordnungsgemäß beendet. Der Hof ist bis zum Ende des Monats %1 erhalten.</source>
+        <translation>Trevo did not shut down properly last time. The farm is kept up to the end of %1.</translation>
+    </message>
+    <message>
+        <source>Soll das Spiel im %1 weitergehen?</source>
+        <translation>Go on playing in %1?</translation>
+    </message>
 </context>
 <context>
     <name>KontrollView</name>

@@ -59,6 +59,13 @@ namespace {
     TREVO_TEXT("Kern", "April"), TREVO_TEXT("Kern", "Mai"), TREVO_TEXT("Kern", "Juni"), TREVO_TEXT("Kern", "Juli"),
     TREVO_TEXT("Kern", "August"), TREVO_TEXT("Kern", "September"), TREVO_TEXT("Kern", "Oktober"),
     TREVO_TEXT("Kern", "November"), TREVO_TEXT("Kern", "Dezember"),
+    // The start after a crash, and a save file that cannot be read.
+    TREVO_TEXT("Kern", "„Nein“ spielt mit dem zuletzt gespeicherten Spielstand weiter und verwirft den erhaltenen."),
+    TREVO_TEXT("Kern", "Der Spielstand konnte nicht gelesen werden:"),
+    TREVO_TEXT("Kern", "Das Spiel beginnt neu. Die Datei bleibt, wie sie ist; beim Beenden wird das Spiel in einer "
+                       "neuen Datei daneben gesichert."),
+    TREVO_TEXT("Kern", "Das Spiel geht beim Wiederherstellungspunkt weiter. Die Datei bleibt, wie sie ist; beim "
+                       "Beenden wird das Spiel in einer neuen Datei daneben gesichert."),
 };
 
 }  // namespace
@@ -176,6 +183,10 @@ const std::vector<const char*>& muster() {
         TREVO_TEXT("Kern", "%1 Wachstum"),
         TREVO_TEXT("Kern", "Preis %1"),
         TREVO_TEXT("Kern", "EUR je %1"),
+        // The start after a crash.
+        TREVO_TEXT("Kern", "Trevo wurde zuletzt nicht ordnungsgemäß beendet. Der Hof ist bis zum Ende des Monats %1 "
+                           "erhalten."),
+        TREVO_TEXT("Kern", "Soll das Spiel im %1 weitergehen?"),
         // Parts of other texts, tried last: each side is looked up again.
         TREVO_TEXT("Kern", "%1: %2"),
         TREVO_TEXT("Kern", "%1, %2"),

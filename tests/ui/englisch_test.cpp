@@ -135,6 +135,12 @@ TEST(Kerntexte, JedesMusterWirdAlsEsSelbstErkannt) {
          "Glücksberg: 21 ha, rent -105.00 EUR a month\nBarley: ripe, Score 300 (yields from 230)"},
         {"Schafe: Seuche mit 0,5 % Wahrscheinlichkeit, dann sterben alle 12 Tiere",
          "Sheep: 0.5 % chance of disease, which kills all 12 animals"},
+        // The offer after a crash, a box of several lines.
+        {"Trevo wurde zuletzt nicht ordnungsgemäß beendet. Der Hof ist bis zum Ende des Monats April 2001 "
+         "erhalten.\r\rSoll das Spiel im Mai 2001 weitergehen?\r\r„Nein“ spielt mit dem zuletzt gespeicherten "
+         "Spielstand weiter und verwirft den erhaltenen.",
+         "Trevo did not shut down properly last time. The farm is kept up to the end of April 2001.\n\nGo on "
+         "playing in May 2001?\n\n“No” goes on from the last saved game and discards the farm kept."},
         // A remark no pattern knows stays as it is.
         {"Hofladen 12", "Hofladen 12"},
     };
