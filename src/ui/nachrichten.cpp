@@ -24,6 +24,19 @@ struct Muster {
     QByteArray quelle;         // the German pattern, the key of its translation
     QRegularExpression ausdruck;
     std::vector<int> nummern;  // the value each gap holds: %1 → 0
+    // The pattern's letters before its first gap, after its last, and
+    // between: a text without them cannot fit, and is not given to the
+    // expression (whose first use compiles it, a cost at every start).
+    QString anfang;
+    QString ende;
+    std::vector<QString> stuecke;
+
+    bool kannPassen(const QString& text) const {
+        if (!text.startsWith(anfang) || !text.endsWith(ende)) return false;
+        for (const QString& s : stuecke)
+            if (!text.contains(s)) return false;
+        return true;
+    }
 };
 
 // The patterns as expressions, the most specific (most fixed letters) first,
@@ -52,17 +65,24 @@ const std::vector<Muster>& alleMuster() {
             const QString s = QString::fromUtf8(r.text);
             QString ausdruck = QStringLiteral("^");
             std::vector<int> nummern;
+            std::vector<QString> stuecke;
             qsizetype anfang = 0;
             for (qsizetype i = 0; i < s.size(); ++i) {
                 if (s[i] == QLatin1Char('%') && i + 1 < s.size() && s[i + 1] >= QLatin1Char('1') && s[i + 1] <= QLatin1Char('9')) {
                     ausdruck += QRegularExpression::escape(s.mid(anfang, i - anfang)) + QStringLiteral("(.+?)");
+                    stuecke.push_back(s.mid(anfang, i - anfang));
                     nummern.push_back(s[i + 1].unicode() - '1');
                     anfang = i + 2;
                     ++i;
                 }
             }
             ausdruck += QRegularExpression::escape(s.mid(anfang)) + QStringLiteral("$");
-            l.push_back({QByteArray(r.text), QRegularExpression(ausdruck), std::move(nummern)});
+            stuecke.push_back(s.mid(anfang));
+            const QString vorn = stuecke.front();
+            const QString hinten = stuecke.back();
+            std::erase_if(stuecke, [](const QString& x) { return x.isEmpty(); });
+            l.push_back({QByteArray(r.text), QRegularExpression(ausdruck), std::move(nummern), vorn, hinten,
+                         std::move(stuecke)});
         }
         return l;
     }();
@@ -89,6 +109,7 @@ QString zeile(const QString& text, int tiefe) {
     if (const QString z = zahlText(text); !z.isEmpty()) return z;
     if (tiefe > 6) return text;
     for (const Muster& m : alleMuster()) {
+        if (!m.kannPassen(text)) continue;
         const QRegularExpressionMatch treffer = m.ausdruck.match(text);
         if (!treffer.hasMatch()) continue;
         std::vector<std::string> werte(9);
